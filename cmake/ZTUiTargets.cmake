@@ -1,0 +1,41 @@
+# Settings shared by every target of our own code.
+
+# Warnings are errors on our code only; third-party headers come in as system headers.
+function(ztui_target_defaults target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_compile_features(${target} PUBLIC cxx_std_20)
+endfunction()
+
+# A layer of the platform stand-ins: a shared object, so that the desktop, the executors and
+# the registries exist once per process however many modules use them.
+function(ztui_platform_layer target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(${target} SHARED ${ARG_SOURCES})
+  add_library(ZTUi::${target} ALIAS ${target})
+  ztui_target_defaults(${target})
+  target_include_directories(${target} PUBLIC
+    $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+  target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+  set_property(GLOBAL APPEND PROPERTY ZTUI_PLATFORM_LAYERS ${target})
+endfunction()
+
+# One test binary per subsystem; each test runs in its own process because the library's
+# singletons live for the process.
+function(ztui_test target)
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  ztui_target_defaults(${target})
+  target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock)
+  if(NOT ARG_OWN_MAIN)
+    target_link_libraries(${target} PRIVATE GTest::gtest_main)
+  endif()
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+endfunction()
+
+function(ztui_benchmark target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  ztui_target_defaults(${target})
+  target_link_libraries(${target} PRIVATE ${ARG_DEPS} benchmark::benchmark)
+endfunction()

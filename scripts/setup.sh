@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and running ZTUi need.
+# Safe to run again: it only calls apt-get when something is missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config ccache clang-format
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libjsoncpp-dev
+  libcairo2-dev libpango1.0-dev libfontconfig-dev fontconfig
+  fonts-wqy-microhei fonts-dejavu-core
+  libsqlite3-dev libsdl2-dev libpng-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+sudo=""
+if [[ $(id -u) -ne 0 ]]; then
+  sudo="sudo"
+fi
+
+echo "setup: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
