@@ -1,0 +1,122 @@
+#include "ztui/frame/ZTUiModule.h"
+
+#include "platform/host/CommandLine.h"
+#include "platform/win/Modules.h"
+#include "ztui/frame/ZTCmdLineEventListener.h"
+#include "ztui/frame/ZTUiEventListener.h"
+#include "ztui/frame/ZTViewMsgEventListener.h"
+
+namespace zt {
+
+namespace {
+
+struct ModuleState
+{
+    bool loaded = false;
+    bool attached = false;
+    HINSTANCE module = nullptr;
+};
+
+// Constant-initialised, so it exists before the static object below runs.
+constinit ModuleState g_state;
+
+} // namespace
+
+void ZTUiModule::Load()
+{
+    if (g_state.loaded)
+        return;
+    // The registries are built first so that they outlive every step below: function-local
+    // singletons are destroyed in the reverse order of their construction, and Unload still
+    // drops listeners from them.
+    ZTUiEventListener::instance();
+    ZTCmdLineEventListener::instance();
+    ZTViewMsgEventListener::instance();
+
+    // The steps, in order. Each later subsystem puts its step at its documented place:
+    // the auxiliary-model commands and the auxiliary event listener come before the command
+    // line hook; the context bar event, the tracer commands and listeners, the main-frame
+    // listener and the view-box command follow it.
+    App_RegisteOnCmdlineChar(&OnCmdlineChar);
+
+    g_state.loaded = true;
+}
+
+void ZTUiModule::Unload()
+{
+    if (!g_state.loaded)
+        return;
+    // The host must not call into a library that is gone.
+    if (App_GetOnCmdlineChar() == &OnCmdlineChar)
+        App_RegisteOnCmdlineChar(nullptr);
+    g_state.loaded = false;
+}
+
+bool ZTUiModule::Attach(HINSTANCE module)
+{
+    if (g_state.attached)
+        return false;
+    g_state.module = module;
+    g_state.attached = true;
+    return true;
+}
+
+void ZTUiModule::Detach()
+{
+    if (!g_state.attached)
+        return;
+    g_state.attached = false;
+    g_state.module = nullptr;
+}
+
+bool ZTUiModule::IsLoaded()
+{
+    return g_state.loaded;
+}
+
+bool ZTUiModule::IsAttached()
+{
+    return g_state.attached;
+}
+
+HINSTANCE ZTUiModule::GetModuleHandle()
+{
+    return g_state.module;
+}
+
+namespace {
+
+// The library's single static object. Its construction is the load sequence; when the
+// library is linked to the program it also attaches the module, since no loader call will.
+struct LibraryLifetime
+{
+    LibraryLifetime()
+    {
+        ZTUiModule::Load();
+        zt::win::ModuleStarted(this);
+    }
+    ~LibraryLifetime()
+    {
+        zt::win::ModuleEnding(this);
+        ZTUiModule::Unload();
+    }
+};
+
+LibraryLifetime g_library;
+
+} // namespace
+
+} // namespace zt
+
+extern "C" ZTUI_EXPORT BOOL DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+{
+    switch (reason) {
+    case DLL_PROCESS_ATTACH:
+        return zt::ZTUiModule::Attach(instance) ? TRUE : FALSE;
+    case DLL_PROCESS_DETACH:
+        zt::ZTUiModule::Detach();
+        return TRUE;
+    default:
+        return TRUE;
+    }
+}
