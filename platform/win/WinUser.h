@@ -7,7 +7,9 @@
 // wide ones rather than macros, so that members of the same name (CWnd::SendMessage) are not
 // renamed.
 
+#include "platform/win/WinGdi.h"
 #include "platform/win/WinUserDefs.h"
+#include "platform/win/WinUserDraw.h"
 
 // Classes.
 ATOM RegisterClassExW(const WNDCLASSEXW* wc);
@@ -126,7 +128,6 @@ HDC GetDC(HWND hwnd);
 HDC GetWindowDC(HWND hwnd);
 HDC GetDCEx(HWND hwnd, HRGN clip, DWORD flags);
 int ReleaseDC(HWND hwnd, HDC dc);
-HWND WindowFromDC(HDC dc);
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
 BOOL InvalidateRgn(HWND hwnd, HRGN rgn, BOOL erase);
 BOOL ValidateRect(HWND hwnd, const RECT* rect);
@@ -162,8 +163,8 @@ inline int GetClassName(HWND hwnd, LPWSTR className, int maxCount)
 {
     return GetClassNameW(hwnd, className, maxCount);
 }
-inline HWND CreateWindowEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
-                           int x, int y, int width, int height, HWND parent, HMENU menu,
+inline HWND CreateWindowEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x,
+                           int y, int width, int height, HWND parent, HMENU menu,
                            HINSTANCE instance, LPVOID param)
 {
     return CreateWindowExW(exStyle, className, windowName, style, x, y, width, height, parent, menu,

@@ -14,6 +14,7 @@ inline constexpr UINT WM_ACTIVATE = 0x0006;
 inline constexpr UINT WM_SETFOCUS = 0x0007;
 inline constexpr UINT WM_KILLFOCUS = 0x0008;
 inline constexpr UINT WM_ENABLE = 0x000A;
+inline constexpr UINT WM_CANCELMODE = 0x001F;
 inline constexpr UINT WM_SETREDRAW = 0x000B;
 inline constexpr UINT WM_SETTEXT = 0x000C;
 inline constexpr UINT WM_GETTEXT = 0x000D;
@@ -494,36 +495,7 @@ inline constexpr int SM_CXVIRTUALSCREEN = 78;
 inline constexpr int SM_CYVIRTUALSCREEN = 79;
 inline constexpr int SM_CMONITORS = 80;
 
-// Colour indices usable as class background brushes ((HBRUSH)(COLOR_WINDOW + 1)).
-inline constexpr int COLOR_SCROLLBAR = 0;
-inline constexpr int COLOR_BACKGROUND = 1;
-inline constexpr int COLOR_DESKTOP = 1;
-inline constexpr int COLOR_ACTIVECAPTION = 2;
-inline constexpr int COLOR_INACTIVECAPTION = 3;
-inline constexpr int COLOR_MENU = 4;
-inline constexpr int COLOR_WINDOW = 5;
-inline constexpr int COLOR_WINDOWFRAME = 6;
-inline constexpr int COLOR_MENUTEXT = 7;
-inline constexpr int COLOR_WINDOWTEXT = 8;
-inline constexpr int COLOR_CAPTIONTEXT = 9;
-inline constexpr int COLOR_ACTIVEBORDER = 10;
-inline constexpr int COLOR_INACTIVEBORDER = 11;
-inline constexpr int COLOR_APPWORKSPACE = 12;
-inline constexpr int COLOR_HIGHLIGHT = 13;
-inline constexpr int COLOR_HIGHLIGHTTEXT = 14;
-inline constexpr int COLOR_BTNFACE = 15;
-inline constexpr int COLOR_3DFACE = 15;
-inline constexpr int COLOR_BTNSHADOW = 16;
-inline constexpr int COLOR_3DSHADOW = 16;
-inline constexpr int COLOR_GRAYTEXT = 17;
-inline constexpr int COLOR_BTNTEXT = 18;
-inline constexpr int COLOR_INACTIVECAPTIONTEXT = 19;
-inline constexpr int COLOR_BTNHIGHLIGHT = 20;
-inline constexpr int COLOR_3DHIGHLIGHT = 20;
-inline constexpr int COLOR_3DDKSHADOW = 21;
-inline constexpr int COLOR_3DLIGHT = 22;
-inline constexpr int COLOR_INFOTEXT = 23;
-inline constexpr int COLOR_INFOBK = 24;
+// The colour indices (COLOR_WINDOW, ...) come with the drawing layer's headers.
 
 // Standard cursors, as the resource ids LoadCursor takes.
 #define MAKEINTRESOURCEW(i) (reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(i))))
@@ -734,7 +706,8 @@ struct HARDWAREINPUT
 struct INPUT
 {
     DWORD type;
-    union {
+    union
+    {
         MOUSEINPUT mi;
         KEYBDINPUT ki;
         HARDWAREINPUT hi;

@@ -149,16 +149,25 @@ Window* FindWindowNeedingPaint(Window* root);
 void ValidateAll(Window* w);
 bool NeedsPaint(const Window* w);
 void DefaultNcPaint(Window* w);
-void DefaultEraseBackground(Window* w, HDC dc);
+void DefaultEraseBackground(Window* w, HDC dc, LRESULT* result);
+void PaintAllPending();
+bool IsScreenDC(HDC dc);
 
 // Timers.
 bool TakeDueTimer(HWND filter, UINT filterMin, UINT filterMax, bool remove, MSG* out);
 void KillWindowTimers(HWND hwnd);
 ULONGLONG NextTimerDue();
 
+// Messages.
+bool RetrieveMessage(MSG* out, HWND filter, UINT min, UINT max, bool remove);
+bool WaitForMore();
+bool SomethingQueued();
+
 // Composition.
 void ComposeScreenNow();
-void ComposeInto(cairo_surface_t* screen, const std::vector<Window*>& bottomToTop, COLORREF desktopColour);
+unsigned int SurfacePixel(cairo_surface_t* surface, int x, int y);
+void ComposeInto(cairo_surface_t* screen, const std::vector<Window*>& bottomToTop,
+                 COLORREF desktopColour);
 
 inline void ShiftRect(RECT* r, int dx, int dy)
 {

@@ -5,9 +5,6 @@
 
 namespace zt::win {
 
-bool RetrieveMessage(MSG* out, HWND filter, UINT min, UINT max, bool remove);
-bool WaitForMore();
-
 // Internal: a mouse input whose coordinates are screen pixels (SetCursorPos).
 constexpr DWORD kMouseEventPixels = 0x40000000;
 constexpr UINT kDoubleClickTime = 500;
@@ -28,7 +25,6 @@ bool IsHittable(Window* w, POINT pt)
         Window* owner = SurfaceOwnerOf(w);
         if (owner && owner->surface) {
             cairo_surface_t* s = owner->surface;
-            extern unsigned int SurfacePixel(cairo_surface_t*, int, int);
             unsigned int px = SurfacePixel(s, pt.x - owner->window.left, pt.y - owner->window.top);
             COLORREF c = RGB((px >> 16) & 0xFF, (px >> 8) & 0xFF, px & 0xFF);
             if (c == w->colorKey)
@@ -508,7 +504,8 @@ BOOL SetCursorPos(int x, int y)
 {
     DesktopState& d = Desk();
     SIZE s = GetInbox().screenSize;
-    d.cursor = {std::clamp(x, 0, static_cast<int>(s.cx) - 1), std::clamp(y, 0, static_cast<int>(s.cy) - 1)};
+    d.cursor = {std::clamp(x, 0, static_cast<int>(s.cx) - 1),
+                std::clamp(y, 0, static_cast<int>(s.cy) - 1)};
     // Moving the pointer produces a mouse move, as on Windows.
     INPUT in{};
     in.type = INPUT_MOUSE;
@@ -655,7 +652,8 @@ BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track)
         return FALSE;
     DesktopState& d = Desk();
     if (track->dwFlags & TME_QUERY) {
-        track->dwFlags = d.trackLeave ? (TME_LEAVE | (d.trackLeaveNonClient ? TME_NONCLIENT : 0)) : 0;
+        track->dwFlags =
+            d.trackLeave ? (TME_LEAVE | (d.trackLeaveNonClient ? TME_NONCLIENT : 0)) : 0;
         track->hwndTrack = d.trackLeave;
         return TRUE;
     }
@@ -668,8 +666,7 @@ BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track)
         return TRUE;
     }
     if (track->dwFlags & TME_LEAVE) {
-        bool inside = d.lastMouseWindow == track->hwndTrack &&
-                      ((d.lastMouseHit == HTCLIENT) != nc);
+        bool inside = d.lastMouseWindow == track->hwndTrack && ((d.lastMouseHit == HTCLIENT) != nc);
         if (!inside) {
             Queue(track->hwndTrack, nc ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
             return TRUE;

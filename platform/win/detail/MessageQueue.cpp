@@ -85,8 +85,8 @@ bool RetrieveMessage(MSG* out, HWND filter, UINT min, UINT max, bool remove)
         }
     }
     if (InRange(WM_PAINT, min, max)) {
-        Window* root = filter && filter != reinterpret_cast<HWND>(-1) ? d.Find(filter)
-                                                                       : d.desktopWindow.get();
+        Window* root =
+            filter && filter != reinterpret_cast<HWND>(-1) ? d.Find(filter) : d.desktopWindow.get();
         if (Window* p = root ? FindWindowNeedingPaint(root) : nullptr) {
             *out = MSG{p->handle, WM_PAINT, 0, 0, 0, {}};
             StampFromDesktop(out);
@@ -131,7 +131,9 @@ bool WaitForMore()
     if (d.realClock) {
         ULONGLONG due = NextTimerDue();
         std::unique_lock lock(in.mutex);
-        auto ready = [&] { return in.woken || !in.posted.empty() || !in.raw.empty() || in.quitPosted; };
+        auto ready = [&] {
+            return in.woken || !in.posted.empty() || !in.raw.empty() || in.quitPosted;
+        };
         if (due == ~0ULL) {
             in.cv.wait(lock, ready);
         } else {

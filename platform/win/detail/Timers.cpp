@@ -9,7 +9,7 @@ namespace zt::win {
 
 namespace {
 
-constexpr UINT kMinimumElapse = 10;       // USER_TIMER_MINIMUM
+constexpr UINT kMinimumElapse = 10;         // USER_TIMER_MINIMUM
 constexpr UINT kMaximumElapse = 0x7FFFFFFF; // USER_TIMER_MAXIMUM
 
 bool TimerMatches(const Timer& t, HWND filter)

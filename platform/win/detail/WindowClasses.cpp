@@ -1,4 +1,5 @@
 // Window classes and registered messages.
+#include "platform/win/WinError.h"
 #include "platform/win/detail/DesktopState.h"
 
 #include <cwctype>
@@ -71,9 +72,9 @@ ATOM RegisterClassW(const WNDCLASSW* wc)
 {
     if (!wc)
         return 0;
-    WNDCLASSEXW ex{sizeof(WNDCLASSEXW), wc->style, wc->lpfnWndProc, wc->cbClsExtra,
-                   wc->cbWndExtra, wc->hInstance, wc->hIcon, wc->hCursor,
-                   wc->hbrBackground, wc->lpszMenuName, wc->lpszClassName, nullptr};
+    WNDCLASSEXW ex{sizeof(WNDCLASSEXW), wc->style,        wc->lpfnWndProc,   wc->cbClsExtra,
+                   wc->cbWndExtra,      wc->hInstance,    wc->hIcon,         wc->hCursor,
+                   wc->hbrBackground,   wc->lpszMenuName, wc->lpszClassName, nullptr};
     return RegisterClassExW(&ex);
 }
 
@@ -91,9 +92,9 @@ BOOL GetClassInfoExW(HINSTANCE, LPCWSTR className, WNDCLASSEXW* wc)
     std::shared_ptr<WndClass> cls = FindClass(className);
     if (!cls || !wc)
         return FALSE;
-    *wc = WNDCLASSEXW{sizeof(WNDCLASSEXW), cls->style, cls->proc, cls->clsExtra, cls->wndExtra,
-                      cls->instance, cls->icon, cls->cursor, cls->background, nullptr,
-                      cls->name.c_str(), cls->iconSmall};
+    *wc = WNDCLASSEXW{sizeof(WNDCLASSEXW), cls->style,    cls->proc,         cls->clsExtra,
+                      cls->wndExtra,       cls->instance, cls->icon,         cls->cursor,
+                      cls->background,     nullptr,       cls->name.c_str(), cls->iconSmall};
     return cls->atom;
 }
 
@@ -102,8 +103,8 @@ BOOL GetClassInfoW(HINSTANCE instance, LPCWSTR className, WNDCLASSW* wc)
     WNDCLASSEXW ex{};
     if (!wc || !GetClassInfoExW(instance, className, &ex))
         return FALSE;
-    *wc = WNDCLASSW{ex.style, ex.lpfnWndProc, ex.cbClsExtra, ex.cbWndExtra, ex.hInstance,
-                    ex.hIcon, ex.hCursor, ex.hbrBackground, ex.lpszMenuName, ex.lpszClassName};
+    *wc = WNDCLASSW{ex.style, ex.lpfnWndProc, ex.cbClsExtra,    ex.cbWndExtra,   ex.hInstance,
+                    ex.hIcon, ex.hCursor,     ex.hbrBackground, ex.lpszMenuName, ex.lpszClassName};
     return TRUE;
 }
 

@@ -72,7 +72,8 @@ void PlaceInSiblings(Window* w, HWND after)
     } else if (after == HWND_BOTTOM) {
         list.push_back(w);
     } else {
-        auto it = std::find_if(list.begin(), list.end(), [&](Window* s) { return s->handle == after; });
+        auto it =
+            std::find_if(list.begin(), list.end(), [&](Window* s) { return s->handle == after; });
         if (it == list.end())
             list.insert(bandStart(), w);
         else
@@ -186,7 +187,6 @@ void DropSurface(Window* w)
 } // namespace zt::win
 
 using namespace zt::win;
-
 
 BOOL GetWindowRect(HWND hwnd, LPRECT rect)
 {

@@ -3,6 +3,7 @@
 #include "platform/win/detail/DesktopState.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zt::win {
 std::shared_ptr<WndClass> FindClass(LPCWSTR name);
@@ -158,8 +159,9 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
     if (WantsOwnSurface(w))
         EnsureSurface(w);
 
-    CREATESTRUCTW cs{param, instance, menu, parent, height, width, y, x,
-                     static_cast<LONG>(style), windowName, className, exStyle};
+    CREATESTRUCTW cs{
+        param,      instance,  menu,   parent, height, width, y, x, static_cast<LONG>(style),
+        windowName, className, exStyle};
     if (auto hook = GetInbox().creationHook)
         hook(h, &cs);
     if (!SendTo(w, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&cs))) {
@@ -462,8 +464,8 @@ int GetWindowTextW(HWND hwnd, LPWSTR text, int maxCount)
     if (!text || maxCount <= 0)
         return 0;
     text[0] = 0;
-    return static_cast<int>(
-        SendMessageW(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount), reinterpret_cast<LPARAM>(text)));
+    return static_cast<int>(SendMessageW(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount),
+                                         reinterpret_cast<LPARAM>(text)));
 }
 
 int GetWindowTextLengthW(HWND hwnd)
