@@ -31,8 +31,11 @@ using PathBuilder = std::function<void(cairo_t*)>;
 
 // Fills the path that `build` adds (surface pixels) with `ink`, mixed by `rop3`. `bounds` must
 // contain the path; it limits the work done for non-copy mixes.
+// With a stroke width the path is stroked instead, with round caps and joins (GDI's geometric
+// pens).
 void FillPath(DeviceContext& dc, const RECT& bounds, const PathBuilder& build, const Ink& ink,
-              BYTE rop3, cairo_fill_rule_t rule = CAIRO_FILL_RULE_WINDING);
+              BYTE rop3, cairo_fill_rule_t rule = CAIRO_FILL_RULE_WINDING,
+              double strokeWidth = 0);
 
 // Combines over `area` (surface pixels), inside the clip and the optional path: pattern from
 // `ink` (may be null when the rop does not use it), source pixels from `source` (an ARGB32
