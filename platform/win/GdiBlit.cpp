@@ -90,8 +90,7 @@ void PaintAt(DeviceContext& dst, cairo_surface_t* image, int x, int y, cairo_ope
     cairo_restore(cr);
 }
 
-BOOL Blit(HDC hdc, int x, int y, int w, int h, HDC hsrc, int xs, int ys, int ws, int hs,
-          DWORD rop)
+BOOL Blit(HDC hdc, int x, int y, int w, int h, HDC hsrc, int xs, int ys, int ws, int hs, DWORD rop)
 {
     auto dst = FindDC(hdc);
     if (!dst)
@@ -152,11 +151,10 @@ BOOL BitBlt(HDC hdc, int x, int y, int width, int height, HDC source, int xSourc
     return Blit(hdc, x, y, width, height, source, xSource, ySource, width, height, rop);
 }
 
-BOOL StretchBlt(HDC hdc, int x, int y, int width, int height, HDC source, int xSource,
-                int ySource, int widthSource, int heightSource, DWORD rop)
+BOOL StretchBlt(HDC hdc, int x, int y, int width, int height, HDC source, int xSource, int ySource,
+                int widthSource, int heightSource, DWORD rop)
 {
-    return Blit(hdc, x, y, width, height, source, xSource, ySource, widthSource, heightSource,
-                rop);
+    return Blit(hdc, x, y, width, height, source, xSource, ySource, widthSource, heightSource, rop);
 }
 
 BOOL TransparentBlt(HDC hdc, int x, int y, int width, int height, HDC source, int xSource,
@@ -182,8 +180,8 @@ BOOL TransparentBlt(HDC hdc, int x, int y, int width, int height, HDC source, in
     return TRUE;
 }
 
-BOOL AlphaBlend(HDC hdc, int x, int y, int width, int height, HDC source, int xSource,
-                int ySource, int widthSource, int heightSource, BLENDFUNCTION blend)
+BOOL AlphaBlend(HDC hdc, int x, int y, int width, int height, HDC source, int xSource, int ySource,
+                int widthSource, int heightSource, BLENDFUNCTION blend)
 {
     auto dst = FindDC(hdc);
     auto src = FindDC(source);
@@ -200,8 +198,8 @@ BOOL AlphaBlend(HDC hdc, int x, int y, int width, int height, HDC source, int xS
             from.y + heightSource > cairo_image_surface_get_height(src->surface.get()))
             return FALSE;
     }
-    SurfacePtr image = SourceImage(*src, xSource, ySource, widthSource, heightSource, width,
-                                   height, widthSource != width || heightSource != height);
+    SurfacePtr image = SourceImage(*src, xSource, ySource, widthSource, heightSource, width, height,
+                                   widthSource != width || heightSource != height);
     if (!(blend.AlphaFormat & AC_SRC_ALPHA)) {
         int stride = 0;
         std::uint32_t* p = SurfacePixels(image.get(), &stride);

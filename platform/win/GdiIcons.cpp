@@ -213,10 +213,11 @@ BOOL DrawIconEx(HDC hdc, int x, int y, HICON icon, int width, int height, UINT, 
     cairo_translate(cr, target.left, target.top);
     cairo_scale(cr, double(width) / object->width, double(height) / object->height);
     cairo_set_source_surface(cr, source, 0, 0);
-    cairo_pattern_set_filter(cairo_get_source(cr), (width == object->width &&
-                                                    height == object->height)
-                                                       ? CAIRO_FILTER_NEAREST
-                                                       : CAIRO_FILTER_GOOD);
+    // Enlarged icons keep hard pixels, as GDI stretches them; reduced ones are filtered so
+    // that thin strokes do not vanish.
+    const bool reduce = width < object->width || height < object->height;
+    cairo_pattern_set_filter(cairo_get_source(cr),
+                             reduce ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST);
     cairo_paint(cr);
     cairo_restore(cr);
     return TRUE;

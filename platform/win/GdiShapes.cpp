@@ -1,7 +1,7 @@
 // Lines, rectangles, ellipses, polygons, pattern blits and gradients.
 
-#include "platform/win/Shapes.h"
 #include "platform/win/PenRaster.h"
+#include "platform/win/Shapes.h"
 #include "platform/win/WinGdi.h"
 #include "platform/win/WinUserDraw.h"
 
@@ -53,8 +53,7 @@ void FillSurfaceRect(DeviceContext& dc, const RECT& rect, const Ink& ink, BYTE r
         ink, rop3);
 }
 
-void FillSurfaceRects(DeviceContext& dc, const std::vector<RECT>& rects, const Ink& ink,
-                      BYTE rop3)
+void FillSurfaceRects(DeviceContext& dc, const std::vector<RECT>& rects, const Ink& ink, BYTE rop3)
 {
     if (rects.empty())
         return;
@@ -169,9 +168,8 @@ BOOL RoundFigure(HDC hdc, int left, int top, int right, int bottom, double rx, d
             [&](cairo_t* cr) {
                 AddRoundRectPath(cr, box.left, box.top, box.right, box.bottom, rx, ry);
                 if (box.right - box.left > 2 * w && box.bottom - box.top > 2 * w)
-                    AddRoundRectPath(cr, box.left + w, box.top + w, box.right - w,
-                                     box.bottom - w, std::max(0.0, rx - w),
-                                     std::max(0.0, ry - w));
+                    AddRoundRectPath(cr, box.left + w, box.top + w, box.right - w, box.bottom - w,
+                                     std::max(0.0, rx - w), std::max(0.0, ry - w));
             },
             Ink{dc->PenColor(), nullptr}, rop3, CAIRO_FILL_RULE_EVEN_ODD);
     }
@@ -269,8 +267,7 @@ BOOL PolyPolygon(HDC hdc, const POINT* points, const INT* counts, int polygons)
                 }
             },
             Ink{0, dc->state.brush.get()}, Rop2ToRop3(dc->state.rop2),
-            dc->state.polyFillMode == WINDING ? CAIRO_FILL_RULE_WINDING
-                                              : CAIRO_FILL_RULE_EVEN_ODD);
+            dc->state.polyFillMode == WINDING ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
     }
     for (const auto& f : figures)
         StrokePoints(*dc, f, true);
@@ -395,8 +392,7 @@ void GradientRect(DeviceContext& dc, const TRIVERTEX& a, const TRIVERTEX& b, boo
     PaintImage(dc, image.get(), r.left, r.top, CAIRO_OPERATOR_SOURCE);
 }
 
-void GradientTriangle(DeviceContext& dc, const TRIVERTEX& a, const TRIVERTEX& b,
-                      const TRIVERTEX& c)
+void GradientTriangle(DeviceContext& dc, const TRIVERTEX& a, const TRIVERTEX& b, const TRIVERTEX& c)
 {
     const POINT p[3] = {dc.ToSurface(a.x, a.y), dc.ToSurface(b.x, b.y), dc.ToSurface(c.x, c.y)};
     const TRIVERTEX* v[3] = {&a, &b, &c};
@@ -404,8 +400,8 @@ void GradientTriangle(DeviceContext& dc, const TRIVERTEX& a, const TRIVERTEX& b,
     const int top = std::min({p[0].y, p[1].y, p[2].y});
     const int right = std::max({p[0].x, p[1].x, p[2].x});
     const int bottom = std::max({p[0].y, p[1].y, p[2].y});
-    const double area = double(p[1].x - p[0].x) * (p[2].y - p[0].y) -
-                        double(p[2].x - p[0].x) * (p[1].y - p[0].y);
+    const double area =
+        double(p[1].x - p[0].x) * (p[2].y - p[0].y) - double(p[2].x - p[0].x) * (p[1].y - p[0].y);
     if (right <= left || bottom <= top || area == 0)
         return;
     SurfacePtr image = NewSurface(right - left, bottom - top, 0);

@@ -131,7 +131,8 @@ BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length)
 {
     if (length < 0 || (length > 0 && !text))
         return FALSE;
-    const std::wstring wide = zt::base::AnsiToWide(std::string_view(text ? text : "", size_t(length)));
+    const std::wstring wide =
+        zt::base::AnsiToWide(std::string_view(text ? text : "", size_t(length)));
     return TextOutImpl(hdc, x, y, 0, nullptr, wide);
 }
 
@@ -211,13 +212,26 @@ BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* tm)
     TEXTMETRICW w;
     if (!tm || !GetTextMetricsW(hdc, &w))
         return FALSE;
-    *tm = TEXTMETRICA{w.tmHeight,          w.tmAscent,           w.tmDescent,
-                      w.tmInternalLeading, w.tmExternalLeading, w.tmAveCharWidth,
-                      w.tmMaxCharWidth,    w.tmWeight,           w.tmOverhang,
-                      w.tmDigitizedAspectX, w.tmDigitizedAspectY, 0x20,
-                      0xFF,                0x1F,                 0x20,
-                      w.tmItalic,          w.tmUnderlined,       w.tmStruckOut,
-                      w.tmPitchAndFamily,  w.tmCharSet};
+    *tm = TEXTMETRICA{w.tmHeight,
+                      w.tmAscent,
+                      w.tmDescent,
+                      w.tmInternalLeading,
+                      w.tmExternalLeading,
+                      w.tmAveCharWidth,
+                      w.tmMaxCharWidth,
+                      w.tmWeight,
+                      w.tmOverhang,
+                      w.tmDigitizedAspectX,
+                      w.tmDigitizedAspectY,
+                      0x20,
+                      0xFF,
+                      0x1F,
+                      0x20,
+                      w.tmItalic,
+                      w.tmUnderlined,
+                      w.tmStruckOut,
+                      w.tmPitchAndFamily,
+                      w.tmCharSet};
     return TRUE;
 }
 

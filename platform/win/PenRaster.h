@@ -15,7 +15,7 @@ public:
     explicit PenRaster(int penStyle);
 
     void AddSegment(POINT from, POINT to); // surface pixels
-    void AddPixel(int x, int y);          // a single pixel, in the current dash state
+    void AddPixel(int x, int y);           // a single pixel, in the current dash state
 
     const std::vector<RECT>& On() const { return m_on; }
     const std::vector<RECT>& Off() const { return m_off; }

@@ -101,9 +101,9 @@ void FillPath(DeviceContext& dc, const RECT& bounds, const PathBuilder& build, c
             dc.SetBrushSource(cr, *ink.brush);
         else
             SetSourceColor(cr, ink.color);
-        // Colours are opaque, so SOURCE and OVER agree; SOURCE also makes the alpha of a
-        // 32-bit target opaque, as drawing on a display surface does.
-        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+        // Brush colours are opaque, so the target ends up opaque; only the gaps of a hatch
+        // brush in transparent mode let the destination show through.
+        cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
         build(cr);
         finish(cr);
         return;

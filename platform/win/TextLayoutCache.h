@@ -11,17 +11,14 @@ namespace zt::win {
 
 struct LayoutOptions
 {
-    int wrapWidth = -1;     // pixels; -1 for no wrapping
+    int wrapWidth = -1; // pixels; -1 for no wrapping
     bool ellipsizeEnd = false;
-    int mnemonic = -1;      // index of the character to underline, -1 for none
+    int mnemonic = -1; // index of the character to underline, -1 for none
     bool operator==(const LayoutOptions&) const = default;
 };
 
 // The layout for this text; owned by the cache, valid until the next call.
 PangoLayout* CachedLayout(const FontFace& face, std::wstring_view text,
                           const LayoutOptions& options = {});
-
-// How many layouts the cache has created since the process started.
-std::uint64_t GetTextLayoutCreateCount();
 
 } // namespace zt::win

@@ -131,12 +131,11 @@ int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush)
     if (rect->right <= rect->left || rect->bottom <= rect->top)
         return 1;
     const RECT s = dc->RectToSurface(rect->left, rect->top, rect->right, rect->bottom);
-    FillSurfaceRects(*dc,
-                     {RECT{s.left, s.top, s.right, s.top + 1},
-                      RECT{s.left, s.bottom - 1, s.right, s.bottom},
-                      RECT{s.left, s.top, s.left + 1, s.bottom},
-                      RECT{s.right - 1, s.top, s.right, s.bottom}},
-                     InkOf(arg), kRopPatCopy);
+    FillSurfaceRects(
+        *dc,
+        {RECT{s.left, s.top, s.right, s.top + 1}, RECT{s.left, s.bottom - 1, s.right, s.bottom},
+         RECT{s.left, s.top, s.left + 1, s.bottom}, RECT{s.right - 1, s.top, s.right, s.bottom}},
+        InkOf(arg), kRopPatCopy);
     return 1;
 }
 
