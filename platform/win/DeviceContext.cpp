@@ -49,7 +49,8 @@ RegionPtr DeviceContext::EffectiveClip() const
     } else {
         bounds = RECT{0, 0, 0, 0};
     }
-    const cairo_rectangle_int_t r{bounds.left, bounds.top, std::max(0, int(bounds.right - bounds.left)),
+    const cairo_rectangle_int_t r{bounds.left, bounds.top,
+                                  std::max(0, int(bounds.right - bounds.left)),
                                   std::max(0, int(bounds.bottom - bounds.top))};
     RegionPtr region(cairo_region_create_rectangle(&r));
     if (state.clip) {
@@ -215,8 +216,7 @@ void DeviceContext::SetBrushSource(cairo_t* cr, const BrushObject& brush) const
     cairo_pattern_set_extend(pattern.get(), CAIRO_EXTEND_REPEAT);
     cairo_pattern_set_filter(pattern.get(), CAIRO_FILTER_NEAREST);
     cairo_matrix_t m;
-    cairo_matrix_init_translate(&m, -(origin.x + state.brushOrg.x),
-                                -(origin.y + state.brushOrg.y));
+    cairo_matrix_init_translate(&m, -(origin.x + state.brushOrg.x), -(origin.y + state.brushOrg.y));
     cairo_pattern_set_matrix(pattern.get(), &m);
     cairo_set_source(cr, pattern.get());
 }

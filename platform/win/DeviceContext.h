@@ -38,10 +38,10 @@ struct DeviceContext : GdiObject
 
     bool memory = false;
     HWND window = nullptr;
-    SurfacePtr surface;                     // the target
-    std::shared_ptr<BitmapObject> bitmap;   // memory DCs: the selected bitmap
-    POINT origin{0, 0};                     // surface pixel of device (0, 0)
-    RECT systemClip{0, 0, 0, 0};            // surface pixels
+    SurfacePtr surface;                   // the target
+    std::shared_ptr<BitmapObject> bitmap; // memory DCs: the selected bitmap
+    POINT origin{0, 0};                   // surface pixel of device (0, 0)
+    RECT systemClip{0, 0, 0, 0};          // surface pixels
     DcState state;
     std::vector<DcState> saved;
 

@@ -115,7 +115,8 @@ RawMetrics MeasureAt(const PangoFontDescription* base, int emPixels)
         return m;
     m.ascent = pango_font_metrics_get_ascent(metrics.get()) / double(PANGO_SCALE);
     m.descent = pango_font_metrics_get_descent(metrics.get()) / double(PANGO_SCALE);
-    m.approxWidth = pango_font_metrics_get_approximate_char_width(metrics.get()) / double(PANGO_SCALE);
+    m.approxWidth =
+        pango_font_metrics_get_approximate_char_width(metrics.get()) / double(PANGO_SCALE);
     return m;
 }
 
@@ -125,8 +126,8 @@ std::shared_ptr<FontFace> BuildFace(const LOGFONTW& log, std::uint64_t serial)
     face->serial = serial;
     face->log = log;
     face->faceName = log.lfFaceName;
-    std::string family = face->faceName.empty() ? std::string(kDefaultFamily)
-                                                : zt::base::WideToUtf8(face->faceName);
+    std::string family =
+        face->faceName.empty() ? std::string(kDefaultFamily) : zt::base::WideToUtf8(face->faceName);
     if (face->faceName.empty())
         face->faceName = L"MS Shell Dlg";
 
@@ -188,6 +189,21 @@ std::shared_ptr<const FontFace> ResolveFontFace(const LOGFONTW& in)
     auto face = BuildFace(log, nextSerial++);
     faces->emplace(log, face);
     return face;
+}
+
+std::string FontFamilyFor(const LOGFONTW& log, wchar_t ch)
+{
+    auto face = ResolveFontFace(log);
+    GObjectPtr<PangoFontset> fontset(pango_context_load_fontset(
+        TextContext(), face->description.get(), pango_context_get_language(TextContext())));
+    if (!fontset)
+        return {};
+    GObjectPtr<PangoFont> font(pango_fontset_get_font(fontset.get(), guint(ch)));
+    if (!font)
+        return {};
+    FontDescriptionPtr d(pango_font_describe(font.get()));
+    const char* family = pango_font_description_get_family(d.get());
+    return family ? family : "";
 }
 
 LOGFONTW DefaultGuiLogFont()

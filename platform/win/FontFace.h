@@ -5,6 +5,7 @@
 // repository's fontconfig mapping so that Windows names find installed families.
 
 #include "platform/win/CairoPtr.h"
+#include "platform/win/GdiDiagnostics.h"
 #include "platform/win/GdiTypes.h"
 
 #include <memory>

@@ -248,7 +248,7 @@ int GetDeviceCaps(HDC hdc, int index)
     }
 }
 
-#define ZT_DC_ATTRIBUTE(Set, Get, Type, member, fail)                                             \
+#define ZT_DC_ATTRIBUTE(Set, Get, Type, member, fail)                                              \
     Type Set(HDC hdc, Type value)                                                                  \
     {                                                                                              \
         auto dc = FindDC(hdc);                                                                     \
@@ -272,7 +272,7 @@ ZT_DC_ATTRIBUTE(SetTextAlign, GetTextAlign, UINT, textAlign, GDI_ERROR)
 
 #undef ZT_DC_ATTRIBUTE
 
-#define ZT_DC_MODE(Set, Get, member, low, high)                                                   \
+#define ZT_DC_MODE(Set, Get, member, low, high)                                                    \
     int Set(HDC hdc, int value)                                                                    \
     {                                                                                              \
         auto dc = FindDC(hdc);                                                                     \

@@ -1,4 +1,5 @@
 #include "platform/win/GdiObjects.h"
+#include "platform/win/GdiDiagnostics.h"
 
 #include <atomic>
 
@@ -55,6 +56,11 @@ std::size_t GdiTable::Count() const
 {
     std::lock_guard lock(m_mutex);
     return m_objects.size();
+}
+
+std::size_t GetGdiObjectCount()
+{
+    return GdiTable::Instance().Count();
 }
 
 void SetHandleGoneHook(HandleGoneHook hook)

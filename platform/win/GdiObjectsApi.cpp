@@ -359,10 +359,9 @@ HFONT CreateFontIndirectA(const LOGFONTA* logFont)
     return CreateFontIndirectW(&w);
 }
 
-HFONT CreateFontW(int height, int width, int escapement, int orientation, int weight,
-                  DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                  DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
-                  LPCWSTR faceName)
+HFONT CreateFontW(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCWSTR faceName)
 {
     LOGFONTW log{height,
                  width,
@@ -383,15 +382,13 @@ HFONT CreateFontW(int height, int width, int escapement, int orientation, int we
     return CreateFontIndirectW(&log);
 }
 
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight,
-                  DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                  DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
-                  LPCSTR faceName)
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCSTR faceName)
 {
     const std::wstring face = faceName ? zt::base::AnsiToWide(faceName) : std::wstring();
-    return CreateFontW(height, width, escapement, orientation, weight, italic, underline,
-                       strikeOut, charSet, outPrecision, clipPrecision, quality, pitchAndFamily,
-                       face.c_str());
+    return CreateFontW(height, width, escapement, orientation, weight, italic, underline, strikeOut,
+                       charSet, outPrecision, clipPrecision, quality, pitchAndFamily, face.c_str());
 }
 
 int MulDiv(int number, int numerator, int denominator)
@@ -402,7 +399,8 @@ int MulDiv(int number, int numerator, int denominator)
     long long result = product / denominator;
     const long long remainder = product % denominator;
     // Round half away from zero, as Windows does.
-    if (2 * (remainder < 0 ? -remainder : remainder) >= (denominator < 0 ? -denominator : denominator))
+    if (2 * (remainder < 0 ? -remainder : remainder) >=
+        (denominator < 0 ? -denominator : denominator))
         result += ((product < 0) != (denominator < 0)) ? -1 : 1;
     if (result > INT32_MAX || result < INT32_MIN)
         return -1;

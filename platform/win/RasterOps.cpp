@@ -74,8 +74,19 @@ bool RopUsesPattern(BYTE rop3)
 }
 
 void FillPath(DeviceContext& dc, const RECT& bounds, const PathBuilder& build, const Ink& ink,
-              BYTE rop3, cairo_fill_rule_t rule)
+              BYTE rop3, cairo_fill_rule_t rule, double strokeWidth)
 {
+    auto finish = [strokeWidth, rule](cairo_t* cr) {
+        if (strokeWidth > 0) {
+            cairo_set_line_width(cr, strokeWidth);
+            cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+            cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+            cairo_stroke(cr);
+        } else {
+            cairo_set_fill_rule(cr, rule);
+            cairo_fill(cr);
+        }
+    };
     if (rop3 == kRopDst)
         return;
     if (rop3 == kRopPatCopy || rop3 == 0x00 || rop3 == 0xFF) {
@@ -90,17 +101,17 @@ void FillPath(DeviceContext& dc, const RECT& bounds, const PathBuilder& build, c
             dc.SetBrushSource(cr, *ink.brush);
         else
             SetSourceColor(cr, ink.color);
-        // Colours are opaque, so SOURCE and OVER agree; SOURCE also makes the alpha of a
-        // 32-bit target opaque, as drawing on a display surface does.
-        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+        // Brush colours are opaque, so the target ends up opaque; only the gaps of a hatch
+        // brush in transparent mode let the destination show through.
+        cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
         build(cr);
-        cairo_set_fill_rule(cr, rule);
-        cairo_fill(cr);
+        finish(cr);
         return;
     }
+    // The mask is filled after the builder runs; finishing here leaves it an empty path.
     PathBuilder withRule = [&](cairo_t* cr) {
         build(cr);
-        cairo_set_fill_rule(cr, rule);
+        finish(cr);
     };
     ApplyRop(dc, bounds, &withRule, &ink, nullptr, rop3);
 }

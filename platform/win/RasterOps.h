@@ -16,7 +16,10 @@ inline constexpr BYTE kRopDst = 0xAA;
 
 // The ternary code (bits of the truth table over pattern, source, destination) of a ROP2 mode.
 BYTE Rop2ToRop3(int rop2);
-inline BYTE Rop3Code(DWORD rop) { return static_cast<BYTE>((rop >> 16) & 0xFF); }
+inline BYTE Rop3Code(DWORD rop)
+{
+    return static_cast<BYTE>((rop >> 16) & 0xFF);
+}
 bool RopUsesSource(BYTE rop3);
 bool RopUsesPattern(BYTE rop3);
 
@@ -31,8 +34,10 @@ using PathBuilder = std::function<void(cairo_t*)>;
 
 // Fills the path that `build` adds (surface pixels) with `ink`, mixed by `rop3`. `bounds` must
 // contain the path; it limits the work done for non-copy mixes.
+// With a stroke width the path is stroked instead, with round caps and joins (GDI's geometric
+// pens).
 void FillPath(DeviceContext& dc, const RECT& bounds, const PathBuilder& build, const Ink& ink,
-              BYTE rop3, cairo_fill_rule_t rule = CAIRO_FILL_RULE_WINDING);
+              BYTE rop3, cairo_fill_rule_t rule = CAIRO_FILL_RULE_WINDING, double strokeWidth = 0);
 
 // Combines over `area` (surface pixels), inside the clip and the optional path: pattern from
 // `ink` (may be null when the rop does not use it), source pixels from `source` (an ARGB32

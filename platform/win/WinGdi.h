@@ -70,22 +70,19 @@ inline HFONT CreateFontIndirect(const LOGFONTW* logFont)
 {
     return CreateFontIndirectW(logFont);
 }
-HFONT CreateFontW(int height, int width, int escapement, int orientation, int weight,
-                  DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                  DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
-                  LPCWSTR faceName);
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight,
-                  DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                  DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
-                  LPCSTR faceName);
+HFONT CreateFontW(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCWSTR faceName);
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCSTR faceName);
 inline HFONT CreateFont(int height, int width, int escapement, int orientation, int weight,
                         DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
                         DWORD outPrecision, DWORD clipPrecision, DWORD quality,
                         DWORD pitchAndFamily, LPCWSTR faceName)
 {
-    return CreateFontW(height, width, escapement, orientation, weight, italic, underline,
-                       strikeOut, charSet, outPrecision, clipPrecision, quality, pitchAndFamily,
-                       faceName);
+    return CreateFontW(height, width, escapement, orientation, weight, italic, underline, strikeOut,
+                       charSet, outPrecision, clipPrecision, quality, pitchAndFamily, faceName);
 }
 int MulDiv(int number, int numerator, int denominator);
 
@@ -94,8 +91,8 @@ int MulDiv(int number, int numerator, int denominator);
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
 HBITMAP CreateBitmapIndirect(const BITMAP* bitmap);
-HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits,
-                         HANDLE section, DWORD offset);
+HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
+                         DWORD offset);
 LONG GetBitmapBits(HBITMAP bitmap, LONG size, LPVOID bits);
 LONG SetBitmapBits(HBITMAP bitmap, DWORD size, const void* bits);
 
@@ -120,12 +117,12 @@ BOOL SetPixelV(HDC dc, int x, int y, COLORREF color);
 // Blits.
 BOOL BitBlt(HDC dc, int x, int y, int width, int height, HDC source, int xSource, int ySource,
             DWORD rop);
-BOOL StretchBlt(HDC dc, int x, int y, int width, int height, HDC source, int xSource,
-                int ySource, int widthSource, int heightSource, DWORD rop);
+BOOL StretchBlt(HDC dc, int x, int y, int width, int height, HDC source, int xSource, int ySource,
+                int widthSource, int heightSource, DWORD rop);
 BOOL TransparentBlt(HDC dc, int x, int y, int width, int height, HDC source, int xSource,
                     int ySource, int widthSource, int heightSource, UINT transparent);
-BOOL AlphaBlend(HDC dc, int x, int y, int width, int height, HDC source, int xSource,
-                int ySource, int widthSource, int heightSource, BLENDFUNCTION blend);
+BOOL AlphaBlend(HDC dc, int x, int y, int width, int height, HDC source, int xSource, int ySource,
+                int widthSource, int heightSource, BLENDFUNCTION blend);
 
 // Text.
 BOOL TextOutW(HDC dc, int x, int y, LPCWSTR text, int length);
