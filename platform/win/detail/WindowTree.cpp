@@ -150,8 +150,8 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
     int ox = (style & WS_CHILD) ? parentRec->client.left : 0;
     int oy = (style & WS_CHILD) ? parentRec->client.top : 0;
     w->window = {ox + x, oy + y, ox + x + width, oy + y + height};
-    w->client = w->window;
-    RecomputeClientRect(w);
+    // The procedure hears of the frame only after WM_NCCREATE.
+    w->client = DefaultClientFromWindow(w, w->window);
     ++cls->windows;
     HWND h = w->handle;
     d.windows[h] = std::move(rec);
