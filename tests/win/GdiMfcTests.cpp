@@ -159,6 +159,7 @@ TEST(MfcDC, HalftoneBrushInvertsAndRestores)
 
 TEST(MfcDC, TemporaryWrappersGoWithTheirHandles)
 {
+    DeleteDC(CreateCompatibleDC(nullptr)); // makes the stock objects a DC starts with
     const auto baseline = zt::win::GetGdiObjectCount();
     {
         HDC raw = CreateCompatibleDC(nullptr);
