@@ -6,6 +6,7 @@
 
 using HGDIOBJ = void*;
 using HPALETTE = void*;
+using LPINT = int*;
 
 inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 inline constexpr COLORREF CLR_NONE = 0xFFFFFFFF;
