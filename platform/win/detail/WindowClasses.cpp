@@ -1,5 +1,6 @@
 // Window classes and registered messages.
 #include "platform/win/WinError.h"
+#include "platform/win/controls/StandardClasses.h"
 #include "platform/win/detail/DesktopState.h"
 
 #include <cwctype>
@@ -31,6 +32,13 @@ std::shared_ptr<WndClass> FindClass(LPCWSTR name)
         return nullptr;
     auto& classes = Desk().classes;
     auto it = classes.find(key);
+    if (it != classes.end())
+        return it->second;
+    // The system's control classes exist on every desktop without registration; they are
+    // registered on first use.
+    if (!controls::RegisterStandardClass(key))
+        return nullptr;
+    it = classes.find(key);
     return it == classes.end() ? nullptr : it->second;
 }
 

@@ -162,6 +162,15 @@ public:
     void BringWindowToTop();
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
     void GetClassName(LPTSTR buffer, int nMaxCount) const;
+    // The window's own scroll bars (SB_HORZ, SB_VERT).
+    int GetScrollPos(int nBar) const;
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
+    void GetScrollRange(int nBar, int* lpMinPos, int* lpMaxPos) const;
+    void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
+    BOOL SetScrollInfo(int nBar, SCROLLINFO* lpScrollInfo, BOOL bRedraw = TRUE);
+    BOOL GetScrollInfo(int nBar, SCROLLINFO* lpScrollInfo, UINT nMask = SIF_ALL) const;
+    int GetScrollLimit(int nBar) const;
+    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE);
 
     // The handler in flight; reflected WM_CTLCOLOR handlers read the control kind here.
     static UINT ZtCurrentCtlColor();

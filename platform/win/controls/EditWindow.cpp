@@ -1,0 +1,937 @@
+// The edit control's window.
+#include "platform/win/controls/EditWindow.h"
+
+#include "platform/win/controls/ControlCommon.h"
+#include "platform/win/controls/StandardClasses.h"
+
+#include <algorithm>
+#include <cstring>
+#include <cwctype>
+
+namespace zt::win::controls {
+
+namespace {
+
+constexpr int kWheelLines = 3;
+
+std::wstring ClipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+        auto* p = static_cast<const wchar_t*>(GlobalLock(h));
+        std::size_t max = GlobalSize(h) / sizeof(wchar_t);
+        if (p) {
+            std::size_t n = 0;
+            while (n < max && p[n])
+                ++n;
+            text.assign(p, n);
+        }
+        GlobalUnlock(h);
+    }
+    CloseClipboard();
+    return text;
+}
+
+} // namespace
+
+EditWindow::EditWindow(HWND hwnd) : hwnd_(hwnd)
+{
+    measure_ = CreateCompatibleDC(nullptr);
+    SetFont(nullptr);
+}
+
+EditWindow::~EditWindow()
+{
+    if (measure_) {
+        SelectObject(measure_, measureOldFont_);
+        DeleteDC(measure_);
+    }
+}
+
+DWORD EditWindow::Style() const
+{
+    return StyleOf(hwnd_);
+}
+
+void EditWindow::Notify(UINT code)
+{
+    NotifyCommand(hwnd_, code);
+}
+
+void EditWindow::SetFont(HFONT font)
+{
+    font_ = font;
+    HGDIOBJ old = SelectObject(measure_, FontOrDefault(font_));
+    if (!measureOldFont_)
+        measureOldFont_ = old;
+    TEXTMETRICW tm{};
+    GetTextMetricsW(measure_, &tm);
+    lineHeight_ = std::max<int>(1, tm.tmHeight);
+    widths_.clear();
+}
+
+int EditWindow::CharWidth(wchar_t c)
+{
+    if (c == L'\t')
+        c = L' ';
+    auto it = widths_.find(c);
+    if (it != widths_.end())
+        return it->second;
+    SIZE s{};
+    GetTextExtentPoint32W(measure_, &c, 1, &s);
+    widths_.emplace(c, s.cx);
+    return s.cx;
+}
+
+int EditWindow::Width(int from, int to)
+{
+    const std::wstring& t = model_.Text();
+    int w = 0;
+    for (int i = from; i < to; ++i)
+        w += CharWidth(t[static_cast<std::size_t>(i)]);
+    return w;
+}
+
+void EditWindow::DefaultRect()
+{
+    RECT c{};
+    GetClientRect(hwnd_, &c);
+    fmt_ = RECT{c.left + 1, c.top + 1, std::max(c.left + 1, c.right - 1), c.bottom};
+}
+
+void EditWindow::Relayout()
+{
+    lines_.clear();
+    const std::wstring& t = model_.Text();
+    int n = model_.Length();
+    if (!Multi()) {
+        lines_.push_back(Line{0, n, n});
+        return;
+    }
+    int wrapWidth = Wraps() ? std::max(1, static_cast<int>(fmt_.right - fmt_.left)) : 0;
+    int start = 0;
+    while (true) {
+        int i = start;
+        int width = 0;
+        int lastSpace = -1;
+        int end = -1;
+        int next = -1;
+        while (i < n) {
+            wchar_t c = t[static_cast<std::size_t>(i)];
+            if (c == L'\r' && i + 1 < n && t[static_cast<std::size_t>(i + 1)] == L'\n') {
+                end = i;
+                next = i + 2;
+                break;
+            }
+            if (c == L'\n') {
+                end = i;
+                next = i + 1;
+                break;
+            }
+            int cw = CharWidth(c);
+            if (wrapWidth && width + cw > wrapWidth && i > start) {
+                if (c == L' ') {
+                    // Spaces at a wrap stay at the end of the line they follow.
+                    end = i;
+                    next = i + 1;
+                } else if (lastSpace >= start) {
+                    end = lastSpace + 1;
+                    next = lastSpace + 1;
+                } else {
+                    end = i;
+                    next = i;
+                }
+                break;
+            }
+            if (c == L' ')
+                lastSpace = i;
+            width += cw;
+            ++i;
+        }
+        if (end < 0) {
+            lines_.push_back(Line{start, n - start, n});
+            break;
+        }
+        lines_.push_back(Line{start, end - start, next});
+        start = next;
+    }
+}
+
+int EditWindow::LineOf(int pos) const
+{
+    // The last line whose start is at or before pos.
+    auto it = std::upper_bound(lines_.begin(), lines_.end(), pos,
+                               [](int p, const Line& l) { return p < l.start; });
+    if (it == lines_.begin())
+        return 0;
+    int index = static_cast<int>(it - lines_.begin()) - 1;
+    // A position right after a soft wrap belongs to the next line; after a hard break's
+    // characters too.
+    return index;
+}
+
+int EditWindow::VisibleLines() const
+{
+    return std::max(1, static_cast<int>((fmt_.bottom - fmt_.top) / lineHeight_));
+}
+
+POINT EditWindow::PosFromChar(int pos)
+{
+    pos = std::clamp(pos, 0, model_.Length());
+    int line = LineOf(pos);
+    const Line& l = lines_[static_cast<std::size_t>(line)];
+    int to = std::min(pos, l.start + l.length);
+    return POINT{fmt_.left - xOffset_ + Width(l.start, to),
+                 fmt_.top + (line - firstLine_) * lineHeight_};
+}
+
+int EditWindow::CharFromPoint(POINT p)
+{
+    int line = firstLine_ + (p.y >= fmt_.top ? (p.y - fmt_.top) / lineHeight_
+                                             : -((fmt_.top - p.y + lineHeight_ - 1) / lineHeight_));
+    line = std::clamp(line, 0, static_cast<int>(lines_.size()) - 1);
+    const Line& l = lines_[static_cast<std::size_t>(line)];
+    int x = fmt_.left - xOffset_;
+    const std::wstring& t = model_.Text();
+    for (int i = l.start; i < l.start + l.length; ++i) {
+        int cw = CharWidth(t[static_cast<std::size_t>(i)]);
+        if (p.x < x + (cw + 1) / 2)
+            return i;
+        x += cw;
+    }
+    return l.start + l.length;
+}
+
+void EditWindow::ScrollCaret()
+{
+    int caret = model_.Caret();
+    int line = LineOf(caret);
+    bool changed = false;
+    if (Multi()) {
+        int visible = VisibleLines();
+        int first = firstLine_;
+        if (line < first)
+            first = line;
+        else if (line >= first + visible)
+            first = line - visible + 1;
+        if (first != firstLine_) {
+            firstLine_ = first;
+            changed = true;
+        }
+    }
+    if (!Wraps()) {
+        const Line& l = lines_[static_cast<std::size_t>(line)];
+        int x = Width(l.start, std::min(caret, l.start + l.length));
+        int width = std::max(1, static_cast<int>(fmt_.right - fmt_.left));
+        int offset = xOffset_;
+        // Scroll by a third of the width at a time so that typing does not scroll on every key.
+        if (x < offset)
+            offset = std::max(0, x - width / 3);
+        else if (x >= offset + width)
+            offset = x - width + width / 3;
+        if (offset != xOffset_) {
+            xOffset_ = offset;
+            changed = true;
+        }
+    }
+    if (changed)
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    UpdateScrollBars();
+}
+
+void EditWindow::UpdateScrollBars()
+{
+    if (!(Style() & WS_VSCROLL) || !Multi())
+        return;
+    ScrollState s;
+    s.min = 0;
+    s.max = std::max(0, static_cast<int>(lines_.size()) - 1);
+    s.page = VisibleLines();
+    s.pos = firstLine_;
+    if (barSet_ && s.min == lastBar_.min && s.max == lastBar_.max && s.page == lastBar_.page &&
+        s.pos == lastBar_.pos)
+        return;
+    lastBar_ = s;
+    barSet_ = true;
+    SCROLLINFO si{sizeof si, SIF_ALL, s.min, s.max, static_cast<UINT>(s.page), s.pos, 0};
+    SetScrollInfo(hwnd_, SB_VERT, &si, TRUE);
+}
+
+void EditWindow::ScrollLines(int delta)
+{
+    int maxFirst = std::max(0, static_cast<int>(lines_.size()) - VisibleLines());
+    int first = std::clamp(firstLine_ + delta, 0, maxFirst);
+    if (first == firstLine_)
+        return;
+    firstLine_ = first;
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    UpdateScrollBars();
+}
+
+void EditWindow::Changed(bool notify)
+{
+    if (notify)
+        Notify(EN_UPDATE);
+    if (!IsWindow(hwnd_))
+        return;
+    Relayout();
+    ScrollCaret();
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    if (notify)
+        Notify(EN_CHANGE);
+}
+
+void EditWindow::Redraw()
+{
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void EditWindow::Paint()
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    if (!dc)
+        return;
+    bool enabled = IsWindowEnabled(hwnd_) != FALSE;
+    UINT colorMsg = (ReadOnly() || !enabled) ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
+    HBRUSH brush = RequestCtlColor(hwnd_, dc, colorMsg);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, brush);
+    if (!enabled)
+        SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    HGDIOBJ oldFont = SelectObject(dc, FontOrDefault(font_));
+    int saved = SaveDC(dc);
+    IntersectClipRect(dc, fmt_.left, fmt_.top, fmt_.right, fmt_.bottom);
+
+    const std::wstring& t = model_.Text();
+    bool showSel = model_.HasSelection() && (focused_ || (Style() & ES_NOHIDESEL));
+    int selStart = model_.SelStart();
+    int selEnd = model_.SelEnd();
+    COLORREF textColor = GetTextColor(dc);
+    COLORREF bkColor = GetBkColor(dc);
+    int bkMode = GetBkMode(dc);
+    int visible = VisibleLines() + 1;
+    int last = std::min(static_cast<int>(lines_.size()), firstLine_ + visible);
+    for (int li = std::max(0, firstLine_); li < last; ++li) {
+        const Line& l = lines_[static_cast<std::size_t>(li)];
+        int y = fmt_.top + (li - firstLine_) * lineHeight_;
+        int x = fmt_.left - xOffset_;
+        int i = l.start;
+        int end = l.start + l.length;
+        // Skip what lies left of the rectangle without drawing it.
+        while (i < end) {
+            int cw = CharWidth(t[static_cast<std::size_t>(i)]);
+            if (x + cw >= fmt_.left)
+                break;
+            x += cw;
+            ++i;
+        }
+        while (i < end && x < fmt_.right) {
+            bool selected = showSel && i >= selStart && i < selEnd;
+            int runEnd = i;
+            int runWidth = 0;
+            while (runEnd < end && x + runWidth < fmt_.right &&
+                   (showSel && runEnd >= selStart && runEnd < selEnd) == selected) {
+                runWidth += CharWidth(t[static_cast<std::size_t>(runEnd)]);
+                ++runEnd;
+            }
+            if (selected) {
+                SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+                SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+                SetBkMode(dc, OPAQUE);
+                RECT band{x, y, x + runWidth, y + lineHeight_};
+                FillRect(dc, &band, GetSysColorBrush(COLOR_HIGHLIGHT));
+            }
+            std::wstring run =
+                t.substr(static_cast<std::size_t>(i), static_cast<std::size_t>(runEnd - i));
+            for (auto& c : run)
+                if (c == L'\t')
+                    c = L' ';
+            if (Style() & ES_PASSWORD)
+                run.assign(run.size(), L'*');
+            TextOutW(dc, x, y, run.c_str(), static_cast<int>(run.size()));
+            if (selected) {
+                SetTextColor(dc, textColor);
+                SetBkColor(dc, bkColor);
+                SetBkMode(dc, bkMode);
+            }
+            x += runWidth;
+            i = runEnd;
+        }
+        // A selected line break shows as a short band, as the user sees what will be removed.
+        if (showSel && l.next > end && end >= selStart && end < selEnd) {
+            RECT band{x, y, x + CharWidth(L' '), y + lineHeight_};
+            FillRect(dc, &band, GetSysColorBrush(COLOR_HIGHLIGHT));
+        }
+    }
+    if (focused_) {
+        POINT c = PosFromChar(model_.Caret());
+        RECT caret{c.x, c.y, c.x + 1, c.y + lineHeight_};
+        HBRUSH cb = CreateSolidBrush(textColor);
+        FillRect(dc, &caret, cb);
+        DeleteObject(cb);
+    }
+    RestoreDC(dc, saved);
+    SelectObject(dc, oldFont);
+    EndPaint(hwnd_, &ps);
+}
+
+void EditWindow::Copy()
+{
+    if (!model_.HasSelection() || (Style() & ES_PASSWORD))
+        return;
+    std::wstring s = model_.SelectedText();
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, (s.size() + 1) * sizeof(wchar_t));
+    if (!mem)
+        return;
+    auto* p = static_cast<wchar_t*>(GlobalLock(mem));
+    std::memcpy(p, s.c_str(), (s.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(mem);
+    if (!OpenClipboard(hwnd_)) {
+        GlobalFree(mem);
+        return;
+    }
+    EmptyClipboard();
+    if (!SetClipboardData(CF_UNICODETEXT, mem))
+        GlobalFree(mem);
+    CloseClipboard();
+}
+
+bool EditWindow::Paste()
+{
+    std::wstring s = ClipboardText();
+    if (!Multi()) {
+        // A single line takes the text up to the first line break.
+        std::size_t cut = s.find_first_of(L"\r\n");
+        if (cut != std::wstring::npos)
+            s.erase(cut);
+    }
+    if (s.empty() && !model_.HasSelection())
+        return false;
+    return model_.ReplaceSel(s, true);
+}
+
+int EditWindow::LineMove(int pos, int lines)
+{
+    int line = LineOf(pos);
+    const Line& l = lines_[static_cast<std::size_t>(line)];
+    int x = preferredX_ >= 0 ? preferredX_ : Width(l.start, std::min(pos, l.start + l.length));
+    preferredX_ = x;
+    int target = std::clamp(line + lines, 0, static_cast<int>(lines_.size()) - 1);
+    const Line& t = lines_[static_cast<std::size_t>(target)];
+    int acc = 0;
+    const std::wstring& text = model_.Text();
+    for (int i = t.start; i < t.start + t.length; ++i) {
+        int cw = CharWidth(text[static_cast<std::size_t>(i)]);
+        if (x < acc + (cw + 1) / 2)
+            return i;
+        acc += cw;
+    }
+    return t.start + t.length;
+}
+
+void EditWindow::KeyDown(WPARAM vk)
+{
+    bool shift = controls::KeyDown(VK_SHIFT);
+    bool ctrl = controls::KeyDown(VK_CONTROL);
+    int caret = model_.Caret();
+    int target = caret;
+    bool vertical = false;
+    switch (vk) {
+    case VK_LEFT:
+        if (!shift && model_.HasSelection())
+            target = model_.SelStart();
+        else if (ctrl)
+            target = model_.WordLeft(caret);
+        else
+            target = (caret > 1 && model_.Text()[caret - 1] == L'\n' &&
+                      model_.Text()[caret - 2] == L'\r')
+                         ? caret - 2
+                         : caret - 1;
+        break;
+    case VK_RIGHT:
+        if (!shift && model_.HasSelection())
+            target = model_.SelEnd();
+        else if (ctrl)
+            target = model_.WordRight(caret);
+        else
+            target = (caret + 1 < model_.Length() && model_.Text()[caret] == L'\r' &&
+                      model_.Text()[caret + 1] == L'\n')
+                         ? caret + 2
+                         : caret + 1;
+        break;
+    case VK_HOME:
+        target = ctrl ? 0 : lines_[static_cast<std::size_t>(LineOf(caret))].start;
+        break;
+    case VK_END: {
+        const Line& l = lines_[static_cast<std::size_t>(LineOf(caret))];
+        target = ctrl ? model_.Length() : l.start + l.length;
+        break;
+    }
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+        if (!Multi()) {
+            // Single-line edits treat up and down as left and right.
+            if (vk == VK_UP)
+                target = caret - 1;
+            else if (vk == VK_DOWN)
+                target = caret + 1;
+            break;
+        }
+        vertical = true;
+        target = LineMove(caret, vk == VK_UP      ? -1
+                                 : vk == VK_DOWN  ? 1
+                                 : vk == VK_PRIOR ? -VisibleLines()
+                                                  : VisibleLines());
+        break;
+    case VK_DELETE:
+        if (ReadOnly())
+            return;
+        if (shift && model_.HasSelection()) {
+            SendMessageW(hwnd_, WM_CUT, 0, 0);
+            return;
+        }
+        if (model_.DeleteChar(false))
+            Changed();
+        return;
+    case VK_INSERT:
+        if (ctrl)
+            SendMessageW(hwnd_, WM_COPY, 0, 0);
+        else if (shift)
+            SendMessageW(hwnd_, WM_PASTE, 0, 0);
+        return;
+    default:
+        return;
+    }
+    if (!vertical)
+        preferredX_ = -1;
+    model_.MoveCaret(target, shift);
+    ScrollCaret();
+    Redraw();
+}
+
+void EditWindow::Char(wchar_t ch)
+{
+    switch (ch) {
+    case 0x01: // Ctrl+A
+        model_.SetSel(0, -1);
+        ScrollCaret();
+        Redraw();
+        return;
+    case 0x03: // Ctrl+C
+        SendMessageW(hwnd_, WM_COPY, 0, 0);
+        return;
+    case 0x16: // Ctrl+V
+        SendMessageW(hwnd_, WM_PASTE, 0, 0);
+        return;
+    case 0x18: // Ctrl+X
+        SendMessageW(hwnd_, WM_CUT, 0, 0);
+        return;
+    case 0x1A: // Ctrl+Z
+        SendMessageW(hwnd_, WM_UNDO, 0, 0);
+        return;
+    default:
+        break;
+    }
+    if (ReadOnly())
+        return;
+    if (ch == 8) {
+        if (model_.DeleteChar(true))
+            Changed();
+        return;
+    }
+    DWORD style = Style();
+    std::wstring insert;
+    if (ch == L'\r' || ch == L'\n') {
+        if (!Multi())
+            return;
+        insert = L"\r\n";
+    } else if (ch == L'\t') {
+        if (!Multi())
+            return;
+        insert = L"\t";
+    } else if (ch < 0x20 || ch == 0x7F) {
+        return;
+    } else {
+        if ((style & ES_NUMBER) && !(ch >= L'0' && ch <= L'9'))
+            return;
+        if (style & ES_UPPERCASE)
+            ch = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(ch)));
+        else if (style & ES_LOWERCASE)
+            ch = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(ch)));
+        insert.assign(1, ch);
+    }
+    if (!Multi() && !(style & ES_AUTOHSCROLL)) {
+        // Without horizontal scrolling a single line takes only what fits.
+        int width = Width(0, model_.SelStart()) + Width(model_.SelEnd(), model_.Length()) +
+                    CharWidth(insert[0]);
+        if (width > fmt_.right - fmt_.left)
+            return;
+    }
+    if (model_.Length() - (model_.SelEnd() - model_.SelStart()) >= model_.Limit()) {
+        Notify(EN_MAXTEXT);
+        return;
+    }
+    if (model_.ReplaceSel(insert, true, true))
+        Changed();
+}
+
+LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_CREATE: {
+        auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        DefaultRect();
+        if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName))
+            model_.SetText(cs->lpszName);
+        Relayout();
+        UpdateScrollBars();
+        return 0;
+    }
+    case WM_SIZE:
+        if (!fmtSet_)
+            DefaultRect();
+        Relayout();
+        ScrollCaret();
+        Redraw();
+        return 0;
+    case WM_STYLECHANGED:
+        Relayout();
+        ScrollCaret();
+        Redraw();
+        return 0;
+    case WM_SETFONT:
+        SetFont(reinterpret_cast<HFONT>(wParam));
+        Relayout();
+        ScrollCaret();
+        if (LOWORD(lParam))
+            Redraw();
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(font_);
+    case WM_SETTEXT: {
+        auto* text = reinterpret_cast<LPCWSTR>(lParam);
+        model_.SetText(text ? text : L"");
+        xOffset_ = 0;
+        firstLine_ = 0;
+        Changed();
+        return TRUE;
+    }
+    case WM_GETTEXT: {
+        auto* buf = reinterpret_cast<LPWSTR>(lParam);
+        if (!buf || wParam == 0)
+            return 0;
+        std::size_t n = std::min<std::size_t>(model_.Text().size(), wParam - 1);
+        model_.Text().copy(buf, n);
+        buf[n] = 0;
+        return static_cast<LRESULT>(n);
+    }
+    case WM_GETTEXTLENGTH:
+        return model_.Length();
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_NCPAINT:
+        DefWindowProcW(hwnd_, msg, wParam, lParam);
+        PaintWindowScrollBars(hwnd_);
+        return 0;
+    case WM_ENABLE:
+        Redraw();
+        return 0;
+    case WM_GETDLGCODE: {
+        LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+        if (Multi() && (Style() & ES_WANTRETURN))
+            code |= DLGC_WANTALLKEYS;
+        return code;
+    }
+    case WM_SETFOCUS:
+        focused_ = true;
+        Redraw();
+        Notify(EN_SETFOCUS);
+        return 0;
+    case WM_KILLFOCUS:
+        focused_ = false;
+        selecting_ = false;
+        Redraw();
+        Notify(EN_KILLFOCUS);
+        return 0;
+    case WM_NCLBUTTONDOWN:
+        if (wParam == static_cast<WPARAM>(HTVSCROLL) || wParam == static_cast<WPARAM>(HTHSCROLL)) {
+            tracker_.Begin(hwnd_, wParam == static_cast<WPARAM>(HTVSCROLL) ? SB_VERT : SB_HORZ,
+                           POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        }
+        return DefWindowProcW(hwnd_, msg, wParam, lParam);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        if (GetFocus() != hwnd_)
+            SetFocus(hwnd_);
+        if (!IsWindow(hwnd_))
+            return 0;
+        POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        int pos = CharFromPoint(p);
+        if (msg == WM_LBUTTONDBLCLK) {
+            model_.SetSel(model_.WordStart(pos), model_.WordEnd(pos));
+        } else {
+            model_.MoveCaret(pos, (wParam & MK_SHIFT) != 0);
+            selecting_ = true;
+            SetCapture(hwnd_);
+        }
+        preferredX_ = -1;
+        ScrollCaret();
+        Redraw();
+        return 0;
+    }
+    case WM_MOUSEMOVE: {
+        POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (tracker_.Active()) {
+            ClientToScreen(hwnd_, &p);
+            tracker_.Move(p);
+            return 0;
+        }
+        if (selecting_ && (wParam & MK_LBUTTON)) {
+            int pos = CharFromPoint(p);
+            if (pos != model_.Caret()) {
+                model_.MoveCaret(pos, true);
+                ScrollCaret();
+                Redraw();
+            }
+        }
+        return 0;
+    }
+    case WM_LBUTTONUP:
+        if (tracker_.Active()) {
+            tracker_.End();
+            return 0;
+        }
+        if (selecting_) {
+            selecting_ = false;
+            if (GetCapture() == hwnd_)
+                ReleaseCapture();
+        }
+        return 0;
+    case WM_CAPTURECHANGED:
+        selecting_ = false;
+        return 0;
+    case WM_KEYDOWN:
+        KeyDown(wParam);
+        return 0;
+    case WM_CHAR:
+        Char(static_cast<wchar_t>(wParam));
+        return 0;
+    case WM_MOUSEWHEEL:
+        if (Multi() && lines_.size() > static_cast<std::size_t>(VisibleLines())) {
+            int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
+            ScrollLines(-notches * kWheelLines);
+            return 0;
+        }
+        return DefWindowProcW(hwnd_, msg, wParam, lParam);
+    case WM_VSCROLL:
+        if (!Multi())
+            return 0;
+        switch (LOWORD(wParam)) {
+        case SB_LINEUP:
+            ScrollLines(-1);
+            break;
+        case SB_LINEDOWN:
+            ScrollLines(1);
+            break;
+        case SB_PAGEUP:
+            ScrollLines(-VisibleLines());
+            break;
+        case SB_PAGEDOWN:
+            ScrollLines(VisibleLines());
+            break;
+        case SB_TOP:
+            ScrollLines(-firstLine_);
+            break;
+        case SB_BOTTOM:
+            ScrollLines(static_cast<int>(lines_.size()));
+            break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+            ScrollLines(static_cast<int>(HIWORD(wParam)) - firstLine_);
+            break;
+        default:
+            break;
+        }
+        return 0;
+    case WM_COPY:
+        Copy();
+        return 0;
+    case WM_CUT:
+        if (ReadOnly() || !model_.HasSelection())
+            return 0;
+        Copy();
+        if (model_.ReplaceSel(std::wstring(), true))
+            Changed();
+        return 0;
+    case WM_CLEAR:
+        if (!ReadOnly() && model_.ReplaceSel(std::wstring(), true))
+            Changed();
+        return 0;
+    case WM_PASTE:
+        if (!ReadOnly() && Paste())
+            Changed();
+        return 0;
+    case WM_UNDO:
+    case EM_UNDO:
+        if (ReadOnly() || !model_.Undo())
+            return FALSE;
+        Changed();
+        return TRUE;
+    case EM_CANUNDO:
+        return model_.CanUndo() ? TRUE : FALSE;
+    case EM_EMPTYUNDOBUFFER:
+        model_.EmptyUndo();
+        return 0;
+    case EM_GETSEL: {
+        auto start = static_cast<DWORD>(model_.SelStart());
+        auto end = static_cast<DWORD>(model_.SelEnd());
+        if (wParam)
+            *reinterpret_cast<DWORD*>(wParam) = start;
+        if (lParam)
+            *reinterpret_cast<DWORD*>(lParam) = end;
+        return static_cast<LRESULT>(
+            MAKELONG(std::min<DWORD>(start, 0xFFFF), std::min<DWORD>(end, 0xFFFF)));
+    }
+    case EM_SETSEL:
+        model_.SetSel(static_cast<int>(static_cast<INT_PTR>(wParam)),
+                      static_cast<int>(static_cast<INT_PTR>(lParam)));
+        preferredX_ = -1;
+        Redraw();
+        return 0;
+    case EM_SCROLLCARET:
+        ScrollCaret();
+        return TRUE;
+    case EM_REPLACESEL: {
+        auto* text = reinterpret_cast<LPCWSTR>(lParam);
+        if (model_.ReplaceSel(text ? text : L"", wParam != 0))
+            Changed();
+        return 0;
+    }
+    case EM_GETRECT:
+        if (lParam)
+            *reinterpret_cast<RECT*>(lParam) = fmt_;
+        return 0;
+    case EM_SETRECT:
+    case EM_SETRECTNP:
+        if (lParam) {
+            fmt_ = *reinterpret_cast<const RECT*>(lParam);
+            fmtSet_ = true;
+        } else {
+            DefaultRect();
+            fmtSet_ = false;
+        }
+        Relayout();
+        ScrollCaret();
+        if (msg == EM_SETRECT)
+            Redraw();
+        return 0;
+    case EM_GETMODIFY:
+        return model_.Modified() ? TRUE : FALSE;
+    case EM_SETMODIFY:
+        model_.SetModified(wParam != 0);
+        return 0;
+    case EM_SETREADONLY:
+        SetWindowLongPtrW(
+            hwnd_, GWL_STYLE,
+            static_cast<LONG_PTR>(wParam ? (Style() | ES_READONLY) : (Style() & ~ES_READONLY)));
+        Redraw();
+        return TRUE;
+    case EM_LIMITTEXT:
+        model_.SetLimit(static_cast<int>(std::min<WPARAM>(wParam, EditModel::kMaxLimit)));
+        return 0;
+    case EM_GETLIMITTEXT:
+        return model_.Limit();
+    case EM_GETLINECOUNT:
+        return static_cast<LRESULT>(lines_.size());
+    case EM_GETFIRSTVISIBLELINE:
+        return Multi() ? firstLine_ : 0;
+    case EM_LINEINDEX: {
+        int line = static_cast<int>(static_cast<INT_PTR>(wParam));
+        if (line == -1)
+            line = LineOf(model_.Caret());
+        if (line < 0 || line >= static_cast<int>(lines_.size()))
+            return -1;
+        return lines_[static_cast<std::size_t>(line)].start;
+    }
+    case EM_LINELENGTH: {
+        int pos = static_cast<int>(static_cast<INT_PTR>(wParam));
+        if (pos == -1) {
+            // The characters on the selection's lines that are not selected.
+            const Line& a = lines_[static_cast<std::size_t>(LineOf(model_.SelStart()))];
+            const Line& b = lines_[static_cast<std::size_t>(LineOf(model_.SelEnd()))];
+            if (!model_.HasSelection())
+                return a.length;
+            return (model_.SelStart() - a.start) + (b.start + b.length - model_.SelEnd());
+        }
+        if (pos < 0 || pos > model_.Length())
+            return 0;
+        return lines_[static_cast<std::size_t>(LineOf(pos))].length;
+    }
+    case EM_GETLINE: {
+        int line = static_cast<int>(wParam);
+        auto* buf = reinterpret_cast<wchar_t*>(lParam);
+        if (!buf || line < 0 || line >= static_cast<int>(lines_.size()))
+            return 0;
+        // The first word of the buffer holds its size in characters, as on Windows.
+        int max = static_cast<int>(*reinterpret_cast<WORD*>(buf));
+        const Line& l = lines_[static_cast<std::size_t>(line)];
+        int n = std::min(max, l.length);
+        model_.Text().copy(buf, static_cast<std::size_t>(n), static_cast<std::size_t>(l.start));
+        return n;
+    }
+    case EM_LINEFROMCHAR: {
+        int pos = static_cast<int>(static_cast<INT_PTR>(wParam));
+        if (pos < 0)
+            pos = model_.SelStart();
+        return LineOf(std::min(pos, model_.Length()));
+    }
+    case EM_POSFROMCHAR: {
+        int pos = static_cast<int>(wParam);
+        if (pos < 0 || pos > model_.Length())
+            return -1;
+        POINT p = PosFromChar(pos);
+        return static_cast<LRESULT>(MAKELONG(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
+    }
+    case EM_CHARFROMPOS: {
+        POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        int pos = CharFromPoint(p);
+        return static_cast<LRESULT>(
+            MAKELONG(static_cast<WORD>(pos), static_cast<WORD>(LineOf(pos))));
+    }
+    case EM_LINESCROLL:
+        if (Multi())
+            ScrollLines(static_cast<int>(lParam));
+        return TRUE;
+    default:
+        return DefWindowProcW(hwnd_, msg, wParam, lParam);
+    }
+}
+
+LRESULT EditWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_NCCREATE) {
+        SetState(hwnd, new EditWindow(hwnd));
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    auto* edit = StateOf<EditWindow>(hwnd);
+    if (!edit)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        SetState(hwnd, nullptr);
+        delete edit;
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    return edit->Handle(msg, wParam, lParam);
+}
+
+} // namespace zt::win::controls
