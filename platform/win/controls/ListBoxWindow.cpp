@@ -340,17 +340,19 @@ void ListBoxWindow::KeyDown(WPARAM vk)
     if (!count)
         return;
     int cur = model_.CaretIndex() >= 0 ? model_.CaretIndex() : model_.Selection();
+    // With nothing selected the first arrow selects the focus row itself.
+    bool none = model_.Selection() < 0;
     int view = ViewHeight();
     int page = std::max(1, model_.FullyVisibleFrom(model_.Top(), view) - 1);
     int target = cur;
     switch (vk) {
     case VK_UP:
     case VK_LEFT:
-        target = cur < 0 ? 0 : cur - 1;
+        target = cur < 0 ? 0 : (none ? cur : cur - 1);
         break;
     case VK_DOWN:
     case VK_RIGHT:
-        target = cur < 0 ? 0 : cur + 1;
+        target = cur < 0 ? 0 : (none ? cur : cur + 1);
         break;
     case VK_PRIOR:
         target = cur - page;
