@@ -24,7 +24,7 @@ struct ComboBox : ControlsTest
                 auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(l);
                 draws.push_back(*dis);
                 HBRUSH b = CreateSolidBrush((dis->itemState & ODS_SELECTED) ? RGB(255, 0, 0)
-                                                                             : RGB(0, 0, 255));
+                                                                            : RGB(0, 0, 255));
                 FillRect(dis->hDC, &dis->rcItem, b);
                 DeleteObject(b);
                 return TRUE;
@@ -72,7 +72,8 @@ TEST_F(ComboBox, TheBoxKeepsItsClosedHeightAndTheListTakesTheRest)
     MakeCombo(kDropList, 3, {20, 20, 220, 220});
     RECT wr{};
     GetWindowRect(combo, &wr);
-    int closed = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    int closed =
+        static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
     EXPECT_EQ(wr.bottom - wr.top, closed + 6);
     RECT dropped{};
     SendMessageW(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));

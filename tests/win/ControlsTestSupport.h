@@ -41,8 +41,7 @@ struct ControlsTest : ::testing::Test
     {
         return CreateWindowExW(exStyle, cls, text, style, r.left, r.top, r.right - r.left,
                                r.bottom - r.top, parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
-                               nullptr);
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
     }
 
     // A client point of a window in screen coordinates.

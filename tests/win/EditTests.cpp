@@ -35,8 +35,8 @@ TEST_F(Edit, TypingInsertsAtTheCaretAndNotifiesUpdateThenChangePerKey)
     desk.type(L"abc");
     EXPECT_EQ(Text(edit), L"abc");
     EXPECT_EQ(Sel(edit), std::make_pair(3, 3));
-    EXPECT_EQ(Codes(edit), (std::vector<UINT>{EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE,
-                                              EN_UPDATE, EN_CHANGE}));
+    EXPECT_EQ(Codes(edit), (std::vector<UINT>{EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE, EN_UPDATE,
+                                              EN_CHANGE}));
     desk.key(VK_LEFT);
     desk.type(L"X");
     EXPECT_EQ(Text(edit), L"abXc");

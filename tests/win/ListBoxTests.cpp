@@ -28,7 +28,7 @@ struct ListBox : ControlsTest
                 auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(l);
                 draws.push_back(*dis);
                 HBRUSH b = CreateSolidBrush((dis->itemState & ODS_SELECTED) ? RGB(255, 0, 0)
-                                                                             : RGB(0, 255, 0));
+                                                                            : RGB(0, 255, 0));
                 FillRect(dis->hDC, &dis->rcItem, b);
                 DeleteObject(b);
                 return TRUE;
