@@ -57,7 +57,7 @@ DEllipse3d DEllipse3d::FromPointsOnArc(const DPoint3d& start, const DPoint3d& mi
     }
     DVec3d w = a.CrossProduct(b);
     double lw = w.Magnitude();
-    if (!(la > kZeroLength) || !(lw > kParallelSine * la * lb)) {
+    if (!(la > kZeroLength) || !(lw > kCollinearSine * la * lb)) {
         DPoint3d c = DPoint3d::FromInterpolate(start, 0.5, end);
         return FromVectors(c, start - c, DVec3d{}, 0.0, kPi);
     }
@@ -106,7 +106,7 @@ bool DEllipse3d::InitArcFromPointTangentPoint(const DPoint3d& startPoint, const 
         return false;
     DVec3d cross = t.CrossProduct(chord);
     double lx = cross.Magnitude();
-    if (!(lx > kParallelSine * lc))
+    if (!(lx > kCollinearSine * lc))
         return false;
     DVec3d n = cross * (1.0 / lx);
     DVec3d towardCenter = n.CrossProduct(t);
@@ -203,7 +203,8 @@ void DEllipse3d::ClosestPointBounded(DPoint3d& closest, double& fraction,
     if (IsCircular() && r > kZeroLength && sweep != 0.0) {
         DVec3d d = space - center;
         double x = d.DotProduct(vector0), y = d.DotProduct(vector90);
-        double theta = (std::fabs(x) > 0.0 || std::fabs(y) > 0.0) ? std::atan2(y, x) : start;
+        // On the axis every point of the circle is equally near; the start is taken.
+        double theta = std::hypot(x, y) > kZeroLength * r ? std::atan2(y, x) : start;
         double offset = sweep > 0.0 ? theta - start : start - theta;
         offset = std::fmod(offset, kTwoPi);
         if (offset < 0.0)

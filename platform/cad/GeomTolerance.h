@@ -7,7 +7,8 @@
 //   vector, angles measured from it are 0, and constructions that need a direction from it
 //   report failure (or build the documented degenerate result).
 // - Two directions whose sine of the angle between them is at most kParallelSine are
-//   parallel; three points are collinear when the two chords from the first point are.
+//   parallel. Three points that an arc is fitted through are collinear when the sine of the
+//   angle between the two chords from the first point is at most kCollinearSine.
 // - Comparisons of points that a caller names a tolerance for (IsEqual, AlmostEqual) use
 //   that tolerance; IsEqual without one is exact.
 
@@ -19,6 +20,12 @@ inline constexpr double kZeroLength = 1.0e-10;
 // Sine of the largest angle at which two directions count as parallel. Small enough that an
 // arc through points a micro-radian off a straight line is still built as an arc.
 inline constexpr double kParallelSine = 1.0e-12;
+
+// Sine of the largest angle between the two chords from the first of three points at which
+// the points count as collinear when an arc is fitted through them (or through a point, a
+// tangent and a point). Arcs flatter than this would have radii so large that their own
+// end points could no longer be evaluated to drawing precision; they are built straight.
+inline constexpr double kCollinearSine = 1.0e-9;
 
 // Distance within which a point counts as lying on a curve when a region classifies it
 // (PointInOnOutXY, RayPierceInOnOut).

@@ -52,8 +52,8 @@ struct RotMatrix
 
     DVec3d Multiply(const DVec3d& v) const;
     DPoint3d Multiply(const DPoint3d& p) const;
-    void Multiply(DVec3d& v) const { v = Multiply(static_cast<const DVec3d&>(v)); }
-    void Multiply(DPoint3d& p) const { p = Multiply(static_cast<const DPoint3d&>(p)); }
+    void Multiply(DVec3d& out, const DVec3d& v) const { out = Multiply(v); }
+    void Multiply(DPoint3d& out, const DPoint3d& p) const { out = Multiply(p); }
     DVec3d MultiplyTranspose(const DVec3d& v) const;
     DPoint3d MultiplyTranspose(const DPoint3d& p) const;
 
