@@ -38,5 +38,5 @@ inline ::testing::AssertionResult VectorsNear(const DVec3d& a, const DVec3d& b, 
     return PointsNear(DPoint3d::From(a), DPoint3d::From(b), tol);
 }
 
-#define EXPECT_POINT_NEAR(a, b, tol) EXPECT_TRUE(PointsNear((a), (b), (tol)))
-#define EXPECT_VEC_NEAR(a, b, tol) EXPECT_TRUE(VectorsNear((a), (b), (tol)))
+#define EXPECT_POINT_NEAR(...) EXPECT_TRUE(PointsNear(__VA_ARGS__))
+#define EXPECT_VEC_NEAR(...) EXPECT_TRUE(VectorsNear(__VA_ARGS__))
