@@ -28,8 +28,9 @@ public:
     Viewport(const Viewport&) = delete;
     Viewport& operator=(const Viewport&) = delete;
 
-    // Setup. A rotation that is not rigid, a scale that is not a positive finite number or
-    // an empty size is refused (false) and nothing changes.
+    // Setup keeps the view origin (the world point at the top-left corner); CenterOn
+    // afterwards re-centres. A rotation that is not rigid, a scale that is not a positive finite
+    // number or an empty size is refused (false) and nothing changes.
     bool SetRotMatrix(const RotMatrix& rotation);
     bool SetScale(double pixelsPerUnit);
     bool SetViewSize(int widthPixels, int heightPixels);
