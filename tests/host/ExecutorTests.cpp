@@ -17,8 +17,7 @@ struct Probe : TesselCallableObj
 {
     Probe(std::atomic<int>& runs, std::atomic<int>& destroyed, std::function<void()> body = {})
         : m_runs(runs), m_destroyed(destroyed), m_body(std::move(body))
-    {
-    }
+    {}
     ~Probe() override { ++m_destroyed; }
     void operator()() override
     {
@@ -117,7 +116,8 @@ TEST_F(ManualExecutors, QueuedCallablesAreReleasedUnrunWhenTheExecutorsStop)
 TEST_F(ManualExecutors, ToolLibraryCrossingsBehaveAlike)
 {
     int value = 0;
-    auto* c = new CallerFA<std::function<void(int)>, int, CallableObj>([&](int v) { value = v; }, 7);
+    auto* c =
+        new CallerFA<std::function<void(int)>, int, CallableObj>([&](int v) { value = v; }, 7);
     FuncCall::ToCallOnWorkTread(c);
     c->Release();
     EXPECT_EQ(value, 7);
@@ -174,7 +174,8 @@ TEST_F(ThreadedExecutors, EachExecutorRunsInOrderOnOneThread)
     ASSERT_EQ(order.size(), 50u);
     for (int i = 0; i < 50; ++i)
         EXPECT_EQ(order[i], i);
-    EXPECT_TRUE(std::all_of(threads.begin(), threads.end(), [&](auto t) { return t == threads[0]; }));
+    EXPECT_TRUE(
+        std::all_of(threads.begin(), threads.end(), [&](auto t) { return t == threads[0]; }));
 }
 
 TEST_F(ThreadedExecutors, WorkCalledFromTheWorkThreadDoesNotDeadlock)

@@ -67,7 +67,8 @@ TEST(ModuleLoader, RefusedAttachUnloadsTheModule)
     unsetenv("ZT_PROBE_REFUSE");
     EXPECT_EQ(probe, nullptr);
     EXPECT_EQ(GetLastError(), ERROR_DLL_INIT_FAILED);
-    EXPECT_EQ(TakeEvents(), (Events{"probe:construct", "probe:attach", "probe:detach", "probe:destruct"}));
+    EXPECT_EQ(TakeEvents(),
+              (Events{"probe:construct", "probe:attach", "probe:detach", "probe:destruct"}));
     EXPECT_EQ(GetModuleHandleW(L"ZTProbe.dll"), nullptr);
 }
 
