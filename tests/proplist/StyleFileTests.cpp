@@ -289,3 +289,35 @@ TEST(StyleFile, ColumnSplitRules)
                          c.split);
     }
 }
+
+TEST(ShippedStyle, ParsesAndStylesEveryPartOfTheGrid)
+{
+    auto tree = PropertyStyle::LoadTree(ZTUI_SHIPPED_STYLE);
+    ASSERT_NE(tree, nullptr);
+    StyleLookup style(PropertyStyle::StyleRootOf(tree.get()));
+    const wchar_t* colourPaths[] = {
+        L"draw/background",
+        L"propertyList/group/background",
+        L"propertyList/group/border",
+        L"propertyList/item/background",
+        L"propertyList/item/border",
+        L"propertyList/item/text_color",
+        L"propertyList/combobox/background",
+        L"propertyList/combobox/high/background",
+        L"propertyList/combobox/high/border",
+        L"propertyList/combobox/nc/border_color",
+        L"propertyList/label/background",
+        L"propertyList/edit/border",
+        L"propertyList/button/normal/background",
+        L"propertyList/button/selected/border",
+    };
+    for (const wchar_t* path : colourPaths) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(path)));
+        const auto* node = style.Resolve(path);
+        ASSERT_NE(node, nullptr);
+        EXPECT_EQ(node->name(), std::wstring(path).substr(std::wstring(path).rfind(L'/') + 1));
+        EXPECT_GT(node->colors().count(), 0);
+    }
+    EXPECT_EQ(style.Font(L"propertyList/item/font").face, L"微软雅黑");
+    EXPECT_DOUBLE_EQ(style.ColumnSplit(), 0.45);
+}
