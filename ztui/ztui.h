@@ -11,3 +11,14 @@
 #include "ztui/frame/ZTUiModule.h"
 #include "ztui/frame/ZTViewMsgEvent.h"
 #include "ztui/frame/ZTViewMsgEventListener.h"
+
+// Drawing input.
+#include "ztui/drawinput/DynTraceInfo.h"
+#include "ztui/drawinput/ZTDrawWay.h"
+#include "ztui/drawinput/ZTToolLayoutMgn.h"
+
+// Property list.
+#include "ztui/proplist/DrawStyleColor.h"
+#include "ztui/proplist/DrawStyleItem.h"
+#include "ztui/proplist/PropertyStyle.h"
+#include "ztui/proplist/XmlReader.h"
