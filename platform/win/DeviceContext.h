@@ -42,6 +42,9 @@ struct DeviceContext : GdiObject
     std::shared_ptr<BitmapObject> bitmap; // memory DCs: the selected bitmap
     POINT origin{0, 0};                   // surface pixel of device (0, 0)
     RECT systemClip{0, 0, 0, 0};          // surface pixels
+    // The window system's visible region within systemClip (surface pixels); null: all of it.
+    // Unlike the application's clip region, SelectClipRgn(NULL) leaves it alone.
+    std::shared_ptr<cairo_region_t> visible;
     DcState state;
     std::vector<DcState> saved;
 
