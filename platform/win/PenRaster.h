@@ -1,0 +1,40 @@
+#pragma once
+// One-pixel pens as GDI draws them: Bresenham lines through pixel centres, the last pixel of each
+// segment left out, and dash patterns that run on across the segments of one call. The pixels
+// come out as horizontal runs, split into those the pen paints and the gaps between dashes.
+
+#include "platform/base/WinTypes.h"
+
+#include <vector>
+
+namespace zt::win {
+
+class PenRaster
+{
+public:
+    explicit PenRaster(int penStyle);
+
+    // Surface pixels. Pixels outside `limit` are left out; a long segment is only walked where
+    // it can cross the limit, so a line to a far-away point costs no more than a short one.
+    void AddSegment(POINT from, POINT to, const RECT& limit);
+    void AddPixel(int x, int y); // a single pixel, in the current dash state
+
+    const std::vector<RECT>& On() const { return m_on; }
+    const std::vector<RECT>& Off() const { return m_off; }
+    RECT Bounds() const { return m_bounds; }
+
+private:
+    void Plot(int x, int y, const RECT& limit);
+    void Advance(long long steps);
+    static void Append(std::vector<RECT>& runs, int x, int y);
+
+    std::vector<int> m_pattern; // alternating on and off lengths; empty for solid pens
+    std::size_t m_index = 0;
+    int m_left = 0;
+    std::vector<RECT> m_on;
+    std::vector<RECT> m_off;
+    RECT m_bounds{0, 0, 0, 0};
+    bool m_any = false;
+};
+
+} // namespace zt::win

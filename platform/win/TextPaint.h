@@ -1,0 +1,19 @@
+#pragma once
+// Shared pieces of text output for TextOut, ExtTextOut and DrawText.
+
+#include "platform/win/DeviceContext.h"
+#include "platform/win/TextLayoutCache.h"
+
+namespace zt::win {
+
+// The face of the DC's selected font, resolved on first use.
+const FontFace& SelectedFace(DeviceContext& dc);
+
+// Logical width of a layout line, whole pixels.
+int LineWidth(PangoLayoutLine* line);
+
+// Draws a layout line with its baseline origin at (x, baseline), surface pixels, in the text
+// colour; with a clip rectangle (surface pixels) the text is cut to it.
+void ShowLine(DeviceContext& dc, PangoLayoutLine* line, int x, int baseline, const RECT* clip);
+
+} // namespace zt::win

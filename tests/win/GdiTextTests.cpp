@@ -1,0 +1,319 @@
+#include "GdiTestSupport.h"
+
+#include "platform/base/Encoding.h"
+#include "platform/win/GdiDiagnostics.h"
+
+#include <cstring>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+HFONT MakeFont(int height, const wchar_t* face, int weight = FW_NORMAL)
+{
+    return CreateFontW(height, 0, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
+}
+
+LOGFONTW LogFont(int height, const wchar_t* face)
+{
+    LOGFONTW log{};
+    log.lfHeight = height;
+    log.lfWeight = FW_NORMAL;
+    std::wcsncpy(log.lfFaceName, face, LF_FACESIZE - 1);
+    return log;
+}
+
+} // namespace
+
+TEST(GdiText, ExtentMatchesDrawnInkForLatinAndChineseText)
+{
+    const wchar_t* texts[] = {L"Hello, World", L"墙体属性", L"Wall 墙 42"};
+    const wchar_t* faces[] = {L"MS Shell Dlg", L"宋体", L""};
+    for (const wchar_t* face : faces) {
+        for (const wchar_t* text : texts) {
+            SCOPED_TRACE(testing::Message() << "face '" << zt::base::WideToUtf8(face) << "' text "
+                                            << zt::base::WideToUtf8(text));
+            Canvas c(200, 40);
+            Selected font(c.dc, MakeFont(-12, face));
+            SetBkMode(c.dc, TRANSPARENT);
+            SIZE extent{};
+            const int n = int(std::wcslen(text));
+            ASSERT_TRUE(GetTextExtentPoint32W(c.dc, text, n, &extent));
+            ASSERT_TRUE(TextOutW(c.dc, 10, 10, text, n));
+            const RECT ink = c.InkBox();
+            ASSERT_GT(ink.right, ink.left) << "nothing drawn";
+            EXPECT_GE(ink.left, 10 - 1);
+            EXPECT_LE(ink.right, 10 + extent.cx + 1);
+            EXPECT_GE(ink.right - ink.left, extent.cx - 4);
+            EXPECT_GE(ink.top, 10);
+            EXPECT_LE(ink.bottom, 10 + extent.cy);
+        }
+    }
+}
+
+TEST(GdiText, ChineseCharactersAreFullWidth)
+{
+    Canvas c(10, 10);
+    Selected font(c.dc, MakeFont(-12, L"宋体"));
+    SIZE one{};
+    SIZE four{};
+    GetTextExtentPoint32W(c.dc, L"墙", 1, &one);
+    GetTextExtentPoint32W(c.dc, L"墙体属性", 4, &four);
+    EXPECT_GE(one.cx, 11);
+    EXPECT_LE(one.cx, 13);
+    EXPECT_EQ(four.cx, 4 * one.cx);
+}
+
+TEST(GdiText, WindowsFaceNamesFindInstalledFontsForChinese)
+{
+    for (const wchar_t* face : {L"宋体", L"SimSun", L"MS Shell Dlg", L"MS Shell Dlg 2", L"微软雅黑",
+                                L"Microsoft YaHei", L""}) {
+        SCOPED_TRACE(zt::base::WideToUtf8(face));
+        EXPECT_EQ(zt::win::FontFamilyFor(LogFont(-12, face), L'墙'), "WenQuanYi Micro Hei");
+    }
+    EXPECT_EQ(zt::win::FontFamilyFor(LogFont(-12, L"MS Shell Dlg"), L'A'), "DejaVu Sans");
+    EXPECT_EQ(zt::win::FontFamilyFor(LogFont(-12, L"宋体"), L'A'), "WenQuanYi Micro Hei");
+}
+
+TEST(GdiText, PositiveHeightIsTheCellAndNegativeTheCharacterHeight)
+{
+    Canvas c(10, 10);
+    for (int height : {12, 15, 20, 32}) {
+        SCOPED_TRACE(height);
+        Selected cell(c.dc, MakeFont(height, L"宋体"));
+        TEXTMETRICW tm{};
+        ASSERT_TRUE(GetTextMetricsW(c.dc, &tm));
+        EXPECT_EQ(tm.tmHeight, height);
+        EXPECT_EQ(tm.tmAscent + tm.tmDescent, tm.tmHeight);
+        SIZE extent{};
+        GetTextExtentPoint32W(c.dc, L"Ag", 2, &extent);
+        EXPECT_EQ(extent.cy, height);
+    }
+    for (int height : {-12, -16}) {
+        SCOPED_TRACE(height);
+        Selected character(c.dc, MakeFont(height, L"MS Shell Dlg"));
+        TEXTMETRICW tm{};
+        GetTextMetricsW(c.dc, &tm);
+        EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, -height);
+        EXPECT_GT(tm.tmHeight, -height);
+    }
+}
+
+TEST(GdiText, BoldTextIsHeavierThanNormal)
+{
+    auto inkOf = [](int weight) {
+        Canvas c(120, 30);
+        Selected font(c.dc, MakeFont(-14, L"MS Shell Dlg", weight));
+        SetBkMode(c.dc, TRANSPARENT);
+        TextOutW(c.dc, 2, 2, L"Property", 8);
+        int dark = 0;
+        for (COLORREF p : c.Pixels())
+            dark += 255 * 3 - (GetRValue(p) + GetGValue(p) + GetBValue(p));
+        return dark;
+    };
+    EXPECT_GT(inkOf(FW_BOLD), inkOf(FW_NORMAL) * 6 / 5);
+}
+
+TEST(GdiText, TextIsAntiAliasedAndInTheTextColour)
+{
+    Canvas c(100, 30);
+    Selected font(c.dc, MakeFont(-14, L"MS Shell Dlg"));
+    SetBkMode(c.dc, TRANSPARENT);
+    SetTextColor(c.dc, RGB(0, 0, 255));
+    TextOutW(c.dc, 2, 2, L"Smooth", 6);
+    int full = 0;
+    int partial = 0;
+    for (COLORREF p : c.Pixels()) {
+        if (p == RGB(0, 0, 255))
+            ++full;
+        else if (p != kWhite) {
+            ++partial;
+            EXPECT_EQ(GetBValue(p), 255) << "blended towards blue only";
+        }
+    }
+    EXPECT_GT(full, 0);
+    EXPECT_GT(partial, 0);
+}
+
+TEST(GdiText, OpaqueBackgroundFillsTheTextCell)
+{
+    Canvas c(100, 30);
+    Selected font(c.dc, MakeFont(16, L"MS Shell Dlg"));
+    SetBkColor(c.dc, RGB(0, 255, 0));
+    SIZE extent{};
+    GetTextExtentPoint32W(c.dc, L"cell", 4, &extent);
+    TextOutW(c.dc, 5, 5, L"cell", 4);
+    EXPECT_EQ(c.At(5, 5), RGB(0, 255, 0));
+    EXPECT_EQ(c.At(5 + extent.cx - 1, 5 + 15), RGB(0, 255, 0));
+    EXPECT_EQ(c.At(5 + extent.cx, 5), kWhite);
+    EXPECT_EQ(c.At(5, 5 + 16), kWhite);
+}
+
+TEST(GdiText, AlignmentMovesTheReferencePoint)
+{
+    Canvas c(200, 60);
+    Selected font(c.dc, MakeFont(-12, L"MS Shell Dlg"));
+    SetBkMode(c.dc, TRANSPARENT);
+    SIZE extent{};
+    GetTextExtentPoint32W(c.dc, L"Right", 5, &extent);
+    SetTextAlign(c.dc, TA_RIGHT | TA_BOTTOM);
+    TextOutW(c.dc, 150, 40, L"Right", 5);
+    const RECT ink = c.InkBox();
+    EXPECT_LE(ink.right, 151);
+    EXPECT_GE(ink.left, 150 - extent.cx - 1);
+    EXPECT_LE(ink.bottom, 40);
+    EXPECT_GE(ink.top, 40 - extent.cy);
+}
+
+TEST(GdiText, ExtTextOutOpaqueRectangleAndClipping)
+{
+    Canvas c(100, 30);
+    Selected font(c.dc, MakeFont(-12, L"MS Shell Dlg"));
+    SetBkColor(c.dc, RGB(255, 255, 0));
+    RECT r{10, 5, 30, 20};
+    ExtTextOutW(c.dc, 12, 6, ETO_OPAQUE | ETO_CLIPPED, &r, L"WWWWWWWWWW", 10, nullptr);
+    EXPECT_EQ(c.At(10, 5), RGB(255, 255, 0));
+    EXPECT_EQ(c.At(29, 19), RGB(255, 255, 0));
+    const RECT ink = c.InkBox();
+    EXPECT_EQ(ink.left, 10);
+    EXPECT_EQ(ink.right, 30) << "text cut at the rectangle";
+}
+
+TEST(GdiText, DrawTextCalcRectMeasuresLines)
+{
+    Canvas c(10, 10);
+    Selected font(c.dc, MakeFont(16, L"MS Shell Dlg"));
+    SIZE wide{};
+    GetTextExtentPoint32W(c.dc, L"second line", 11, &wide);
+    RECT r{0, 0, 0, 0};
+    const int h = DrawTextW(c.dc, L"first\r\nsecond line\nthird", -1, &r, DT_CALCRECT);
+    EXPECT_EQ(h, 48);
+    EXPECT_EQ(r.bottom, 48);
+    EXPECT_EQ(r.right, wide.cx);
+
+    RECT single{0, 0, 0, 0};
+    EXPECT_EQ(DrawTextW(c.dc, L"a\nb", -1, &single, DT_CALCRECT | DT_SINGLELINE), 16);
+}
+
+TEST(GdiText, DrawTextWordBreakWrapsToTheRectangleWidth)
+{
+    Canvas c(10, 10);
+    Selected font(c.dc, MakeFont(16, L"宋体"));
+    RECT r{0, 0, 60, 0};
+    const int h =
+        DrawTextW(c.dc, L"墙体 属性 面板 显示 选中 对象", -1, &r, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_GE(h, 3 * 16);
+    EXPECT_LE(r.right, 60);
+}
+
+TEST(GdiText, DrawTextCentresSingleLineInTheRectangle)
+{
+    Canvas c(200, 60);
+    Selected font(c.dc, MakeFont(-12, L"MS Shell Dlg"));
+    SetBkMode(c.dc, TRANSPARENT);
+    RECT r{0, 0, 200, 60};
+    DrawTextW(c.dc, L"Centre", -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    const RECT ink = c.InkBox();
+    EXPECT_NEAR((ink.left + ink.right) / 2.0, 100, 3);
+    EXPECT_NEAR((ink.top + ink.bottom) / 2.0, 30, 4);
+
+    Canvas right(200, 30);
+    Selected font2(right.dc, MakeFont(-12, L"MS Shell Dlg"));
+    SetBkMode(right.dc, TRANSPARENT);
+    RECT rr{0, 0, 190, 30};
+    DrawTextW(right.dc, L"Right", -1, &rr, DT_RIGHT | DT_SINGLELINE);
+    EXPECT_LE(right.InkBox().right, 191);
+    EXPECT_GE(right.InkBox().right, 185);
+}
+
+TEST(GdiText, DrawTextEllipsisKeepsTextInsideTheRectangle)
+{
+    Canvas c(200, 30);
+    Selected font(c.dc, MakeFont(-12, L"MS Shell Dlg"));
+    SetBkMode(c.dc, TRANSPARENT);
+    RECT r{0, 0, 60, 20};
+    DrawTextW(c.dc, L"A rather long property name", -1, &r,
+              DT_END_ELLIPSIS | DT_SINGLELINE | DT_NOCLIP);
+    const RECT ink = c.InkBox();
+    EXPECT_GT(ink.right, 30);
+    EXPECT_LE(ink.right, 61);
+}
+
+TEST(GdiText, DrawTextPrefixesAreHiddenUnlessNoPrefix)
+{
+    Canvas c(10, 10);
+    Selected font(c.dc, MakeFont(-12, L"MS Shell Dlg"));
+    RECT withPrefix{0, 0, 0, 0};
+    RECT plain{0, 0, 0, 0};
+    RECT noPrefix{0, 0, 0, 0};
+    RECT doubled{0, 0, 0, 0};
+    RECT amp{0, 0, 0, 0};
+    DrawTextW(c.dc, L"&File", -1, &withPrefix, DT_CALCRECT | DT_SINGLELINE);
+    DrawTextW(c.dc, L"File", -1, &plain, DT_CALCRECT | DT_SINGLELINE);
+    DrawTextW(c.dc, L"&File", -1, &noPrefix, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextW(c.dc, L"A&&B", -1, &doubled, DT_CALCRECT | DT_SINGLELINE);
+    DrawTextW(c.dc, L"A&B", -1, &amp, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    EXPECT_EQ(withPrefix.right, plain.right);
+    EXPECT_GT(noPrefix.right, plain.right);
+    EXPECT_EQ(doubled.right, amp.right);
+}
+
+TEST(GdiText, RepaintingUnchangedTextCreatesNoLayout)
+{
+    Canvas c(200, 40);
+    auto paint = [&c] {
+        HFONT font = MakeFont(-12, L"宋体");
+        HGDIOBJ old = SelectObject(c.dc, font);
+        TextOutW(c.dc, 0, 0, L"墙厚 240", 6);
+        RECT r{0, 20, 200, 40};
+        DrawTextW(c.dc, L"Height", -1, &r, DT_SINGLELINE | DT_VCENTER);
+        SIZE s;
+        GetTextExtentPoint32W(c.dc, L"墙厚 240", 6, &s);
+        SelectObject(c.dc, old);
+        DeleteObject(font); // a new font each paint, as owner-drawn controls do
+    };
+    paint();
+    const auto created = zt::win::GetTextLayoutCreateCount();
+    paint();
+    paint();
+    EXPECT_EQ(zt::win::GetTextLayoutCreateCount(), created);
+    TextOutW(c.dc, 0, 0, L"changed", 7);
+    EXPECT_EQ(zt::win::GetTextLayoutCreateCount(), created + 1);
+}
+
+TEST(GdiText, DefaultGuiFontMeasuresAndDraws)
+{
+    Canvas c(100, 30);
+    SelectObject(c.dc, GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICW tm{};
+    ASSERT_TRUE(GetTextMetricsW(c.dc, &tm));
+    EXPECT_GE(tm.tmHeight, 13);
+    EXPECT_LE(tm.tmHeight, 17);
+    wchar_t face[LF_FACESIZE] = {};
+    EXPECT_GT(GetTextFaceW(c.dc, LF_FACESIZE, face), 0);
+    EXPECT_STREQ(face, L"MS Shell Dlg");
+    SetBkMode(c.dc, TRANSPARENT);
+    TextOutA(c.dc, 0, 0, "ansi", 4);
+    EXPECT_GT(c.InkBox().right, 0);
+}
+
+TEST(GdiText, FontObjectsRoundTripTheirLogFont)
+{
+    LOGFONTW in = LogFont(-13, L"微软雅黑");
+    in.lfWeight = FW_BOLD;
+    in.lfItalic = 1;
+    HFONT font = CreateFontIndirectW(&in);
+    LOGFONTW out{};
+    ASSERT_EQ(GetObjectW(font, sizeof(out), &out), int(sizeof(out)));
+    EXPECT_EQ(out.lfHeight, -13);
+    EXPECT_EQ(out.lfWeight, FW_BOLD);
+    EXPECT_EQ(out.lfItalic, 1);
+    EXPECT_STREQ(out.lfFaceName, L"微软雅黑");
+    LOGFONTA ansi{};
+    ASSERT_EQ(GetObjectA(font, sizeof(ansi), &ansi), int(sizeof(ansi)));
+    EXPECT_EQ(zt::base::AnsiToWide(ansi.lfFaceName), L"微软雅黑");
+    DeleteObject(font);
+}
