@@ -449,7 +449,7 @@ void ComboBoxWindow::KeyDown(WPARAM vk, LPARAM)
 
 LRESULT ComboBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == ComboListDoneMessage()) {
+    if (msg >= 0xC000 && msg == ComboListDoneMessage()) {
         ShowDropDown(false, wParam != 0, wParam == 0);
         return 0;
     }

@@ -1,6 +1,7 @@
 #pragma once
 // How a combo box and its drop-down list talk: private registered messages sent by the list to
-// its combo box, and by the combo box to its list.
+// its combo box, and by the combo box to its list. Registered messages are 0xC000 and above,
+// so a procedure compares only such messages against them.
 
 #include "platform/win/WinUser.h"
 

@@ -74,7 +74,9 @@ void EditWindow::SetFont(HFONT font)
 
 int EditWindow::CharWidth(wchar_t c)
 {
-    if (c == L'\t')
+    if (password_)
+        c = L'*';
+    else if (c == L'\t')
         c = L' ';
     auto it = widths_.find(c);
     if (it != widths_.end())
@@ -255,8 +257,7 @@ void EditWindow::UpdateScrollBars()
         return;
     lastBar_ = s;
     barSet_ = true;
-    SCROLLINFO si{sizeof si, SIF_ALL, s.min, s.max, static_cast<UINT>(s.page), s.pos, 0};
-    SetScrollInfo(hwnd_, SB_VERT, &si, TRUE);
+    UpdateWindowScrollBar(hwnd_, SB_VERT, s);
 }
 
 void EditWindow::ScrollLines(int delta)
@@ -350,7 +351,7 @@ void EditWindow::Paint()
             for (auto& c : run)
                 if (c == L'\t')
                     c = L' ';
-            if (Style() & ES_PASSWORD)
+            if (password_)
                 run.assign(run.size(), L'*');
             TextOutW(dc, x, y, run.c_str(), static_cast<int>(run.size()));
             if (selected) {
@@ -381,7 +382,7 @@ void EditWindow::Paint()
 
 void EditWindow::Copy()
 {
-    if (!model_.HasSelection() || (Style() & ES_PASSWORD))
+    if (!model_.HasSelection() || password_)
         return;
     std::wstring s = model_.SelectedText();
     HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, (s.size() + 1) * sizeof(wchar_t));
@@ -586,6 +587,7 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
     case WM_CREATE: {
         auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        password_ = (Style() & ES_PASSWORD) != 0;
         DefaultRect();
         if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName))
             model_.SetText(cs->lpszName);
@@ -601,6 +603,7 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         Redraw();
         return 0;
     case WM_STYLECHANGED:
+        password_ = (Style() & ES_PASSWORD) != 0;
         Relayout();
         ScrollCaret();
         Redraw();

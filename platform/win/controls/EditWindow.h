@@ -68,6 +68,7 @@ private:
     int xOffset_ = 0;
     int firstLine_ = 0;
     bool focused_ = false;
+    bool password_ = false; // ES_PASSWORD: shown and measured as asterisks, never copied
     bool selecting_ = false;
     int preferredX_ = -1; // for up/down keeping the column
     std::vector<Line> lines_;

@@ -166,6 +166,7 @@ void ListBoxWindow::UpdateScrollBar()
     s.max = std::max(0, count - 1);
     s.page = needed ? count - maxTop : std::max(1, count);
     s.pos = model_.Top();
+    s.track = s.pos;
     s.disabled = !needed;
     bool show = needed || (Style() & LBS_DISABLENOSCROLL);
     bool shown = (Style() & WS_VSCROLL) != 0;
@@ -174,17 +175,13 @@ void ListBoxWindow::UpdateScrollBar()
         return;
     lastBar_ = s;
     barSet_ = true;
-    SCROLLINFO si{sizeof si, SIF_ALL, s.min, s.max, static_cast<UINT>(s.page), s.pos, 0};
-    SetScrollInfo(hwnd_, SB_VERT, &si, FALSE);
-    ScrollState stored = LoadScrollState(hwnd_, SB_VERT);
-    stored.disabled = s.disabled;
-    StoreScrollState(hwnd_, SB_VERT, stored);
     if (show != shown) {
+        StoreScrollState(hwnd_, SB_VERT, s);
         // Showing or hiding the bar changes the client width, and may change what fits.
         ShowScrollBar(hwnd_, SB_VERT, show);
         return;
     }
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+    UpdateWindowScrollBar(hwnd_, SB_VERT, s);
 }
 
 void ListBoxWindow::SetTop(int top)
@@ -447,7 +444,7 @@ void ListBoxWindow::DropMouse(UINT msg, WPARAM, POINT p)
 
 LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == ComboListShownMessage()) {
+    if (msg >= 0xC000 && msg == ComboListShownMessage()) {
         dropped_ = wParam != 0;
         pressedInside_ = false;
         if (dropped_) {

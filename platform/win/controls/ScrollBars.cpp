@@ -36,37 +36,27 @@ void FillSolid(HDC dc, const RECT& r, int colorIndex)
     FillRect(dc, &r, GetSysColorBrush(colorIndex));
 }
 
+// A solid triangle drawn as a few one-pixel bars, cheaper than a polygon with a pen.
 void DrawArrow(HDC dc, const RECT& r, bool vertical, bool forward, bool disabled)
 {
     int cx = (r.left + r.right) / 2;
     int cy = (r.top + r.bottom) / 2;
     int s = std::max(2, std::min(r.right - r.left, r.bottom - r.top) / 4);
-    POINT p[3];
-    if (vertical) {
-        int dir = forward ? 1 : -1;
-        p[0] = POINT{cx - s, cy - dir * s / 2};
-        p[1] = POINT{cx + s, cy - dir * s / 2};
-        p[2] = POINT{cx, cy + dir * (s - s / 2)};
-    } else {
-        int dir = forward ? 1 : -1;
-        p[0] = POINT{cx - dir * s / 2, cy - s};
-        p[1] = POINT{cx - dir * s / 2, cy + s};
-        p[2] = POINT{cx + dir * (s - s / 2), cy};
+    HBRUSH brush = GetSysColorBrush(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT);
+    int first = -s / 2;
+    for (int i = 0; i < s; ++i) {
+        int half = forward ? s - 1 - i : i;
+        RECT bar = vertical ? RECT{cx - half, cy + first + i, cx + half + 1, cy + first + i + 1}
+                            : RECT{cx + first + i, cy - half, cx + first + i + 1, cy + half + 1};
+        FillRect(dc, &bar, brush);
     }
-    int color = disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT;
-    HGDIOBJ oldBrush = SelectObject(dc, GetSysColorBrush(color));
-    HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(color));
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    Polygon(dc, p, 3);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    DeleteObject(pen);
 }
 
+// The flat look: a face with a one-pixel shadow frame; pressed buttons show the shadow colour.
 void DrawButton(HDC dc, RECT r, bool pressed)
 {
-    FillSolid(dc, r, COLOR_BTNFACE);
-    DrawEdge(dc, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    FillSolid(dc, r, pressed ? COLOR_BTNSHADOW : COLOR_BTNFACE);
+    FrameRect(dc, &r, GetSysColorBrush(COLOR_BTNSHADOW));
 }
 
 } // namespace
@@ -212,6 +202,24 @@ void PaintWindowScrollBars(HWND hwnd)
         FillSolid(dc, corner, COLOR_BTNFACE);
     }
     ReleaseDC(hwnd, dc);
+}
+
+void UpdateWindowScrollBar(HWND hwnd, int bar, const ScrollState& next)
+{
+    ScrollState before = LoadScrollState(hwnd, bar);
+    ScrollState stored = next;
+    stored.pos = stored.Clamp(stored.pos);
+    stored.track = stored.pos;
+    StoreScrollState(hwnd, bar, stored);
+    RECT r = WindowScrollBarRect(hwnd, bar);
+    if (IsRectEmpty(&r))
+        return;
+    ScrollLayout a = LayoutScrollBar(r, bar == SB_VERT, before);
+    ScrollLayout b = LayoutScrollBar(r, bar == SB_VERT, stored);
+    if (EqualRect(&a.thumb, &b.thumb) && a.thumbLength == b.thumbLength &&
+        before.disabled == stored.disabled)
+        return;
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
 RECT ScrollTracker::BarRect() const

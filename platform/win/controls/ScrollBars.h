@@ -58,6 +58,10 @@ void PaintScrollBar(HDC dc, const ScrollLayout& l, const ScrollState& s, ScrollP
 RECT WindowScrollBarRect(HWND hwnd, int bar);
 // Paints the window's own bars over the default non-client area.
 void PaintWindowScrollBars(HWND hwnd);
+// Stores a window's own bar and repaints it only when its pixels change (the thumb moved by a
+// pixel or more, or the bar was enabled or disabled): a long list scrolled by a row moves the
+// thumb by less than a pixel.
+void UpdateWindowScrollBar(HWND hwnd, int bar, const ScrollState& next);
 
 // Tracks a press on a bar: sends the scroll codes to the window (own bars) or to the parent
 // (scroll bar controls), follows the thumb while the button is down and ends with

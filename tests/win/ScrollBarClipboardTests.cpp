@@ -1,0 +1,109 @@
+// The scroll bar control and the window scroll bar functions, and the clipboard's rules.
+#include "platform/win/mfc/CScrollBar.h"
+#include "tests/win/ControlsTestSupport.h"
+
+namespace {
+
+struct ScrollBarControl : ControlsTest
+{};
+
+TEST_F(ScrollBarControl, ClicksReportToTheParentWithTheBarsHandle)
+{
+    HWND bar = Create(WC_SCROLLBARW, kChild | SBS_VERT, {20, 20, 37, 220}, 60);
+    SCROLLINFO si{sizeof si, SIF_ALL, 0, 99, 10, 40, 0};
+    SendMessageW(bar, SBM_SETSCROLLINFO, TRUE, reinterpret_cast<LPARAM>(&si));
+    EXPECT_EQ(SendMessageW(bar, SBM_GETPOS, 0, 0), 40);
+    tw.log.clear();
+    desk.click(At(bar, 8, 195));
+    auto scrolls = tw.Of(WM_VSCROLL);
+    ASSERT_EQ(scrolls.size(), 2u);
+    EXPECT_EQ(scrolls[0].hwnd, parent);
+    EXPECT_EQ(LOWORD(scrolls[0].wParam), SB_LINEDOWN);
+    EXPECT_EQ(scrolls[0].lParam, reinterpret_cast<LPARAM>(bar));
+    EXPECT_EQ(LOWORD(scrolls[1].wParam), SB_ENDSCROLL);
+    EXPECT_EQ(SendMessageW(bar, SBM_GETPOS, 0, 0), 40) << "the parent moves the bar, not the bar";
+
+    // Dragging the thumb reports tracking positions and the final position.
+    tw.log.clear();
+    desk.advance(1000);
+    int arrow = 17; // the arrow buttons are as tall as the bar is wide
+    int track = 200 - 2 * arrow;
+    int thumb = track * 10 / 100;
+    int thumbTop = arrow + (track - thumb) * 40 / 90;
+    desk.moveTo(At(bar, 8, thumbTop + 2));
+    desk.press();
+    desk.moveTo(At(bar, 8, 300));
+    desk.release();
+    auto drag = tw.Of(WM_VSCROLL);
+    ASSERT_GE(drag.size(), 3u);
+    EXPECT_EQ(LOWORD(drag[drag.size() - 3].wParam), SB_THUMBTRACK);
+    EXPECT_EQ(LOWORD(drag[drag.size() - 2].wParam), SB_THUMBPOSITION);
+    EXPECT_EQ(HIWORD(drag[drag.size() - 2].wParam), 90);
+}
+
+TEST_F(ScrollBarControl, WindowBarsClampAndReportTheirState)
+{
+    HWND w = tw.Create(kChild | WS_VSCROLL, 0, {0, 0, 100, 100}, parent, 61);
+    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 50, 11, 70, 0};
+    EXPECT_EQ(SetScrollInfo(w, SB_VERT, &si, TRUE), 40) << "the last page starts at 40";
+    EXPECT_EQ(GetScrollPos(w, SB_VERT), 40);
+    EXPECT_EQ(SetScrollPos(w, SB_VERT, -5, TRUE), 40);
+    EXPECT_EQ(GetScrollPos(w, SB_VERT), 0);
+    int lo = -1;
+    int hi = -1;
+    EXPECT_TRUE(GetScrollRange(w, SB_VERT, &lo, &hi));
+    EXPECT_EQ(lo, 0);
+    EXPECT_EQ(hi, 50);
+    EXPECT_FALSE(GetScrollInfo(nullptr, SB_VERT, &si));
+    EXPECT_EQ(SetScrollInfo(w, 7, &si, TRUE), 0);
+    ShowScrollBar(w, SB_VERT, FALSE);
+    EXPECT_EQ(GetWindowLongPtrW(w, GWL_STYLE) & WS_VSCROLL, 0);
+    RECT c{};
+    GetClientRect(w, &c);
+    EXPECT_EQ(c.right, 100);
+}
+
+TEST_F(ScrollBarControl, TheClassWrapperDrivesTheControl)
+{
+    CScrollBar bar;
+    ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | SBS_HORZ, {10, 10, 210, 27},
+                           CWnd::FromHandle(parent), 62));
+    bar.SetScrollRange(0, 20);
+    bar.SetScrollPos(25);
+    EXPECT_EQ(bar.GetScrollPos(), 20);
+    SCROLLINFO si{sizeof si, SIF_PAGE, 0, 0, 5, 0, 0};
+    bar.SetScrollInfo(&si);
+    EXPECT_EQ(bar.GetScrollLimit(), 16);
+    bar.DestroyWindow();
+}
+
+struct Clipboard : ControlsTest
+{};
+
+TEST_F(Clipboard, DataNeedsAnOpenClipboardAndBelongsToItAfterwards)
+{
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 4 * sizeof(wchar_t));
+    ASSERT_TRUE(mem);
+    EXPECT_EQ(GlobalSize(mem), 4 * sizeof(wchar_t));
+    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, mem), nullptr) << "not open";
+    ASSERT_TRUE(OpenClipboard(parent));
+    EXPECT_FALSE(OpenClipboard(nullptr)) << "one opener at a time";
+    EXPECT_EQ(GetOpenClipboardWindow(), parent);
+    EXPECT_TRUE(EmptyClipboard());
+    EXPECT_EQ(GetClipboardOwner(), parent);
+    EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, mem), static_cast<HANDLE>(mem));
+    EXPECT_TRUE(CloseClipboard());
+    EXPECT_FALSE(CloseClipboard());
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+    EXPECT_EQ(GetClipboardData(CF_UNICODETEXT), nullptr) << "reading needs it open too";
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_EQ(GetClipboardData(CF_UNICODETEXT), static_cast<HANDLE>(mem));
+    EmptyClipboard();
+    CloseClipboard();
+    EXPECT_EQ(GlobalSize(mem), 0u) << "emptying freed the data";
+    EXPECT_EQ(GlobalLock(mem), nullptr);
+    EXPECT_NE(GlobalFree(mem), nullptr) << "a stale handle is refused quietly";
+}
+
+} // namespace
