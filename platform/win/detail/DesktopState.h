@@ -111,6 +111,7 @@ public:
     unsigned long long paintGeneration = 1;
     unsigned long long composedGeneration = 0;
     int screenDCs = 0;
+    HWND paintHandedOut = nullptr;
 };
 
 // Shared helpers.

@@ -38,6 +38,15 @@ bool RetrieveMessage(MSG* out, HWND filter, UINT min, UINT max, bool remove)
 {
     DesktopState& d = Desk();
     Inbox& in = GetInbox();
+    // A WM_PAINT that a loop retrieved but never dispatched (a pre-translate hook ate it)
+    // would come back forever: its window counts as painted.
+    if (remove && d.paintHandedOut) {
+        if (Window* w = d.Find(d.paintHandedOut); w && w->paintHandedOut) {
+            w->paintHandedOut = false;
+            ValidateAll(w);
+        }
+        d.paintHandedOut = nullptr;
+    }
     bool found = false;
     {
         std::lock_guard lock(in.mutex);
@@ -89,6 +98,10 @@ bool RetrieveMessage(MSG* out, HWND filter, UINT min, UINT max, bool remove)
             filter && filter != reinterpret_cast<HWND>(-1) ? d.Find(filter) : d.desktopWindow.get();
         if (Window* p = root ? FindWindowNeedingPaint(root) : nullptr) {
             *out = MSG{p->handle, WM_PAINT, 0, 0, 0, {}};
+            if (remove) {
+                p->paintHandedOut = true;
+                d.paintHandedOut = p->handle;
+            }
             StampFromDesktop(out);
             return true;
         }
@@ -282,6 +295,8 @@ LRESULT DispatchMessageW(const MSG* msg)
     Window* w = d.Find(msg->hwnd);
     if (!w)
         return 0;
+    if (msg->message == WM_PAINT)
+        w->paintHandedOut = false;
     ++d.dispatchDepth;
     LRESULT r = SendTo(w, msg->message, msg->wParam, msg->lParam);
     --d.dispatchDepth;
