@@ -15,7 +15,7 @@ HostMainFrame* g_mainFrame = nullptr;
 IMPLEMENT_DYNCREATE(HostGraphicsView, CView)
 
 BEGIN_MESSAGE_MAP(HostGraphicsView, CView)
-    ON_WM_ERASEBKGND()
+ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 void HostGraphicsView::OnDraw(CDC* pDC)
@@ -33,8 +33,8 @@ BOOL HostGraphicsView::OnEraseBkgnd(CDC*)
 IMPLEMENT_DYNCREATE(HostMainFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(HostMainFrame, CFrameWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
+ON_WM_CREATE()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 int HostMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
