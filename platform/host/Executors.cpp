@@ -188,7 +188,8 @@ Executors::~Executors()
 void Executors::Start(ExecutorMode mode)
 {
     std::lock_guard lock(m_impl->controlMutex);
-    assert(!IsWorkThread() && !t_isUIThreadOfThreadedMode && "executors restarted from their own thread");
+    assert(!IsWorkThread() && !t_isUIThreadOfThreadedMode &&
+           "executors restarted from their own thread");
     m_impl->StopThreads();
     m_impl->mode = mode;
     if (mode == ExecutorMode::Threaded) {
