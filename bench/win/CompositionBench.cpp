@@ -59,8 +59,8 @@ struct Screen
         int i = 0;
         for (const Spec& s : specs) {
             HWND h = CreateWindowExW(s.exStyle, L"BenchSolid", L"", WS_POPUP, s.r.left, s.r.top,
-                                     s.r.right - s.r.left, s.r.bottom - s.r.top, nullptr,
-                                     nullptr, nullptr, nullptr);
+                                     s.r.right - s.r.left, s.r.bottom - s.r.top, nullptr, nullptr,
+                                     nullptr, nullptr);
             SetWindowLongPtrW(h, GWLP_USERDATA, static_cast<LONG_PTR>(s.colour));
             if (i == 4) {
                 SetLayeredWindowAttributes(h, RGB(0xF9, 0xF9, 0xF9), 220, LWA_COLORKEY);
