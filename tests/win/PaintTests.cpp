@@ -242,3 +242,39 @@ TEST_F(Paint, PngOfScreenAndWindowAreWritten)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Paint, CaretBlinksOnTheClockAndSurvivesRepaints)
+{
+    HWND h = tw.Create(kPopup, 0, {0, 0, 100, 100});
+    desk.pump();
+    const COLORREF white = GetSysColor(COLOR_WINDOW);
+    const COLORREF inverted =
+        RGB(255 - GetRValue(white), 255 - GetGValue(white), 255 - GetBValue(white));
+    ASSERT_TRUE(CreateCaret(h, nullptr, 2, 12));
+    SetCaretPos(10, 20);
+    EXPECT_EQ(desk.pixel(10, 20), white) << "a new caret is hidden";
+    ShowCaret(h);
+    EXPECT_EQ(desk.pixel(10, 20), inverted);
+    EXPECT_EQ(desk.pixel(12, 20), white) << "two pixels wide";
+    desk.advance(GetCaretBlinkTime());
+    EXPECT_EQ(desk.pixel(10, 20), white) << "blinked off";
+    desk.advance(GetCaretBlinkTime());
+    EXPECT_EQ(desk.pixel(10, 20), inverted) << "and on again";
+    InvalidateRect(h, nullptr, TRUE);
+    desk.pump();
+    EXPECT_EQ(desk.pixel(10, 20), inverted) << "painting hides and restores it";
+    SetCaretPos(40, 20);
+    EXPECT_EQ(desk.pixel(10, 20), white);
+    EXPECT_EQ(desk.pixel(40, 20), inverted);
+    POINT p{};
+    GetCaretPos(&p);
+    EXPECT_EQ(p.x, 40);
+    HideCaret(h);
+    EXPECT_EQ(desk.pixel(40, 20), white);
+    EXPECT_TRUE(DestroyCaret());
+    EXPECT_FALSE(ShowCaret(h));
+}
+
+} // namespace

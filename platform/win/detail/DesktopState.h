@@ -47,6 +47,16 @@ struct Timer
     TIMERPROC proc = nullptr;
 };
 
+struct CaretState
+{
+    HWND owner = nullptr;
+    RECT rect{}; // client coordinates of the owner
+    int hideCount = 1;
+    bool drawn = false;         // its pixels are inverted on the owner's surface now
+    bool hiddenByPaint = false; // BeginPaint took it off; EndPaint puts it back
+    ULONGLONG nextToggle = 0;
+};
+
 struct ClickRecord
 {
     UINT downMessage = 0; // the client button-down message of the last press
@@ -104,6 +114,9 @@ public:
     ClickRecord lastClick;
     bool inMoveLoop = false;
 
+    CaretState caret;
+    UINT caretBlinkTime = 530;
+
     std::vector<Timer> timers;
     UINT_PTR nextTimerId = 0x7FFF0000;
 
@@ -153,6 +166,12 @@ void DefaultNcPaint(Window* w);
 void DefaultEraseBackground(Window* w, HDC dc, LRESULT* result);
 void PaintAllPending();
 bool IsScreenDC(HDC dc);
+
+// The caret.
+void UpdateCaretBlink();
+void CaretOffForPaint(HWND hwnd);
+void CaretBackAfterPaint(HWND hwnd);
+void ForgetCaretOf(HWND hwnd);
 
 // Timers.
 bool TakeDueTimer(HWND filter, UINT filterMin, UINT filterMax, bool remove, MSG* out);

@@ -106,6 +106,7 @@ bool RetrieveMessage(MSG* out, HWND filter, UINT min, UINT max, bool remove)
             return true;
         }
     }
+    UpdateCaretBlink();
     if (TakeDueTimer(filter, min, max, remove, out)) {
         StampFromDesktop(out);
         return true;

@@ -223,6 +223,7 @@ BOOL DestroyWindow(HWND hwnd)
     std::vector<Window*> subtree;
     CollectSubtree(w, subtree);
     for (Window* s : subtree) {
+        ForgetCaretOf(s->handle);
         ForgetWindowForInput(s);
         KillWindowTimers(s->handle);
     }
