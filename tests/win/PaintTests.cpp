@@ -278,3 +278,38 @@ TEST_F(Paint, CaretBlinksOnTheClockAndSurvivesRepaints)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Paint, LayeredChildIsComposedOverItsParentWithItsColourKey)
+{
+    const COLORREF key = RGB(0xF9, 0xF9, 0xF9);
+    HWND view = tw.Create(kPopup, 0, {0, 0, 400, 300});
+    PaintSolid(view, RGB(0, 0, 128));
+    HWND bar = tw.Create(WS_CHILD, WS_EX_LAYERED | WS_EX_NOACTIVATE, {100, 100, 200, 140}, view, 1);
+    tw.handlers[bar] = [key](HWND hwnd, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m != WM_PAINT)
+            return std::nullopt;
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        RECT all{0, 0, 100, 40}, icon{0, 0, 20, 20};
+        HBRUSH k = CreateSolidBrush(key), green = CreateSolidBrush(RGB(0, 160, 0));
+        FillRect(dc, &all, k);
+        FillRect(dc, &icon, green);
+        DeleteObject(k);
+        DeleteObject(green);
+        EndPaint(hwnd, &ps);
+        return 0;
+    };
+    SetLayeredWindowAttributes(bar, key, 255, LWA_COLORKEY);
+    ShowWindow(bar, SW_SHOWNA);
+    EXPECT_EQ(desk.pixel(105, 105), RGB(0, 160, 0));
+    EXPECT_EQ(desk.pixel(150, 130), RGB(0, 0, 128)) << "the parent shows through the key";
+    InvalidateRect(view, nullptr, TRUE);
+    EXPECT_EQ(desk.pixel(105, 105), RGB(0, 160, 0)) << "the parent's paint does not cover it";
+    MoveWindow(bar, 200, 200, 100, 40, TRUE);
+    EXPECT_EQ(desk.pixel(105, 105), RGB(0, 0, 128));
+    EXPECT_EQ(desk.pixel(205, 205), RGB(0, 160, 0));
+}
+
+} // namespace

@@ -109,6 +109,11 @@ public:
     HCURSOR currentCursor = nullptr;
     HWND trackLeave = nullptr;
     bool trackLeaveNonClient = false;
+    HWND trackHover = nullptr;
+    bool trackHoverNonClient = false;
+    ULONGLONG hoverDue = 0;
+    DWORD hoverTime = 400;
+    POINT hoverOrigin{};
     HWND lastMouseWindow = nullptr;
     LONG_PTR lastMouseHit = 0;
     ClickRecord lastClick;
@@ -153,6 +158,7 @@ void ForgetWindowForInput(Window* w);
 bool ActivateWindow(Window* top, WORD how);
 bool CanActivate(const Window* top);
 void CookRawInput(const INPUT& in);
+void CheckMouseHover();
 LRESULT RunMoveLoop(Window* w, POINT start);
 
 // Painting.

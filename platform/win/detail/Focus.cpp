@@ -70,6 +70,8 @@ void ForgetWindowForInput(Window* w)
     }
     if (d.trackLeave == h)
         d.trackLeave = nullptr;
+    if (d.trackHover == h)
+        d.trackHover = nullptr;
     if (d.lastMouseWindow == h)
         d.lastMouseWindow = nullptr;
     if (d.lastClick.hwnd == h)

@@ -8,7 +8,8 @@ namespace zt::win {
 // Internal: a mouse input whose coordinates are screen pixels (SetCursorPos).
 constexpr DWORD kMouseEventPixels = 0x40000000;
 constexpr UINT kDoubleClickTime = 500;
-constexpr UINT WM_NCMOUSELEAVE = 0x02A2;
+constexpr int kHoverSize = 4;            // SM_CXMOUSEHOVER
+constexpr DWORD kDefaultHoverTime = 400; // SPI_GETMOUSEHOVERTIME
 
 namespace {
 
@@ -136,6 +137,13 @@ void CookMouse(UINT clientMsg, bool isDown)
         d.lastMouseWindow = h;
         d.lastMouseHit = hit;
         CheckMouseLeave(h, client);
+        // Hovering starts over when the pointer leaves the hover rectangle.
+        int half = kHoverSize / 2;
+        if (d.trackHover &&
+            (std::abs(pt.x - d.hoverOrigin.x) > half || std::abs(pt.y - d.hoverOrigin.y) > half)) {
+            d.hoverOrigin = pt;
+            d.hoverDue = d.Now() + d.hoverTime;
+        }
     }
     if (!d.capture) {
         SendTo(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(h), MAKELPARAM(hit, clientMsg));
@@ -294,6 +302,25 @@ void CookRawInput(const INPUT& in)
         CookWheel(static_cast<int>(static_cast<LONG>(mi.mouseData)), false);
     if (mi.dwFlags & MOUSEEVENTF_HWHEEL)
         CookWheel(static_cast<int>(static_cast<LONG>(mi.mouseData)), true);
+}
+
+void CheckMouseHover()
+{
+    DesktopState& d = Desk();
+    if (!d.trackHover || d.Now() < d.hoverDue)
+        return;
+    HWND h = d.trackHover;
+    bool nc = d.trackHoverNonClient;
+    d.trackHover = nullptr;
+    Window* w = d.Find(h);
+    if (!w || d.lastMouseWindow != h)
+        return;
+    POINT pt = d.cursor;
+    if (nc)
+        Queue(h, WM_NCMOUSEHOVER, static_cast<WPARAM>(d.lastMouseHit), MAKELPARAM(pt.x, pt.y));
+    else
+        Queue(h, WM_MOUSEHOVER, MouseKeyFlags(d.keys),
+              MAKELPARAM(pt.x - w->client.left, pt.y - w->client.top));
 }
 
 LRESULT RunMoveLoop(Window* w, POINT start)
@@ -488,9 +515,20 @@ BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track)
         return FALSE;
     bool nc = track->dwFlags & TME_NONCLIENT;
     if (track->dwFlags & TME_CANCEL) {
-        if (d.trackLeave == track->hwndTrack)
+        if ((track->dwFlags & TME_LEAVE) && d.trackLeave == track->hwndTrack)
             d.trackLeave = nullptr;
+        if ((track->dwFlags & TME_HOVER) && d.trackHover == track->hwndTrack)
+            d.trackHover = nullptr;
         return TRUE;
+    }
+    if (track->dwFlags & TME_HOVER) {
+        d.trackHover = track->hwndTrack;
+        d.trackHoverNonClient = nc;
+        d.hoverTime = track->dwHoverTime == HOVER_DEFAULT || track->dwHoverTime == 0
+                          ? kDefaultHoverTime
+                          : track->dwHoverTime;
+        d.hoverOrigin = d.cursor;
+        d.hoverDue = d.Now() + d.hoverTime;
     }
     if (track->dwFlags & TME_LEAVE) {
         bool inside = d.lastMouseWindow == track->hwndTrack && ((d.lastMouseHit == HTCLIENT) != nc);

@@ -64,6 +64,9 @@ bool RetrieveMessage(MSG* out, HWND filter, UINT min, UINT max, bool remove)
         StampFromDesktop(out);
         return true;
     }
+    // Deadlines that are not timers: the caret's blink and the hover of a resting pointer.
+    UpdateCaretBlink();
+    CheckMouseHover();
     for (;;) {
         for (auto it = d.cooked.begin(); it != d.cooked.end(); ++it) {
             if (!InRange(it->message, min, max) || !MatchesWindow(it->hwnd, filter))
@@ -106,7 +109,6 @@ bool RetrieveMessage(MSG* out, HWND filter, UINT min, UINT max, bool remove)
             return true;
         }
     }
-    UpdateCaretBlink();
     if (TakeDueTimer(filter, min, max, remove, out)) {
         StampFromDesktop(out);
         return true;
@@ -144,6 +146,11 @@ bool WaitForMore()
         return true;
     if (d.realClock) {
         ULONGLONG due = NextTimerDue();
+        // The caret and hover tracking have deadlines of their own.
+        if (d.caret.owner && d.caret.hideCount == 0)
+            due = std::min(due, d.caret.nextToggle);
+        if (d.trackHover)
+            due = std::min(due, d.hoverDue);
         std::unique_lock lock(in.mutex);
         auto ready = [&] {
             return in.woken || !in.posted.empty() || !in.raw.empty() || in.quitPosted;
