@@ -211,6 +211,14 @@ BOOL PostMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     DesktopState* d = DesktopState::Current();
     bool onUI = d && d->uiThread == std::this_thread::get_id();
+    if (onUI && hwnd == HWND_BROADCAST) {
+        std::vector<HWND> tops;
+        for (Window* t : d->desktopWindow->children)
+            tops.push_back(t->handle);
+        for (HWND t : tops)
+            PostMessageW(t, msg, wParam, lParam);
+        return TRUE;
+    }
     if (onUI && hwnd && hwnd != HWND_BROADCAST && !d->Find(hwnd)) {
         SetLastError(1400);
         return FALSE;
