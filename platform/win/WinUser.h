@@ -116,6 +116,17 @@ BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track);
 UINT GetDoubleClickTime();
 BOOL DragDetect(HWND hwnd, POINT point);
 
+// The caret: one per desktop, owned by a window, blinking on the desktop's clock. BeginPaint
+// hides it while the owner paints and EndPaint shows it again.
+BOOL CreateCaret(HWND hwnd, HBITMAP bitmap, int width, int height);
+BOOL DestroyCaret();
+BOOL ShowCaret(HWND hwnd);
+BOOL HideCaret(HWND hwnd);
+BOOL SetCaretPos(int x, int y);
+BOOL GetCaretPos(LPPOINT point);
+BOOL SetCaretBlinkTime(UINT milliseconds);
+UINT GetCaretBlinkTime();
+
 // Time.
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc);
 BOOL KillTimer(HWND hwnd, UINT_PTR id);

@@ -126,9 +126,9 @@ TEST_F(Messages, TranslateMessageMakesCharactersFromKeysWithShiftAndControl)
         wchar_t expected;
     };
     const Case cases[] = {
-        {{}, 'A', L'a'},          {{VK_SHIFT}, 'A', L'A'},   {{}, '7', L'7'},
-        {{VK_SHIFT}, '7', L'&'},  {{VK_CONTROL}, 'C', 3},    {{}, VK_RETURN, L'\r'},
-        {{}, VK_OEM_PERIOD, L'.'}, {{}, VK_SUBTRACT, L'-'},  {{VK_SHIFT}, VK_OEM_MINUS, L'_'},
+        {{}, 'A', L'a'},           {{VK_SHIFT}, 'A', L'A'}, {{}, '7', L'7'},
+        {{VK_SHIFT}, '7', L'&'},   {{VK_CONTROL}, 'C', 3},  {{}, VK_RETURN, L'\r'},
+        {{}, VK_OEM_PERIOD, L'.'}, {{}, VK_SUBTRACT, L'-'}, {{VK_SHIFT}, VK_OEM_MINUS, L'_'},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.vk);

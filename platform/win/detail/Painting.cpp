@@ -330,6 +330,7 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps)
     if (!w || !ps)
         return nullptr;
     *ps = PAINTSTRUCT{};
+    CaretOffForPaint(hwnd);
     if (w->ncPaint) {
         w->ncPaint = false;
         SendTo(w, WM_NCPAINT, 1, 0);
@@ -355,12 +356,13 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps)
     return dc;
 }
 
-BOOL EndPaint(HWND, const PAINTSTRUCT* ps)
+BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps)
 {
     if (!ps || !ps->hdc)
         return FALSE;
     ReleaseSurfaceDC(ps->hdc);
     MarkScreenDirty();
+    CaretBackAfterPaint(hwnd);
     return TRUE;
 }
 

@@ -62,7 +62,8 @@ struct Window
     bool erase = false;
     bool ncPaint = false;
     bool internalPaint = false;
-    bool redraw = true; // WM_SETREDRAW
+    bool redraw = true;          // WM_SETREDRAW
+    bool paintHandedOut = false; // WM_PAINT retrieved and not yet dispatched
 
     // Layered attributes.
     DWORD layeredFlags = 0;

@@ -4,8 +4,8 @@
 // most derived class; handlers may be protected because the thunk is written inside the class's
 // own message-map function.
 
-#include "platform/win/mfc/CObject.h"
 #include "platform/win/WinUserDefs.h"
+#include "platform/win/mfc/CObject.h"
 
 class CCmdTarget;
 struct AFX_MSGMAP_ENTRY;
@@ -77,7 +77,10 @@ protected:                                                                      
     const AFX_MSGMAP* GetMessageMap() const override;
 
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }              \
+    const AFX_MSGMAP* theClass::GetMessageMap() const                                              \
+    {                                                                                              \
+        return GetThisMessageMap();                                                                \
+    }                                                                                              \
     const AFX_MSGMAP* theClass::GetThisMessageMap()                                                \
     {                                                                                              \
         using ThisClass [[maybe_unused]] = theClass;                                               \
@@ -85,7 +88,9 @@ protected:                                                                      
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
 #define END_MESSAGE_MAP()                                                                          \
-    {0, 0, 0, 0, 0, nullptr}                                                                       \
+    {                                                                                              \
+        0, 0, 0, 0, 0, nullptr                                                                     \
+    }                                                                                              \
     }                                                                                              \
     ;                                                                                              \
     static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};  \
@@ -94,7 +99,7 @@ protected:                                                                      
 
 // The thunk of an entry; `self` is the object as ThisClass, wParam/lParam the message's.
 #define ZT_AFX_THUNK(...)                                                                          \
-    [](CCmdTarget * zt_target, const AFX_MSGMAP_ENTRY* zt_entry, WPARAM wParam, LPARAM lParam,     \
+    [](CCmdTarget* zt_target, const AFX_MSGMAP_ENTRY* zt_entry, WPARAM wParam, LPARAM lParam,      \
        LRESULT* zt_result) -> BOOL {                                                               \
         [[maybe_unused]] ThisClass* self = static_cast<ThisClass*>(zt_target);                     \
         (void)zt_entry;                                                                            \
@@ -111,51 +116,89 @@ protected:                                                                      
 #define ON_MESSAGE(message, memberFxn)                                                             \
     ZT_ON_MSG(message, *zt_result = self->memberFxn(wParam, lParam))
 #define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn)                                         \
-    {ZT_AFX_REGISTERED, 0, 0, 0, reinterpret_cast<UINT_PTR>(&nMessageVariable),                   \
+    {ZT_AFX_REGISTERED,                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
+     reinterpret_cast<UINT_PTR>(&nMessageVariable),                                                \
      ZT_AFX_THUNK(*zt_result = self->memberFxn(wParam, lParam))},
 
 #define ON_COMMAND(id, memberFxn)                                                                  \
-    {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), static_cast<UINT>(id), 0,                      \
+    {WM_COMMAND,                                                                                   \
+     CN_COMMAND,                                                                                   \
+     static_cast<UINT>(id),                                                                        \
+     static_cast<UINT>(id),                                                                        \
+     0,                                                                                            \
      ZT_AFX_THUNK(self->memberFxn())},
 #define ON_COMMAND_EX(id, memberFxn)                                                               \
-    {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), static_cast<UINT>(id), 0,                      \
+    {WM_COMMAND,                                                                                   \
+     CN_COMMAND,                                                                                   \
+     static_cast<UINT>(id),                                                                        \
+     static_cast<UINT>(id),                                                                        \
+     0,                                                                                            \
      ZT_AFX_THUNK(return self->memberFxn(static_cast<UINT>(LOWORD(wParam))))},
 #define ON_COMMAND_RANGE(id, idLast, memberFxn)                                                    \
-    {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), static_cast<UINT>(idLast), 0,                  \
+    {WM_COMMAND,                                                                                   \
+     CN_COMMAND,                                                                                   \
+     static_cast<UINT>(id),                                                                        \
+     static_cast<UINT>(idLast),                                                                    \
+     0,                                                                                            \
      ZT_AFX_THUNK(self->memberFxn(static_cast<UINT>(LOWORD(wParam))))},
 #define ON_CONTROL(wNotifyCode, id, memberFxn)                                                     \
-    {WM_COMMAND, static_cast<UINT>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(id), 0,  \
-     ZT_AFX_THUNK(self->memberFxn())},
+    {WM_COMMAND, static_cast<UINT>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(id),     \
+     0,          ZT_AFX_THUNK(self->memberFxn())},
 #define ON_CONTROL_RANGE(wNotifyCode, id, idLast, memberFxn)                                       \
-    {WM_COMMAND, static_cast<UINT>(wNotifyCode), static_cast<UINT>(id),                            \
-     static_cast<UINT>(idLast), 0,                                                                 \
+    {WM_COMMAND,                                                                                   \
+     static_cast<UINT>(wNotifyCode),                                                               \
+     static_cast<UINT>(id),                                                                        \
+     static_cast<UINT>(idLast),                                                                    \
+     0,                                                                                            \
      ZT_AFX_THUNK(self->memberFxn(static_cast<UINT>(LOWORD(wParam))))},
 #define ON_NOTIFY(wNotifyCode, id, memberFxn)                                                      \
-    {WM_NOTIFY, static_cast<UINT>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(id), 0,   \
+    {WM_NOTIFY,                                                                                    \
+     static_cast<UINT>(wNotifyCode),                                                               \
+     static_cast<UINT>(id),                                                                        \
+     static_cast<UINT>(id),                                                                        \
+     0,                                                                                            \
      ZT_AFX_THUNK(self->memberFxn(reinterpret_cast<NMHDR*>(lParam), zt_result))},
 #define ON_NOTIFY_RANGE(wNotifyCode, id, idLast, memberFxn)                                        \
-    {WM_NOTIFY, static_cast<UINT>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(idLast),  \
+    {WM_NOTIFY,                                                                                    \
+     static_cast<UINT>(wNotifyCode),                                                               \
+     static_cast<UINT>(id),                                                                        \
+     static_cast<UINT>(idLast),                                                                    \
      0,                                                                                            \
      ZT_AFX_THUNK(self->memberFxn(static_cast<UINT>(reinterpret_cast<NMHDR*>(lParam)->idFrom),     \
                                   reinterpret_cast<NMHDR*>(lParam), zt_result))},
 #define ON_NOTIFY_EX(wNotifyCode, id, memberFxn)                                                   \
-    {WM_NOTIFY, static_cast<UINT>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(id), 0,   \
-     ZT_AFX_THUNK(return self->memberFxn(                                                          \
-         static_cast<UINT>(reinterpret_cast<NMHDR*>(lParam)->idFrom),                              \
-         reinterpret_cast<NMHDR*>(lParam), zt_result))},
+    {WM_NOTIFY,                                                                                    \
+     static_cast<UINT>(wNotifyCode),                                                               \
+     static_cast<UINT>(id),                                                                        \
+     static_cast<UINT>(id),                                                                        \
+     0,                                                                                            \
+     ZT_AFX_THUNK(                                                                                 \
+         return self->memberFxn(static_cast<UINT>(reinterpret_cast<NMHDR*>(lParam)->idFrom),       \
+                                reinterpret_cast<NMHDR*>(lParam), zt_result))},
 
 // Reflection: the control handles its own notifications.
 #define ON_CONTROL_REFLECT(wNotifyCode, memberFxn)                                                 \
-    {WM_REFLECT_BASE + WM_COMMAND, static_cast<UINT>(wNotifyCode), 0, 0, 0,                        \
+    {WM_REFLECT_BASE + WM_COMMAND,   static_cast<UINT>(wNotifyCode), 0, 0, 0,                      \
      ZT_AFX_THUNK(self->memberFxn())},
 #define ON_CONTROL_REFLECT_EX(wNotifyCode, memberFxn)                                              \
-    {WM_REFLECT_BASE + WM_COMMAND, static_cast<UINT>(wNotifyCode), 0, 0, 0,                        \
+    {WM_REFLECT_BASE + WM_COMMAND,          static_cast<UINT>(wNotifyCode), 0, 0, 0,               \
      ZT_AFX_THUNK(return self->memberFxn())},
 #define ON_NOTIFY_REFLECT(wNotifyCode, memberFxn)                                                  \
-    {WM_REFLECT_BASE + WM_NOTIFY, static_cast<UINT>(wNotifyCode), 0, 0, 0,                         \
+    {WM_REFLECT_BASE + WM_NOTIFY,                                                                  \
+     static_cast<UINT>(wNotifyCode),                                                               \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      ZT_AFX_THUNK(self->memberFxn(reinterpret_cast<NMHDR*>(lParam), zt_result))},
 #define ON_NOTIFY_REFLECT_EX(wNotifyCode, memberFxn)                                               \
-    {WM_REFLECT_BASE + WM_NOTIFY, static_cast<UINT>(wNotifyCode), 0, 0, 0,                         \
+    {WM_REFLECT_BASE + WM_NOTIFY,                                                                  \
+     static_cast<UINT>(wNotifyCode),                                                               \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      ZT_AFX_THUNK(return self->memberFxn(reinterpret_cast<NMHDR*>(lParam), zt_result))},
 #define ON_WM_CTLCOLOR_REFLECT()                                                                   \
     ZT_ON_MSG(WM_REFLECT_BASE + WM_CTLCOLOR,                                                       \
@@ -164,16 +207,19 @@ protected:                                                                      
               if (!zt_brush) return FALSE; *zt_result = reinterpret_cast<LRESULT>(zt_brush))
 #define ON_WM_DRAWITEM_REFLECT()                                                                   \
     ZT_ON_MSG(WM_REFLECT_BASE + WM_DRAWITEM,                                                       \
-              self->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)); *zt_result = TRUE)
+              self->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));                          \
+              *zt_result = TRUE)
 #define ON_WM_MEASUREITEM_REFLECT()                                                                \
     ZT_ON_MSG(WM_REFLECT_BASE + WM_MEASUREITEM,                                                    \
-              self->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)); *zt_result = TRUE)
+              self->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));                    \
+              *zt_result = TRUE)
 #define ON_WM_COMPAREITEM_REFLECT()                                                                \
     ZT_ON_MSG(WM_REFLECT_BASE + WM_COMPAREITEM,                                                    \
               *zt_result = self->CompareItem(reinterpret_cast<COMPAREITEMSTRUCT*>(lParam)))
 #define ON_WM_DELETEITEM_REFLECT()                                                                 \
     ZT_ON_MSG(WM_REFLECT_BASE + WM_DELETEITEM,                                                     \
-              self->DeleteItem(reinterpret_cast<DELETEITEMSTRUCT*>(lParam)); *zt_result = TRUE)
+              self->DeleteItem(reinterpret_cast<DELETEITEMSTRUCT*>(lParam));                       \
+              *zt_result = TRUE)
 #define ON_WM_HSCROLL_REFLECT()                                                                    \
     ZT_ON_MSG(WM_REFLECT_BASE + WM_HSCROLL,                                                        \
               self->HScroll(static_cast<UINT>(LOWORD(wParam)), static_cast<UINT>(HIWORD(wParam))))
@@ -195,8 +241,8 @@ protected:                                                                      
     ZT_ON_MSG(WM_SIZE, self->OnSize(static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)), \
                                     static_cast<short>(HIWORD(lParam))))
 #define ON_WM_MOVE()                                                                               \
-    ZT_ON_MSG(WM_MOVE,                                                                             \
-              self->OnMove(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))))
+    ZT_ON_MSG(WM_MOVE, self->OnMove(static_cast<short>(LOWORD(lParam)),                            \
+                                    static_cast<short>(HIWORD(lParam))))
 #define ON_WM_TIMER() ZT_ON_MSG(WM_TIMER, self->OnTimer(static_cast<UINT_PTR>(wParam)))
 #define ZT_ON_MOUSE(msg, fn) ZT_ON_MSG(msg, self->fn(static_cast<UINT>(wParam), ZT_AFX_POINT))
 #define ON_WM_MOUSEMOVE() ZT_ON_MOUSE(WM_MOUSEMOVE, OnMouseMove)
@@ -222,10 +268,10 @@ protected:                                                                      
                                                  static_cast<UINT>(LOWORD(lParam)),                \
                                                  static_cast<UINT>(HIWORD(lParam))))
 #define ON_WM_SETCURSOR()                                                                          \
-    ZT_ON_MSG(WM_SETCURSOR,                                                                        \
-              *zt_result = self->OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)),     \
-                                             static_cast<UINT>(static_cast<short>(LOWORD(lParam))), \
-                                             static_cast<UINT>(HIWORD(lParam))))
+    ZT_ON_MSG(WM_SETCURSOR, *zt_result = self->OnSetCursor(                                        \
+                                CWnd::FromHandle(reinterpret_cast<HWND>(wParam)),                  \
+                                static_cast<UINT>(static_cast<short>(LOWORD(lParam))),             \
+                                static_cast<UINT>(HIWORD(lParam))))
 #define ZT_ON_KEY(msg, fn)                                                                         \
     ZT_ON_MSG(msg, self->fn(static_cast<UINT>(wParam), static_cast<UINT>(LOWORD(lParam)),          \
                             static_cast<UINT>(HIWORD(lParam))))

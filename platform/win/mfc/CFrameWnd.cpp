@@ -8,10 +8,10 @@ IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 const RECT CFrameWnd::rectDefault = {CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
-    ON_WM_SIZE()
-    ON_WM_SETFOCUS()
-    ON_WM_CLOSE()
-    ON_WM_DESTROY()
+ON_WM_SIZE()
+ON_WM_SETFOCUS()
+ON_WM_CLOSE()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CFrameWnd::CFrameWnd() = default;

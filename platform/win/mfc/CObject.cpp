@@ -1,7 +1,7 @@
 #include "platform/win/mfc/CObject.h"
 
-CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), 0xFFFF,
-                                       nullptr, nullptr, {}};
+CRuntimeClass CObject::classCObject = {
+    "CObject", static_cast<int>(sizeof(CObject)), 0xFFFF, nullptr, nullptr, {}};
 
 CRuntimeClass* CObject::GetThisClass()
 {

@@ -32,7 +32,10 @@ struct CRuntimeClass
 
     CObject* CreateObject() const;
     BOOL IsDerivedFrom(const CRuntimeClass* base) const;
-    CRuntimeClass* GetBaseClass() const { return m_pfnGetBaseClass ? m_pfnGetBaseClass() : nullptr; }
+    CRuntimeClass* GetBaseClass() const
+    {
+        return m_pfnGetBaseClass ? m_pfnGetBaseClass() : nullptr;
+    }
 };
 
 class CObject
@@ -72,14 +75,23 @@ public:                                                                         
                                                    pfnNew,                                         \
                                                    &base_class_name::GetThisClass,                 \
                                                    {}};                                            \
-    CRuntimeClass* class_name::GetThisClass() { return &class_name::class##class_name; }           \
-    CRuntimeClass* class_name::GetRuntimeClass() const { return &class_name::class##class_name; }
+    CRuntimeClass* class_name::GetThisClass()                                                      \
+    {                                                                                              \
+        return &class_name::class##class_name;                                                     \
+    }                                                                                              \
+    CRuntimeClass* class_name::GetRuntimeClass() const                                             \
+    {                                                                                              \
+        return &class_name::class##class_name;                                                     \
+    }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                             \
     ZT_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, nullptr)
 
 #define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                           \
-    CObject* class_name::CreateObject() { return new class_name; }                                 \
+    CObject* class_name::CreateObject()                                                            \
+    {                                                                                              \
+        return new class_name;                                                                     \
+    }                                                                                              \
     ZT_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, &class_name::CreateObject)
 
 template <class T>

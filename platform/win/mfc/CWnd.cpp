@@ -3,10 +3,10 @@
 #include "platform/win/Desktop.h"
 #include "platform/win/mfc/CWinApp.h"
 
+#include <cwchar>
 #include <map>
 #include <memory>
 #include <set>
-#include <cwchar>
 #include <string>
 #include <unordered_map>
 
@@ -194,8 +194,8 @@ BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, 
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-                    DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
     return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
                     rect.right - rect.left, rect.bottom - rect.top,
@@ -203,14 +203,15 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-                    DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
-                    HMENU nIDorHMenu, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                    LPVOID lpParam)
 {
     if (m_hWnd)
         return FALSE;
-    CREATESTRUCT cs{lpParam, AfxGetInstanceHandle(), nIDorHMenu, hWndParent, nHeight, nWidth,
-                    y, x, static_cast<LONG>(dwStyle), lpszWindowName, lpszClassName, dwExStyle};
+    CREATESTRUCT cs{
+        lpParam, AfxGetInstanceHandle(),     nIDorHMenu,     hWndParent,    nHeight,  nWidth, y,
+        x,       static_cast<LONG>(dwStyle), lpszWindowName, lpszClassName, dwExStyle};
     if (!PreCreateWindow(cs)) {
         PostNcDestroy();
         return FALSE;
@@ -498,8 +499,9 @@ LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgro
     const std::wstring& name = *names.insert(buf).first;
     WNDCLASSEXW wc{};
     if (!GetClassInfoExW(nullptr, name.c_str(), &wc)) {
-        wc = WNDCLASSEXW{sizeof(WNDCLASSEXW), nClassStyle, &DefWindowProcW, 0, 0, nullptr,
-                         hIcon, hCursor, hbrBackground, nullptr, name.c_str(), nullptr};
+        wc = WNDCLASSEXW{
+            sizeof(WNDCLASSEXW), nClassStyle, &DefWindowProcW, 0,      0, nullptr, hIcon, hCursor,
+            hbrBackground,       nullptr,     name.c_str(),    nullptr};
         RegisterClassExW(&wc);
     }
     return name.c_str();
@@ -523,7 +525,17 @@ BOOL AfxEnsureStandardClass(LPCTSTR className)
     } else {
         return FALSE;
     }
-    wc = WNDCLASSEXW{sizeof(WNDCLASSEXW), style, &DefWindowProcW, 0, 0, nullptr, nullptr,
-                     LoadCursorW(nullptr, IDC_ARROW), background, nullptr, className, nullptr};
+    wc = WNDCLASSEXW{sizeof(WNDCLASSEXW),
+                     style,
+                     &DefWindowProcW,
+                     0,
+                     0,
+                     nullptr,
+                     nullptr,
+                     LoadCursorW(nullptr, IDC_ARROW),
+                     background,
+                     nullptr,
+                     className,
+                     nullptr};
     return RegisterClassExW(&wc) != 0;
 }

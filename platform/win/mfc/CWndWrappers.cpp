@@ -87,8 +87,8 @@ void CWnd::MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
 
 void CWnd::MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
 {
-    ::MapWindowPoints(m_hWnd, pwndTo ? pwndTo->m_hWnd : nullptr,
-                      reinterpret_cast<LPPOINT>(lpRect), 2);
+    ::MapWindowPoints(m_hWnd, pwndTo ? pwndTo->m_hWnd : nullptr, reinterpret_cast<LPPOINT>(lpRect),
+                      2);
 }
 
 void CWnd::Invalidate(BOOL bErase)
