@@ -397,7 +397,12 @@ TEST_F(Edit, PaintsTextSelectionAndCaretInSystemColours)
     EXPECT_EQ(desk.pixel(tl.x + XOf(0) + 1, y + 1), GetSysColor(COLOR_HIGHLIGHT));
     EXPECT_NE(desk.pixel(tl.x + XOf(3), y + 1), GetSysColor(COLOR_HIGHLIGHT));
     SendMessageW(edit, EM_SETSEL, 4, 4);
-    EXPECT_EQ(desk.pixel(tl.x + XOf(4), y + 5), RGB(0, 0, 0)) << "the caret";
+    desk.pump();
+    POINT caret{};
+    GetCaretPos(&caret);
+    EXPECT_EQ(caret.x, XOf(4));
+    EXPECT_EQ(caret.y, YOf(0));
+    EXPECT_EQ(desk.pixel(tl.x + XOf(4), y + 5), RGB(0, 0, 0)) << "the system caret";
     SetFocus(parent);
     EXPECT_EQ(desk.pixel(tl.x + XOf(4), y + 5), GetSysColor(COLOR_WINDOW)) << "no caret";
 }

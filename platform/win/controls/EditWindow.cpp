@@ -241,6 +241,7 @@ void EditWindow::ScrollCaret()
     if (changed)
         InvalidateRect(hwnd_, nullptr, FALSE);
     UpdateScrollBars();
+    PlaceCaret();
 }
 
 void EditWindow::UpdateScrollBars()
@@ -269,6 +270,7 @@ void EditWindow::ScrollLines(int delta)
     firstLine_ = first;
     InvalidateRect(hwnd_, nullptr, FALSE);
     UpdateScrollBars();
+    PlaceCaret();
 }
 
 void EditWindow::Changed(bool notify)
@@ -287,6 +289,15 @@ void EditWindow::Changed(bool notify)
 void EditWindow::Redraw()
 {
     InvalidateRect(hwnd_, nullptr, FALSE);
+    PlaceCaret();
+}
+
+void EditWindow::PlaceCaret()
+{
+    if (!focused_)
+        return;
+    POINT c = PosFromChar(model_.Caret());
+    SetCaretPos(c.x, c.y);
 }
 
 void EditWindow::Paint()
@@ -367,13 +378,6 @@ void EditWindow::Paint()
             RECT band{x, y, x + CharWidth(L' '), y + lineHeight_};
             FillRect(dc, &band, GetSysColorBrush(COLOR_HIGHLIGHT));
         }
-    }
-    if (focused_) {
-        POINT c = PosFromChar(model_.Caret());
-        RECT caret{c.x, c.y, c.x + 1, c.y + lineHeight_};
-        HBRUSH cb = CreateSolidBrush(textColor);
-        FillRect(dc, &caret, cb);
-        DeleteObject(cb);
     }
     RestoreDC(dc, saved);
     SelectObject(dc, oldFont);
@@ -610,6 +614,10 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_SETFONT:
         SetFont(reinterpret_cast<HFONT>(wParam));
+        if (focused_) {
+            CreateCaret(hwnd_, nullptr, 1, lineHeight_);
+            ShowCaret(hwnd_);
+        }
         Relayout();
         ScrollCaret();
         if (LOWORD(lParam))
@@ -656,12 +664,17 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case WM_SETFOCUS:
         focused_ = true;
+        // The system caret, one pixel wide and a line high, blinks where typing goes.
+        CreateCaret(hwnd_, nullptr, 1, lineHeight_);
+        PlaceCaret();
+        ShowCaret(hwnd_);
         Redraw();
         Notify(EN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
         focused_ = false;
         selecting_ = false;
+        DestroyCaret();
         Redraw();
         Notify(EN_KILLFOCUS);
         return 0;

@@ -48,6 +48,7 @@ private:
     void ScrollLines(int delta);
     void Changed(bool notify = true);
     void Redraw();
+    void PlaceCaret();
     void Paint();
     void Copy();
     bool Paste();

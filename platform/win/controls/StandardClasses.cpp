@@ -1,6 +1,7 @@
 // Registration of the standard control classes on first use.
 #include "platform/win/controls/StandardClasses.h"
 
+#include "platform/win/Desktop.h"
 #include "platform/win/WinCtlDefs.h"
 #include "platform/win/WinUser.h"
 
@@ -37,5 +38,19 @@ bool RegisterStandardClass(const std::wstring& lowerName)
     }
     return false;
 }
+
+namespace {
+
+bool ProvideStandardClass(const wchar_t* lowerName)
+{
+    return lowerName && RegisterStandardClass(lowerName);
+}
+
+const bool g_provided = [] {
+    Desktop::AddClassProvider(&ProvideStandardClass);
+    return true;
+}();
+
+} // namespace
 
 } // namespace zt::win::controls

@@ -1,7 +1,7 @@
 #pragma once
 // The system's control classes ("Edit", "ListBox", "ComboBox", "ComboLBox", "ScrollBar"), which
-// every desktop offers without registration: the window manager asks here when a class name is
-// not registered yet.
+// every desktop offers without registration: they are offered to the window manager as a class
+// provider (Desktop::AddClassProvider) and registered on their first use in each desktop.
 
 #include "platform/win/WinUserDefs.h"
 
