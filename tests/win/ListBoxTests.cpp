@@ -299,6 +299,28 @@ TEST_F(ListBox, TheScrollBarIsDrivenByTheMouse)
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
+TEST_F(ListBox, HoldingAnArrowRepeatsAfterADelay)
+{
+    MakeList(WS_VSCROLL | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS, 40, {20, 20, 220, 220});
+    RECT wr{};
+    GetWindowRect(list, &wr);
+    desk.moveTo(wr.right - 5, wr.bottom - 3);
+    desk.press();
+    EXPECT_EQ(Top(), 1);
+    desk.advance(399);
+    EXPECT_EQ(Top(), 1) << "nothing before the first delay";
+    desk.advance(1);
+    EXPECT_EQ(Top(), 2);
+    desk.advance(100);
+    EXPECT_EQ(Top(), 4) << "then every 50 ms";
+    desk.moveTo(wr.right - 5, wr.top + 100);
+    desk.advance(100);
+    EXPECT_EQ(Top(), 4) << "not while the pointer is off the arrow";
+    desk.release();
+    desk.advance(1000);
+    EXPECT_EQ(Top(), 4);
+}
+
 TEST_F(ListBox, TheBarHidesWhenEverythingFits)
 {
     MakeList(WS_VSCROLL | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS, 3);

@@ -582,6 +582,10 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CAPTURECHANGED:
         tracking_ = false;
         return 0;
+    case WM_TIMER:
+        if (tracker_.Timer(wParam))
+            return 0;
+        return DefWindowProcW(hwnd_, msg, wParam, lParam);
     case WM_KEYDOWN:
         KeyDown(wParam);
         return 0;

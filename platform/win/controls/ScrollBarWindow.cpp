@@ -75,6 +75,10 @@ LRESULT ScrollBarWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
                 InvalidateRect(hwnd, nullptr, TRUE);
         }
         return 0;
+    case WM_TIMER:
+        if (tracker->Timer(wParam))
+            return 0;
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
     case SBM_SETPOS:
         return SetScrollPos(hwnd, SB_CTL, static_cast<int>(wParam), static_cast<BOOL>(lParam));
     case SBM_GETPOS:

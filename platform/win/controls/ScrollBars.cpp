@@ -261,6 +261,24 @@ bool ScrollTracker::Begin(HWND hwnd, int bar, POINT pt)
         return false;
     }
     SetCapture(hwnd);
+    if (part_ == ScrollPart::Thumb) {
+        grabOffset_ = (vertical ? pt.y - l.thumb.top : pt.x - l.thumb.left);
+        trackPos_ = s.pos;
+        return true;
+    }
+    SendPart();
+    if (hwnd_)
+        SetTimer(hwnd_, kRepeatTimer, kFirstDelay, nullptr);
+    return true;
+}
+
+bool ScrollTracker::Vertical() const
+{
+    return bar_ == SB_VERT || (bar_ == SB_CTL && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & SBS_VERT));
+}
+
+void ScrollTracker::SendPart() const
+{
     switch (part_) {
     case ScrollPart::LineUp:
         Send(SB_LINEUP, 0);
@@ -274,13 +292,27 @@ bool ScrollTracker::Begin(HWND hwnd, int bar, POINT pt)
     case ScrollPart::PageDown:
         Send(SB_PAGEDOWN, 0);
         break;
-    case ScrollPart::Thumb:
-        grabOffset_ = (vertical ? pt.y - l.thumb.top : pt.x - l.thumb.left);
-        trackPos_ = s.pos;
-        break;
-    case ScrollPart::None:
+    default:
         break;
     }
+}
+
+bool ScrollTracker::Timer(WPARAM id)
+{
+    if (id != kRepeatTimer)
+        return false;
+    if (!hwnd_ || part_ == ScrollPart::None || part_ == ScrollPart::Thumb)
+        return true;
+    // Repeat while the pointer stays on the pressed part; paging stops once the thumb reaches
+    // the pointer.
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    ScrollState s = LoadScrollState(hwnd_, bar_);
+    ScrollLayout l = LayoutScrollBar(BarRect(), Vertical(), s);
+    if (HitScrollBar(l, cursor) == part_)
+        SendPart();
+    if (hwnd_)
+        SetTimer(hwnd_, kRepeatTimer, kRepeatDelay, nullptr);
     return true;
 }
 
@@ -314,6 +346,7 @@ void ScrollTracker::End()
     ScrollPart part = part_;
     hwnd_ = nullptr;
     part_ = ScrollPart::None;
+    KillTimer(h, kRepeatTimer);
     if (GetCapture() == h)
         ReleaseCapture();
     if (!IsWindow(h))

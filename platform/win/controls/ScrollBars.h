@@ -75,12 +75,20 @@ public:
     bool Active() const { return hwnd_ != nullptr; }
     void Move(POINT pt);
     void End();
+    // Held arrows and track areas repeat on a timer of the tracked window: the procedure passes
+    // its WM_TIMER here first; true when the timer was the tracker's.
+    bool Timer(WPARAM id);
+    static constexpr UINT_PTR kRepeatTimer = 0x5A53;
+    static constexpr UINT kFirstDelay = 400;
+    static constexpr UINT kRepeatDelay = 50;
     ScrollPart Pressed() const { return part_; }
     int Bar() const { return bar_; }
 
 private:
     RECT BarRect() const;
+    bool Vertical() const;
     void Send(UINT code, int pos) const;
+    void SendPart() const;
 
     HWND hwnd_ = nullptr;
     int bar_ = SB_VERT;
