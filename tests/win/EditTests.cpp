@@ -2,6 +2,8 @@
 // clipboard, the modify flag, notifications, multi-line access, read-only and painting.
 #include "tests/win/ControlsTestSupport.h"
 
+#include <cstdlib>
+
 namespace {
 
 struct Edit : ControlsTest
@@ -377,6 +379,35 @@ TEST_F(Edit, FormattingRectangleMovesTheTextAndCharFromPosAgrees)
     EXPECT_EQ(LOWORD(hit), 2);
     SendMessageW(edit, EM_SETRECT, 0, 0);
     EXPECT_NE(XOf(0), 10) << "a null rectangle restores the default";
+}
+
+TEST_F(Edit, CentredAndRightAlignedTextSitsInTheRectangle)
+{
+    struct Case
+    {
+        const char* name;
+        DWORD style;
+    };
+    const Case cases[] = {{"left", ES_LEFT}, {"centre", ES_CENTER}, {"right", ES_RIGHT}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MakeEdit(WS_BORDER | c.style, L"abc");
+        RECT fmt{};
+        SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&fmt));
+        int left = XOf(0);
+        int right = XOf(3);
+        int before = left - fmt.left;
+        int after = fmt.right - right;
+        if (c.style == ES_LEFT)
+            EXPECT_EQ(before, 0);
+        else if (c.style == ES_CENTER)
+            EXPECT_LE(std::abs(before - after), 1);
+        else
+            EXPECT_LE(after, 1);
+        LRESULT hit = SendMessageW(edit, EM_CHARFROMPOS, 0, MAKELPARAM(XOf(1) + 1, YOf(0) + 2));
+        EXPECT_EQ(LOWORD(hit), 1);
+        DestroyWindow(edit);
+    }
 }
 
 TEST_F(Edit, PaintsTextSelectionAndCaretInSystemColours)

@@ -212,6 +212,22 @@ TEST_F(ListBox, ArrowsAndPagesMoveTheSelectionAndScrollIt)
     EXPECT_EQ(CountCode(list, LBN_SELCHANGE), 6);
 }
 
+TEST_F(ListBox, TypingALetterSelectsTheNextRowStartingWithIt)
+{
+    MakeList(WS_BORDER | LBS_NOTIFY, 0);
+    for (const wchar_t* s : {L"apple", L"banana", L"avocado", L"cherry"})
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
+    SetFocus(list);
+    desk.type(L"a");
+    EXPECT_EQ(Cur(), 0);
+    desk.type(L"a");
+    EXPECT_EQ(Cur(), 2);
+    desk.type(L"C");
+    EXPECT_EQ(Cur(), 3);
+    desk.type(L"z");
+    EXPECT_EQ(Cur(), 3);
+}
+
 TEST_F(ListBox, ScrollMessagesMoveTheTopRowAndItemRectsFollow)
 {
     MakeList(WS_VSCROLL | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS, 40, {20, 20, 220, 120});

@@ -179,14 +179,27 @@ int EditWindow::VisibleLines() const
     return std::max(1, static_cast<int>((fmt_.bottom - fmt_.top) / lineHeight_));
 }
 
+int EditWindow::LineLeft(int line)
+{
+    int left = fmt_.left - xOffset_;
+    DWORD align = Style() & (ES_CENTER | ES_RIGHT);
+    if (!align)
+        return left;
+    // Centred and right-aligned lines move within the rectangle while they fit in it.
+    const Line& l = lines_[static_cast<std::size_t>(line)];
+    int room = static_cast<int>(fmt_.right - fmt_.left) - Width(l.start, l.start + l.length);
+    if (room <= 0)
+        return left;
+    return left + ((align & ES_RIGHT) ? room - 1 : room / 2);
+}
+
 POINT EditWindow::PosFromChar(int pos)
 {
     pos = std::clamp(pos, 0, model_.Length());
     int line = LineOf(pos);
     const Line& l = lines_[static_cast<std::size_t>(line)];
     int to = std::min(pos, l.start + l.length);
-    return POINT{fmt_.left - xOffset_ + Width(l.start, to),
-                 fmt_.top + (line - firstLine_) * lineHeight_};
+    return POINT{LineLeft(line) + Width(l.start, to), fmt_.top + (line - firstLine_) * lineHeight_};
 }
 
 int EditWindow::CharFromPoint(POINT p)
@@ -195,7 +208,7 @@ int EditWindow::CharFromPoint(POINT p)
                                              : -((fmt_.top - p.y + lineHeight_ - 1) / lineHeight_));
     line = std::clamp(line, 0, static_cast<int>(lines_.size()) - 1);
     const Line& l = lines_[static_cast<std::size_t>(line)];
-    int x = fmt_.left - xOffset_;
+    int x = LineLeft(line);
     const std::wstring& t = model_.Text();
     for (int i = l.start; i < l.start + l.length; ++i) {
         int cw = CharWidth(t[static_cast<std::size_t>(i)]);
@@ -330,7 +343,7 @@ void EditWindow::Paint()
     for (int li = std::max(0, firstLine_); li < last; ++li) {
         const Line& l = lines_[static_cast<std::size_t>(li)];
         int y = fmt_.top + (li - firstLine_) * lineHeight_;
-        int x = fmt_.left - xOffset_;
+        int x = LineLeft(li);
         int i = l.start;
         int end = l.start + l.length;
         // Skip what lies left of the rectangle without drawing it.

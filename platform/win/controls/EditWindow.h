@@ -41,6 +41,7 @@ private:
     void Relayout();
     int LineOf(int pos) const;
     int VisibleLines() const;
+    int LineLeft(int line);
     POINT PosFromChar(int pos);
     int CharFromPoint(POINT p);
     void ScrollCaret();

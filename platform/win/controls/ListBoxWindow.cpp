@@ -589,6 +589,15 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_KEYDOWN:
         KeyDown(wParam);
         return 0;
+    case WM_CHAR:
+        // A typed character selects the next row that starts with it.
+        if (HasStrings() && wParam >= 0x20 && model_.Count()) {
+            std::wstring prefix(1, static_cast<wchar_t>(wParam));
+            int i = model_.FindPrefix(model_.Selection(), prefix);
+            if (i >= 0)
+                SelectByUser(i, true);
+        }
+        return 0;
     case WM_MOUSEWHEEL: {
         if (!model_.Count())
             return DefWindowProcW(hwnd_, msg, wParam, lParam);
