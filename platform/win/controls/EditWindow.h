@@ -22,6 +22,8 @@ public:
     LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
+    static constexpr int kWheelLines = 3; // rows or lines a wheel notch scrolls
+
     struct Line
     {
         int start = 0;

@@ -17,6 +17,8 @@ public:
     LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
+    static constexpr int kWheelLines = 3; // rows or lines a wheel notch scrolls
+
     DWORD Style() const;
     bool OwnerDraw() const;
     bool HasStrings() const;
