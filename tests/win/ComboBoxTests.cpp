@@ -364,6 +364,31 @@ TEST_F(ComboBox, LosingTheFocusClosesTheListAndNotifies)
     EXPECT_EQ(CountCode(combo, CBN_CLOSEUP), 1);
 }
 
+TEST_F(ComboBox, FocusMovingBetweenTheComboAndItsEditIsOneFocus)
+{
+    HWND other = Create(WC_EDITW, kChild, {300, 20, 400, 40}, 50);
+    MakeCombo(CBS_DROPDOWN | CBS_AUTOHSCROLL | CBS_HASSTRINGS, 3);
+    SetFocus(combo);
+    desk.click(Button());
+    desk.click(Button());
+    SetFocus(GetDlgItem(combo, 1001));
+    EXPECT_EQ(CountCode(combo, CBN_SETFOCUS), 1);
+    EXPECT_EQ(CountCode(combo, CBN_KILLFOCUS), 0);
+    SetFocus(other);
+    EXPECT_EQ(CountCode(combo, CBN_KILLFOCUS), 1);
+}
+
+TEST_F(ComboBox, ShowDropDownOpensAndClosesFromTheProgram)
+{
+    MakeCombo(kDropList, 3);
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    EXPECT_TRUE(Dropped());
+    EXPECT_TRUE(IsWindowVisible(ListWindow()));
+    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_FALSE(Dropped());
+    EXPECT_EQ(Codes(combo), (std::vector<UINT>{CBN_DROPDOWN, CBN_SELENDCANCEL, CBN_CLOSEUP}));
+}
+
 TEST_F(ComboBox, DestroyingTheComboDestroysItsList)
 {
     MakeCombo(kDropList, 3);
