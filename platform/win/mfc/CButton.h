@@ -1,0 +1,30 @@
+#pragma once
+// The button control's class. An owner-drawn button paints itself through DrawItem: the
+// WM_DRAWITEM its parent receives comes back to the button first.
+
+#include "platform/win/mfc/CWnd.h"
+
+class CButton : public CWnd
+{
+    DECLARE_DYNAMIC(CButton)
+public:
+    CButton() = default;
+    BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    int GetCheck() const;
+    void SetCheck(int nCheck);
+    UINT GetState() const;
+    void SetState(BOOL bHighlight);
+    UINT GetButtonStyle() const;
+    void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE);
+    HICON SetIcon(HICON hIcon);
+    HICON GetIcon() const;
+    HBITMAP SetBitmap(HBITMAP hBitmap);
+    HBITMAP GetBitmap() const;
+    void Click();
+
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+};

@@ -1,0 +1,18 @@
+#pragma once
+// The static control's class.
+
+#include "platform/win/mfc/CWnd.h"
+
+class CStatic : public CWnd
+{
+    DECLARE_DYNAMIC(CStatic)
+public:
+    CStatic() = default;
+    BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                UINT nID = 0xffff);
+
+    HICON SetIcon(HICON hIcon);
+    HICON GetIcon() const;
+    HBITMAP SetBitmap(HBITMAP hBitmap);
+    HBITMAP GetBitmap() const;
+};
