@@ -71,6 +71,15 @@ HWND FirstTabItem(HWND dialog)
     return h && IsChild(dialog, h) ? h : nullptr;
 }
 
+// Where activation puts the focus: the control that had it last, else the first tab stop
+// unless the dialog chose its own focus.
+HWND FocusTarget(HWND dialog, DialogInfo* info)
+{
+    if (info->savedFocus && IsWindow(info->savedFocus) && IsChild(dialog, info->savedFocus))
+        return info->savedFocus;
+    return info->ownFocus ? nullptr : FirstTabItem(dialog);
+}
+
 } // namespace
 
 DialogInfo* FindDialog(HWND dialog)
@@ -258,6 +267,9 @@ HWND CreateDialogIndirectParamW(HINSTANCE instance, const void* dialogTemplate, 
             DestroyWindow(dlg);
             return nullptr;
         }
+        // Z-order is tab order: each control goes below the ones made before it.
+        SetWindowPos(ctl, HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
         SendMessageW(ctl, WM_SETFONT, reinterpret_cast<WPARAM>(raw->font), FALSE);
         if (item.iconId && !staticIcon && (itemStyle & BS_ICON))
             SendMessageW(
@@ -270,8 +282,14 @@ HWND CreateDialogIndirectParamW(HINSTANCE instance, const void* dialogTemplate, 
     LRESULT focus = SendMessageW(dlg, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), initParam);
     if (!IsWindow(dlg))
         return nullptr;
-    if (focus && first && IsChild(dlg, first))
+    if (focus && first && IsChild(dlg, first)) {
         SetDialogFocus(dlg, first);
+    } else if (!focus) {
+        raw->ownFocus = true;
+        HWND chosen = GetFocus();
+        if (chosen && IsChild(dlg, chosen))
+            raw->savedFocus = chosen;
+    }
     if (style & WS_VISIBLE) {
         ShowWindow(dlg, SW_SHOWNORMAL);
         UpdateWindow(dlg);
@@ -418,20 +436,12 @@ LRESULT DefDlgProcW(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
             if (focus && IsChild(dialog, focus))
                 info->savedFocus = focus;
         } else {
-            HWND target =
-                info->savedFocus && IsWindow(info->savedFocus) && IsChild(dialog, info->savedFocus)
-                    ? info->savedFocus
-                    : FirstTabItem(dialog);
-            if (target)
+            if (HWND target = FocusTarget(dialog, info))
                 SetDialogFocus(dialog, target);
         }
         return 0;
     case WM_SETFOCUS: {
-        HWND target =
-            info->savedFocus && IsWindow(info->savedFocus) && IsChild(dialog, info->savedFocus)
-                ? info->savedFocus
-                : FirstTabItem(dialog);
-        if (target)
+        if (HWND target = FocusTarget(dialog, info))
             SetDialogFocus(dialog, target);
         return 0;
     }

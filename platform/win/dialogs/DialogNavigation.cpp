@@ -8,23 +8,25 @@ using namespace zt::win::dialogs;
 
 namespace {
 
+// By the control's own styles: a dialog that is not shown yet still has an order.
+bool Reachable(HWND h)
+{
+    DWORD style = static_cast<DWORD>(GetWindowLongW(h, GWL_STYLE));
+    return (style & WS_VISIBLE) && !(style & WS_DISABLED);
+}
+
 // The dialog's controls in tab order: children in z-order, descending into children that are
 // control parents themselves (nested dialogs, panes).
 void CollectControls(HWND parent, std::vector<HWND>& out)
 {
     for (HWND h = GetWindow(parent, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
         if (GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) {
-            if (IsWindowVisible(h) && IsWindowEnabled(h))
+            if (Reachable(h))
                 CollectControls(h, out);
             continue;
         }
         out.push_back(h);
     }
-}
-
-bool Reachable(HWND h)
-{
-    return IsWindowVisible(h) && IsWindowEnabled(h);
 }
 
 LRESULT DlgCode(HWND control, MSG* msg)

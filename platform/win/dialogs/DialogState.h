@@ -15,6 +15,9 @@ struct DialogInfo
     // DM_SETDEFID's id; 0 until set, when the first default push button counts.
     int defId = 0;
     HWND savedFocus = nullptr;
+    // WM_INITDIALOG returned FALSE: the dialog chose its focus (or none) itself, and
+    // activation restores only what was saved.
+    bool ownFocus = false;
     bool modal = false;
     bool ended = false;
     INT_PTR result = 0;

@@ -3,6 +3,9 @@
 
 #include "platform/win/mfc/CWnd.h"
 
+#define ON_STN_CLICKED(id, memberFxn) ON_CONTROL(STN_CLICKED, id, memberFxn)
+#define ON_STN_DBLCLK(id, memberFxn) ON_CONTROL(STN_DBLCLK, id, memberFxn)
+
 class CStatic : public CWnd
 {
     DECLARE_DYNAMIC(CStatic)
