@@ -26,7 +26,8 @@ protected:
         TestWindows::Get().handlers[parent] = [this](HWND, UINT msg, WPARAM wParam,
                                                      LPARAM lParam) -> std::optional<LRESULT> {
             if (msg == WM_COMMAND)
-                commands.push_back({LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)});
+                commands.push_back(
+                    {LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)});
             if (msg == WM_DRAWITEM) {
                 auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
                 drawStates.push_back(dis->itemState);
@@ -45,10 +46,10 @@ protected:
     // group and tab order follow creation.
     HWND Child(const wchar_t* cls, const wchar_t* text, DWORD style, RECT r, int id)
     {
-        HWND h = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
-                                 r.right - r.left, r.bottom - r.top, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
-                                 nullptr);
+        HWND h =
+            CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+                            r.right - r.left, r.bottom - r.top, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
         SetWindowPos(h, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         return h;
     }

@@ -33,14 +33,14 @@ inline zt::win::DialogTemplate OkCancelTemplate()
     t.title = L"Settings";
     t.fontName = L"Tahoma";
     t.pointSize = 8;
-    t.items.push_back(Item(L"Button", L"Snap", 100, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 7, 7,
-                           80, 10));
+    t.items.push_back(
+        Item(L"Button", L"Snap", 100, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 7, 7, 80, 10));
     t.items.push_back(Item(L"Button", L"Grid", 101, BS_AUTOCHECKBOX | WS_TABSTOP, 7, 20, 80, 10));
     t.items.push_back(Item(L"Static", L"Label", IDC_STATIC, SS_LEFT, 7, 40, 80, 8));
-    t.items.push_back(Item(L"Button", L"OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 90,
-                           80, 50, 14));
-    t.items.push_back(Item(L"Button", L"Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 143, 80,
-                           50, 14));
+    t.items.push_back(
+        Item(L"Button", L"OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 90, 80, 50, 14));
+    t.items.push_back(
+        Item(L"Button", L"Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 143, 80, 50, 14));
     return t;
 }
 
@@ -49,7 +49,8 @@ inline zt::win::DialogTemplate OkCancelTemplate()
 class ScriptedInput
 {
 public:
-    explicit ScriptedInput(std::deque<std::function<void()>> actions) : m_actions(std::move(actions))
+    explicit ScriptedInput(std::deque<std::function<void()>> actions)
+        : m_actions(std::move(actions))
     {
         zt::win::Desktop::SetIdleHook([this] {
             if (m_actions.empty())

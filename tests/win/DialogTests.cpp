@@ -27,9 +27,9 @@ INT_PTR RecordingProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM)
     }
     if (msg == WM_COMMAND) {
         g_log->commands.push_back(LOWORD(wParam));
-        if (g_log->endOn && (static_cast<int>(LOWORD(wParam)) == g_log->endOn ||
-                             (g_log->endOn < 0 && (LOWORD(wParam) == IDOK ||
-                                                   LOWORD(wParam) == IDCANCEL)))) {
+        if (g_log->endOn &&
+            (static_cast<int>(LOWORD(wParam)) == g_log->endOn ||
+             (g_log->endOn < 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)))) {
             EndDialog(dlg, LOWORD(wParam) + 1000);
         }
         return TRUE;
@@ -199,10 +199,10 @@ TEST_F(DialogTest, ModalLoopEndsThroughEndDialogAndDisablesTheOwnerMeanwhile)
     log.endOn = 101;
     bool ownerEnabledDuring = true;
     ScriptedInput input({[&] {
-        ownerEnabledDuring = IsWindowEnabled(parent) != FALSE;
-        // Space on the focused first check box, then Tab to "Grid" and Space.
-        ScriptedInput::Press(VK_SPACE)();
-    },
+                             ownerEnabledDuring = IsWindowEnabled(parent) != FALSE;
+                             // Space on the focused first check box, then Tab to "Grid" and Space.
+                             ScriptedInput::Press(VK_SPACE)();
+                         },
                          ScriptedInput::Press(VK_TAB), ScriptedInput::Press(VK_SPACE)});
     zt::win::DialogTemplate t = OkCancelTemplate();
     INT_PTR r = DialogBoxIndirectParamW(nullptr, &t, parent, &RecordingProc, 0);

@@ -2,11 +2,14 @@
 
 #include "platform/win/CPoint.h"
 
+#include <string>
 #include <unordered_map>
 
 IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
 
 namespace {
+
+constexpr const wchar_t* kTipOwnerProp = L"ZtToolTipOf";
 
 // The tips of windows with EnableToolTips, and the tool each shows now.
 struct WindowTip
@@ -38,7 +41,12 @@ void ToolTipFilter(CWnd* wnd, MSG* msg)
         return;
     auto& tips = WindowTips();
     WindowTip& wt = tips[wnd->m_hWnd];
-    if (!wt.tip || !IsWindow(wt.tip)) {
+    // Handles are reused: a tip is ours only while it is a tooltip owned by this window.
+    wchar_t cls[32] = L"";
+    if (wt.tip && IsWindow(wt.tip))
+        GetClassNameW(wt.tip, cls, 32);
+    if (!wt.tip || !IsWindow(wt.tip) || GetPropW(wt.tip, kTipOwnerProp) != wnd->m_hWnd ||
+        std::wstring(cls) != TOOLTIPS_CLASSW) {
         wt = WindowTip{};
         wt.tip = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW,
                                  TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
@@ -47,6 +55,7 @@ void ToolTipFilter(CWnd* wnd, MSG* msg)
             tips.erase(wnd->m_hWnd);
             return;
         }
+        SetPropW(wt.tip, kTipOwnerProp, wnd->m_hWnd);
     }
     POINT screen = msg->pt;
     if (msg->message != WM_MOUSELEAVE) {
