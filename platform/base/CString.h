@@ -19,7 +19,9 @@ public:
     CString(const CString&) = default;
     CString(CString&&) noexcept = default;
     CString(const wchar_t* s) : m_s(s ? s : L"") {}
-    CString(const wchar_t* s, int length) : m_s(s ? std::wstring(s, length > 0 ? length : 0) : std::wstring()) {}
+    CString(const wchar_t* s, int length)
+        : m_s(s ? std::wstring(s, length > 0 ? length : 0) : std::wstring())
+    {}
     // Narrow text is read in the ANSI code page, as MFC's CStringW(LPCSTR) does.
     CString(const char* s) : m_s(s ? zt::base::AnsiToWide(s) : std::wstring()) {}
     CString(wchar_t ch, int repeat = 1) : m_s(repeat > 0 ? static_cast<size_t>(repeat) : 0, ch) {}
@@ -76,8 +78,14 @@ public:
     void AppendChar(wchar_t ch) { m_s += ch; }
 
     friend CString operator+(const CString& a, const CString& b) { return CString(a.m_s + b.m_s); }
-    friend CString operator+(const CString& a, const wchar_t* b) { return CString(a.m_s + (b ? b : L"")); }
-    friend CString operator+(const wchar_t* a, const CString& b) { return CString((a ? a : L"") + b.m_s); }
+    friend CString operator+(const CString& a, const wchar_t* b)
+    {
+        return CString(a.m_s + (b ? b : L""));
+    }
+    friend CString operator+(const wchar_t* a, const CString& b)
+    {
+        return CString((a ? a : L"") + b.m_s);
+    }
     friend CString operator+(const CString& a, wchar_t b) { return CString(a.m_s + b); }
     friend CString operator+(wchar_t a, const CString& b) { return CString(a + b.m_s); }
 
@@ -173,5 +181,8 @@ using CStringW = CString;
 template <>
 struct std::hash<CString>
 {
-    size_t operator()(const CString& s) const noexcept { return std::hash<std::wstring>()(s.str()); }
+    size_t operator()(const CString& s) const noexcept
+    {
+        return std::hash<std::wstring>()(s.str());
+    }
 };

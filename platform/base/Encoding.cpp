@@ -62,13 +62,20 @@ std::atomic<unsigned> g_ansiCodePage{936};
 std::string IconvName(unsigned codePage)
 {
     switch (codePage) {
-    case 65001: return "UTF-8";
-    case 1200: return "UTF-16LE";
-    case 1201: return "UTF-16BE";
-    case 20127: return "ASCII";
-    case 28591: return "ISO-8859-1";
-    case 54936: return "GB18030";
-    default: return "CP" + std::to_string(codePage);
+    case 65001:
+        return "UTF-8";
+    case 1200:
+        return "UTF-16LE";
+    case 1201:
+        return "UTF-16BE";
+    case 20127:
+        return "ASCII";
+    case 28591:
+        return "ISO-8859-1";
+    case 54936:
+        return "GB18030";
+    default:
+        return "CP" + std::to_string(codePage);
     }
 }
 
@@ -91,7 +98,8 @@ iconv_t CachedIconv(unsigned codePage, bool toAnsi)
     auto it = cache.find(key);
     if (it == cache.end()) {
         std::string name = IconvName(codePage);
-        iconv_t cd = toAnsi ? iconv_open(name.c_str(), "UTF-32LE") : iconv_open("UTF-32LE", name.c_str());
+        iconv_t cd =
+            toAnsi ? iconv_open(name.c_str(), "UTF-32LE") : iconv_open("UTF-32LE", name.c_str());
         IconvHandle handle(cd == reinterpret_cast<iconv_t>(-1) ? nullptr : new iconv_t(cd));
         it = cache.emplace(key, std::move(handle)).first;
     }

@@ -12,9 +12,9 @@ namespace {
 enum class ArgSize
 {
     Default,
-    Short,  // h
-    Char,   // hh
-    Long,   // l or w: 32 bits for integers, wide for characters and strings
+    Short,    // h
+    Char,     // hh
+    Long,     // l or w: 32 bits for integers, wide for characters and strings
     LongLong, // ll, I64
     Pointer,  // I, z, t, j
 };
@@ -163,11 +163,14 @@ std::wstring FormatWideV(const wchar_t* format, va_list args)
         case L'i': {
             char t = 'd';
             if (d.size == ArgSize::LongLong || d.size == ArgSize::Pointer)
-                out += FormatNumber(NarrowSpec(d, "ll", t), static_cast<long long>(va_arg(ap, long long)));
+                out += FormatNumber(NarrowSpec(d, "ll", t),
+                                    static_cast<long long>(va_arg(ap, long long)));
             else if (d.size == ArgSize::Short)
-                out += FormatNumber(NarrowSpec(d, "", t), static_cast<int>(static_cast<short>(va_arg(ap, int))));
+                out += FormatNumber(NarrowSpec(d, "", t),
+                                    static_cast<int>(static_cast<short>(va_arg(ap, int))));
             else if (d.size == ArgSize::Char)
-                out += FormatNumber(NarrowSpec(d, "", t), static_cast<int>(static_cast<signed char>(va_arg(ap, int))));
+                out += FormatNumber(NarrowSpec(d, "", t),
+                                    static_cast<int>(static_cast<signed char>(va_arg(ap, int))));
             else
                 out += FormatNumber(NarrowSpec(d, "", t), va_arg(ap, int));
             break;
@@ -180,9 +183,13 @@ std::wstring FormatWideV(const wchar_t* format, va_list args)
             if (d.size == ArgSize::LongLong || d.size == ArgSize::Pointer)
                 out += FormatNumber(NarrowSpec(d, "ll", t), va_arg(ap, unsigned long long));
             else if (d.size == ArgSize::Short)
-                out += FormatNumber(NarrowSpec(d, "", t), static_cast<unsigned>(static_cast<unsigned short>(va_arg(ap, unsigned))));
+                out += FormatNumber(
+                    NarrowSpec(d, "", t),
+                    static_cast<unsigned>(static_cast<unsigned short>(va_arg(ap, unsigned))));
             else if (d.size == ArgSize::Char)
-                out += FormatNumber(NarrowSpec(d, "", t), static_cast<unsigned>(static_cast<unsigned char>(va_arg(ap, unsigned))));
+                out += FormatNumber(
+                    NarrowSpec(d, "", t),
+                    static_cast<unsigned>(static_cast<unsigned char>(va_arg(ap, unsigned))));
             else
                 out += FormatNumber(NarrowSpec(d, "", t), va_arg(ap, unsigned));
             break;
@@ -200,7 +207,8 @@ std::wstring FormatWideV(const wchar_t* format, va_list args)
         case L'p': {
             void* ptr = va_arg(ap, void*);
             // Windows prints pointers as zero-padded upper-case hex of the pointer's width.
-            out += FormatNumber("%016llX", static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(ptr)));
+            out += FormatNumber(
+                "%016llX", static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(ptr)));
             break;
         }
         case L'c':

@@ -57,12 +57,10 @@ public:
     RefCountedPtr(RefCountedPtr&& o) noexcept : m_p(std::exchange(o.m_p, nullptr)) {}
     template <class U>
     RefCountedPtr(const RefCountedPtr<U>& o) noexcept : RefCountedPtr(o.get())
-    {
-    }
+    {}
     template <class U>
     RefCountedPtr(RefCountedPtr<U>&& o) noexcept : m_p(o.release())
-    {
-    }
+    {}
     ~RefCountedPtr()
     {
         if (m_p)
@@ -101,7 +99,10 @@ public:
     T* release() noexcept { return std::exchange(m_p, nullptr); }
     void swap(RefCountedPtr& o) noexcept { std::swap(m_p, o.m_p); }
 
-    friend bool operator==(const RefCountedPtr& a, const RefCountedPtr& b) { return a.m_p == b.m_p; }
+    friend bool operator==(const RefCountedPtr& a, const RefCountedPtr& b)
+    {
+        return a.m_p == b.m_p;
+    }
     friend bool operator==(const RefCountedPtr& a, std::nullptr_t) { return a.m_p == nullptr; }
     friend bool operator<(const RefCountedPtr& a, const RefCountedPtr& b) { return a.m_p < b.m_p; }
 

@@ -1,8 +1,8 @@
 #include "platform/base/WString.h"
 
 #include <cctype>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <cwctype>
 
@@ -23,9 +23,10 @@ void TrimBoth(std::basic_string<C>& s, IsSpace isSpace)
 } // namespace
 
 WString::WString(const char* s, bool isUtf8)
-    : std::wstring(!s ? std::wstring() : isUtf8 ? zt::base::Utf8ToWide(s) : zt::base::AnsiToWide(s))
-{
-}
+    : std::wstring(!s       ? std::wstring()
+                   : isUtf8 ? zt::base::Utf8ToWide(s)
+                            : zt::base::AnsiToWide(s))
+{}
 
 WString::WString(const Utf8String& s) : std::wstring(zt::base::Utf8ToWide(s)) {}
 

@@ -38,8 +38,14 @@ public:
     int CompareTo(const wchar_t* other) const;
     int CompareToI(const wchar_t* other) const;
     bool EqualsI(const wchar_t* other) const { return CompareToI(other) == 0; }
-    bool StartsWith(std::wstring_view prefix) const { return std::wstring_view(*this).starts_with(prefix); }
-    bool EndsWith(std::wstring_view suffix) const { return std::wstring_view(*this).ends_with(suffix); }
+    bool StartsWith(std::wstring_view prefix) const
+    {
+        return std::wstring_view(*this).starts_with(prefix);
+    }
+    bool EndsWith(std::wstring_view suffix) const
+    {
+        return std::wstring_view(*this).ends_with(suffix);
+    }
     WString& Trim();
     WString& ToUpper();
     WString& ToLower();
@@ -57,7 +63,8 @@ public:
     Utf8String(const char* s, size_t n) : std::string(s ? s : "", s ? n : 0) {}
     Utf8String(std::string s) : std::string(std::move(s)) {}
     Utf8String(std::string_view s) : std::string(s) {}
-    explicit Utf8String(const wchar_t* wide) : std::string(zt::base::WideToUtf8(wide ? wide : L"")) {}
+    explicit Utf8String(const wchar_t* wide) : std::string(zt::base::WideToUtf8(wide ? wide : L""))
+    {}
     explicit Utf8String(const WString& wide) : std::string(zt::base::WideToUtf8(wide)) {}
 
     Utf8String& Assign(const wchar_t* wide);
@@ -67,8 +74,14 @@ public:
     int CompareTo(const char* other) const;
     int CompareToI(const char* other) const;
     bool EqualsI(const char* other) const { return CompareToI(other) == 0; }
-    bool StartsWith(std::string_view prefix) const { return std::string_view(*this).starts_with(prefix); }
-    bool EndsWith(std::string_view suffix) const { return std::string_view(*this).ends_with(suffix); }
+    bool StartsWith(std::string_view prefix) const
+    {
+        return std::string_view(*this).starts_with(prefix);
+    }
+    bool EndsWith(std::string_view suffix) const
+    {
+        return std::string_view(*this).ends_with(suffix);
+    }
     Utf8String& Trim();
 };
 

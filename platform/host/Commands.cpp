@@ -35,7 +35,8 @@ bool TesselToolsManager::RegisterFun(const char* name, void (*function)())
         return false;
     auto& t = Table();
     std::lock_guard lock(t.mutex);
-    auto it = std::find_if(t.commands.begin(), t.commands.end(), [&](auto& c) { return c.name == name; });
+    auto it =
+        std::find_if(t.commands.begin(), t.commands.end(), [&](auto& c) { return c.name == name; });
     if (it != t.commands.end())
         it->function = function;
     else
@@ -58,7 +59,8 @@ bool TesselToolsManager::IsRegistered(const char* name)
         return false;
     auto& t = Table();
     std::lock_guard lock(t.mutex);
-    return std::any_of(t.commands.begin(), t.commands.end(), [&](auto& c) { return c.name == name; });
+    return std::any_of(t.commands.begin(), t.commands.end(),
+                       [&](auto& c) { return c.name == name; });
 }
 
 std::vector<std::string> TesselToolsManager::GetCommandNames()

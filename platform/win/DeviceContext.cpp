@@ -53,6 +53,8 @@ RegionPtr DeviceContext::EffectiveClip() const
                                   std::max(0, int(bounds.right - bounds.left)),
                                   std::max(0, int(bounds.bottom - bounds.top))};
     RegionPtr region(cairo_region_create_rectangle(&r));
+    if (visible)
+        cairo_region_intersect(region.get(), visible.get());
     if (state.clip) {
         RegionPtr user(cairo_region_copy(state.clip.get()));
         cairo_region_translate(user.get(), origin.x, origin.y);
@@ -77,10 +79,14 @@ RegionPtr DeviceContext::SystemRegionDevice() const
                          cairo_image_surface_get_height(surface.get())};
         IntersectRect(&bounds, &bounds, &whole);
     }
-    const cairo_rectangle_int_t r{bounds.left - origin.x, bounds.top - origin.y,
+    const cairo_rectangle_int_t r{bounds.left, bounds.top,
                                   std::max(0, int(bounds.right - bounds.left)),
                                   std::max(0, int(bounds.bottom - bounds.top))};
-    return RegionPtr(cairo_region_create_rectangle(&r));
+    RegionPtr region(cairo_region_create_rectangle(&r));
+    if (visible)
+        cairo_region_intersect(region.get(), visible.get());
+    cairo_region_translate(region.get(), -origin.x, -origin.y);
+    return region;
 }
 
 void DeviceContext::SetTarget(SurfacePtr target)

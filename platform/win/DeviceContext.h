@@ -42,26 +42,35 @@ struct DeviceContext : GdiObject
     std::shared_ptr<BitmapObject> bitmap; // memory DCs: the selected bitmap
     POINT origin{0, 0};                   // surface pixel of device (0, 0)
     RECT systemClip{0, 0, 0, 0};          // surface pixels
+    // The window system's visible region within systemClip (surface pixels); null: all of it.
+    // Unlike the application's clip region, SelectClipRgn(NULL) leaves it alone.
+    std::shared_ptr<cairo_region_t> visible;
     DcState state;
     std::vector<DcState> saved;
 
     // Coordinates.
+    // Sums are kept within +-2^30, so coordinates near the int limits cannot overflow.
+    static LONG Clamp(long long v)
+    {
+        constexpr long long kLimit = 1ll << 30;
+        return static_cast<LONG>(v < -kLimit ? -kLimit : v > kLimit ? kLimit : v);
+    }
     POINT ToDevice(int x, int y) const
     {
-        return POINT{x - state.windowOrg.x + state.viewportOrg.x,
-                     y - state.windowOrg.y + state.viewportOrg.y};
+        return POINT{Clamp(0ll + x - state.windowOrg.x + state.viewportOrg.x),
+                     Clamp(0ll + y - state.windowOrg.y + state.viewportOrg.y)};
     }
     POINT ToSurface(int x, int y) const
     {
         const POINT d = ToDevice(x, y);
-        return POINT{d.x + origin.x, d.y + origin.y};
+        return POINT{Clamp(0ll + d.x + origin.x), Clamp(0ll + d.y + origin.y)};
     }
     // A logical rectangle in surface pixels, normalised.
     RECT RectToSurface(int left, int top, int right, int bottom) const;
     POINT DeviceToLogical(int x, int y) const
     {
-        return POINT{x + state.windowOrg.x - state.viewportOrg.x,
-                     y + state.windowOrg.y - state.viewportOrg.y};
+        return POINT{Clamp(0ll + x + state.windowOrg.x - state.viewportOrg.x),
+                     Clamp(0ll + y + state.windowOrg.y - state.viewportOrg.y)};
     }
 
     // The region drawing may touch, in surface pixels.

@@ -6,6 +6,8 @@
 
 #include <cairo.h>
 
+#include <algorithm>
+
 #include "platform/base/Encoding.h"
 
 namespace zt::win {
@@ -46,6 +48,48 @@ void ReleaseSurfaceDC(HDC hdc)
     auto dc = FindDC(hdc);
     if (dc && !dc->memory)
         GdiTable::Instance().Remove(hdc);
+}
+
+namespace {
+
+// The DC's visible region in surface pixels, made from its system rectangle when it has none.
+cairo_region_t* VisibleRegion(DeviceContext& dc)
+{
+    if (!dc.visible) {
+        const cairo_rectangle_int_t r{dc.systemClip.left, dc.systemClip.top,
+                                      std::max(0, int(dc.systemClip.right - dc.systemClip.left)),
+                                      std::max(0, int(dc.systemClip.bottom - dc.systemClip.top))};
+        dc.visible.reset(cairo_region_create_rectangle(&r), cairo_region_destroy);
+    }
+    return dc.visible.get();
+}
+
+} // namespace
+
+BOOL IntersectSurfaceDCVisibleRgn(HDC hdc, HRGN hrgn)
+{
+    auto dc = FindDC(hdc);
+    auto region = FindRegion(hrgn);
+    if (!dc || dc->memory || !region)
+        return FALSE;
+    RegionPtr shifted(cairo_region_copy(region->region.get()));
+    cairo_region_translate(shifted.get(), dc->origin.x, dc->origin.y);
+    cairo_region_intersect(VisibleRegion(*dc), shifted.get());
+    dc->InvalidateClip();
+    return TRUE;
+}
+
+BOOL ExcludeSurfaceDCVisibleRect(HDC hdc, RECT rect)
+{
+    auto dc = FindDC(hdc);
+    if (!dc || dc->memory)
+        return FALSE;
+    const cairo_rectangle_int_t r{rect.left + dc->origin.x, rect.top + dc->origin.y,
+                                  std::max(0, int(rect.right - rect.left)),
+                                  std::max(0, int(rect.bottom - rect.top))};
+    cairo_region_subtract_rectangle(VisibleRegion(*dc), &r);
+    dc->InvalidateClip();
+    return TRUE;
 }
 
 HWND WindowFromDC_(HDC hdc)

@@ -18,6 +18,7 @@ namespace {
 
 constexpr int kStockBitmap = 0x100;
 constexpr int kMaxBitmapSide = 32767;
+constexpr long long kMaxBitmapPixels = 64ll * 1024 * 1024; // 256 MB of pixels
 
 template <class T>
 std::shared_ptr<T> MakeStock()
@@ -127,7 +128,8 @@ std::shared_ptr<GdiObject> StockObject(int index)
 HBITMAP NewBitmap(int width, int height, int bitsPixel, bool alphaChannel, bool dibSection,
                   std::uint32_t fill)
 {
-    if (width <= 0 || height <= 0 || width > kMaxBitmapSide || height > kMaxBitmapSide)
+    if (width <= 0 || height <= 0 || width > kMaxBitmapSide || height > kMaxBitmapSide ||
+        static_cast<long long>(width) * height > kMaxBitmapPixels)
         return nullptr;
     auto b = std::make_shared<BitmapObject>();
     b->width = width;

@@ -40,9 +40,13 @@ PathBuilder RectsPath(const std::vector<RECT>& rects)
 
 } // namespace
 
-void FillSurfaceRect(DeviceContext& dc, const RECT& rect, const Ink& ink, BYTE rop3)
+void FillSurfaceRect(DeviceContext& dc, const RECT& whole, const Ink& ink, BYTE rop3)
 {
-    if (rect.right <= rect.left || rect.bottom <= rect.top)
+    // Only the part inside the clip can change; cutting first keeps far-away coordinates out
+    // of cairo's fixed-point range.
+    RECT rect;
+    const RECT clip = dc.ClipBounds();
+    if (!IntersectRect(&rect, &whole, &clip))
         return;
     FillPath(
         dc, rect,
@@ -72,10 +76,11 @@ void StrokePoints(DeviceContext& dc, const std::vector<POINT>& points, bool clos
     const Ink pen{dc.PenColor(), nullptr};
     if (width <= 1) {
         PenRaster raster(dc.state.pen->style);
+        const RECT limit = dc.ClipBounds();
         for (std::size_t i = 0; i + 1 < points.size(); ++i)
-            raster.AddSegment(points[i], points[i + 1]);
+            raster.AddSegment(points[i], points[i + 1], limit);
         if (closed && (points.front().x != points.back().x || points.front().y != points.back().y))
-            raster.AddSegment(points.back(), points.front());
+            raster.AddSegment(points.back(), points.front(), limit);
         if (!raster.On().empty())
             FillPath(dc, raster.Bounds(), RectsPath(raster.On()), pen, rop3);
         if (!raster.Off().empty() && dc.state.bkMode == OPAQUE)

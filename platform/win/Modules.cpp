@@ -155,7 +155,8 @@ HMODULE LoadFromPath(const std::string& candidate)
     ModuleTable& table = Table();
     std::lock_guard lock(table.mutex);
     std::string path = Canonical(candidate);
-    if (ModuleRecord* known = table.ByPath(path); known && (known->loadCount > 0 || known->linked)) {
+    if (ModuleRecord* known = table.ByPath(path);
+        known && (known->loadCount > 0 || known->linked)) {
         ++known->loadCount;
         return known->handle;
     }
@@ -329,12 +330,13 @@ int VisitObject(dl_phdr_info* info, size_t, void* data)
 {
     auto* search = static_cast<PhdrSearch*>(data);
     std::string name = info->dlpi_name ? info->dlpi_name : "";
-    bool match = search->wanted.empty() ? name.empty()
-                                        : name.size() >= search->wanted.size() &&
-                                              name.compare(name.size() - search->wanted.size(),
-                                                           std::string::npos, search->wanted) == 0 &&
-                                              (name.size() == search->wanted.size() ||
-                                               name[name.size() - search->wanted.size() - 1] == '/');
+    bool match = search->wanted.empty()
+                     ? name.empty()
+                     : name.size() >= search->wanted.size() &&
+                           name.compare(name.size() - search->wanted.size(), std::string::npos,
+                                        search->wanted) == 0 &&
+                           (name.size() == search->wanted.size() ||
+                            name[name.size() - search->wanted.size() - 1] == '/');
     if (!match)
         return 0;
     for (int i = 0; i < info->dlpi_phnum; ++i) {
@@ -355,7 +357,8 @@ HMODULE GetModuleHandleW(LPCWSTR moduleName)
         std::string name = zt::base::WideToUtf8(moduleName);
         std::replace(name.begin(), name.end(), '\\', '/');
         auto slash = name.rfind('/');
-        search.wanted = SharedObjectName(slash == std::string::npos ? name : name.substr(slash + 1));
+        search.wanted =
+            SharedObjectName(slash == std::string::npos ? name : name.substr(slash + 1));
     }
     dl_iterate_phdr(VisitObject, &search);
     if (!search.found)

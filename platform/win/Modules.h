@@ -50,4 +50,12 @@ void ModuleEnding(const void* addressInModule);
 // The module that contains an address, or NULL.
 HMODULE ModuleFromAddress(const void* address);
 
+// GetProcAddress cast to the export's real type. The detour through void (*)() is the
+// conversion compilers accept between unrelated function pointer types.
+template <class Fn>
+Fn GetProcAddressAs(HMODULE module, LPCSTR procName)
+{
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module, procName)));
+}
+
 } // namespace zt::win

@@ -14,15 +14,18 @@ class PenRaster
 public:
     explicit PenRaster(int penStyle);
 
-    void AddSegment(POINT from, POINT to); // surface pixels
-    void AddPixel(int x, int y);           // a single pixel, in the current dash state
+    // Surface pixels. Pixels outside `limit` are left out; a long segment is only walked where
+    // it can cross the limit, so a line to a far-away point costs no more than a short one.
+    void AddSegment(POINT from, POINT to, const RECT& limit);
+    void AddPixel(int x, int y); // a single pixel, in the current dash state
 
     const std::vector<RECT>& On() const { return m_on; }
     const std::vector<RECT>& Off() const { return m_off; }
     RECT Bounds() const { return m_bounds; }
 
 private:
-    void Plot(int x, int y);
+    void Plot(int x, int y, const RECT& limit);
+    void Advance(long long steps);
     static void Append(std::vector<RECT>& runs, int x, int y);
 
     std::vector<int> m_pattern; // alternating on and off lengths; empty for solid pens

@@ -87,9 +87,10 @@ int DrawTextImpl(HDC hdc, std::wstring_view input, LPRECT rect, UINT format)
         paragraphs = SplitParagraphs(prepared.text);
     }
 
-    // Lines of every paragraph; layouts stay valid as long as no other layout is requested
-    // beyond the cache bound, far more than one call asks for.
+    // Lines of every paragraph. The layouts are held here as well: a text of more paragraphs
+    // than the cache keeps would otherwise lose its first layouts before they are drawn.
     std::vector<Line> lines;
+    std::vector<GObjectPtr<PangoLayout>> held;
     int offset = 0;
     for (std::wstring_view paragraph : paragraphs) {
         LayoutOptions options;
@@ -108,6 +109,7 @@ int DrawTextImpl(HDC hdc, std::wstring_view input, LPRECT rect, UINT format)
             continue;
         }
         PangoLayout* layout = CachedLayout(face, paragraph, options);
+        held.emplace_back(static_cast<PangoLayout*>(g_object_ref(layout)));
         for (GSList* l = pango_layout_get_lines_readonly(layout); l; l = l->next) {
             auto* line = static_cast<PangoLayoutLine*>(l->data);
             lines.push_back(Line{line, LineWidth(line)});

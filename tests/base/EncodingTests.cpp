@@ -31,7 +31,10 @@ TEST(Utf8Conversion, MalformedInputBecomesReplacementCharacters)
     const MalformedCase cases[] = {
         {"lone continuation byte", "a\x80z", L"a" + R + L"z"},
         {"truncated sequence at end", "ab\xE4\xB8", L"ab" + R},
-        {"sequence cut by ASCII", "\xE4\xB8" "a", R + L"a"},
+        {"sequence cut by ASCII",
+         "\xE4\xB8"
+         "a",
+         R + L"a"},
         {"overlong slash", "\xC0\xAF", R + R},
         {"overlong three-byte", "\xE0\x80\xAF", R + R + R},
         {"encoded surrogate", "\xED\xA0\x80", R + R + R},
@@ -48,7 +51,8 @@ TEST(Utf8Conversion, MalformedInputBecomesReplacementCharacters)
 TEST(Utf8Conversion, LoneSurrogatesInWideTextAreReplaced)
 {
     std::wstring wide = {L'a', static_cast<wchar_t>(0xD800), L'b'};
-    EXPECT_EQ(WideToUtf8(wide), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(WideToUtf8(wide), "a\xEF\xBF\xBD"
+                                "b");
     // A pair that arrived as two UTF-16 units is joined into one character.
     std::wstring pair = {static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDE00)};
     EXPECT_EQ(WideToUtf8(pair), "\xF0\x9F\x98\x80");
@@ -78,8 +82,11 @@ TEST(AnsiCodePage, GbkRoundTripOfChineseText)
 TEST(AnsiCodePage, UnmappableAndInvalidInputIsMarkedNotDropped)
 {
     EXPECT_EQ(WideToAnsi(L"a\U0001F600b"), "a?b");
-    EXPECT_EQ(AnsiToWide("a\xD6"), L"a\uFFFD");        // lead byte without trail
-    EXPECT_EQ(AnsiToWide("\xFF" "b"), L"\uFFFD" L"b"); // byte that GBK never uses
+    EXPECT_EQ(AnsiToWide("a\xD6"), L"a\uFFFD"); // lead byte without trail
+    EXPECT_EQ(AnsiToWide("\xFF"
+                         "b"),
+              L"\uFFFD"
+              L"b"); // byte that GBK never uses
 }
 
 TEST(AnsiCodePage, SettingChangesTheNarrowEncoding)

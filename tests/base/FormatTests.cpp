@@ -1,6 +1,6 @@
 #include "platform/base/CString.h"
-#include "tests/support/Printers.h"
 #include "platform/base/WString.h"
+#include "tests/support/Printers.h"
 
 #include <gtest/gtest.h>
 

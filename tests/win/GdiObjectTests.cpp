@@ -247,3 +247,34 @@ TEST(SurfaceDC, DrawsAtItsOriginInsideItsClipAndWritesPng)
     EXPECT_EQ(GetPixel(dc, 0, 0), CLR_INVALID);
     cairo_surface_destroy(surface);
 }
+
+TEST(SurfaceDC, VisibleRegionSurvivesTheApplicationsClip)
+{
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 30, 30);
+    HDC dc = zt::win::CreateSurfaceDC(surface, POINT{5, 5}, RECT{0, 0, 30, 30}, nullptr);
+    HRGN update = CreateRectRgn(0, 0, 10, 10);
+    HRGN second = CreateRectRgn(15, 15, 20, 20);
+    CombineRgn(update, update, second, RGN_OR);
+    ASSERT_TRUE(zt::win::IntersectSurfaceDCVisibleRgn(dc, update));
+    ASSERT_TRUE(zt::win::ExcludeSurfaceDCVisibleRect(dc, RECT{2, 2, 4, 4}));
+    IntersectClipRect(dc, 0, 0, 100, 100);
+    SelectClipRgn(dc, nullptr);
+    RECT all{-10, -10, 40, 40};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    EXPECT_EQ(GetPixel(dc, 0, 0), kBlack);
+    EXPECT_EQ(GetPixel(dc, 9, 9), kBlack);
+    EXPECT_EQ(GetPixel(dc, 17, 17), kBlack);
+    EXPECT_EQ(GetPixel(dc, 12, 12), CLR_INVALID) << "outside the update region";
+    EXPECT_EQ(GetPixel(dc, 3, 3), CLR_INVALID) << "the excluded child";
+    RECT box{};
+    EXPECT_EQ(GetClipBox(dc, &box), COMPLEXREGION);
+    EXPECT_EQ(box.right, 20);
+    EXPECT_FALSE(zt::win::ExcludeSurfaceDCVisibleRect(nullptr, RECT{0, 0, 1, 1}));
+    HDC memory = CreateCompatibleDC(nullptr);
+    EXPECT_FALSE(zt::win::IntersectSurfaceDCVisibleRgn(memory, update));
+    DeleteDC(memory);
+    DeleteObject(update);
+    DeleteObject(second);
+    zt::win::ReleaseSurfaceDC(dc);
+    cairo_surface_destroy(surface);
+}

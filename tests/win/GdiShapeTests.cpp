@@ -263,3 +263,29 @@ TEST(GdiShapes, FrameRectDrawsOnlyTheBorder)
                  {{1, 1, kBlack}, {8, 8, kBlack}, {8, 1, kBlack}, {5, 5, kWhite}, {9, 9, kWhite}});
     EXPECT_EQ(c.Count(kBlack), 28);
 }
+
+TEST(GdiShapes, FarAwayCoordinatesDrawOnlyTheVisiblePart)
+{
+    Canvas c(20, 20);
+    SetViewportOrgEx(c.dc, 1, 0, nullptr);
+    MoveToEx(c.dc, INT32_MIN, 10, nullptr);
+    LineTo(c.dc, INT32_MAX, 10);
+    SetViewportOrgEx(c.dc, 0, 0, nullptr);
+    MoveToEx(c.dc, -2000000000, 10, nullptr);
+    LineTo(c.dc, 2000000000, 10);
+    EXPECT_EQ(c.At(0, 10), kBlack);
+    EXPECT_EQ(c.At(19, 10), kBlack);
+    EXPECT_EQ(c.At(5, 9), kWhite);
+    Selected pen(c.dc, CreatePen(PS_DOT, 1, kRed));
+    MoveToEx(c.dc, 5, -1000000000, nullptr);
+    LineTo(c.dc, 5, 1000000000);
+    int red = 0;
+    for (int y = 0; y < 20; ++y)
+        red += c.At(5, y) == kRed;
+    EXPECT_GT(red, 6);
+    EXPECT_LT(red, 14);
+    RECT huge{-2000000000, -2000000000, 2000000000, 2000000000};
+    FillRect(c.dc, &huge, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    EXPECT_EQ(c.Count(kBlack), 400);
+    EXPECT_EQ(CreateBitmap(30000, 30000, 1, 32, nullptr), nullptr) << "too many pixels";
+}

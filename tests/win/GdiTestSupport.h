@@ -20,10 +20,8 @@ struct Canvas
     Canvas(int w, int h, COLORREF background = RGB(255, 255, 255)) : width(w), height(h)
     {
         dc = CreateCompatibleDC(nullptr);
-        HDC screenLike = CreateCompatibleDC(nullptr);
         // A colour bitmap: CreateCompatibleBitmap on a fresh memory DC would be monochrome.
         bitmap = CreateBitmap(w, h, 1, 32, nullptr);
-        DeleteDC(screenLike);
         oldBitmap = SelectObject(dc, bitmap);
         Fill(background);
     }

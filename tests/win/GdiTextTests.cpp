@@ -317,3 +317,15 @@ TEST(GdiText, FontObjectsRoundTripTheirLogFont)
     EXPECT_EQ(zt::base::AnsiToWide(ansi.lfFaceName), L"微软雅黑");
     DeleteObject(font);
 }
+
+TEST(GdiText, DrawTextWithMoreParagraphsThanTheCacheHolds)
+{
+    Canvas c(100, 40);
+    Selected font(c.dc, MakeFont(10, L"MS Shell Dlg"));
+    std::wstring text;
+    for (int i = 0; i < 5000; ++i)
+        text += std::to_wstring(i) + L"\n";
+    RECT r{0, 0, 100, 40};
+    EXPECT_EQ(DrawTextW(c.dc, text.c_str(), int(text.size()), &r, DT_NOCLIP), 5001 * 10);
+    EXPECT_GT(c.InkBox().right, 0);
+}

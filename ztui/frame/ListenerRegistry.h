@@ -38,7 +38,8 @@ public:
     {
         if (!listener)
             return;
-        std::replace(m_listeners.begin(), m_listeners.end(), listener, static_cast<Listener*>(nullptr));
+        std::replace(m_listeners.begin(), m_listeners.end(), listener,
+                     static_cast<Listener*>(nullptr));
         std::erase(m_pending, listener);
     }
 

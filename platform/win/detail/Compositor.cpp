@@ -2,6 +2,7 @@
 // into the screen image, honouring colour keys and constant alpha.
 #include "platform/win/detail/DesktopState.h"
 
+#include <algorithm>
 #include <cairo.h>
 #include <cstdint>
 #include <cstring>
@@ -102,20 +103,50 @@ void ComposeInto(cairo_surface_t* screen, const std::vector<Window*>& bottomToTo
     int h = cairo_image_surface_get_height(screen);
     unsigned char* data = cairo_image_surface_get_data(screen);
     int stride = cairo_image_surface_get_stride(screen);
+
+    // Occlusion first, from the top down: each window needs only what no opaque window above
+    // it covers, and the desktop only what no opaque window covers. Layered windows cover
+    // nothing, since what lies below them shows through.
+    cairo_rectangle_int_t all{0, 0, w, h};
+    cairo_region_t* uncovered = cairo_region_create_rectangle(&all);
+    std::vector<cairo_region_t*> needed(bottomToTop.size(), nullptr);
+    for (std::size_t i = bottomToTop.size(); i-- > 0;) {
+        Window* top = bottomToTop[i];
+        RECT r = top->window;
+        cairo_rectangle_int_t wr{r.left, r.top, r.right - r.left, r.bottom - r.top};
+        needed[i] = cairo_region_copy(uncovered);
+        cairo_region_intersect_rectangle(needed[i], &wr);
+        if (!(top->exStyle & WS_EX_LAYERED))
+            cairo_region_subtract_rectangle(uncovered, &wr);
+    }
+
     std::uint32_t fill = ToPixel(desktopColour);
-    auto* first = reinterpret_cast<std::uint32_t*>(data);
-    for (int x = 0; x < w; ++x)
-        first[x] = fill;
-    for (int y = 1; y < h; ++y)
-        std::memcpy(data + y * stride, data, static_cast<std::size_t>(w) * 4);
-    RECT screenRect{0, 0, w, h};
+    int n = cairo_region_num_rectangles(uncovered);
+    for (int k = 0; k < n; ++k) {
+        cairo_rectangle_int_t rr;
+        cairo_region_get_rectangle(uncovered, k, &rr);
+        for (int y = rr.y; y < rr.y + rr.height; ++y) {
+            auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
+            std::fill(row + rr.x, row + rr.x + rr.width, fill);
+        }
+    }
+    cairo_region_destroy(uncovered);
+
     std::vector<Layer> layers;
-    for (Window* top : bottomToTop) {
-        layers.clear();
-        layers.push_back(Layer{top, screenRect});
-        CollectLayeredChildren(top, screenRect, layers);
-        for (const Layer& l : layers)
-            Blit(screen, l);
+    for (std::size_t i = 0; i < bottomToTop.size(); ++i) {
+        Window* top = bottomToTop[i];
+        int parts = cairo_region_num_rectangles(needed[i]);
+        for (int k = 0; k < parts; ++k) {
+            cairo_rectangle_int_t rr;
+            cairo_region_get_rectangle(needed[i], k, &rr);
+            RECT clip{rr.x, rr.y, rr.x + rr.width, rr.y + rr.height};
+            layers.clear();
+            layers.push_back(Layer{top, clip});
+            CollectLayeredChildren(top, clip, layers);
+            for (const Layer& l : layers)
+                Blit(screen, l);
+        }
+        cairo_region_destroy(needed[i]);
     }
     cairo_surface_mark_dirty(screen);
 }

@@ -1,0 +1,7 @@
+#include "platform/cad/IViewManager.h"
+
+IViewManager& IViewManager::GetManager()
+{
+    static IViewManager manager;
+    return manager;
+}

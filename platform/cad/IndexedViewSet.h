@@ -1,0 +1,39 @@
+#pragma once
+// The numbered views of the application window and which of them is selected (the one the
+// user last worked in). Any view may be closed, so the selected viewport may be absent.
+// Owned by the view manager and used on the work thread, like everything that reads views.
+
+#include "platform/cad/IndexedViewport.h"
+
+#include <array>
+#include <memory>
+
+class IndexedViewSet
+{
+public:
+    static constexpr int MAX_VIEWS = 8;
+
+    IndexedViewSet();
+    ~IndexedViewSet();
+    IndexedViewSet(const IndexedViewSet&) = delete;
+    IndexedViewSet& operator=(const IndexedViewSet&) = delete;
+
+    // The open view with that number, or null.
+    IndexedViewport* GetViewport(int viewNumber) const;
+    // Opens the view (or returns it when already open); null for numbers out of range.
+    IndexedViewport* OpenViewport(int viewNumber);
+    // Closes the view; closing the selected view leaves no view selected.
+    bool CloseViewport(int viewNumber);
+    void CloseAll();
+    int GetOpenCount() const;
+
+    IndexedViewport* GetSelectedViewport() const { return m_selected; }
+    // Selects an open view of this set; false (selection unchanged) otherwise.
+    bool SetSelectedViewport(int viewNumber);
+    bool SetSelectedViewport(IndexedViewport* viewport);
+    void ClearSelectedViewport() { m_selected = nullptr; }
+
+private:
+    std::array<std::unique_ptr<IndexedViewport>, MAX_VIEWS> m_views;
+    IndexedViewport* m_selected = nullptr;
+};

@@ -1,0 +1,18 @@
+# The library's dynamic symbol table holds what is marked for export and nothing internal.
+execute_process(COMMAND nm -DC --defined-only ${LIBRARY} OUTPUT_VARIABLE symbols RESULT_VARIABLE rc)
+if(rc)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+foreach(wanted "zt::ZTUiEventListener::instance()" " NotifyListeners" " DllMain"
+               "zt::OnCmdlineChar(unsigned int, CString const&)")
+  string(FIND "${symbols}" "${wanted}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "missing export: ${wanted}")
+  endif()
+endforeach()
+foreach(hidden "LibraryLifetime" "ModuleState" "g_state")
+  string(FIND "${symbols}" "${hidden}" at)
+  if(NOT at EQUAL -1)
+    message(FATAL_ERROR "internal symbol exported: ${hidden}")
+  endif()
+endforeach()

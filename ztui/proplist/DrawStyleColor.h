@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/base/WinTypes.h"
+#include "ztui/ZTUiExport.h"
+
+#include <string_view>
+#include <vector>
+
+namespace dsc {
+
+// The colours of one style element: one colour for a solid fill, two for a vertical gradient,
+// four for a gradient in two halves.
+class ZTUI_EXPORT DrawStyleColor
+{
+public:
+    DrawStyleColor() = default;
+    explicit DrawStyleColor(std::vector<COLORREF> colors) : m_colors(std::move(colors)) {}
+    virtual ~DrawStyleColor() = default;
+
+    virtual int count() const { return static_cast<int>(m_colors.size()); }
+    // The colour at i; black for an index out of range.
+    virtual COLORREF colorAt(int i) const;
+
+    // Parses a colour list such as "#FF0000;rgb(0, 128,255)". Pieces that do not parse are
+    // skipped.
+    static DrawStyleColor Parse(std::wstring_view text);
+
+private:
+    std::vector<COLORREF> m_colors;
+};
+
+} // namespace dsc

@@ -1,0 +1,24 @@
+#pragma once
+// Every exported class of the library.
+
+#include "ztui/ZTUiExport.h"
+
+// Frame: module life and the event registries.
+#include "ztui/frame/ZTCmdLineEvent.h"
+#include "ztui/frame/ZTCmdLineEventListener.h"
+#include "ztui/frame/ZTUiEvent.h"
+#include "ztui/frame/ZTUiEventListener.h"
+#include "ztui/frame/ZTUiModule.h"
+#include "ztui/frame/ZTViewMsgEvent.h"
+#include "ztui/frame/ZTViewMsgEventListener.h"
+
+// Drawing input.
+#include "ztui/drawinput/DynTraceInfo.h"
+#include "ztui/drawinput/ZTDrawWay.h"
+#include "ztui/drawinput/ZTToolLayoutMgn.h"
+
+// Property list.
+#include "ztui/proplist/DrawStyleColor.h"
+#include "ztui/proplist/DrawStyleItem.h"
+#include "ztui/proplist/PropertyStyle.h"
+#include "ztui/proplist/XmlReader.h"
