@@ -15,18 +15,23 @@ struct Span
 
 Span InkSpan(DesktopFixture& desk, HWND st)
 {
+    desk.pump();
     RECT r;
     GetWindowRect(st, &r);
     int first = -1, last = -1;
     COLORREF back = GetSysColor(COLOR_BTNFACE);
+    // One composition, then many reads.
+    zt::win::Desktop::ComposeScreen();
+    HDC screen = GetDC(nullptr);
     for (int x = r.left; x < r.right; ++x)
         for (int y = r.top; y < r.bottom; ++y)
-            if (desk.pixel(x, y) != back) {
+            if (GetPixel(screen, x, y) != back) {
                 if (first < 0)
                     first = x - r.left;
                 last = x - r.left;
                 break;
             }
+    ReleaseDC(nullptr, screen);
     return {first, last};
 }
 
