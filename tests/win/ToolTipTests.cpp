@@ -180,4 +180,37 @@ TEST_F(ToolTipTest, CToolTipCtrlToolsByWindowNotifyTheParentOfTheWindow)
     tips.DestroyWindow();
 }
 
+TEST_F(ToolTipTest, SubclassedToolsRelayTheirOwnMouseMessagesUntilRemoved)
+{
+    HWND button = Child(L"Button", L"Wall", BS_PUSHBUTTON, {20, 20, 100, 50}, 78);
+    HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 0, 0, 0, 0, parent, nullptr,
+                               nullptr, nullptr);
+    TOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = parent;
+    ti.uId = reinterpret_cast<UINT_PTR>(button);
+    ti.lpszText = const_cast<LPWSTR>(L"Wall tool");
+    auto before = GetWindowLongPtrW(button, GWLP_WNDPROC);
+    ASSERT_TRUE(SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti)));
+    EXPECT_NE(GetWindowLongPtrW(button, GWLP_WNDPROC), before);
+
+    desk.moveTo(At(button, 10, 10));
+    desk.advance(600);
+    EXPECT_TRUE(IsWindowVisible(tip));
+    // The button still works under the relay.
+    desk.press();
+    EXPECT_FALSE(IsWindowVisible(tip));
+    desk.release();
+    EXPECT_EQ(Clicks(78), 1);
+
+    SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    EXPECT_EQ(GetWindowLongPtrW(button, GWLP_WNDPROC), before);
+    desk.moveTo(At(button, 30, 10));
+    desk.moveTo(At(button, 10, 12));
+    desk.advance(600);
+    EXPECT_FALSE(IsWindowVisible(tip));
+    DestroyWindow(tip);
+}
+
 } // namespace

@@ -223,6 +223,72 @@ Tool FromInfo(const TOOLINFOW* ti)
     return t;
 }
 
+// TTF_SUBCLASS: the tool's window is subclassed so that its mouse messages reach the tip
+// without the owner relaying them.
+constexpr const wchar_t* kOldProcProp = L"ZtToolTipOldProc";
+constexpr const wchar_t* kRelayTipProp = L"ZtToolTipRelay";
+
+HWND ToolWindow(const Tool& t)
+{
+    return (t.flags & TTF_IDISHWND) ? reinterpret_cast<HWND>(t.id) : t.hwnd;
+}
+
+void Unsubclass(HWND window);
+
+LRESULT RelayingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto old = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kOldProcProp));
+    auto tip = reinterpret_cast<HWND>(GetPropW(hwnd, kRelayTipProp));
+    bool mouse = (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || msg == WM_MOUSELEAVE;
+    if (tip && mouse && IsWindow(tip)) {
+        if (msg == WM_MOUSEMOVE) {
+            // Leaving the window must pop the tip too.
+            TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, hwnd, 0};
+            TrackMouseEvent(&track);
+        }
+        MSG m{hwnd, msg, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+        SendMessageW(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
+    }
+    if (msg == WM_NCDESTROY)
+        Unsubclass(hwnd);
+    return old ? CallWindowProcW(old, hwnd, msg, wParam, lParam)
+               : DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+void Subclass(HWND window, HWND tip)
+{
+    if (!window || !IsWindow(window))
+        return;
+    if (!GetPropW(window, kOldProcProp)) {
+        auto old =
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RelayingProc));
+        SetPropW(window, kOldProcProp, reinterpret_cast<HANDLE>(old));
+    }
+    SetPropW(window, kRelayTipProp, tip);
+}
+
+void Unsubclass(HWND window)
+{
+    if (!window || !IsWindow(window))
+        return;
+    RemovePropW(window, kRelayTipProp);
+    HANDLE old = GetPropW(window, kOldProcProp);
+    // A procedure installed over ours keeps calling it, so it stays until it is on top again.
+    if (old &&
+        GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&RelayingProc)) {
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+        RemovePropW(window, kOldProcProp);
+    }
+}
+
+bool SubclassedByOther(ToolTipState* s, HWND window, std::size_t except)
+{
+    for (std::size_t i = 0; i < s->tools.size(); ++i)
+        if (i != except && (s->tools[i].flags & TTF_SUBCLASS) && ToolWindow(s->tools[i]) == window)
+            return true;
+    return false;
+}
+
 LRESULT ToolTipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     ToolTipState* s = GetState<ToolTipState>(hwnd);
@@ -238,6 +304,10 @@ LRESULT ToolTipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
                            static_cast<LONG>(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW));
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     case WM_NCDESTROY:
+        for (const Tool& t : s->tools)
+            if ((t.flags & TTF_SUBCLASS) &&
+                reinterpret_cast<HWND>(GetPropW(ToolWindow(t), kRelayTipProp)) == hwnd)
+                Unsubclass(ToolWindow(t));
         FreeState<ToolTipState>(hwnd);
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     case WM_NCHITTEST:
@@ -269,6 +339,8 @@ LRESULT ToolTipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             s->tools[static_cast<std::size_t>(at)] = t;
         else
             s->tools.push_back(t);
+        if (t.flags & TTF_SUBCLASS)
+            Subclass(ToolWindow(t), hwnd);
         return TRUE;
     }
     case TTM_DELTOOLW: {
@@ -282,6 +354,10 @@ LRESULT ToolTipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             } else if (at < s->current) {
                 --s->current;
             }
+            const Tool& gone = s->tools[static_cast<std::size_t>(at)];
+            if ((gone.flags & TTF_SUBCLASS) &&
+                !SubclassedByOther(s, ToolWindow(gone), static_cast<std::size_t>(at)))
+                Unsubclass(ToolWindow(gone));
             s->tools.erase(s->tools.begin() + at);
         }
         return 0;
