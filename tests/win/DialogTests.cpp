@@ -251,6 +251,71 @@ TEST_F(DialogTest, EnterPressesTheDefaultButtonOrTheFocusedPushButton)
     }
 }
 
+TEST_F(DialogTest, ClosingTheDialogAsksForIdCancelAndADisabledDefaultButtonIgnoresEnter)
+{
+    HWND dlg = Modeless(OkCancelTemplate());
+    auto run = [&] {
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE))
+            if (!IsDialogMessageW(dlg, &m)) {
+                TranslateMessage(&m);
+                DispatchMessageW(&m);
+            }
+    };
+    SendMessageW(dlg, WM_CLOSE, 0, 0);
+    run();
+    EXPECT_EQ(log.commands, (std::vector<int>{IDCANCEL}));
+    EnableWindow(GetDlgItem(dlg, IDOK), FALSE);
+    ScriptedInput::Press(VK_RETURN)();
+    run();
+    EXPECT_EQ(log.commands, (std::vector<int>{IDCANCEL}));
+    EnableWindow(GetDlgItem(dlg, IDOK), TRUE);
+    ScriptedInput::Press(VK_RETURN)();
+    run();
+    EXPECT_EQ(log.commands, (std::vector<int>{IDCANCEL, IDOK}));
+}
+
+TEST_F(DialogTest, ArrowKeysMoveWithinAGroupAndChooseAutomaticRadioButtons)
+{
+    zt::win::DialogTemplate t = OkCancelTemplate();
+    t.items.insert(
+        t.items.begin(),
+        {Item(L"Button", L"Line", 201, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 7, 50, 60, 10),
+         Item(L"Button", L"Arc", 202, BS_AUTORADIOBUTTON, 7, 62, 60, 10),
+         Item(L"Button", L"Spline", 203, BS_AUTORADIOBUTTON, 7, 74, 60, 10)});
+    HWND dlg = Modeless(t);
+    HWND line = GetDlgItem(dlg, 201), arc = GetDlgItem(dlg, 202), spline = GetDlgItem(dlg, 203);
+    CheckRadioButton(dlg, 201, 203, 201);
+    ASSERT_EQ(GetFocus(), line);
+    auto press = [&](int vk) {
+        ScriptedInput::Press(vk)();
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE))
+            if (!IsDialogMessageW(dlg, &m)) {
+                TranslateMessage(&m);
+                DispatchMessageW(&m);
+            }
+    };
+    press(VK_DOWN);
+    EXPECT_EQ(GetFocus(), arc);
+    EXPECT_EQ(IsDlgButtonChecked(dlg, 202), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(dlg, 201), BST_UNCHECKED);
+    press(VK_DOWN);
+    press(VK_DOWN);
+    EXPECT_EQ(GetFocus(), line);
+    press(VK_UP);
+    EXPECT_EQ(GetFocus(), spline);
+    EXPECT_EQ(IsDlgButtonChecked(dlg, 203), BST_CHECKED);
+    // Only the checked radio button of a group is a tab stop, so Tab leaves the group.
+    press(VK_TAB);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dlg, 100));
+    press(VK_TAB);
+    press(VK_TAB);
+    press(VK_TAB);
+    press(VK_TAB);
+    EXPECT_EQ(GetFocus(), spline);
+}
+
 TEST_F(DialogTest, DefaultIdMovesTheDefaultButtonLook)
 {
     HWND dlg = Modeless(OkCancelTemplate());
