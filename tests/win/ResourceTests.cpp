@@ -165,6 +165,11 @@ TEST_F(ResourceTest, LoadImagePicksTheSizeOrScalesTheNearestLargerImage)
     EXPECT_EQ(IconSize(shared).cx, GetSystemMetrics(SM_CXICON));
     EXPECT_EQ(LoadImageW(host, MAKEINTRESOURCEW(301), IMAGE_ICON, 16, 16, 0), nullptr);
     EXPECT_EQ(LoadImageW(host, MAKEINTRESOURCEW(300), IMAGE_BITMAP, 16, 16, 0), nullptr);
+    // Shared icons go with their module.
+    zt::win::ResourceModule::RemoveModule(host);
+    ICONINFO ii{};
+    EXPECT_FALSE(GetIconInfo(shared, &ii));
+    EXPECT_EQ(LoadIconW(host, MAKEINTRESOURCEW(300)), nullptr);
 }
 
 TEST_F(ResourceTest, ScalingDownAveragesColourByCoverage)

@@ -134,9 +134,24 @@ bool ResourceModule::AddString(HINSTANCE module, UINT id, std::wstring text)
 
 void ResourceModule::RemoveModule(HINSTANCE module)
 {
-    Tables& t = GetTables();
-    std::lock_guard lock(t.mutex);
-    t.modules.erase(Normalize(module));
+    std::vector<HICON> shared;
+    {
+        Tables& t = GetTables();
+        std::lock_guard lock(t.mutex);
+        HINSTANCE key = Normalize(module);
+        t.modules.erase(key);
+        // Shared icons belong to their module and go with it, as on Windows.
+        for (auto it = t.shared.begin(); it != t.shared.end();) {
+            if (std::get<0>(it->first) == key) {
+                shared.push_back(it->second);
+                it = t.shared.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+    for (HICON icon : shared)
+        DestroyIcon(icon);
 }
 
 std::optional<DialogTemplate> ResourceModule::FindDialog(HINSTANCE module, LPCWSTR name)

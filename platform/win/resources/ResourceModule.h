@@ -78,7 +78,7 @@ public:
     static bool AddDialog(HINSTANCE module, LPCWSTR name, DialogTemplate dialog);
     static bool AddIcon(HINSTANCE module, LPCWSTR name, std::vector<IconImage> images);
     static bool AddString(HINSTANCE module, UINT id, std::wstring text);
-    // Forgets every resource of a module.
+    // Forgets every resource of a module; its shared icons (LoadIcon, LR_SHARED) are destroyed.
     static void RemoveModule(HINSTANCE module);
 
     static std::optional<DialogTemplate> FindDialog(HINSTANCE module, LPCWSTR name);
