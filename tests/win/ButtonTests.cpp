@@ -86,6 +86,20 @@ TEST_F(ButtonTest, SpaceBarPressesOnKeyDownAndClicksOnKeyUp)
     EXPECT_EQ(SendMessageW(box, BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
 }
 
+TEST_F(ButtonTest, NotifyingButtonsReportFocusChanges)
+{
+    HWND quiet = Child(L"Button", L"a", BS_PUSHBUTTON, {10, 10, 100, 30}, 1);
+    HWND notify = Child(L"Button", L"b", BS_PUSHBUTTON | BS_NOTIFY, {10, 40, 100, 60}, 2);
+    SetFocus(quiet);
+    SetFocus(notify);
+    SetFocus(quiet);
+    EXPECT_EQ(Clicks(1, BN_SETFOCUS) + Clicks(1, BN_KILLFOCUS), 0);
+    EXPECT_EQ(Clicks(2, BN_SETFOCUS), 1);
+    EXPECT_EQ(Clicks(2, BN_KILLFOCUS), 1);
+    EXPECT_EQ(SendMessageW(notify, BM_GETSTATE, 0, 0) & BST_FOCUS, 0);
+    EXPECT_NE(SendMessageW(quiet, BM_GETSTATE, 0, 0) & BST_FOCUS, 0);
+}
+
 TEST_F(ButtonTest, BmClickClicksEnabledButtonsOnly)
 {
     HWND b = Child(L"Button", L"x", BS_AUTOCHECKBOX, {10, 10, 100, 30}, 5);

@@ -334,6 +334,34 @@ TEST_F(DialogTest, DefaultIdMovesTheDefaultButtonLook)
     EXPECT_EQ(GetWindowLongW(cancel, GWL_STYLE) & BS_TYPEMASK, static_cast<LONG>(BS_DEFPUSHBUTTON));
 }
 
+TEST_F(DialogTest, ActivationSavesAndRestoresTheFocusedControl)
+{
+    zt::win::DialogTemplate t = OkCancelTemplate();
+    HWND dlg = Modeless(t);
+    HWND grid = GetDlgItem(dlg, 101);
+    SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(grid), TRUE);
+    HWND other = TestWindows::Get().Create(WS_POPUP | WS_VISIBLE, 0, {600, 100, 700, 200});
+    SetActiveWindow(other);
+    EXPECT_NE(GetFocus(), grid);
+    SetActiveWindow(dlg);
+    EXPECT_EQ(GetFocus(), grid);
+    // Focus given to the dialog window itself goes on to the saved control.
+    SetFocus(other);
+    SetFocus(dlg);
+    EXPECT_EQ(GetFocus(), grid);
+}
+
+TEST_F(DialogTest, SystemBaseUnitsFollowTheRuleForTheDefaultFont)
+{
+    RECT expected =
+        ExpectedPixels(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), {0, 0, 4, 8});
+    LONG units = GetDialogBaseUnits();
+    EXPECT_EQ(LOWORD(units), expected.right);
+    EXPECT_EQ(HIWORD(units), expected.bottom);
+    EXPECT_GT(LOWORD(units), 3);
+    EXPECT_GT(HIWORD(units), 8);
+}
+
 TEST_F(DialogTest, DialogItemHelpersReadAndWriteControls)
 {
     HWND dlg = Modeless(OkCancelTemplate());

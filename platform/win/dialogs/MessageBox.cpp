@@ -17,13 +17,13 @@ MessageBoxResponder& Responder()
     return *r;
 }
 
-struct ButtonSpec
+struct ButtonChoice
 {
     int id;
     const wchar_t* text;
 };
 
-std::vector<ButtonSpec> Buttons(UINT type)
+std::vector<ButtonChoice> Buttons(UINT type)
 {
     switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL:
@@ -91,7 +91,7 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)
             return 0;
         }
     }
-    std::vector<ButtonSpec> buttons = Buttons(type);
+    std::vector<ButtonChoice> buttons = Buttons(type);
     DialogTemplate t;
     t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER;
     t.exStyle = (type & MB_TOPMOST) ? WS_EX_TOPMOST : 0;
