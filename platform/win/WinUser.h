@@ -116,6 +116,29 @@ BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track);
 UINT GetDoubleClickTime();
 BOOL DragDetect(HWND hwnd, POINT point);
 
+// The caret: one per desktop, owned by a window, blinking on the desktop's clock. BeginPaint
+// hides it while the owner paints and EndPaint shows it again.
+BOOL CreateCaret(HWND hwnd, HBITMAP bitmap, int width, int height);
+BOOL DestroyCaret();
+BOOL ShowCaret(HWND hwnd);
+BOOL HideCaret(HWND hwnd);
+BOOL SetCaretPos(int x, int y);
+BOOL GetCaretPos(LPPOINT point);
+BOOL SetCaretBlinkTime(UINT milliseconds);
+UINT GetCaretBlinkTime();
+
+// The standard scroll bars of a window (WS_VSCROLL, WS_HSCROLL): kept and drawn by the window
+// manager, tracked by DefWindowProc, which sends WM_VSCROLL/WM_HSCROLL. SB_CTL goes to a
+// scroll bar control through its SBM_ messages.
+int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw);
+BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info);
+int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw);
+int GetScrollPos(HWND hwnd, int bar);
+BOOL SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, BOOL redraw);
+BOOL GetScrollRange(HWND hwnd, int bar, int* minPos, int* maxPos);
+BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show);
+BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows);
+
 // Time.
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc);
 BOOL KillTimer(HWND hwnd, UINT_PTR id);

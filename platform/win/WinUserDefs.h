@@ -102,7 +102,9 @@ inline constexpr UINT WM_ENTERSIZEMOVE = 0x0231;
 inline constexpr UINT WM_EXITSIZEMOVE = 0x0232;
 inline constexpr UINT WM_CAPTURECHANGED = 0x0215;
 inline constexpr UINT WM_MOVING = 0x0216;
+inline constexpr UINT WM_NCMOUSEHOVER = 0x02A0;
 inline constexpr UINT WM_MOUSEHOVER = 0x02A1;
+inline constexpr UINT WM_NCMOUSELEAVE = 0x02A2;
 inline constexpr UINT WM_MOUSELEAVE = 0x02A3;
 inline constexpr UINT WM_CUT = 0x0300;
 inline constexpr UINT WM_COPY = 0x0301;
@@ -463,6 +465,27 @@ inline constexpr UINT SB_BOTTOM = 7;
 inline constexpr UINT SB_RIGHT = 7;
 inline constexpr UINT SB_ENDSCROLL = 8;
 
+// Scroll bars.
+inline constexpr int SB_HORZ = 0;
+inline constexpr int SB_VERT = 1;
+inline constexpr int SB_CTL = 2;
+inline constexpr int SB_BOTH = 3;
+inline constexpr UINT SIF_RANGE = 0x0001;
+inline constexpr UINT SIF_PAGE = 0x0002;
+inline constexpr UINT SIF_POS = 0x0004;
+inline constexpr UINT SIF_DISABLENOSCROLL = 0x0008;
+inline constexpr UINT SIF_TRACKPOS = 0x0010;
+inline constexpr UINT SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+inline constexpr UINT ESB_ENABLE_BOTH = 0x0000;
+inline constexpr UINT ESB_DISABLE_BOTH = 0x0003;
+inline constexpr UINT SBM_SETPOS = 0x00E0;
+inline constexpr UINT SBM_GETPOS = 0x00E1;
+inline constexpr UINT SBM_SETRANGE = 0x00E2;
+inline constexpr UINT SBM_GETRANGE = 0x00E3;
+inline constexpr UINT SBM_ENABLE_ARROWS = 0x00E4;
+inline constexpr UINT SBM_SETSCROLLINFO = 0x00E9;
+inline constexpr UINT SBM_GETSCROLLINFO = 0x00EA;
+
 // GetSystemMetrics.
 inline constexpr int SM_CXSCREEN = 0;
 inline constexpr int SM_CYSCREEN = 1;
@@ -516,201 +539,4 @@ inline constexpr int SM_CMONITORS = 80;
 #define IDC_APPSTARTING MAKEINTRESOURCEW(32650)
 #define IDC_HELP MAKEINTRESOURCEW(32651)
 
-using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
-using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);
-using WNDENUMPROC = BOOL (*)(HWND, LPARAM);
-
-struct WNDCLASSEXW
-{
-    UINT cbSize;
-    UINT style;
-    WNDPROC lpfnWndProc;
-    int cbClsExtra;
-    int cbWndExtra;
-    HINSTANCE hInstance;
-    HICON hIcon;
-    HCURSOR hCursor;
-    HBRUSH hbrBackground;
-    LPCWSTR lpszMenuName;
-    LPCWSTR lpszClassName;
-    HICON hIconSm;
-};
-using WNDCLASSEX = WNDCLASSEXW;
-
-struct WNDCLASSW
-{
-    UINT style;
-    WNDPROC lpfnWndProc;
-    int cbClsExtra;
-    int cbWndExtra;
-    HINSTANCE hInstance;
-    HICON hIcon;
-    HCURSOR hCursor;
-    HBRUSH hbrBackground;
-    LPCWSTR lpszMenuName;
-    LPCWSTR lpszClassName;
-};
-using WNDCLASS = WNDCLASSW;
-
-struct CREATESTRUCTW
-{
-    LPVOID lpCreateParams;
-    HINSTANCE hInstance;
-    HMENU hMenu;
-    HWND hwndParent;
-    int cy;
-    int cx;
-    int y;
-    int x;
-    LONG style;
-    LPCWSTR lpszName;
-    LPCWSTR lpszClass;
-    DWORD dwExStyle;
-};
-using CREATESTRUCT = CREATESTRUCTW;
-using LPCREATESTRUCT = CREATESTRUCTW*;
-
-struct WINDOWPOS
-{
-    HWND hwnd;
-    HWND hwndInsertAfter;
-    int x;
-    int y;
-    int cx;
-    int cy;
-    UINT flags;
-};
-using LPWINDOWPOS = WINDOWPOS*;
-
-struct NCCALCSIZE_PARAMS
-{
-    RECT rgrc[3];
-    WINDOWPOS* lppos;
-};
-
-struct MINMAXINFO
-{
-    POINT ptReserved;
-    POINT ptMaxSize;
-    POINT ptMaxPosition;
-    POINT ptMinTrackSize;
-    POINT ptMaxTrackSize;
-};
-
-struct STYLESTRUCT
-{
-    DWORD styleOld;
-    DWORD styleNew;
-};
-
-struct PAINTSTRUCT
-{
-    HDC hdc;
-    BOOL fErase;
-    RECT rcPaint;
-    BOOL fRestore;
-    BOOL fIncUpdate;
-    BYTE rgbReserved[32];
-};
-using LPPAINTSTRUCT = PAINTSTRUCT*;
-
-struct NMHDR
-{
-    HWND hwndFrom;
-    UINT_PTR idFrom;
-    UINT code;
-};
-using LPNMHDR = NMHDR*;
-
-struct DRAWITEMSTRUCT
-{
-    UINT CtlType;
-    UINT CtlID;
-    UINT itemID;
-    UINT itemAction;
-    UINT itemState;
-    HWND hwndItem;
-    HDC hDC;
-    RECT rcItem;
-    ULONG_PTR itemData;
-};
-using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
-
-struct MEASUREITEMSTRUCT
-{
-    UINT CtlType;
-    UINT CtlID;
-    UINT itemID;
-    UINT itemWidth;
-    UINT itemHeight;
-    ULONG_PTR itemData;
-};
-using LPMEASUREITEMSTRUCT = MEASUREITEMSTRUCT*;
-
-struct DELETEITEMSTRUCT
-{
-    UINT CtlType;
-    UINT CtlID;
-    UINT itemID;
-    HWND hwndItem;
-    ULONG_PTR itemData;
-};
-
-struct COMPAREITEMSTRUCT
-{
-    UINT CtlType;
-    UINT CtlID;
-    HWND hwndItem;
-    UINT itemID1;
-    ULONG_PTR itemData1;
-    UINT itemID2;
-    ULONG_PTR itemData2;
-    DWORD dwLocaleId;
-};
-
-struct TRACKMOUSEEVENT
-{
-    DWORD cbSize;
-    DWORD dwFlags;
-    HWND hwndTrack;
-    DWORD dwHoverTime;
-};
-using LPTRACKMOUSEEVENT = TRACKMOUSEEVENT*;
-
-struct MOUSEINPUT
-{
-    LONG dx;
-    LONG dy;
-    DWORD mouseData;
-    DWORD dwFlags;
-    DWORD time;
-    ULONG_PTR dwExtraInfo;
-};
-
-struct KEYBDINPUT
-{
-    WORD wVk;
-    WORD wScan;
-    DWORD dwFlags;
-    DWORD time;
-    ULONG_PTR dwExtraInfo;
-};
-
-struct HARDWAREINPUT
-{
-    DWORD uMsg;
-    WORD wParamL;
-    WORD wParamH;
-};
-
-struct INPUT
-{
-    DWORD type;
-    union
-    {
-        MOUSEINPUT mi;
-        KEYBDINPUT ki;
-        HARDWAREINPUT hi;
-    };
-};
-using LPINPUT = INPUT*;
+#include "platform/win/WinUserStructs.h"

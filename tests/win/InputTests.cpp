@@ -341,3 +341,24 @@ TEST_F(Input, AttachThreadInputIsAcceptedOnTheSingleDesktop)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Input, MouseHoverComesAfterTheHoverTimeWhenThePointerRests)
+{
+    HWND a = tw.Create(kPopup, 0, {0, 0, 100, 100});
+    desk.moveTo(50, 50);
+    TRACKMOUSEEVENT tme{sizeof tme, TME_HOVER, a, 300};
+    EXPECT_TRUE(TrackMouseEvent(&tme));
+    desk.advance(200);
+    desk.moveTo(60, 50); // leaves the hover rectangle: the time starts again
+    desk.advance(200);
+    EXPECT_EQ(tw.Count(a, WM_MOUSEHOVER), 0);
+    desk.advance(100);
+    ASSERT_EQ(tw.Count(a, WM_MOUSEHOVER), 1);
+    EXPECT_EQ(tw.Of(WM_MOUSEHOVER)[0].lParam, MAKELPARAM(60, 50));
+    desk.advance(1000);
+    EXPECT_EQ(tw.Count(a, WM_MOUSEHOVER), 1) << "once per request";
+}
+
+} // namespace

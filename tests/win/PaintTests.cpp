@@ -242,3 +242,74 @@ TEST_F(Paint, PngOfScreenAndWindowAreWritten)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Paint, CaretBlinksOnTheClockAndSurvivesRepaints)
+{
+    HWND h = tw.Create(kPopup, 0, {0, 0, 100, 100});
+    desk.pump();
+    const COLORREF white = GetSysColor(COLOR_WINDOW);
+    const COLORREF inverted =
+        RGB(255 - GetRValue(white), 255 - GetGValue(white), 255 - GetBValue(white));
+    ASSERT_TRUE(CreateCaret(h, nullptr, 2, 12));
+    SetCaretPos(10, 20);
+    EXPECT_EQ(desk.pixel(10, 20), white) << "a new caret is hidden";
+    ShowCaret(h);
+    EXPECT_EQ(desk.pixel(10, 20), inverted);
+    EXPECT_EQ(desk.pixel(12, 20), white) << "two pixels wide";
+    desk.advance(GetCaretBlinkTime());
+    EXPECT_EQ(desk.pixel(10, 20), white) << "blinked off";
+    desk.advance(GetCaretBlinkTime());
+    EXPECT_EQ(desk.pixel(10, 20), inverted) << "and on again";
+    InvalidateRect(h, nullptr, TRUE);
+    desk.pump();
+    EXPECT_EQ(desk.pixel(10, 20), inverted) << "painting hides and restores it";
+    SetCaretPos(40, 20);
+    EXPECT_EQ(desk.pixel(10, 20), white);
+    EXPECT_EQ(desk.pixel(40, 20), inverted);
+    POINT p{};
+    GetCaretPos(&p);
+    EXPECT_EQ(p.x, 40);
+    HideCaret(h);
+    EXPECT_EQ(desk.pixel(40, 20), white);
+    EXPECT_TRUE(DestroyCaret());
+    EXPECT_FALSE(ShowCaret(h));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Paint, LayeredChildIsComposedOverItsParentWithItsColourKey)
+{
+    const COLORREF key = RGB(0xF9, 0xF9, 0xF9);
+    HWND view = tw.Create(kPopup, 0, {0, 0, 400, 300});
+    PaintSolid(view, RGB(0, 0, 128));
+    HWND bar = tw.Create(WS_CHILD, WS_EX_LAYERED | WS_EX_NOACTIVATE, {100, 100, 200, 140}, view, 1);
+    tw.handlers[bar] = [key](HWND hwnd, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m != WM_PAINT)
+            return std::nullopt;
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        RECT all{0, 0, 100, 40}, icon{0, 0, 20, 20};
+        HBRUSH k = CreateSolidBrush(key), green = CreateSolidBrush(RGB(0, 160, 0));
+        FillRect(dc, &all, k);
+        FillRect(dc, &icon, green);
+        DeleteObject(k);
+        DeleteObject(green);
+        EndPaint(hwnd, &ps);
+        return 0;
+    };
+    SetLayeredWindowAttributes(bar, key, 255, LWA_COLORKEY);
+    ShowWindow(bar, SW_SHOWNA);
+    EXPECT_EQ(desk.pixel(105, 105), RGB(0, 160, 0));
+    EXPECT_EQ(desk.pixel(150, 130), RGB(0, 0, 128)) << "the parent shows through the key";
+    InvalidateRect(view, nullptr, TRUE);
+    EXPECT_EQ(desk.pixel(105, 105), RGB(0, 160, 0)) << "the parent's paint does not cover it";
+    MoveWindow(bar, 200, 200, 100, 40, TRUE);
+    EXPECT_EQ(desk.pixel(105, 105), RGB(0, 0, 128));
+    EXPECT_EQ(desk.pixel(205, 205), RGB(0, 160, 0));
+}
+
+} // namespace

@@ -47,6 +47,16 @@ struct Timer
     TIMERPROC proc = nullptr;
 };
 
+struct CaretState
+{
+    HWND owner = nullptr;
+    RECT rect{}; // client coordinates of the owner
+    int hideCount = 1;
+    bool drawn = false;         // its pixels are inverted on the owner's surface now
+    bool hiddenByPaint = false; // BeginPaint took it off; EndPaint puts it back
+    ULONGLONG nextToggle = 0;
+};
+
 struct ClickRecord
 {
     UINT downMessage = 0; // the client button-down message of the last press
@@ -99,10 +109,18 @@ public:
     HCURSOR currentCursor = nullptr;
     HWND trackLeave = nullptr;
     bool trackLeaveNonClient = false;
+    HWND trackHover = nullptr;
+    bool trackHoverNonClient = false;
+    ULONGLONG hoverDue = 0;
+    DWORD hoverTime = 400;
+    POINT hoverOrigin{};
     HWND lastMouseWindow = nullptr;
     LONG_PTR lastMouseHit = 0;
     ClickRecord lastClick;
     bool inMoveLoop = false;
+
+    CaretState caret;
+    UINT caretBlinkTime = 530;
 
     std::vector<Timer> timers;
     UINT_PTR nextTimerId = 0x7FFF0000;
@@ -140,6 +158,7 @@ void ForgetWindowForInput(Window* w);
 bool ActivateWindow(Window* top, WORD how);
 bool CanActivate(const Window* top);
 void CookRawInput(const INPUT& in);
+void CheckMouseHover();
 LRESULT RunMoveLoop(Window* w, POINT start);
 
 // Painting.
@@ -153,6 +172,16 @@ void DefaultNcPaint(Window* w);
 void DefaultEraseBackground(Window* w, HDC dc, LRESULT* result);
 void PaintAllPending();
 bool IsScreenDC(HDC dc);
+
+// The standard scroll bars.
+void DrawScrollBars(Window* w, HDC dc);
+LRESULT RunScrollLoop(Window* w, int bar, POINT start);
+
+// The caret.
+void UpdateCaretBlink();
+void CaretOffForPaint(HWND hwnd);
+void CaretBackAfterPaint(HWND hwnd);
+void ForgetCaretOf(HWND hwnd);
 
 // Timers.
 bool TakeDueTimer(HWND filter, UINT filterMin, UINT filterMax, bool remove, MSG* out);

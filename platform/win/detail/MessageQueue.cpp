@@ -64,6 +64,9 @@ bool RetrieveMessage(MSG* out, HWND filter, UINT min, UINT max, bool remove)
         StampFromDesktop(out);
         return true;
     }
+    // Deadlines that are not timers: the caret's blink and the hover of a resting pointer.
+    UpdateCaretBlink();
+    CheckMouseHover();
     for (;;) {
         for (auto it = d.cooked.begin(); it != d.cooked.end(); ++it) {
             if (!InRange(it->message, min, max) || !MatchesWindow(it->hwnd, filter))
@@ -143,6 +146,11 @@ bool WaitForMore()
         return true;
     if (d.realClock) {
         ULONGLONG due = NextTimerDue();
+        // The caret and hover tracking have deadlines of their own.
+        if (d.caret.owner && d.caret.hideCount == 0)
+            due = std::min(due, d.caret.nextToggle);
+        if (d.trackHover)
+            due = std::min(due, d.hoverDue);
         std::unique_lock lock(in.mutex);
         auto ready = [&] {
             return in.woken || !in.posted.empty() || !in.raw.empty() || in.quitPosted;
@@ -203,6 +211,14 @@ BOOL PostMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     DesktopState* d = DesktopState::Current();
     bool onUI = d && d->uiThread == std::this_thread::get_id();
+    if (onUI && hwnd == HWND_BROADCAST) {
+        std::vector<HWND> tops;
+        for (Window* t : d->desktopWindow->children)
+            tops.push_back(t->handle);
+        for (HWND t : tops)
+            PostMessageW(t, msg, wParam, lParam);
+        return TRUE;
+    }
     if (onUI && hwnd && hwnd != HWND_BROADCAST && !d->Find(hwnd)) {
         SetLastError(1400);
         return FALSE;

@@ -303,15 +303,7 @@ void DefaultNcPaint(Window* w)
         DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     if (w->exStyle & WS_EX_STATICEDGE)
         DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-    // Scroll bar areas get the scroll bar colour; scroll bar controls draw over it.
-    if (w->style & WS_VSCROLL) {
-        RECT sb{r.right - GetSystemMetrics(SM_CXVSCROLL), r.top, r.right, r.bottom};
-        FillRect(dc, &sb, GetSysColorBrush(COLOR_SCROLLBAR));
-    }
-    if (w->style & WS_HSCROLL) {
-        RECT sb{r.left, r.bottom - GetSystemMetrics(SM_CYHSCROLL), r.right, r.bottom};
-        FillRect(dc, &sb, GetSysColorBrush(COLOR_SCROLLBAR));
-    }
+    DrawScrollBars(w, dc);
     ReleaseDC(w->handle, dc);
 }
 
@@ -330,6 +322,7 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps)
     if (!w || !ps)
         return nullptr;
     *ps = PAINTSTRUCT{};
+    CaretOffForPaint(hwnd);
     if (w->ncPaint) {
         w->ncPaint = false;
         SendTo(w, WM_NCPAINT, 1, 0);
@@ -355,12 +348,13 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps)
     return dc;
 }
 
-BOOL EndPaint(HWND, const PAINTSTRUCT* ps)
+BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps)
 {
     if (!ps || !ps->hdc)
         return FALSE;
     ReleaseSurfaceDC(ps->hdc);
     MarkScreenDirty();
+    CaretBackAfterPaint(hwnd);
     return TRUE;
 }
 

@@ -15,6 +15,8 @@
 #include "platform/win/WinUser.h"
 #include "platform/win/mfc/CCmdTarget.h"
 
+using LPINT = int*;
+
 class CPoint;
 class CRect;
 class CDC;
@@ -157,6 +159,14 @@ public:
     CDC* GetWindowDC();
     int ReleaseDC(CDC* pDC);
     BOOL SetLayeredWindowAttributes(COLORREF crKey, BYTE bAlpha, DWORD dwFlags);
+    BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
+    BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
+    int GetScrollPos(int nBar) const;
+    void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
+    void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const;
+    int GetScrollLimit(int nBar);
+    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE);
     BOOL IsIconic() const;
     BOOL IsZoomed() const;
     void BringWindowToTop();
