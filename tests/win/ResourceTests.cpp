@@ -244,4 +244,30 @@ TEST_F(ResourceTest, WithoutAResponderAModalBoxWaitsForTheUser)
     EXPECT_FALSE(IsWindow(box));
 }
 
+TEST_F(ResourceTest, RealBoxesStartOnTheDefaultButtonAndEscapeAnswersOkOnlyBoxes)
+{
+    zt::win::SetMessageBoxResponder(nullptr);
+    struct Case
+    {
+        UINT type;
+        int key;
+        int expected;
+    } cases[] = {
+        {MB_OK, VK_ESCAPE, IDOK},
+        {MB_OKCANCEL, VK_ESCAPE, IDCANCEL},
+        {MB_YESNOCANCEL | MB_DEFBUTTON2, VK_RETURN, IDNO},
+        {MB_YESNOCANCEL | MB_DEFBUTTON3, VK_SPACE, IDCANCEL},
+        {MB_RETRYCANCEL, VK_RETURN, IDRETRY},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        ScriptedInput input({ScriptedInput::Press(c.key)});
+        EXPECT_EQ(MessageBoxW(nullptr, L"Text", L"Caption", c.type), c.expected);
+    }
+    // A Yes/No box has no answer for Escape: it stays until a button is chosen.
+    ScriptedInput input({ScriptedInput::Press(VK_ESCAPE), ScriptedInput::Press(VK_RIGHT),
+                         ScriptedInput::Press(VK_RETURN)});
+    EXPECT_EQ(MessageBoxW(nullptr, L"Text", L"Caption", MB_YESNO), IDNO);
+}
+
 } // namespace

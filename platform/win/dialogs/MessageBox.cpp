@@ -45,8 +45,15 @@ std::vector<ButtonChoice> Buttons(UINT type)
 
 INT_PTR MessageBoxProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM)
 {
-    if (msg == WM_INITDIALOG)
-        return TRUE;
+    if (msg == WM_INITDIALOG) {
+        // The focus starts on the default button, so that Enter and Space agree.
+        LRESULT def = SendMessageW(dialog, DM_GETDEFID, 0, 0);
+        HWND button = HIWORD(def) == DC_HASDEFID ? GetDlgItem(dialog, LOWORD(def)) : nullptr;
+        if (!button)
+            return TRUE;
+        SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button), TRUE);
+        return FALSE;
+    }
     if (msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
         int id = LOWORD(wParam);
         if (GetDlgItem(dialog, id)) {
