@@ -210,6 +210,33 @@ TEST_F(ButtonTest, IconButtonsDrawTheImageSetWithBmSetImage)
     DestroyIcon(icon);
 }
 
+TEST_F(ButtonTest, BitmapButtonsDrawTheirBitmapCentred)
+{
+    HDC screen = GetDC(nullptr);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, 10, 10);
+    ReleaseDC(nullptr, screen);
+    HDC mem = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+    RECT all{0, 0, 10, 10};
+    FillRect(mem, &all, blue);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    DeleteObject(blue);
+    HWND b = Child(L"Button", L"", BS_PUSHBUTTON | BS_BITMAP, {10, 10, 50, 50}, 1);
+    SendMessageW(b, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bmp));
+    EXPECT_EQ(reinterpret_cast<HBITMAP>(SendMessageW(b, BM_GETIMAGE, IMAGE_BITMAP, 0)), bmp);
+    POINT centre = At(b, 20, 20);
+    POINT edge = At(b, 5, 20);
+    EXPECT_EQ(desk.pixel(centre.x, centre.y), RGB(0, 0, 255));
+    EXPECT_NE(desk.pixel(edge.x, edge.y), RGB(0, 0, 255));
+    // Images of another kind are refused.
+    EXPECT_EQ(SendMessageW(b, BM_SETIMAGE, IMAGE_CURSOR, 0), 0);
+    EXPECT_EQ(reinterpret_cast<HBITMAP>(SendMessageW(b, BM_GETIMAGE, IMAGE_BITMAP, 0)), bmp);
+    DestroyWindow(b);
+    DeleteObject(bmp);
+}
+
 TEST_F(ButtonTest, GroupBoxLetsClicksThroughAndIsNotATabStop)
 {
     HWND group = Child(L"Button", L"Options", BS_GROUPBOX, {10, 10, 200, 150}, 30);

@@ -133,6 +133,12 @@ TEST_F(ToolTipTest, RectangleToolsRelayedByHandHonourDelayActivationAndRemoval)
     q.lpszText = text;
     SendMessageW(tip, TTM_GETTEXTW, 16, reinterpret_cast<LPARAM>(&q));
     EXPECT_STREQ(text, L"Grid");
+    TOOLINFOW update = ti;
+    update.lpszText = const_cast<LPWSTR>(L"Snap");
+    SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&update));
+    SendMessageW(tip, TTM_GETTEXTW, 16, reinterpret_cast<LPARAM>(&q));
+    EXPECT_STREQ(text, L"Snap");
+    EXPECT_TRUE(IsWindowVisible(tip));
 
     hover(100, 100);
     EXPECT_FALSE(IsWindowVisible(tip));
