@@ -1,7 +1,6 @@
 #pragma once
-// Functions of the standard controls' world: the desktop clipboard, movable memory blocks (the
-// clipboard's currency), and the scroll bars of windows with WS_VSCROLL/WS_HSCROLL and of
-// scroll bar controls.
+// Functions of the standard controls' world: the desktop clipboard and movable memory blocks
+// (the clipboard's currency).
 
 #include "platform/base/Handles.h"
 #include "platform/win/WinCtlDefs.h"
@@ -49,14 +48,3 @@ HANDLE GetClipboardData(UINT format);
 BOOL IsClipboardFormatAvailable(UINT format);
 HWND GetClipboardOwner();
 HWND GetOpenClipboardWindow();
-
-// Scroll bars. nBar is SB_VERT or SB_HORZ for a window's own bars and SB_CTL for a scroll bar
-// control. Positions are clamped to [nMin, nMax - max(nPage - 1, 0)].
-int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw);
-BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info);
-int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw);
-int GetScrollPos(HWND hwnd, int bar);
-BOOL SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, BOOL redraw);
-BOOL GetScrollRange(HWND hwnd, int bar, int* minPos, int* maxPos);
-BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show);
-BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows);

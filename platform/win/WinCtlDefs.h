@@ -178,40 +178,10 @@ inline constexpr UINT CBN_SELENDCANCEL = 10;
 inline constexpr int ZT_COMBO_EDIT_ID = 1001;
 inline constexpr int ZT_COMBO_LIST_ID = 1000;
 
-// Scroll bars: which bar, styles, messages and SCROLLINFO masks.
-inline constexpr int SB_HORZ = 0;
-inline constexpr int SB_VERT = 1;
-inline constexpr int SB_CTL = 2;
-inline constexpr int SB_BOTH = 3;
+// Scroll bar control styles (the bars, SBM_ messages and SCROLLINFO come with the window
+// manager's headers).
 inline constexpr DWORD SBS_HORZ = 0x0000L;
 inline constexpr DWORD SBS_VERT = 0x0001L;
-inline constexpr UINT SBM_SETPOS = 0x00E0;
-inline constexpr UINT SBM_GETPOS = 0x00E1;
-inline constexpr UINT SBM_SETRANGE = 0x00E2;
-inline constexpr UINT SBM_GETRANGE = 0x00E3;
-inline constexpr UINT SBM_SETSCROLLINFO = 0x00E9;
-inline constexpr UINT SBM_GETSCROLLINFO = 0x00EA;
-inline constexpr UINT SIF_RANGE = 0x0001;
-inline constexpr UINT SIF_PAGE = 0x0002;
-inline constexpr UINT SIF_POS = 0x0004;
-inline constexpr UINT SIF_DISABLENOSCROLL = 0x0008;
-inline constexpr UINT SIF_TRACKPOS = 0x0010;
-inline constexpr UINT SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
-inline constexpr UINT ESB_ENABLE_BOTH = 0x0000;
-inline constexpr UINT ESB_DISABLE_BOTH = 0x0003;
-
-struct SCROLLINFO
-{
-    UINT cbSize;
-    UINT fMask;
-    int nMin;
-    int nMax;
-    UINT nPage;
-    int nPos;
-    int nTrackPos;
-};
-using LPSCROLLINFO = SCROLLINFO*;
-using LPCSCROLLINFO = const SCROLLINFO*;
 
 // Clipboard formats.
 inline constexpr UINT CF_TEXT = 1;

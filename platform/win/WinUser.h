@@ -7,6 +7,7 @@
 // wide ones rather than macros, so that members of the same name (CWnd::SendMessage) are not
 // renamed.
 
+#include "platform/win/WinDlg.h"
 #include "platform/win/WinGdi.h"
 #include "platform/win/WinUserDefs.h"
 #include "platform/win/WinUserDraw.h"
@@ -127,6 +128,18 @@ BOOL GetCaretPos(LPPOINT point);
 BOOL SetCaretBlinkTime(UINT milliseconds);
 UINT GetCaretBlinkTime();
 
+// The standard scroll bars of a window (WS_VSCROLL, WS_HSCROLL): kept and drawn by the window
+// manager, tracked by DefWindowProc, which sends WM_VSCROLL/WM_HSCROLL. SB_CTL goes to a
+// scroll bar control through its SBM_ messages.
+int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw);
+BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info);
+int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw);
+int GetScrollPos(HWND hwnd, int bar);
+BOOL SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, BOOL redraw);
+BOOL GetScrollRange(HWND hwnd, int bar, int* minPos, int* maxPos);
+BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show);
+BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows);
+
 // Time.
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc);
 BOOL KillTimer(HWND hwnd, UINT_PTR id);
@@ -149,6 +162,12 @@ int GetUpdateRgn(HWND hwnd, HRGN rgn, BOOL erase);
 BOOL RedrawWindow(HWND hwnd, const RECT* update, HRGN rgn, UINT flags);
 BOOL UpdateWindow(HWND hwnd);
 BOOL LockWindowUpdate(HWND hwnd);
+// Moves the pixels of the client area (within scroll, clipped to clip; both client coordinates,
+// null for the whole client area) by dx, dy and makes the uncovered part invalid (SW_INVALIDATE,
+// SW_ERASE); SW_SCROLLCHILDREN moves the child windows along.
+int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
+                   LPRECT updateRect, UINT flags);
+BOOL ScrollWindow(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip);
 
 // The generic (Unicode) spellings.
 inline ATOM RegisterClassEx(const WNDCLASSEXW* wc)

@@ -465,6 +465,33 @@ inline constexpr UINT SB_BOTTOM = 7;
 inline constexpr UINT SB_RIGHT = 7;
 inline constexpr UINT SB_ENDSCROLL = 8;
 
+// ScrollWindowEx.
+inline constexpr UINT SW_SCROLLCHILDREN = 0x0001;
+inline constexpr UINT SW_INVALIDATE = 0x0002;
+inline constexpr UINT SW_ERASE = 0x0004;
+inline constexpr UINT SW_SMOOTHSCROLL = 0x0010;
+
+// Scroll bars.
+inline constexpr int SB_HORZ = 0;
+inline constexpr int SB_VERT = 1;
+inline constexpr int SB_CTL = 2;
+inline constexpr int SB_BOTH = 3;
+inline constexpr UINT SIF_RANGE = 0x0001;
+inline constexpr UINT SIF_PAGE = 0x0002;
+inline constexpr UINT SIF_POS = 0x0004;
+inline constexpr UINT SIF_DISABLENOSCROLL = 0x0008;
+inline constexpr UINT SIF_TRACKPOS = 0x0010;
+inline constexpr UINT SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+inline constexpr UINT ESB_ENABLE_BOTH = 0x0000;
+inline constexpr UINT ESB_DISABLE_BOTH = 0x0003;
+inline constexpr UINT SBM_SETPOS = 0x00E0;
+inline constexpr UINT SBM_GETPOS = 0x00E1;
+inline constexpr UINT SBM_SETRANGE = 0x00E2;
+inline constexpr UINT SBM_GETRANGE = 0x00E3;
+inline constexpr UINT SBM_ENABLE_ARROWS = 0x00E4;
+inline constexpr UINT SBM_SETSCROLLINFO = 0x00E9;
+inline constexpr UINT SBM_GETSCROLLINFO = 0x00EA;
+
 // GetSystemMetrics.
 inline constexpr int SM_CXSCREEN = 0;
 inline constexpr int SM_CYSCREEN = 1;

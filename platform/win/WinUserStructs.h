@@ -201,3 +201,16 @@ struct INPUT
     };
 };
 using LPINPUT = INPUT*;
+
+struct SCROLLINFO
+{
+    UINT cbSize;
+    UINT fMask;
+    int nMin;
+    int nMax;
+    UINT nPage;
+    int nPos;
+    int nTrackPos;
+};
+using LPSCROLLINFO = SCROLLINFO*;
+using LPCSCROLLINFO = const SCROLLINFO*;

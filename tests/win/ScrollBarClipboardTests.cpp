@@ -1,4 +1,4 @@
-// The scroll bar control and the window scroll bar functions, and the clipboard's rules.
+// The scroll bar control and its class, and the clipboard's rules.
 #include "platform/win/mfc/CScrollBar.h"
 #include "tests/win/ControlsTestSupport.h"
 
@@ -39,28 +39,6 @@ TEST_F(ScrollBarControl, ClicksReportToTheParentWithTheBarsHandle)
     EXPECT_EQ(LOWORD(drag[drag.size() - 3].wParam), SB_THUMBTRACK);
     EXPECT_EQ(LOWORD(drag[drag.size() - 2].wParam), SB_THUMBPOSITION);
     EXPECT_EQ(HIWORD(drag[drag.size() - 2].wParam), 90);
-}
-
-TEST_F(ScrollBarControl, WindowBarsClampAndReportTheirState)
-{
-    HWND w = tw.Create(kChild | WS_VSCROLL, 0, {0, 0, 100, 100}, parent, 61);
-    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 50, 11, 70, 0};
-    EXPECT_EQ(SetScrollInfo(w, SB_VERT, &si, TRUE), 40) << "the last page starts at 40";
-    EXPECT_EQ(GetScrollPos(w, SB_VERT), 40);
-    EXPECT_EQ(SetScrollPos(w, SB_VERT, -5, TRUE), 40);
-    EXPECT_EQ(GetScrollPos(w, SB_VERT), 0);
-    int lo = -1;
-    int hi = -1;
-    EXPECT_TRUE(GetScrollRange(w, SB_VERT, &lo, &hi));
-    EXPECT_EQ(lo, 0);
-    EXPECT_EQ(hi, 50);
-    EXPECT_FALSE(GetScrollInfo(nullptr, SB_VERT, &si));
-    EXPECT_EQ(SetScrollInfo(w, 7, &si, TRUE), 0);
-    ShowScrollBar(w, SB_VERT, FALSE);
-    EXPECT_EQ(GetWindowLongPtrW(w, GWL_STYLE) & WS_VSCROLL, 0);
-    RECT c{};
-    GetClientRect(w, &c);
-    EXPECT_EQ(c.right, 100);
 }
 
 TEST_F(ScrollBarControl, TheClassWrapperDrivesTheControl)

@@ -71,10 +71,6 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         Paint();
         return 0;
-    case WM_NCPAINT:
-        DefWindowProcW(hwnd_, msg, wParam, lParam);
-        PaintWindowScrollBars(hwnd_);
-        return 0;
     case WM_ENABLE:
         Redraw();
         return 0;
@@ -100,13 +96,6 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         Redraw();
         Notify(EN_KILLFOCUS);
         return 0;
-    case WM_NCLBUTTONDOWN:
-        if (wParam == static_cast<WPARAM>(HTVSCROLL) || wParam == static_cast<WPARAM>(HTHSCROLL)) {
-            tracker_.Begin(hwnd_, wParam == static_cast<WPARAM>(HTVSCROLL) ? SB_VERT : SB_HORZ,
-                           POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-            return 0;
-        }
-        return DefWindowProcW(hwnd_, msg, wParam, lParam);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         if (GetFocus() != hwnd_)
@@ -129,11 +118,6 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case WM_MOUSEMOVE: {
         POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (tracker_.Active()) {
-            ClientToScreen(hwnd_, &p);
-            tracker_.Move(p);
-            return 0;
-        }
         if (selecting_ && (wParam & MK_LBUTTON)) {
             int pos = CharFromPoint(p);
             if (pos != model_.Caret()) {
@@ -145,10 +129,6 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_LBUTTONUP:
-        if (tracker_.Active()) {
-            tracker_.End();
-            return 0;
-        }
         if (selecting_) {
             selecting_ = false;
             if (GetCapture() == hwnd_)
@@ -158,10 +138,6 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CAPTURECHANGED:
         selecting_ = false;
         return 0;
-    case WM_TIMER:
-        if (tracker_.Timer(wParam))
-            return 0;
-        return DefWindowProcW(hwnd_, msg, wParam, lParam);
     case WM_KEYDOWN:
         KeyDown(wParam);
         return 0;

@@ -257,19 +257,20 @@ void EditWindow::ScrollCaret()
 
 void EditWindow::UpdateScrollBars()
 {
-    if (!(Style() & WS_VSCROLL) || !Multi())
+    if (!Multi() || !(wantsBar_ || (Style() & WS_VSCROLL)))
         return;
-    ScrollState s;
-    s.min = 0;
-    s.max = std::max(0, static_cast<int>(lines_.size()) - 1);
-    s.page = VisibleLines();
-    s.pos = firstLine_;
-    if (barSet_ && s.min == lastBar_.min && s.max == lastBar_.max && s.page == lastBar_.page &&
-        s.pos == lastBar_.pos)
+    wantsBar_ = true;
+    SCROLLINFO now{sizeof now, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(hwnd_, SB_VERT, &now);
+    int max = std::max(0, static_cast<int>(lines_.size()) - 1);
+    int page = VisibleLines();
+    if (now.nMin == 0 && now.nMax == max && static_cast<int>(now.nPage) == page &&
+        now.nPos == firstLine_)
         return;
-    lastBar_ = s;
-    barSet_ = true;
-    UpdateWindowScrollBar(hwnd_, SB_VERT, s);
+    // A multi-line edit keeps its bar, disabled while everything fits.
+    SCROLLINFO si{
+        sizeof si, SIF_ALL | SIF_DISABLENOSCROLL, 0, max, static_cast<UINT>(page), firstLine_, 0};
+    SetScrollInfo(hwnd_, SB_VERT, &si, TRUE);
 }
 
 void EditWindow::ScrollLines(int delta)

@@ -76,9 +76,7 @@ private:
     bool selecting_ = false;
     int preferredX_ = -1; // for up/down keeping the column
     std::vector<Line> lines_;
-    ScrollTracker tracker_;
-    ScrollState lastBar_{};
-    bool barSet_ = false;
+    bool wantsBar_ = false; // created with WS_VSCROLL
 };
 
 } // namespace zt::win::controls

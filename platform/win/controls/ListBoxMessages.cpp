@@ -19,7 +19,6 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
             EnsureVisible(model_.Selection());
             SetCapture(hwnd_);
         } else {
-            tracker_ = ScrollTracker();
             if (GetCapture() == hwnd_)
                 ReleaseCapture();
         }
@@ -62,10 +61,6 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         Paint();
         return 0;
-    case WM_NCPAINT:
-        DefWindowProcW(hwnd_, msg, wParam, lParam);
-        PaintWindowScrollBars(hwnd_);
-        return 0;
     case WM_ENABLE:
         InvalidateRect(hwnd_, nullptr, TRUE);
         return 0;
@@ -83,12 +78,6 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         InvalidateRect(hwnd_, nullptr, TRUE);
         Notify(LBN_KILLFOCUS);
         return 0;
-    case WM_NCLBUTTONDOWN:
-        if (wParam == static_cast<WPARAM>(HTVSCROLL)) {
-            tracker_.Begin(hwnd_, SB_VERT, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-            return 0;
-        }
-        return DefWindowProcW(hwnd_, msg, wParam, lParam);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_MOUSEMOVE:
@@ -96,15 +85,6 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         if (dropped_) {
             DropMouse(msg, wParam, p);
-            return 0;
-        }
-        if (tracker_.Active()) {
-            POINT s = p;
-            ClientToScreen(hwnd_, &s);
-            if (msg == WM_MOUSEMOVE)
-                tracker_.Move(s);
-            else if (msg == WM_LBUTTONUP)
-                tracker_.End();
             return 0;
         }
         if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) {
@@ -150,10 +130,6 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CAPTURECHANGED:
         tracking_ = false;
         return 0;
-    case WM_TIMER:
-        if (tracker_.Timer(wParam))
-            return 0;
-        return DefWindowProcW(hwnd_, msg, wParam, lParam);
     case WM_KEYDOWN:
         KeyDown(wParam);
         return 0;

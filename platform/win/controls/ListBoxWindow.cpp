@@ -154,28 +154,28 @@ void ListBoxWindow::UpdateScrollBar()
     int view = ViewHeight();
     int count = model_.Count();
     int maxTop = model_.MaxTop(view);
-    bool needed = maxTop > 0;
-    ScrollState s;
-    s.min = 0;
-    s.max = std::max(0, count - 1);
-    s.page = needed ? count - maxTop : std::max(1, count);
-    s.pos = model_.Top();
-    s.track = s.pos;
-    s.disabled = !needed;
-    bool show = needed || (Style() & LBS_DISABLENOSCROLL);
+    // The page makes the last scroll position the last top row: with rows of different heights
+    // that is not simply the count less the rows that fit.
+    ScrollState next;
+    next.min = 0;
+    next.max = std::max(0, count - 1);
+    next.page = maxTop > 0 ? count - maxTop : std::max(1, count);
+    next.pos = model_.Top();
+    next.track = next.pos;
+    SCROLLINFO now{sizeof now, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(hwnd_, SB_VERT, &now);
+    ScrollState before{now.nMin, now.nMax, static_cast<int>(now.nPage), now.nPos, now.nPos, false};
     bool shown = (Style() & WS_VSCROLL) != 0;
-    if (barSet_ && s.min == lastBar_.min && s.max == lastBar_.max && s.page == lastBar_.page &&
-        s.pos == lastBar_.pos && s.disabled == lastBar_.disabled && show == shown)
+    bool needed = maxTop > 0;
+    if (shown == (needed || (Style() & LBS_DISABLENOSCROLL)) && before.min == next.min &&
+        before.max == next.max && before.page == next.page && before.pos == next.pos)
         return;
-    lastBar_ = s;
-    barSet_ = true;
-    if (show != shown) {
-        StoreScrollState(hwnd_, SB_VERT, s);
-        // Showing or hiding the bar changes the client width, and may change what fits.
-        ShowScrollBar(hwnd_, SB_VERT, show);
-        return;
-    }
-    UpdateWindowScrollBar(hwnd_, SB_VERT, s);
+    UINT mask = SIF_ALL | ((Style() & LBS_DISABLENOSCROLL) ? SIF_DISABLENOSCROLL : 0);
+    SCROLLINFO si{sizeof si, mask, next.min, next.max, static_cast<UINT>(next.page), next.pos, 0};
+    // Showing or hiding the bar repaints the frame anyway; otherwise only a thumb that moves by
+    // a pixel needs it.
+    bool redraw = !shown || ThumbMoves(hwnd_, SB_VERT, before, next);
+    SetScrollInfo(hwnd_, SB_VERT, &si, redraw);
 }
 
 void ListBoxWindow::SetTop(int top)
@@ -374,15 +374,6 @@ void ListBoxWindow::DropMouse(UINT msg, WPARAM, POINT p)
     // The open drop-down list has the mouse: its own bar, its items, and everything outside.
     POINT screen = p;
     ClientToScreen(hwnd_, &screen);
-    if (tracker_.Active()) {
-        if (msg == WM_MOUSEMOVE)
-            tracker_.Move(screen);
-        else if (msg == WM_LBUTTONUP) {
-            tracker_.End();
-            SetCapture(hwnd_);
-        }
-        return;
-    }
     bool inside = InClient(p);
     switch (msg) {
     case WM_MOUSEMOVE:
@@ -407,9 +398,13 @@ void ListBoxWindow::DropMouse(UINT msg, WPARAM, POINT p)
             }
             return;
         }
-        RECT bar = WindowScrollBarRect(hwnd_, SB_VERT);
-        if (PtInRect(&bar, screen)) {
-            tracker_.Begin(hwnd_, SB_VERT, screen);
+        LRESULT hit = SendMessageW(hwnd_, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+        if (hit == HTVSCROLL) {
+            // The window manager tracks its bar until the button goes up; the list keeps the
+            // mouse afterwards.
+            DefWindowProcW(hwnd_, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(screen.x, screen.y));
+            if (dropped_ && IsWindow(hwnd_))
+                SetCapture(hwnd_);
             return;
         }
         // A press anywhere else closes the list without picking.

@@ -60,9 +60,6 @@ private:
     bool dropped_ = false;
     bool pressedInside_ = false;
     int wheelRemainder_ = 0;
-    ScrollTracker tracker_;
-    ScrollState lastBar_{};
-    bool barSet_ = false;
 };
 
 } // namespace zt::win::controls

@@ -1,30 +1,62 @@
-// The scroll bar control: a bar filling its window that reports to its parent.
+// The scroll bar control: a bar filling its window that reports to its parent. Its state lives
+// here; the window manager's scroll functions reach it with SB_CTL through the SBM_ messages.
 #include "platform/win/controls/ControlCommon.h"
 #include "platform/win/controls/ScrollBars.h"
 #include "platform/win/controls/StandardClasses.h"
 
+#include <algorithm>
+
 namespace zt::win::controls {
 
 namespace {
+
+struct ScrollBarControl
+{
+    ScrollState state{0, 0, 0, 0, 0, false};
+    ScrollTracker tracker;
+};
 
 bool Vertical(HWND hwnd)
 {
     return (StyleOf(hwnd) & SBS_VERT) != 0;
 }
 
-void PaintControl(HWND hwnd, ScrollTracker* tracker)
+void PaintControl(HWND hwnd, ScrollBarControl& c)
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     if (!dc)
         return;
-    RECT c{};
-    GetClientRect(hwnd, &c);
-    ScrollState s = LoadScrollState(hwnd, SB_CTL);
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    ScrollState s = c.state;
     s.disabled = s.disabled || !IsWindowEnabled(hwnd);
-    PaintScrollBar(dc, LayoutScrollBar(c, Vertical(hwnd), s), s,
-                   tracker && tracker->Active() ? tracker->Pressed() : ScrollPart::None);
+    PaintScrollBar(dc, LayoutScrollBar(r, Vertical(hwnd), s), s,
+                   c.tracker.Active() ? c.tracker.Pressed() : ScrollPart::None);
     EndPaint(hwnd, &ps);
+}
+
+int SetInfo(HWND hwnd, ScrollBarControl& c, const SCROLLINFO* info, bool redraw)
+{
+    if (!info)
+        return c.state.pos;
+    ScrollState& s = c.state;
+    if (info->fMask & SIF_RANGE) {
+        s.min = info->nMin;
+        s.max = std::max(info->nMin, info->nMax);
+    }
+    if (info->fMask & SIF_PAGE)
+        s.page = static_cast<int>(std::min<UINT>(info->nPage, 0x7FFFFFFF));
+    if (s.page > s.max - s.min + 1)
+        s.page = s.max - s.min + 1;
+    if (info->fMask & SIF_POS)
+        s.pos = info->nPos;
+    s.pos = s.Clamp(s.pos);
+    if (!c.tracker.Active())
+        s.track = s.pos;
+    if (redraw)
+        InvalidateRect(hwnd, nullptr, TRUE);
+    return s.pos;
 }
 
 } // namespace
@@ -32,22 +64,21 @@ void PaintControl(HWND hwnd, ScrollTracker* tracker)
 LRESULT ScrollBarWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_NCCREATE) {
-        SetState(hwnd, new ScrollTracker);
-        StoreScrollState(hwnd, SB_CTL, ScrollState{0, 100, 0, 0, 0, false});
+        SetState(hwnd, new ScrollBarControl);
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
-    auto* tracker = StateOf<ScrollTracker>(hwnd);
-    if (!tracker)
+    auto* c = StateOf<ScrollBarControl>(hwnd);
+    if (!c)
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     switch (msg) {
     case WM_NCDESTROY:
         SetState(hwnd, nullptr);
-        delete tracker;
+        delete c;
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
-        PaintControl(hwnd, tracker);
+        PaintControl(hwnd, *c);
         return 0;
     case WM_ENABLE:
         InvalidateRect(hwnd, nullptr, TRUE);
@@ -56,44 +87,72 @@ LRESULT ScrollBarWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDBLCLK: {
         POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         ClientToScreen(hwnd, &p);
-        tracker->Begin(hwnd, SB_CTL, p);
+        c->tracker.Begin(hwnd, &c->state, p);
         if (IsWindow(hwnd))
             InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
     }
     case WM_MOUSEMOVE:
-        if (tracker->Active()) {
+        if (c->tracker.Active()) {
             POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             ClientToScreen(hwnd, &p);
-            tracker->Move(p);
+            c->tracker.Move(p);
         }
         return 0;
     case WM_LBUTTONUP:
-        if (tracker->Active()) {
-            tracker->End();
+        if (c->tracker.Active()) {
+            c->tracker.End();
             if (IsWindow(hwnd))
                 InvalidateRect(hwnd, nullptr, TRUE);
         }
         return 0;
     case WM_TIMER:
-        if (tracker->Timer(wParam))
+        if (c->tracker.Timer(wParam))
             return 0;
         return DefWindowProcW(hwnd, msg, wParam, lParam);
-    case SBM_SETPOS:
-        return SetScrollPos(hwnd, SB_CTL, static_cast<int>(wParam), static_cast<BOOL>(lParam));
+    case SBM_SETPOS: {
+        int old = c->state.pos;
+        SCROLLINFO si{sizeof si, SIF_POS, 0, 0, 0, static_cast<int>(wParam), 0};
+        SetInfo(hwnd, *c, &si, lParam != 0);
+        return old;
+    }
     case SBM_GETPOS:
-        return GetScrollPos(hwnd, SB_CTL);
-    case SBM_SETRANGE:
-        SetScrollRange(hwnd, SB_CTL, static_cast<int>(wParam), static_cast<int>(lParam), FALSE);
-        return GetScrollPos(hwnd, SB_CTL);
+        return c->state.pos;
+    case SBM_SETRANGE: {
+        int old = c->state.pos;
+        SCROLLINFO si{sizeof si, SIF_RANGE, static_cast<int>(wParam), static_cast<int>(lParam), 0,
+                      0,         0};
+        SetInfo(hwnd, *c, &si, false);
+        return old;
+    }
     case SBM_GETRANGE:
-        return GetScrollRange(hwnd, SB_CTL, reinterpret_cast<int*>(wParam),
-                              reinterpret_cast<int*>(lParam));
+        if (wParam)
+            *reinterpret_cast<int*>(wParam) = c->state.min;
+        if (lParam)
+            *reinterpret_cast<int*>(lParam) = c->state.max;
+        return 0;
+    case SBM_ENABLE_ARROWS:
+        c->state.disabled = wParam == ESB_DISABLE_BOTH;
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return TRUE;
     case SBM_SETSCROLLINFO:
-        return SetScrollInfo(hwnd, SB_CTL, reinterpret_cast<LPCSCROLLINFO>(lParam),
-                             static_cast<BOOL>(wParam));
-    case SBM_GETSCROLLINFO:
-        return GetScrollInfo(hwnd, SB_CTL, reinterpret_cast<LPSCROLLINFO>(lParam));
+        return SetInfo(hwnd, *c, reinterpret_cast<const SCROLLINFO*>(lParam), wParam != 0);
+    case SBM_GETSCROLLINFO: {
+        auto* info = reinterpret_cast<SCROLLINFO*>(lParam);
+        if (!info)
+            return FALSE;
+        if (info->fMask & SIF_RANGE) {
+            info->nMin = c->state.min;
+            info->nMax = c->state.max;
+        }
+        if (info->fMask & SIF_PAGE)
+            info->nPage = static_cast<UINT>(c->state.page);
+        if (info->fMask & SIF_POS)
+            info->nPos = c->state.pos;
+        if (info->fMask & SIF_TRACKPOS)
+            info->nTrackPos = c->state.track;
+        return TRUE;
+    }
     default:
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }

@@ -8,29 +8,6 @@ namespace zt::win::controls {
 
 namespace {
 
-const wchar_t* const kPropNames[3][3] = {{L"zt.sb.h.range", L"zt.sb.h.page", L"zt.sb.h.state"},
-                                         {L"zt.sb.v.range", L"zt.sb.v.page", L"zt.sb.v.state"},
-                                         {L"zt.sb.c.range", L"zt.sb.c.page", L"zt.sb.c.state"}};
-
-HANDLE Pack(int hi, int lo)
-{
-    std::uint64_t v = (static_cast<std::uint64_t>(static_cast<std::uint32_t>(hi)) << 32) |
-                      static_cast<std::uint32_t>(lo);
-    return reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(v));
-}
-
-void Unpack(HANDLE h, int& hi, int& lo)
-{
-    auto v = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(h));
-    hi = static_cast<int>(static_cast<std::uint32_t>(v >> 32));
-    lo = static_cast<int>(static_cast<std::uint32_t>(v));
-}
-
-bool ValidBar(int bar)
-{
-    return bar == SB_HORZ || bar == SB_VERT || bar == SB_CTL;
-}
-
 void FillSolid(HDC dc, const RECT& r, int colorIndex)
 {
     FillRect(dc, &r, GetSysColorBrush(colorIndex));
@@ -60,31 +37,6 @@ void DrawButton(HDC dc, RECT r, bool pressed)
 }
 
 } // namespace
-
-ScrollState LoadScrollState(HWND hwnd, int bar)
-{
-    ScrollState s;
-    if (!ValidBar(bar))
-        return s;
-    HANDLE state = GetPropW(hwnd, kPropNames[bar][2]);
-    if (!state)
-        return s;
-    int flags = 0;
-    Unpack(state, s.track, flags);
-    s.disabled = (flags & 2) != 0;
-    Unpack(GetPropW(hwnd, kPropNames[bar][0]), s.min, s.max);
-    Unpack(GetPropW(hwnd, kPropNames[bar][1]), s.page, s.pos);
-    return s;
-}
-
-void StoreScrollState(HWND hwnd, int bar, const ScrollState& s)
-{
-    if (!ValidBar(bar))
-        return;
-    SetPropW(hwnd, kPropNames[bar][0], Pack(s.min, s.max));
-    SetPropW(hwnd, kPropNames[bar][1], Pack(s.page, s.pos));
-    SetPropW(hwnd, kPropNames[bar][2], Pack(s.track, 1 | (s.disabled ? 2 : 0)));
-}
 
 ScrollLayout LayoutScrollBar(const RECT& bar, bool vertical, const ScrollState& s)
 {
@@ -158,74 +110,23 @@ void PaintScrollBar(HDC dc, const ScrollLayout& l, const ScrollState& s, ScrollP
         DrawButton(dc, l.thumb, false);
 }
 
-RECT WindowScrollBarRect(HWND hwnd, int bar)
+bool ThumbMoves(HWND hwnd, int bar, const ScrollState& before, const ScrollState& after)
 {
-    RECT none{};
-    DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
-    DWORD flag = bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL;
-    if (!(style & flag))
-        return none;
-    RECT client;
+    if (before.disabled != after.disabled)
+        return true;
+    RECT client{};
     if (!GetClientRect(hwnd, &client))
-        return none;
-    POINT origin{0, 0};
-    ClientToScreen(hwnd, &origin);
-    OffsetRect(&client, origin.x, origin.y);
-    if (bar == SB_VERT)
-        return RECT{client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL),
-                    client.bottom};
-    return RECT{client.left, client.bottom, client.right,
-                client.bottom + GetSystemMetrics(SM_CYHSCROLL)};
-}
-
-void PaintWindowScrollBars(HWND hwnd)
-{
-    RECT window;
-    if (!GetWindowRect(hwnd, &window))
-        return;
-    HDC dc = GetWindowDC(hwnd);
-    if (!dc)
-        return;
-    for (int bar : {SB_VERT, SB_HORZ}) {
-        RECT r = WindowScrollBarRect(hwnd, bar);
-        if (IsRectEmpty(&r))
-            continue;
-        OffsetRect(&r, -window.left, -window.top);
-        ScrollState s = LoadScrollState(hwnd, bar);
-        PaintScrollBar(dc, LayoutScrollBar(r, bar == SB_VERT, s), s, ScrollPart::None);
-    }
-    RECT v = WindowScrollBarRect(hwnd, SB_VERT);
-    RECT h = WindowScrollBarRect(hwnd, SB_HORZ);
-    if (!IsRectEmpty(&v) && !IsRectEmpty(&h)) {
-        RECT corner{v.left, h.top, v.right, h.bottom};
-        OffsetRect(&corner, -window.left, -window.top);
-        FillSolid(dc, corner, COLOR_BTNFACE);
-    }
-    ReleaseDC(hwnd, dc);
-}
-
-void UpdateWindowScrollBar(HWND hwnd, int bar, const ScrollState& next)
-{
-    ScrollState before = LoadScrollState(hwnd, bar);
-    ScrollState stored = next;
-    stored.pos = stored.Clamp(stored.pos);
-    stored.track = stored.pos;
-    StoreScrollState(hwnd, bar, stored);
-    RECT r = WindowScrollBarRect(hwnd, bar);
-    if (IsRectEmpty(&r))
-        return;
+        return false;
+    int size = GetSystemMetrics(bar == SB_VERT ? SM_CXVSCROLL : SM_CYHSCROLL);
+    RECT r = bar == SB_VERT ? RECT{client.right, client.top, client.right + size, client.bottom}
+                            : RECT{client.left, client.bottom, client.right, client.bottom + size};
     ScrollLayout a = LayoutScrollBar(r, bar == SB_VERT, before);
-    ScrollLayout b = LayoutScrollBar(r, bar == SB_VERT, stored);
-    if (EqualRect(&a.thumb, &b.thumb) && a.thumbLength == b.thumbLength &&
-        before.disabled == stored.disabled)
-        return;
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+    ScrollLayout b = LayoutScrollBar(r, bar == SB_VERT, after);
+    return !EqualRect(&a.thumb, &b.thumb) || a.thumbLength != b.thumbLength;
 }
 
 RECT ScrollTracker::BarRect() const
 {
-    if (bar_ != SB_CTL)
-        return WindowScrollBarRect(hwnd_, bar_);
     RECT r{};
     GetClientRect(hwnd_, &r);
     POINT o{0, 0};
@@ -234,47 +135,16 @@ RECT ScrollTracker::BarRect() const
     return r;
 }
 
-void ScrollTracker::Send(UINT code, int pos) const
-{
-    bool vertical =
-        bar_ == SB_VERT || (bar_ == SB_CTL && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & SBS_VERT));
-    UINT msg = vertical ? WM_VSCROLL : WM_HSCROLL;
-    WPARAM wp = MAKEWPARAM(code, static_cast<WORD>(pos));
-    if (bar_ == SB_CTL)
-        SendMessageW(GetParent(hwnd_), msg, wp, reinterpret_cast<LPARAM>(hwnd_));
-    else
-        SendMessageW(hwnd_, msg, wp, 0);
-}
-
-bool ScrollTracker::Begin(HWND hwnd, int bar, POINT pt)
-{
-    End();
-    hwnd_ = hwnd;
-    bar_ = bar;
-    ScrollState s = LoadScrollState(hwnd, bar);
-    bool vertical =
-        bar == SB_VERT || (bar == SB_CTL && (GetWindowLongPtrW(hwnd, GWL_STYLE) & SBS_VERT));
-    ScrollLayout l = LayoutScrollBar(BarRect(), vertical, s);
-    part_ = s.disabled ? ScrollPart::None : HitScrollBar(l, pt);
-    if (part_ == ScrollPart::None) {
-        hwnd_ = nullptr;
-        return false;
-    }
-    SetCapture(hwnd);
-    if (part_ == ScrollPart::Thumb) {
-        grabOffset_ = (vertical ? pt.y - l.thumb.top : pt.x - l.thumb.left);
-        trackPos_ = s.pos;
-        return true;
-    }
-    SendPart();
-    if (hwnd_)
-        SetTimer(hwnd_, kRepeatTimer, kFirstDelay, nullptr);
-    return true;
-}
-
 bool ScrollTracker::Vertical() const
 {
-    return bar_ == SB_VERT || (bar_ == SB_CTL && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & SBS_VERT));
+    return (GetWindowLongPtrW(hwnd_, GWL_STYLE) & SBS_VERT) != 0;
+}
+
+void ScrollTracker::Send(UINT code, int pos) const
+{
+    UINT msg = Vertical() ? WM_VSCROLL : WM_HSCROLL;
+    SendMessageW(GetParent(hwnd_), msg, MAKEWPARAM(code, static_cast<WORD>(pos)),
+                 reinterpret_cast<LPARAM>(hwnd_));
 }
 
 void ScrollTracker::SendPart() const
@@ -297,6 +167,48 @@ void ScrollTracker::SendPart() const
     }
 }
 
+bool ScrollTracker::Begin(HWND hwnd, ScrollState* state, POINT pt)
+{
+    End();
+    if (!state || state->disabled)
+        return false;
+    hwnd_ = hwnd;
+    state_ = state;
+    ScrollLayout l = LayoutScrollBar(BarRect(), Vertical(), *state);
+    part_ = HitScrollBar(l, pt);
+    if (part_ == ScrollPart::None) {
+        hwnd_ = nullptr;
+        return false;
+    }
+    SetCapture(hwnd);
+    if (part_ == ScrollPart::Thumb) {
+        grabOffset_ = Vertical() ? pt.y - l.thumb.top : pt.x - l.thumb.left;
+        state_->track = state_->pos;
+        return true;
+    }
+    SendPart();
+    if (hwnd_)
+        SetTimer(hwnd_, kRepeatTimer, kFirstDelay, nullptr);
+    return true;
+}
+
+void ScrollTracker::Move(POINT pt)
+{
+    if (!hwnd_ || part_ != ScrollPart::Thumb)
+        return;
+    ScrollLayout l = LayoutScrollBar(BarRect(), Vertical(), *state_);
+    int free = l.trackLength - l.thumbLength;
+    if (free <= 0)
+        return;
+    int offset = std::clamp((Vertical() ? pt.y : pt.x) - grabOffset_ - l.trackStart, 0, free);
+    long long range = static_cast<long long>(state_->MaxPos()) - state_->min;
+    int pos = state_->min + static_cast<int>((range * offset + free / 2) / free);
+    if (pos == state_->track)
+        return;
+    state_->track = pos;
+    Send(SB_THUMBTRACK, pos);
+}
+
 bool ScrollTracker::Timer(WPARAM id)
 {
     if (id != kRepeatTimer)
@@ -307,8 +219,7 @@ bool ScrollTracker::Timer(WPARAM id)
     // the pointer.
     POINT cursor{};
     GetCursorPos(&cursor);
-    ScrollState s = LoadScrollState(hwnd_, bar_);
-    ScrollLayout l = LayoutScrollBar(BarRect(), Vertical(), s);
+    ScrollLayout l = LayoutScrollBar(BarRect(), Vertical(), *state_);
     if (HitScrollBar(l, cursor) == part_)
         SendPart();
     if (hwnd_)
@@ -316,169 +227,21 @@ bool ScrollTracker::Timer(WPARAM id)
     return true;
 }
 
-void ScrollTracker::Move(POINT pt)
-{
-    if (!hwnd_ || part_ != ScrollPart::Thumb)
-        return;
-    ScrollState s = LoadScrollState(hwnd_, bar_);
-    bool vertical =
-        bar_ == SB_VERT || (bar_ == SB_CTL && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & SBS_VERT));
-    ScrollLayout l = LayoutScrollBar(BarRect(), vertical, s);
-    int free = l.trackLength - l.thumbLength;
-    if (free <= 0)
-        return;
-    int offset = std::clamp((vertical ? pt.y : pt.x) - grabOffset_ - l.trackStart, 0, free);
-    long long range = static_cast<long long>(s.MaxPos()) - s.min;
-    int pos = s.min + static_cast<int>((range * offset + free / 2) / free);
-    if (pos == trackPos_)
-        return;
-    trackPos_ = pos;
-    s.track = pos;
-    StoreScrollState(hwnd_, bar_, s);
-    Send(SB_THUMBTRACK, pos);
-}
-
 void ScrollTracker::End()
 {
     if (!hwnd_)
         return;
-    HWND h = hwnd_;
     ScrollPart part = part_;
-    hwnd_ = nullptr;
     part_ = ScrollPart::None;
-    KillTimer(h, kRepeatTimer);
-    if (GetCapture() == h)
+    KillTimer(hwnd_, kRepeatTimer);
+    if (GetCapture() == hwnd_)
         ReleaseCapture();
-    if (!IsWindow(h))
-        return;
-    HWND keep = hwnd_;
-    hwnd_ = h;
-    if (part == ScrollPart::Thumb)
-        Send(SB_THUMBPOSITION, trackPos_);
-    Send(SB_ENDSCROLL, 0);
-    hwnd_ = keep;
+    if (IsWindow(hwnd_)) {
+        if (part == ScrollPart::Thumb)
+            Send(SB_THUMBPOSITION, state_->track);
+        Send(SB_ENDSCROLL, 0);
+    }
+    hwnd_ = nullptr;
 }
 
 } // namespace zt::win::controls
-
-using namespace zt::win::controls;
-
-namespace {
-
-void RedrawBar(HWND hwnd, int bar)
-{
-    if (bar == SB_CTL)
-        InvalidateRect(hwnd, nullptr, TRUE);
-    else
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
-}
-
-} // namespace
-
-int SetScrollInfo(HWND hwnd, int bar, LPCSCROLLINFO info, BOOL redraw)
-{
-    if (!IsWindow(hwnd) || !info || !(bar == SB_HORZ || bar == SB_VERT || bar == SB_CTL))
-        return 0;
-    ScrollState s = LoadScrollState(hwnd, bar);
-    if (info->fMask & SIF_RANGE) {
-        s.min = info->nMin;
-        s.max = std::max(info->nMin, info->nMax);
-    }
-    if (info->fMask & SIF_PAGE)
-        s.page = static_cast<int>(std::min<UINT>(info->nPage, 0x7FFFFFFF));
-    if (s.page > s.max - s.min + 1)
-        s.page = s.max - s.min + 1;
-    if (info->fMask & SIF_POS)
-        s.pos = info->nPos;
-    s.pos = s.Clamp(s.pos);
-    s.track = s.pos;
-    StoreScrollState(hwnd, bar, s);
-    if (redraw)
-        RedrawBar(hwnd, bar);
-    return s.pos;
-}
-
-BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info)
-{
-    if (!IsWindow(hwnd) || !info || !(bar == SB_HORZ || bar == SB_VERT || bar == SB_CTL))
-        return FALSE;
-    ScrollState s = LoadScrollState(hwnd, bar);
-    if (info->fMask & SIF_RANGE) {
-        info->nMin = s.min;
-        info->nMax = s.max;
-    }
-    if (info->fMask & SIF_PAGE)
-        info->nPage = static_cast<UINT>(s.page);
-    if (info->fMask & SIF_POS)
-        info->nPos = s.pos;
-    if (info->fMask & SIF_TRACKPOS)
-        info->nTrackPos = s.track;
-    return TRUE;
-}
-
-int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw)
-{
-    if (!IsWindow(hwnd))
-        return 0;
-    int old = LoadScrollState(hwnd, bar).pos;
-    SCROLLINFO si{sizeof si, SIF_POS, 0, 0, 0, pos, 0};
-    SetScrollInfo(hwnd, bar, &si, redraw);
-    return old;
-}
-
-int GetScrollPos(HWND hwnd, int bar)
-{
-    if (!IsWindow(hwnd))
-        return 0;
-    return LoadScrollState(hwnd, bar).pos;
-}
-
-BOOL SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, BOOL redraw)
-{
-    SCROLLINFO si{sizeof si, SIF_RANGE, minPos, maxPos, 0, 0, 0};
-    return IsWindow(hwnd) && (SetScrollInfo(hwnd, bar, &si, redraw), TRUE);
-}
-
-BOOL GetScrollRange(HWND hwnd, int bar, int* minPos, int* maxPos)
-{
-    if (!IsWindow(hwnd) || !minPos || !maxPos)
-        return FALSE;
-    ScrollState s = LoadScrollState(hwnd, bar);
-    *minPos = s.min;
-    *maxPos = s.max;
-    return TRUE;
-}
-
-BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show)
-{
-    if (!IsWindow(hwnd))
-        return FALSE;
-    if (bar == SB_CTL)
-        return ShowWindow(hwnd, show ? SW_SHOWNA : SW_HIDE), TRUE;
-    DWORD flags = bar == SB_VERT   ? WS_VSCROLL
-                  : bar == SB_HORZ ? WS_HSCROLL
-                                   : WS_VSCROLL | WS_HSCROLL;
-    DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
-    DWORD next = show ? (style | flags) : (style & ~flags);
-    if (next != style) {
-        SetWindowLongPtrW(hwnd, GWL_STYLE, static_cast<LONG_PTR>(next));
-        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    }
-    return TRUE;
-}
-
-BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows)
-{
-    if (!IsWindow(hwnd))
-        return FALSE;
-    for (int b : {SB_HORZ, SB_VERT, SB_CTL}) {
-        if (!(static_cast<UINT>(b) == bar || (bar == SB_BOTH && b != SB_CTL)))
-            continue;
-        ScrollState s = LoadScrollState(hwnd, b);
-        s.disabled = arrows == ESB_DISABLE_BOTH;
-        StoreScrollState(hwnd, b, s);
-        RedrawBar(hwnd, b);
-    }
-    return TRUE;
-}

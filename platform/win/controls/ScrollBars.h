@@ -1,6 +1,6 @@
 #pragma once
-// Scroll bar geometry, painting and mouse tracking shared by the windows' own bars (the
-// non-client WS_VSCROLL/WS_HSCROLL areas) and the scroll bar control.
+// Scroll bar geometry, painting and mouse tracking of the scroll bar control, and the thumb
+// arithmetic the list box and the edit use to repaint their own bars only when needed.
 
 #include "platform/win/WinCtl.h"
 #include "platform/win/WinUser.h"
@@ -22,9 +22,6 @@ struct ScrollState
         return p < min ? min : (p > MaxPos() ? (MaxPos() < min ? min : MaxPos()) : p);
     }
 };
-
-ScrollState LoadScrollState(HWND hwnd, int bar);
-void StoreScrollState(HWND hwnd, int bar, const ScrollState& s);
 
 enum class ScrollPart
 {
@@ -53,36 +50,30 @@ ScrollLayout LayoutScrollBar(const RECT& bar, bool vertical, const ScrollState& 
 ScrollPart HitScrollBar(const ScrollLayout& l, POINT p);
 void PaintScrollBar(HDC dc, const ScrollLayout& l, const ScrollState& s, ScrollPart pressed);
 
-// The rectangle of a window's own bar in screen coordinates; empty when the window has no such
-// bar.
-RECT WindowScrollBarRect(HWND hwnd, int bar);
-// Paints the window's own bars over the default non-client area.
-void PaintWindowScrollBars(HWND hwnd);
-// Stores a window's own bar and repaints it only when its pixels change (the thumb moved by a
-// pixel or more, or the bar was enabled or disabled): a long list scrolled by a row moves the
-// thumb by less than a pixel.
-void UpdateWindowScrollBar(HWND hwnd, int bar, const ScrollState& next);
+// Whether a window's own bar going from `before` to `after` moves its thumb by a pixel or more
+// (or changes its enabled state); the window manager lays its bars out as LayoutScrollBar does.
+// A long list scrolled by a row moves the thumb by less than a pixel and need not repaint it.
+bool ThumbMoves(HWND hwnd, int bar, const ScrollState& before, const ScrollState& after);
 
-// Tracks a press on a bar: sends the scroll codes to the window (own bars) or to the parent
-// (scroll bar controls), follows the thumb while the button is down and ends with
-// SB_THUMBPOSITION and SB_ENDSCROLL. The window procedure feeds it its mouse messages while
-// Active().
+// Tracks a press on a scroll bar control: sends the scroll codes to its parent, follows the
+// thumb while the button is down (SB_THUMBTRACK, with the control's tracking position) and ends
+// with SB_THUMBPOSITION and SB_ENDSCROLL. Held arrows and track areas repeat on a timer of the
+// control. The control's procedure feeds it its mouse and timer messages.
 class ScrollTracker
 {
 public:
-    // pt in screen coordinates; true when the press was on a bar part.
-    bool Begin(HWND hwnd, int bar, POINT pt);
+    // pt in screen coordinates; true when the press was on a part of the bar.
+    bool Begin(HWND hwnd, ScrollState* state, POINT pt);
     bool Active() const { return hwnd_ != nullptr; }
     void Move(POINT pt);
     void End();
-    // Held arrows and track areas repeat on a timer of the tracked window: the procedure passes
-    // its WM_TIMER here first; true when the timer was the tracker's.
+    // True when the timer was the tracker's.
     bool Timer(WPARAM id);
+    ScrollPart Pressed() const { return part_; }
+
     static constexpr UINT_PTR kRepeatTimer = 0x5A53;
     static constexpr UINT kFirstDelay = 400;
     static constexpr UINT kRepeatDelay = 50;
-    ScrollPart Pressed() const { return part_; }
-    int Bar() const { return bar_; }
 
 private:
     RECT BarRect() const;
@@ -91,10 +82,9 @@ private:
     void SendPart() const;
 
     HWND hwnd_ = nullptr;
-    int bar_ = SB_VERT;
+    ScrollState* state_ = nullptr;
     ScrollPart part_ = ScrollPart::None;
     int grabOffset_ = 0;
-    int trackPos_ = 0;
 };
 
 } // namespace zt::win::controls

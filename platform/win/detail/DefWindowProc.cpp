@@ -195,8 +195,16 @@ LRESULT DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_NCLBUTTONDOWN:
         if (wParam == static_cast<WPARAM>(HTCAPTION))
             SendTo(w, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, lParam);
+        else if (wParam == static_cast<WPARAM>(HTVSCROLL) ||
+                 wParam == static_cast<WPARAM>(HTHSCROLL))
+            return RunScrollLoop(w, wParam == static_cast<WPARAM>(HTVSCROLL) ? SB_VERT : SB_HORZ,
+                                 POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_NCLBUTTONDBLCLK:
+        // A second quick press on a scroll bar scrolls again.
+        if (wParam == static_cast<WPARAM>(HTVSCROLL) || wParam == static_cast<WPARAM>(HTHSCROLL))
+            return RunScrollLoop(w, wParam == static_cast<WPARAM>(HTVSCROLL) ? SB_VERT : SB_HORZ,
+                                 POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         if (wParam == static_cast<WPARAM>(HTCAPTION) && (w->style & WS_MAXIMIZEBOX))
             SendTo(w, WM_SYSCOMMAND, (w->style & WS_MAXIMIZE) ? SC_RESTORE : SC_MAXIMIZE, lParam);
         return 0;

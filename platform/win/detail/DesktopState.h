@@ -173,6 +173,10 @@ void DefaultEraseBackground(Window* w, HDC dc, LRESULT* result);
 void PaintAllPending();
 bool IsScreenDC(HDC dc);
 
+// The standard scroll bars.
+void DrawScrollBars(Window* w, HDC dc);
+LRESULT RunScrollLoop(Window* w, int bar, POINT start);
+
 // The caret.
 void UpdateCaretBlink();
 void CaretOffForPaint(HWND hwnd);

@@ -303,15 +303,7 @@ void DefaultNcPaint(Window* w)
         DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     if (w->exStyle & WS_EX_STATICEDGE)
         DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-    // Scroll bar areas get the scroll bar colour; scroll bar controls draw over it.
-    if (w->style & WS_VSCROLL) {
-        RECT sb{r.right - GetSystemMetrics(SM_CXVSCROLL), r.top, r.right, r.bottom};
-        FillRect(dc, &sb, GetSysColorBrush(COLOR_SCROLLBAR));
-    }
-    if (w->style & WS_HSCROLL) {
-        RECT sb{r.left, r.bottom - GetSystemMetrics(SM_CYHSCROLL), r.right, r.bottom};
-        FillRect(dc, &sb, GetSysColorBrush(COLOR_SCROLLBAR));
-    }
+    DrawScrollBars(w, dc);
     ReleaseDC(w->handle, dc);
 }
 

@@ -30,6 +30,16 @@ struct WndClass
     int windows = 0; // live windows of the class; a class in use cannot be unregistered
 };
 
+struct ScrollBarState
+{
+    int min = 0;
+    int max = 100;
+    UINT page = 0;
+    int pos = 0;
+    int trackPos = 0;
+    bool disabled = false;
+};
+
 struct Window
 {
     Window() = default;
@@ -64,6 +74,10 @@ struct Window
     bool internalPaint = false;
     bool redraw = true;          // WM_SETREDRAW
     bool paintHandedOut = false; // WM_PAINT retrieved and not yet dispatched
+
+    // The standard scroll bars.
+    ScrollBarState vscroll;
+    ScrollBarState hscroll;
 
     // Layered attributes.
     DWORD layeredFlags = 0;

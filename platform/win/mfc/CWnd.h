@@ -15,6 +15,8 @@
 #include "platform/win/WinUser.h"
 #include "platform/win/mfc/CCmdTarget.h"
 
+using LPINT = int*;
+
 class CPoint;
 class CRect;
 class CDC;
@@ -157,20 +159,19 @@ public:
     CDC* GetWindowDC();
     int ReleaseDC(CDC* pDC);
     BOOL SetLayeredWindowAttributes(COLORREF crKey, BYTE bAlpha, DWORD dwFlags);
+    BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
+    BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
+    int GetScrollPos(int nBar) const;
+    void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
+    void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const;
+    int GetScrollLimit(int nBar);
+    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE);
     BOOL IsIconic() const;
     BOOL IsZoomed() const;
     void BringWindowToTop();
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
     void GetClassName(LPTSTR buffer, int nMaxCount) const;
-    // The window's own scroll bars (SB_HORZ, SB_VERT).
-    int GetScrollPos(int nBar) const;
-    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
-    void GetScrollRange(int nBar, int* lpMinPos, int* lpMaxPos) const;
-    void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
-    BOOL SetScrollInfo(int nBar, SCROLLINFO* lpScrollInfo, BOOL bRedraw = TRUE);
-    BOOL GetScrollInfo(int nBar, SCROLLINFO* lpScrollInfo, UINT nMask = SIF_ALL) const;
-    int GetScrollLimit(int nBar) const;
-    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE);
 
     // The handler in flight; reflected WM_CTLCOLOR handlers read the control kind here.
     static UINT ZtCurrentCtlColor();
@@ -248,6 +249,10 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
 // its name, as the class library does.
 LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
                             HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+// The next window created on this thread is attached to pWnd (for windows created by other
+// functions, such as dialogs); Unhook returns FALSE if no window was created meanwhile.
+void AfxHookWindowCreate(CWnd* pWnd);
+BOOL AfxUnhookWindowCreate();
 // Makes sure one of the class library's standard classes exists.
 BOOL AfxEnsureStandardClass(LPCTSTR className);
 // The message being handled on this thread, as Default() sends it on.

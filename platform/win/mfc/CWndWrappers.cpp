@@ -1,6 +1,8 @@
 // CWnd's thin wrappers over the window functions.
 #include "platform/win/mfc/CWnd.h"
 
+#include <algorithm>
+
 namespace {
 
 HWND InsertAfterHandle(const CWnd* pWnd)
@@ -352,4 +354,54 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
 void CWnd::GetClassName(LPTSTR buffer, int nMaxCount) const
 {
     ::GetClassNameW(m_hWnd, buffer, nMaxCount);
+}
+
+BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw)
+{
+    if (!lpScrollInfo)
+        return FALSE;
+    ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
+    return TRUE;
+}
+
+BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask)
+{
+    if (!lpScrollInfo)
+        return FALSE;
+    lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+    lpScrollInfo->fMask = nMask;
+    return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
+}
+
+int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw)
+{
+    return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw);
+}
+
+int CWnd::GetScrollPos(int nBar) const
+{
+    return ::GetScrollPos(m_hWnd, nBar);
+}
+
+void CWnd::SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw)
+{
+    ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
+}
+
+void CWnd::GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const
+{
+    ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);
+}
+
+int CWnd::GetScrollLimit(int nBar)
+{
+    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
+    if (!::GetScrollInfo(m_hWnd, nBar, &si))
+        return 0;
+    return std::max(si.nMin, si.nMax - std::max(static_cast<int>(si.nPage) - 1, 0));
+}
+
+void CWnd::ShowScrollBar(UINT nBar, BOOL bShow)
+{
+    ::ShowScrollBar(m_hWnd, static_cast<int>(nBar), bShow);
 }
