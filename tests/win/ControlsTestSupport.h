@@ -28,6 +28,14 @@ struct ControlsTest : ::testing::Test
         desk.pump();
     }
 
+    // The windows go before the fixture's members that their handlers write to.
+    void TearDown() override
+    {
+        tw.handlers.clear();
+        tw.all = nullptr;
+        DestroyWindow(parent);
+    }
+
     static void EmptyTheClipboard()
     {
         if (OpenClipboard(nullptr)) {

@@ -12,6 +12,7 @@ struct ListBox : ControlsTest
     std::map<int, int> heights; // item -> height answered to WM_MEASUREITEM
     std::vector<DRAWITEMSTRUCT> draws;
     std::vector<MEASUREITEMSTRUCT> measures;
+    std::vector<ULONG_PTR> deletedData;
 
     void SetUp() override
     {
@@ -22,6 +23,10 @@ struct ListBox : ControlsTest
                 measures.push_back(*mis);
                 int id = static_cast<int>(mis->itemID);
                 mis->itemHeight = heights.count(id) ? static_cast<UINT>(heights[id]) : 20;
+                return TRUE;
+            }
+            if (m == WM_DELETEITEM) {
+                deletedData.push_back(reinterpret_cast<DELETEITEMSTRUCT*>(l)->itemData);
                 return TRUE;
             }
             if (m == WM_DRAWITEM) {
@@ -110,6 +115,18 @@ TEST_F(ListBox, VariableOwnerDrawMeasuresEachItemAtInsertion)
     EXPECT_EQ(r2.bottom, 86);
     SendMessageW(list, LB_SETITEMHEIGHT, 1, MAKELPARAM(22, 0));
     EXPECT_EQ(ItemRect(2).top, 52);
+}
+
+TEST_F(ListBox, OwnerDrawItemsAreDeletedOneByOneWithTheirData)
+{
+    MakeList(WS_BORDER | LBS_OWNERDRAWVARIABLE, 0);
+    for (LPARAM data : {11, 22, 33})
+        SendMessageW(list, LB_ADDSTRING, 0, data);
+    EXPECT_EQ(SendMessageW(list, LB_GETITEMDATA, 1, 0), 22) << "without strings the data is kept";
+    SendMessageW(list, LB_DELETESTRING, 1, 0);
+    EXPECT_EQ(deletedData, (std::vector<ULONG_PTR>{22}));
+    DestroyWindow(list);
+    EXPECT_EQ(deletedData, (std::vector<ULONG_PTR>{22, 33, 11})) << "destroying deletes the rest";
 }
 
 TEST_F(ListBox, FixedOwnerDrawMeasuresOnceAtCreation)

@@ -31,6 +31,12 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
             fixedHeight_ = MeasureItem(0, 0);
         UpdateScrollBar();
         return 0;
+    case WM_DESTROY:
+        // The owner frees what it keeps for each item.
+        for (int i = model_.Count() - 1; i >= 0 && IsWindow(hwnd_); --i)
+            DeleteNotify(i);
+        model_.Clear();
+        return 0;
     case WM_SIZE:
         model_.SetTop(model_.Top(), ViewHeight());
         UpdateScrollBar();
