@@ -356,6 +356,7 @@ TEST_F(Edit, MultiLineScrollsVerticallyByCaretWheelAndBar)
     EXPECT_EQ(GetScrollPos(edit, SB_VERT), first);
     desk.wheel(At(edit, 20, 10).x, At(edit, 20, 10).y, WHEEL_DELTA);
     EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), first - 3);
+    EXPECT_EQ(CountCode(edit, EN_VSCROLL), 1) << "the user scrolled";
     SendMessageW(edit, WM_VSCROLL, SB_TOP, 0);
     EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
     // The bar's down arrow, at the bottom of the non-client bar.

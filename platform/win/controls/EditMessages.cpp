@@ -147,6 +147,7 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_MOUSEWHEEL:
         if (Multi() && lines_.size() > static_cast<std::size_t>(VisibleLines())) {
             int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
+            Notify(EN_VSCROLL);
             ScrollLines(-notches * kWheelLines);
             return 0;
         }
@@ -154,6 +155,8 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_VSCROLL:
         if (!Multi())
             return 0;
+        if (LOWORD(wParam) != SB_ENDSCROLL && LOWORD(wParam) != SB_THUMBTRACK)
+            Notify(EN_VSCROLL);
         switch (LOWORD(wParam)) {
         case SB_LINEUP:
             ScrollLines(-1);
