@@ -85,3 +85,50 @@ TEST_F(Clipboard, DataNeedsAnOpenClipboardAndBelongsToItAfterwards)
 }
 
 } // namespace
+
+namespace {
+
+struct BadInput : ControlsTest
+{};
+
+TEST_F(BadInput, MessagesWithBadArgumentsAreRefusedQuietly)
+{
+    HWND edit = Create(WC_EDITW, kChild | ES_MULTILINE, {10, 10, 110, 60}, 1, L"x");
+    HWND list = Create(WC_LISTBOXW, kChild | LBS_OWNERDRAWVARIABLE, {10, 70, 110, 120}, 2);
+    HWND combo = Create(WC_COMBOBOXW, kChild | CBS_DROPDOWN, {10, 130, 110, 230}, 3);
+    struct Case
+    {
+        const char* name;
+        HWND hwnd;
+        UINT msg;
+        WPARAM wParam;
+        LPARAM lParam;
+        LRESULT expected;
+    };
+    const Case cases[] = {
+        {"EM_GETLINE without a buffer", edit, EM_GETLINE, 0, 0, 0},
+        {"EM_GETLINE past the end", edit, EM_GETLINE, 9, 0, 0},
+        {"EM_LINEINDEX past the end", edit, EM_LINEINDEX, 9, 0, -1},
+        {"EM_POSFROMCHAR past the end", edit, EM_POSFROMCHAR, 99, 0, -1},
+        {"EM_REPLACESEL without text", edit, EM_REPLACESEL, 0, 0, 0},
+        {"WM_GETTEXT without a buffer", edit, WM_GETTEXT, 10, 0, 0},
+        {"LB_GETTEXT without a buffer", list, LB_GETTEXT, 0, 0, LB_ERR},
+        {"LB_DELETESTRING of nothing", list, LB_DELETESTRING, 0, 0, LB_ERR},
+        {"LB_INSERTSTRING far out", list, LB_INSERTSTRING, 50, 1, LB_ERR},
+        {"LB_SETITEMHEIGHT of nothing", list, LB_SETITEMHEIGHT, 3, 20, LB_ERR},
+        {"LB_GETITEMRECT without a rectangle", list, LB_GETITEMRECT, 0, 0, LB_ERR},
+        {"LB_FINDSTRINGEXACT without text", list, LB_FINDSTRINGEXACT, 0, 0, LB_ERR},
+        {"CB_GETLBTEXT of nothing", combo, CB_GETLBTEXT, 4, 0, CB_ERR},
+        {"CB_SETITEMHEIGHT of zero", combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 0, CB_ERR},
+        {"CB_GETDROPPEDCONTROLRECT without a rectangle", combo, CB_GETDROPPEDCONTROLRECT, 0, 0,
+         CB_ERR},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(SendMessageW(c.hwnd, c.msg, c.wParam, c.lParam), c.expected);
+    }
+    EXPECT_EQ(Text(edit), L"x");
+    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
+}
+
+} // namespace
