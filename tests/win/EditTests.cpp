@@ -3,6 +3,7 @@
 #include "tests/win/ControlsTestSupport.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -313,7 +314,8 @@ TEST_F(Edit, MultiLineEnterSplitsLinesAndLineAccessAgrees)
     EXPECT_EQ(SendMessageW(edit, EM_LINELENGTH, 8, 0), 11);
     EXPECT_EQ(SendMessageW(edit, EM_LINEFROMCHAR, 21, 0), 2);
     wchar_t buf[32] = {};
-    *reinterpret_cast<WORD*>(buf) = 32;
+    const WORD size = 32;
+    std::memcpy(buf, &size, sizeof size);
     LRESULT n = SendMessageW(edit, EM_GETLINE, 1, reinterpret_cast<LPARAM>(buf));
     EXPECT_EQ(std::wstring(buf, static_cast<std::size_t>(n)), L"second line");
     EXPECT_GT(YOf(7), YOf(0));

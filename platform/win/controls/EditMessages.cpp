@@ -5,6 +5,7 @@
 #include "platform/win/controls/StandardClasses.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zt::win::controls {
 
@@ -304,7 +305,9 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         if (!buf || line < 0 || line >= static_cast<int>(lines_.size()))
             return 0;
         // The first word of the buffer holds its size in characters, as on Windows.
-        int max = static_cast<int>(*reinterpret_cast<WORD*>(buf));
+        WORD size = 0;
+        std::memcpy(&size, buf, sizeof size);
+        int max = static_cast<int>(size);
         const Line& l = lines_[static_cast<std::size_t>(line)];
         int n = std::min(max, l.length);
         model_.Text().copy(buf, static_cast<std::size_t>(n), static_cast<std::size_t>(l.start));

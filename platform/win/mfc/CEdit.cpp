@@ -4,6 +4,7 @@
 #include "platform/win/WinCtl.h"
 
 #include <algorithm>
+#include <cstring>
 
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 
@@ -135,7 +136,8 @@ int CEdit::GetLine(int nIndex, LPTSTR lpszBuffer, int nMaxLength) const
 {
     if (!lpszBuffer || nMaxLength <= 0)
         return 0;
-    *reinterpret_cast<WORD*>(lpszBuffer) = static_cast<WORD>(std::min(nMaxLength, 0xFFFF));
+    const WORD size = static_cast<WORD>(std::min(nMaxLength, 0xFFFF));
+    std::memcpy(lpszBuffer, &size, sizeof size);
     return static_cast<int>(
         SendMessage(EM_GETLINE, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszBuffer)));
 }
