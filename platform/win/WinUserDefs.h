@@ -465,6 +465,16 @@ inline constexpr UINT SB_BOTTOM = 7;
 inline constexpr UINT SB_RIGHT = 7;
 inline constexpr UINT SB_ENDSCROLL = 8;
 
+// Monitors and system parameters. The desktop is one monitor: the screen, without a taskbar.
+ZT_DECLARE_HANDLE(HMONITOR);
+inline constexpr DWORD MONITOR_DEFAULTTONULL = 0x00000000;
+inline constexpr DWORD MONITOR_DEFAULTTOPRIMARY = 0x00000001;
+inline constexpr DWORD MONITOR_DEFAULTTONEAREST = 0x00000002;
+inline constexpr DWORD MONITORINFOF_PRIMARY = 0x00000001;
+inline constexpr UINT SPI_GETWORKAREA = 0x0030;
+inline constexpr UINT SPI_GETMOUSEHOVERTIME = 0x0066;
+inline constexpr UINT SPI_GETWHEELSCROLLLINES = 0x0068;
+
 // ScrollWindowEx.
 inline constexpr UINT SW_SCROLLCHILDREN = 0x0001;
 inline constexpr UINT SW_INVALIDATE = 0x0002;
