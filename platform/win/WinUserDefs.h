@@ -102,6 +102,7 @@ inline constexpr UINT WM_ENTERSIZEMOVE = 0x0231;
 inline constexpr UINT WM_EXITSIZEMOVE = 0x0232;
 inline constexpr UINT WM_CAPTURECHANGED = 0x0215;
 inline constexpr UINT WM_MOVING = 0x0216;
+inline constexpr UINT WM_SIZING = 0x0214;
 inline constexpr UINT WM_NCMOUSEHOVER = 0x02A0;
 inline constexpr UINT WM_MOUSEHOVER = 0x02A1;
 inline constexpr UINT WM_NCMOUSELEAVE = 0x02A2;
@@ -255,6 +256,16 @@ inline constexpr LRESULT HTBOTTOMRIGHT = 17;
 inline constexpr LRESULT HTBORDER = 18;
 inline constexpr LRESULT HTCLOSE = 20;
 inline constexpr LRESULT HTHELP = 21;
+
+// WM_SIZING edges.
+inline constexpr int WMSZ_LEFT = 1;
+inline constexpr int WMSZ_RIGHT = 2;
+inline constexpr int WMSZ_TOP = 3;
+inline constexpr int WMSZ_TOPLEFT = 4;
+inline constexpr int WMSZ_TOPRIGHT = 5;
+inline constexpr int WMSZ_BOTTOM = 6;
+inline constexpr int WMSZ_BOTTOMLEFT = 7;
+inline constexpr int WMSZ_BOTTOMRIGHT = 8;
 
 // System commands.
 inline constexpr WPARAM SC_SIZE = 0xF000;
@@ -522,6 +533,8 @@ inline constexpr int SM_CYVSCROLL = 20;
 inline constexpr int SM_CXHSCROLL = 21;
 inline constexpr int SM_CXFRAME = 32;
 inline constexpr int SM_CYFRAME = 33;
+inline constexpr int SM_CXMINTRACK = 34;
+inline constexpr int SM_CYMINTRACK = 35;
 inline constexpr int SM_CXDOUBLECLK = 36;
 inline constexpr int SM_CYDOUBLECLK = 37;
 inline constexpr int SM_CXEDGE = 45;

@@ -460,6 +460,10 @@ int GetSystemMetrics(int index)
         return 4;
     case SM_CMONITORS:
         return 1;
+    case SM_CXMINTRACK:
+        return 136;
+    case SM_CYMINTRACK:
+        return 39;
     default:
         return 0;
     }
