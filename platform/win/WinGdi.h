@@ -86,8 +86,10 @@ inline HFONT CreateFont(int height, int width, int escapement, int orientation, 
 }
 int MulDiv(int number, int numerator, int denominator);
 
-// Bitmaps. Pixels are 32-bit BGRA in memory, rows top-down; a 32-bit DIB section holds
-// premultiplied alpha as AlphaBlend expects it.
+// Bitmaps. Pixels are 32-bit BGRA. A 32-bit DIB section lays out its rows as its biHeight says
+// (negative: top-down; positive: bottom-up, the first row in memory is the bottom row) and
+// holds premultiplied alpha as AlphaBlend expects it; GetBitmapBits/SetBitmapBits are
+// top-down. Only 1-bit and 32-bit formats are made.
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
 HBITMAP CreateBitmapIndirect(const BITMAP* bitmap);

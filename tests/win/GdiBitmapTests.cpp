@@ -240,3 +240,39 @@ TEST(GdiBitmaps, IconWithoutAlphaUsesItsMask)
     DeleteObject(color);
     DeleteObject(mask);
 }
+
+TEST(GdiBitmaps, BottomUpDibSectionKeepsWindowsRowOrder)
+{
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = 3;
+    bi.bmiHeader.biHeight = 2; // positive: bottom-up
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* p = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &p, nullptr, 0);
+    ASSERT_NE(bitmap, nullptr);
+    auto* bits = static_cast<std::uint32_t*>(p);
+    bits[0] = 0xFF0000FF; // first row in memory: the bottom row
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    EXPECT_EQ(GetPixel(dc, 0, 1), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 0, 0));
+    SetPixel(dc, 2, 0, RGB(0, 255, 0));
+    EXPECT_EQ(bits[3 + 2], 0xFF00FF00u) << "the top row is last in memory";
+    RECT top{0, 0, 3, 1};
+    FillRect(dc, &top, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    EXPECT_EQ(bits[3], 0xFFFFFFFFu);
+    EXPECT_EQ(bits[0], 0xFF0000FFu);
+    BITMAP bm{};
+    GetObjectW(bitmap, sizeof(bm), &bm);
+    EXPECT_EQ(bm.bmBits, p);
+    EXPECT_EQ(bm.bmHeight, 2);
+    Canvas copy(3, 2);
+    BitBlt(copy.dc, 0, 0, 3, 2, dc, 0, 0, SRCCOPY);
+    EXPECT_EQ(copy.At(0, 1), RGB(0, 0, 255));
+    EXPECT_EQ(copy.At(1, 0), RGB(255, 255, 255));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+}
