@@ -177,6 +177,62 @@ BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, LPSIZE size)
     return GetTextExtentPoint32W(hdc, wide.c_str(), int(wide.size()), size);
 }
 
+BOOL GetTextExtentExPointW(HDC hdc, LPCWSTR text, int length, int maxExtent, LPINT fit, LPINT dx,
+                           LPSIZE size)
+{
+    auto dc = FindDC(hdc);
+    if (!dc || length < 0 || (length > 0 && !text))
+        return FALSE;
+    const FontFace& face = SelectedFace(*dc);
+    const std::wstring_view view = WideView(text, length);
+    PangoLayoutLine* line =
+        length > 0 ? pango_layout_get_line_readonly(CachedLayout(face, view), 0) : nullptr;
+    // The right edge of each character, from the same shaped line that TextOut draws.
+    int fitted = 0;
+    int byte = 0;
+    for (int i = 0; i < length; ++i) {
+        const wchar_t c = view[size_t(i)];
+        byte += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+        int x = 0;
+        pango_layout_line_index_to_x(line, byte, FALSE, &x);
+        const int right = PANGO_PIXELS(x);
+        if (dx)
+            dx[i] = right;
+        if (maxExtent >= 0 && right <= maxExtent && fitted == i)
+            fitted = i + 1;
+    }
+    if (fit)
+        *fit = maxExtent >= 0 ? fitted : length;
+    if (size)
+        *size = SIZE{LineWidth(line), face.height};
+    return TRUE;
+}
+
+BOOL GetCharWidth32W(HDC hdc, UINT first, UINT last, LPINT widths)
+{
+    auto dc = FindDC(hdc);
+    if (!dc || !widths || last < first || last - first > 0xFFFF)
+        return FALSE;
+    for (UINT c = first; c <= last; ++c) {
+        const wchar_t ch = static_cast<wchar_t>(c);
+        SIZE s{0, 0};
+        GetTextExtentPoint32W(hdc, &ch, 1, &s);
+        widths[c - first] = s.cx;
+    }
+    return TRUE;
+}
+
+int SetMapMode(HDC hdc, int mode)
+{
+    // Only MM_TEXT exists here: one logical unit is one pixel, y grows downwards.
+    return FindDC(hdc) && mode == MM_TEXT ? MM_TEXT : 0;
+}
+
+int GetMapMode(HDC hdc)
+{
+    return FindDC(hdc) ? MM_TEXT : 0;
+}
+
 BOOL GetTextMetricsW(HDC hdc, LPTEXTMETRICW tm)
 {
     auto dc = FindDC(hdc);

@@ -94,6 +94,8 @@ inline constexpr int WHITEONBLACK = 2;
 inline constexpr int COLORONCOLOR = 3;
 inline constexpr int HALFTONE = 4;
 
+inline constexpr int MM_TEXT = 1;
+
 // Ternary raster operations.
 inline constexpr DWORD SRCCOPY = 0x00CC0020;
 inline constexpr DWORD SRCPAINT = 0x00EE0086;

@@ -37,6 +37,8 @@ COLORREF SetDCPenColor(HDC dc, COLORREF color);
 COLORREF GetDCPenColor(HDC dc);
 
 // Coordinates (MM_TEXT only: logical = device - viewport origin + window origin).
+int SetMapMode(HDC dc, int mode);
+int GetMapMode(HDC dc);
 BOOL SetViewportOrgEx(HDC dc, int x, int y, LPPOINT previous);
 BOOL OffsetViewportOrgEx(HDC dc, int dx, int dy, LPPOINT previous);
 BOOL GetViewportOrgEx(HDC dc, LPPOINT origin);
@@ -155,6 +157,19 @@ inline BOOL GetTextExtentPointW(HDC dc, LPCWSTR text, int length, LPSIZE size)
 inline BOOL GetTextExtentPoint(HDC dc, LPCWSTR text, int length, LPSIZE size)
 {
     return GetTextExtentPoint32W(dc, text, length, size);
+}
+// The right edge of every character (dx) and how many fit within maxExtent (-1: no limit).
+BOOL GetTextExtentExPointW(HDC dc, LPCWSTR text, int length, int maxExtent, LPINT fit, LPINT dx,
+                           LPSIZE size);
+inline BOOL GetTextExtentExPoint(HDC dc, LPCWSTR text, int length, int maxExtent, LPINT fit,
+                                 LPINT dx, LPSIZE size)
+{
+    return GetTextExtentExPointW(dc, text, length, maxExtent, fit, dx, size);
+}
+BOOL GetCharWidth32W(HDC dc, UINT first, UINT last, LPINT widths);
+inline BOOL GetCharWidth32(HDC dc, UINT first, UINT last, LPINT widths)
+{
+    return GetCharWidth32W(dc, first, last, widths);
 }
 BOOL GetTextMetricsW(HDC dc, LPTEXTMETRICW metrics);
 BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics);

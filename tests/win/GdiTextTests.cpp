@@ -6,6 +6,7 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -328,4 +329,35 @@ TEST(GdiText, DrawTextWithMoreParagraphsThanTheCacheHolds)
     RECT r{0, 0, 100, 40};
     EXPECT_EQ(DrawTextW(c.dc, text.c_str(), int(text.size()), &r, DT_NOCLIP), 5001 * 10);
     EXPECT_GT(c.InkBox().right, 0);
+}
+
+TEST(GdiText, CharacterEdgesAddUpToTheExtent)
+{
+    Canvas c(10, 10);
+    Selected font(c.dc, MakeFont(-12, L"宋体"));
+    const wchar_t* text = L"墙A 1b体";
+    const int n = int(std::wcslen(text));
+    SIZE whole{};
+    GetTextExtentPoint32W(c.dc, text, n, &whole);
+    std::vector<int> dx(size_t(n), 0);
+    int fit = -1;
+    SIZE size{};
+    ASSERT_TRUE(GetTextExtentExPointW(c.dc, text, n, -1, &fit, dx.data(), &size));
+    EXPECT_EQ(fit, n);
+    EXPECT_EQ(size.cx, whole.cx);
+    EXPECT_EQ(dx.back(), whole.cx);
+    for (int i = 1; i < n; ++i)
+        EXPECT_GT(dx[size_t(i)], dx[size_t(i - 1)]) << i;
+    for (int i = 1; i <= n; ++i) {
+        SIZE prefix{};
+        GetTextExtentPoint32W(c.dc, text, i, &prefix);
+        EXPECT_NEAR(prefix.cx, dx[size_t(i - 1)], 1) << "prefix of " << i;
+    }
+    ASSERT_TRUE(GetTextExtentExPointW(c.dc, text, n, dx[2], &fit, nullptr, nullptr));
+    EXPECT_EQ(fit, 3);
+    int widths[2] = {};
+    ASSERT_TRUE(GetCharWidth32W(c.dc, L'A', L'B', widths));
+    EXPECT_GT(widths[0], 3);
+    EXPECT_EQ(SetMapMode(c.dc, MM_TEXT), MM_TEXT);
+    EXPECT_EQ(SetMapMode(c.dc, 2), 0) << "only MM_TEXT";
 }
