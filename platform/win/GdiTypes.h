@@ -316,6 +316,7 @@ using LPBITMAP = BITMAP*;
 inline constexpr DWORD BI_RGB = 0;
 inline constexpr DWORD BI_BITFIELDS = 3;
 inline constexpr UINT DIB_RGB_COLORS = 0;
+inline constexpr DWORD CBM_INIT = 0x04;
 
 struct BITMAPINFOHEADER
 {

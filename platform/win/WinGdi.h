@@ -98,6 +98,19 @@ HBITMAP CreateBitmapIndirect(const BITMAP* bitmap);
 HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
                          DWORD offset);
 LONG GetBitmapBits(HBITMAP bitmap, LONG size, LPVOID bits);
+// DIB pixels in and out, 24- or 32-bit: scan lines count from the bottom of a bottom-up DIB.
+int SetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, const void* bits,
+              const BITMAPINFO* info, UINT usage);
+int GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, BITMAPINFO* info,
+              UINT usage);
+HBITMAP CreateDIBitmap(HDC dc, const BITMAPINFOHEADER* header, DWORD init, const void* bits,
+                       const BITMAPINFO* info, UINT usage);
+int StretchDIBits(HDC dc, int x, int y, int width, int height, int xSource, int ySource,
+                  int widthSource, int heightSource, const void* bits, const BITMAPINFO* info,
+                  UINT usage, DWORD rop);
+int SetDIBitsToDevice(HDC dc, int x, int y, DWORD width, DWORD height, int xSource, int ySource,
+                      UINT startScan, UINT lines, const void* bits, const BITMAPINFO* info,
+                      UINT usage);
 LONG SetBitmapBits(HBITMAP bitmap, DWORD size, const void* bits);
 
 // Lines and shapes.
