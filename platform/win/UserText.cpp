@@ -123,7 +123,9 @@ int DrawTextImpl(HDC hdc, std::wstring_view input, LPRECT rect, UINT format)
         widest = std::max(widest, l.width);
 
     if (format & DT_CALCRECT) {
-        rect->right = rect->left + widest;
+        // Wrapped text keeps the rectangle's width unless a word is wider; other text takes
+        // the width of its widest line.
+        rect->right = rect->left + (wrap ? std::max(rectWidth, widest) : widest);
         rect->bottom = rect->top + total;
         return total;
     }
