@@ -9,6 +9,7 @@
 
 #include <pango/pangocairo.h>
 
+#include <cmath>
 #include <cwchar>
 
 namespace zt::win {
@@ -23,13 +24,20 @@ const FontFace& SelectedFace(DeviceContext& dc)
     return *font.face;
 }
 
-int LineWidth(PangoLayoutLine* line)
+int LineWidth(const FontFace& face, PangoLayoutLine* line)
 {
     if (!line)
         return 0;
     PangoRectangle logical;
-    pango_layout_line_get_pixel_extents(line, nullptr, &logical);
-    return logical.width;
+    pango_layout_line_get_extents(line, nullptr, &logical);
+    return LineX(face, logical.width);
+}
+
+int LineX(const FontFace& face, int pangoX)
+{
+    if (face.xScale == 1.0)
+        return PANGO_PIXELS(pangoX);
+    return static_cast<int>(std::lround(pangoX * face.xScale / PANGO_SCALE));
 }
 
 void ShowLine(DeviceContext& dc, PangoLayoutLine* line, int x, int baseline, const RECT* clip)
@@ -44,7 +52,14 @@ void ShowLine(DeviceContext& dc, PangoLayoutLine* line, int x, int baseline, con
         cairo_clip(cr);
     }
     SetSourceColor(cr, dc.state.textColor);
-    cairo_move_to(cr, x, baseline);
+    const double xScale = SelectedFace(dc).xScale;
+    if (xScale != 1.0) {
+        cairo_translate(cr, x, baseline);
+        cairo_scale(cr, xScale, 1.0);
+        cairo_move_to(cr, 0, 0);
+    } else {
+        cairo_move_to(cr, x, baseline);
+    }
     pango_cairo_show_layout_line(cr, line);
     cairo_restore(cr);
 }
@@ -66,7 +81,7 @@ BOOL TextOutImpl(HDC hdc, int x, int y, UINT options, const RECT* rect, std::wst
     if (!text.empty()) {
         PangoLayout* layout = CachedLayout(face, text);
         line = pango_layout_get_line_readonly(layout, 0);
-        width = LineWidth(line);
+        width = LineWidth(face, line);
     }
     const UINT align = dc->state.textAlign;
     if (align & TA_UPDATECP) {
@@ -163,7 +178,7 @@ BOOL GetTextExtentPoint32W(HDC hdc, LPCWSTR text, int length, LPSIZE size)
     int width = 0;
     if (length > 0)
         width = LineWidth(
-            pango_layout_get_line_readonly(CachedLayout(face, WideView(text, length)), 0));
+            face, pango_layout_get_line_readonly(CachedLayout(face, WideView(text, length)), 0));
     *size = SIZE{width, face.height};
     return TRUE;
 }
@@ -195,7 +210,7 @@ BOOL GetTextExtentExPointW(HDC hdc, LPCWSTR text, int length, int maxExtent, LPI
         byte += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
         int x = 0;
         pango_layout_line_index_to_x(line, byte, FALSE, &x);
-        const int right = PANGO_PIXELS(x);
+        const int right = LineX(face, x);
         if (dx)
             dx[i] = right;
         if (maxExtent >= 0 && right <= maxExtent && fitted == i)
@@ -204,7 +219,7 @@ BOOL GetTextExtentExPointW(HDC hdc, LPCWSTR text, int length, int maxExtent, LPI
     if (fit)
         *fit = maxExtent >= 0 ? fitted : length;
     if (size)
-        *size = SIZE{LineWidth(line), face.height};
+        *size = SIZE{LineWidth(face, line), face.height};
     return TRUE;
 }
 

@@ -112,7 +112,7 @@ int DrawTextImpl(HDC hdc, std::wstring_view input, LPRECT rect, UINT format)
         held.emplace_back(static_cast<PangoLayout*>(g_object_ref(layout)));
         for (GSList* l = pango_layout_get_lines_readonly(layout); l; l = l->next) {
             auto* line = static_cast<PangoLayoutLine*>(l->data);
-            lines.push_back(Line{line, LineWidth(line)});
+            lines.push_back(Line{line, LineWidth(face, line)});
         }
     }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -360,4 +361,31 @@ TEST(GdiText, CharacterEdgesAddUpToTheExtent)
     EXPECT_GT(widths[0], 3);
     EXPECT_EQ(SetMapMode(c.dc, MM_TEXT), MM_TEXT);
     EXPECT_EQ(SetMapMode(c.dc, 2), 0) << "only MM_TEXT";
+}
+
+TEST(GdiText, LogFontWidthNarrowsTheText)
+{
+    auto measure = [](int width) {
+        Canvas c(300, 30);
+        HFONT font = CreateFontW(15, width, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                                 PROOF_QUALITY, 0x12, L"");
+        HGDIOBJ old = SelectObject(c.dc, font);
+        SIZE s{};
+        GetTextExtentPoint32W(c.dc, L"Collapsible group", 17, &s);
+        SetBkMode(c.dc, TRANSPARENT);
+        TextOutW(c.dc, 0, 0, L"Collapsible group", 17);
+        const RECT ink = c.InkBox();
+        TEXTMETRICW tm{};
+        GetTextMetricsW(c.dc, &tm);
+        SelectObject(c.dc, old);
+        DeleteObject(font);
+        return std::tuple{s.cx, ink.right, tm.tmAveCharWidth, s.cy};
+    };
+    const auto [natural, naturalInk, naturalAve, naturalHeight] = measure(0);
+    const auto [narrow, narrowInk, narrowAve, narrowHeight] = measure(naturalAve * 2 / 3);
+    EXPECT_EQ(narrowAve, naturalAve * 2 / 3);
+    EXPECT_NEAR(double(narrow) / natural, 2.0 / 3, 0.08);
+    EXPECT_LE(narrowInk, narrow + 1) << "drawn as narrow as measured";
+    EXPECT_GT(narrowInk, narrow * 3 / 4);
+    EXPECT_EQ(narrowHeight, naturalHeight) << "width leaves the height alone";
 }
