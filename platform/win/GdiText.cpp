@@ -70,7 +70,8 @@ using namespace zt::win;
 
 namespace {
 
-BOOL TextOutImpl(HDC hdc, int x, int y, UINT options, const RECT* rect, std::wstring_view text)
+BOOL TextOutImpl(HDC hdc, int x, int y, UINT options, const RECT* rect, std::wstring_view text,
+                 const INT* dx = nullptr)
 {
     auto dc = FindDC(hdc);
     if (!dc)
@@ -78,7 +79,11 @@ BOOL TextOutImpl(HDC hdc, int x, int y, UINT options, const RECT* rect, std::wst
     const FontFace& face = SelectedFace(*dc);
     PangoLayoutLine* line = nullptr;
     int width = 0;
-    if (!text.empty()) {
+    if (!text.empty() && dx) {
+        // Explicit advances: every character is placed on its own at the running sum.
+        for (size_t i = 0; i < text.size(); ++i)
+            width += dx[i];
+    } else if (!text.empty()) {
         PangoLayout* layout = CachedLayout(face, text);
         line = pango_layout_get_line_readonly(layout, 0);
         width = LineWidth(face, line);
@@ -115,6 +120,16 @@ BOOL TextOutImpl(HDC hdc, int x, int y, UINT options, const RECT* rect, std::wst
     }
     if (line)
         ShowLine(*dc, line, origin.x, origin.y + face.ascent, clipped ? &clip : nullptr);
+    if (dx) {
+        int advance = 0;
+        for (size_t i = 0; i < text.size(); ++i) {
+            PangoLayoutLine* glyph =
+                pango_layout_get_line_readonly(CachedLayout(face, text.substr(i, 1)), 0);
+            ShowLine(*dc, glyph, origin.x + advance, origin.y + face.ascent,
+                     clipped ? &clip : nullptr);
+            advance += dx[i];
+        }
+    }
     if (align & TA_UPDATECP) {
         if ((align & TA_CENTER) == TA_CENTER)
             ;
@@ -152,11 +167,11 @@ BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length)
 }
 
 BOOL ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR text, UINT length,
-                 const INT*)
+                 const INT* dx)
 {
     if (length > 0x7FFFFFFF || (length > 0 && !text))
         return FALSE;
-    return TextOutImpl(hdc, x, y, options, rect, WideView(text, int(length)));
+    return TextOutImpl(hdc, x, y, options, rect, WideView(text, int(length)), dx);
 }
 
 BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT length,

@@ -389,3 +389,25 @@ TEST(GdiText, LogFontWidthNarrowsTheText)
     EXPECT_GT(narrowInk, narrow * 3 / 4);
     EXPECT_EQ(narrowHeight, naturalHeight) << "width leaves the height alone";
 }
+
+TEST(GdiText, ExtTextOutPlacesCharactersAtExplicitAdvances)
+{
+    Canvas c(200, 30);
+    Selected font(c.dc, MakeFont(-12, L"MS Shell Dlg"));
+    SetBkMode(c.dc, TRANSPARENT);
+    const INT dx[3] = {40, 40, 40};
+    ASSERT_TRUE(ExtTextOutW(c.dc, 0, 0, 0, nullptr, L"iii", 3, dx));
+    // Three narrow glyphs 40 pixels apart: ink in three separate columns.
+    int columns = 0;
+    bool inInk = false;
+    for (int x = 0; x < 200; ++x) {
+        bool ink = false;
+        for (int y = 0; y < 30 && !ink; ++y)
+            ink = c.At(x, y) != RGB(255, 255, 255);
+        columns += ink && !inInk;
+        inInk = ink;
+    }
+    EXPECT_EQ(columns, 3);
+    EXPECT_GE(c.InkBox().right, 80);
+    EXPECT_LT(c.InkBox().right, 95);
+}
