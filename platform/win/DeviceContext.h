@@ -49,10 +49,11 @@ struct DeviceContext : GdiObject
     std::vector<DcState> saved;
 
     // Coordinates.
-    // Sums are kept within +-2^30, so coordinates near the int limits cannot overflow.
+    // Coordinates are kept within +-2^29, so neither sums nor the width of a rectangle between
+    // two of them can overflow.
     static LONG Clamp(long long v)
     {
-        constexpr long long kLimit = 1ll << 30;
+        constexpr long long kLimit = 1ll << 29;
         return static_cast<LONG>(v < -kLimit ? -kLimit : v > kLimit ? kLimit : v);
     }
     POINT ToDevice(int x, int y) const

@@ -34,7 +34,7 @@ bool LayoutOf(const BITMAPINFO* info, DibLayout& out)
     const BITMAPINFOHEADER& h = info->bmiHeader;
     if ((h.biBitCount != 24 && h.biBitCount != 32) ||
         (h.biCompression != BI_RGB && h.biCompression != BI_BITFIELDS) || h.biWidth <= 0 ||
-        h.biHeight == 0 || h.biWidth > 32767 || std::abs(h.biHeight) > 32767)
+        h.biHeight == 0 || h.biWidth > 32767 || h.biHeight > 32767 || h.biHeight < -32767)
         return false;
     out.width = h.biWidth;
     out.height = std::abs(h.biHeight);
@@ -146,7 +146,7 @@ int GetDIBits(HDC, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, BITMAPIN
 HBITMAP CreateDIBitmap(HDC dc, const BITMAPINFOHEADER* header, DWORD init, const void* bits,
                        const BITMAPINFO* info, UINT usage)
 {
-    if (!header || header->biWidth <= 0 || header->biHeight == 0)
+    if (!header || header->biWidth <= 0 || header->biHeight == 0 || header->biHeight < -32767)
         return nullptr;
     // A device-dependent bitmap: no alpha channel, like the display it is made for.
     HBITMAP bitmap =
@@ -179,7 +179,7 @@ int StretchDIBits(HDC hdc, int x, int y, int width, int height, int xSource, int
     SelectObject(source, old);
     DeleteDC(source);
     DeleteObject(image);
-    return ok ? std::abs(heightSource) : 0;
+    return ok ? int(std::abs(0ll + heightSource)) : 0;
 }
 
 int SetDIBitsToDevice(HDC hdc, int x, int y, DWORD width, DWORD height, int xSource, int ySource,

@@ -449,6 +449,8 @@ HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, H
         (info->bmiHeader.biCompression != BI_RGB && info->bmiHeader.biCompression != BI_BITFIELDS))
         return nullptr;
     const int width = info->bmiHeader.biWidth;
+    if (info->bmiHeader.biHeight < -kMaxBitmapSide)
+        return nullptr;
     const int height = std::abs(info->bmiHeader.biHeight);
     if (info->bmiHeader.biHeight < 0) {
         HBITMAP h = NewBitmap(width, height, 32, true, true, 0);

@@ -77,12 +77,16 @@ BOOL TextOutImpl(HDC hdc, int x, int y, UINT options, const RECT* rect, std::wst
     if (!dc)
         return FALSE;
     const FontFace& face = SelectedFace(*dc);
+    x = DeviceContext::Clamp(x);
+    y = DeviceContext::Clamp(y);
     PangoLayoutLine* line = nullptr;
     int width = 0;
     if (!text.empty() && dx) {
         // Explicit advances: every character is placed on its own at the running sum.
+        long long sum = 0;
         for (size_t i = 0; i < text.size(); ++i)
-            width += dx[i];
+            sum += dx[i];
+        width = DeviceContext::Clamp(sum);
     } else if (!text.empty()) {
         PangoLayout* layout = CachedLayout(face, text);
         line = pango_layout_get_line_readonly(layout, 0);
@@ -90,8 +94,8 @@ BOOL TextOutImpl(HDC hdc, int x, int y, UINT options, const RECT* rect, std::wst
     }
     const UINT align = dc->state.textAlign;
     if (align & TA_UPDATECP) {
-        x = dc->state.position.x;
-        y = dc->state.position.y;
+        x = DeviceContext::Clamp(dc->state.position.x);
+        y = DeviceContext::Clamp(dc->state.position.y);
     }
     int left = x;
     if ((align & TA_CENTER) == TA_CENTER)
@@ -121,11 +125,11 @@ BOOL TextOutImpl(HDC hdc, int x, int y, UINT options, const RECT* rect, std::wst
     if (line)
         ShowLine(*dc, line, origin.x, origin.y + face.ascent, clipped ? &clip : nullptr);
     if (dx) {
-        int advance = 0;
+        long long advance = 0;
         for (size_t i = 0; i < text.size(); ++i) {
             PangoLayoutLine* glyph =
                 pango_layout_get_line_readonly(CachedLayout(face, text.substr(i, 1)), 0);
-            ShowLine(*dc, glyph, origin.x + advance, origin.y + face.ascent,
+            ShowLine(*dc, glyph, DeviceContext::Clamp(origin.x + advance), origin.y + face.ascent,
                      clipped ? &clip : nullptr);
             advance += dx[i];
         }
