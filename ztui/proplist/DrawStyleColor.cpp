@@ -1,5 +1,8 @@
 #include "ztui/proplist/DrawStyleColor.h"
 
+#include "platform/win/CDC.h"
+#include "platform/win/CPen.h"
+
 #include <cwchar>
 #include <cwctype>
 #include <string>
@@ -57,7 +60,89 @@ bool ParseRgb(std::wstring token, COLORREF& out)
     return true;
 }
 
+// GDI takes 16-bit channels; the style's 8-bit channels are scaled by 255, as the control has
+// always done, so a full channel is 0xFE00 and lands on 254 after GDI's truncation.
+TRIVERTEX Vertex(LONG x, LONG y, COLORREF c)
+{
+    TRIVERTEX v{};
+    v.x = x;
+    v.y = y;
+    v.Red = static_cast<USHORT>(GetRValue(c) * 255);
+    v.Green = static_cast<USHORT>(GetGValue(c) * 255);
+    v.Blue = static_cast<USHORT>(GetBValue(c) * 255);
+    return v;
+}
+
+void Shade(CDC* dc, const RECT& r, COLORREF from, COLORREF to, bool horizontal)
+{
+    TRIVERTEX vertices[2] = {Vertex(r.left, r.top, from), Vertex(r.right, r.bottom, to)};
+    GRADIENT_RECT mesh{0, 1};
+    dc->GradientFill(vertices, 2, &mesh, 1,
+                     horizontal ? GRADIENT_FILL_RECT_H : GRADIENT_FILL_RECT_V);
+}
+
+void Line(CDC* dc, COLORREF color, POINT from, POINT to)
+{
+    CPen pen(PS_SOLID, 1, color);
+    CPen* old = dc->SelectObject(&pen);
+    dc->MoveTo(from.x, from.y);
+    dc->LineTo(to.x, to.y);
+    dc->SelectObject(old);
+}
+
 } // namespace
+
+void DrawStyleColor::fill(CDC* dc, const RECT& rect, bool horizontal) const
+{
+    if (!dc)
+        return;
+    switch (count()) {
+    case 1:
+        dc->FillSolidRect(&rect, m_colors[0]);
+        break;
+    case 2:
+        Shade(dc, rect, m_colors[0], m_colors[1], horizontal);
+        break;
+    case 4: {
+        RECT first = rect, second = rect;
+        if (horizontal)
+            first.right = second.left = rect.left + (rect.right - rect.left) / 2;
+        else
+            first.bottom = second.top = rect.top + (rect.bottom - rect.top) / 2;
+        Shade(dc, first, m_colors[0], m_colors[1], horizontal);
+        Shade(dc, second, m_colors[2], m_colors[3], horizontal);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void DrawStyleColor::frame(CDC* dc, const RECT& rect) const
+{
+    if (!dc)
+        return;
+    switch (count()) {
+    case 1:
+        dc->Draw3dRect(&rect, m_colors[0], m_colors[0]);
+        break;
+    case 2:
+        dc->Draw3dRect(&rect, m_colors[0], m_colors[1]);
+        break;
+    case 4: {
+        // Each line leaves out its last pixel, which the next edge draws.
+        POINT tl{rect.left, rect.top}, tr{rect.right - 1, rect.top};
+        POINT br{rect.right - 1, rect.bottom - 1}, bl{rect.left, rect.bottom - 1};
+        Line(dc, m_colors[0], tl, tr);
+        Line(dc, m_colors[1], tr, br);
+        Line(dc, m_colors[2], br, bl);
+        Line(dc, m_colors[3], bl, tl);
+        break;
+    }
+    default:
+        break;
+    }
+}
 
 COLORREF DrawStyleColor::colorAt(int i) const
 {

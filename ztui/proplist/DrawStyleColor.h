@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+class CDC;
+
 namespace dsc {
 
 // The colours of one style element: one colour for a solid fill, two for a vertical gradient,
@@ -20,6 +22,14 @@ public:
     virtual int count() const { return static_cast<int>(m_colors.size()); }
     // The colour at i; black for an index out of range.
     virtual COLORREF colorAt(int i) const;
+
+    // Paints a background: one colour fills solidly, two shade from the first (top, or left
+    // when horizontal) to the second, four shade each half of the rectangle from its first to
+    // its second colour. Other counts paint nothing.
+    virtual void fill(CDC* dc, const RECT& rect, bool horizontal) const;
+    // A one-pixel frame: one colour for all edges, two for top-left and bottom-right, four for
+    // top, right, bottom and left. Other counts paint nothing.
+    virtual void frame(CDC* dc, const RECT& rect) const;
 
     // Parses a colour list such as "#FF0000;rgb(0, 128,255)". Pieces that do not parse are
     // skipped.
