@@ -29,6 +29,9 @@ struct DcState
     POINT brushOrg{0, 0};
     POINT position{0, 0};
     std::shared_ptr<cairo_region_t> clip; // device units; null: no clip region
+    // Memory DCs: the bitmap selected when the state was saved, so that RestoreDC brings it
+    // back. Only saved states fill this; the live selection is DeviceContext::bitmap.
+    std::shared_ptr<BitmapObject> savedBitmap;
 };
 
 struct DeviceContext : GdiObject
