@@ -1,6 +1,8 @@
 #include "platform/host/Executors.h"
 
 #include "platform/base/RefCounted.h"
+#include "platform/win/Desktop.h"
+#include "platform/win/afxwin.h"
 
 #include <cassert>
 #include <condition_variable>
@@ -142,6 +144,30 @@ struct Executors::Impl
         return n;
     }
 
+    // The user-interface thread of threaded mode runs the window message loop, which also runs
+    // the queued user-interface tasks whenever it would otherwise wait. It owns the desktop:
+    // the desktop starts on it and its windows are destroyed when it ends.
+    void UILoop()
+    {
+        t_isUIThreadOfThreadedMode = true;
+        zt::win::Desktop::UseRealClock(true);
+        MSG msg;
+        while (!stopping.load()) {
+            BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+            if (got == FALSE || got == -1)
+                continue; // WM_QUIT ends the loop only when the executors stop
+            CWinThread* thread = AfxGetThread();
+            BOOL eaten = thread ? thread->PreTranslateMessage(&msg)
+                                : CWnd::WalkPreTranslateTree(nullptr, &msg);
+            if (!eaten) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
+        }
+        RunQueue(ui, false);
+        zt::win::Desktop::Reset();
+    }
+
     void ThreadLoop(TaskQueue& queue, bool asWork)
     {
         if (asWork)
@@ -163,6 +189,8 @@ struct Executors::Impl
         ui.Wake();
         work.Wake();
         if (uiThread.joinable())
+            zt::win::Desktop::PostQuitToUIThread(0);
+        if (uiThread.joinable())
             uiThread.join();
         if (workThread.joinable())
             workThread.join();
@@ -178,7 +206,17 @@ Executors& Executors::Get()
     return executors;
 }
 
-Executors::Executors() : m_impl(std::make_unique<Impl>()) {}
+Executors::Executors() : m_impl(std::make_unique<Impl>())
+{
+    // The message loop of the user-interface thread runs its queued tasks: in manual mode a
+    // pump runs both queues, as the test thread is both threads; in threaded mode the UI
+    // thread's loop runs its own queue and is woken when work arrives.
+    zt::win::Desktop::SetTaskRunner([] {
+        Executors& e = Executors::Get();
+        return e.Mode() == ExecutorMode::Manual ? e.PumpAll() : e.RunUIPending();
+    });
+    SetUIWakeHook([] { zt::win::Desktop::Wake(); });
+}
 
 Executors::~Executors()
 {
@@ -193,7 +231,9 @@ void Executors::Start(ExecutorMode mode)
     m_impl->StopThreads();
     m_impl->mode = mode;
     if (mode == ExecutorMode::Threaded) {
-        m_impl->uiThread = std::thread([this] { m_impl->ThreadLoop(m_impl->ui, false); });
+        // The desktop moves to the new user-interface thread.
+        zt::win::Desktop::Reset();
+        m_impl->uiThread = std::thread([this] { m_impl->UILoop(); });
         m_impl->workThread = std::thread([this] { m_impl->ThreadLoop(m_impl->work, true); });
     } else {
         m_impl->manualUIThread = std::this_thread::get_id();

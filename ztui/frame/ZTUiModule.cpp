@@ -1,8 +1,11 @@
 #include "ztui/frame/ZTUiModule.h"
 
 #include "platform/host/CommandLine.h"
+#include "platform/host/MainFrameEvent.h"
 #include "platform/win/Modules.h"
+#include "ztui/frame/GraphicsViewHook.h"
 #include "ztui/frame/ZTCmdLineEventListener.h"
+#include "ztui/frame/ZTUiMainFrameEventListener.h"
 #include "ztui/frame/ZTUiEventListener.h"
 #include "ztui/frame/ZTViewMsgEventListener.h"
 
@@ -39,6 +42,10 @@ void ZTUiModule::Load()
     // listener and the view-box command follow it.
     App_RegisteOnCmdlineChar(&OnCmdlineChar);
 
+    // The static main-frame listener is built after the tracer steps; it joins the host at
+    // attach.
+    ZTUiMainFrameEventListener::instance();
+
     g_state.loaded = true;
 }
 
@@ -58,6 +65,7 @@ bool ZTUiModule::Attach(HINSTANCE module)
         return false;
     g_state.module = module;
     g_state.attached = true;
+    Tessel::TSMainFrameEventListener::Get().AddListener(&ZTUiMainFrameEventListener::instance());
     return true;
 }
 
@@ -65,6 +73,9 @@ void ZTUiModule::Detach()
 {
     if (!g_state.attached)
         return;
+    // The library may be unloaded before the host ends: nothing of it may stay reachable.
+    Tessel::TSMainFrameEventListener::Get().DropListener(&ZTUiMainFrameEventListener::instance());
+    UninstallGraphicsViewHook();
     g_state.attached = false;
     g_state.module = nullptr;
 }

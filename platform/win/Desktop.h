@@ -1,0 +1,83 @@
+#pragma once
+// The process-wide desktop: our own small API next to the Win32 functions, for hosts and tests.
+//
+// The desktop starts on first use of any window function, on the calling thread, which becomes
+// its user-interface thread; every window function must then be called on that thread (posting
+// messages, injecting input and waking the loop are the exceptions: they work from any thread).
+// Time comes from a clock that tests advance by hand; a host running its own threads switches
+// to the real clock.
+
+#include "platform/win/WinUserDefs.h"
+
+#include <cstddef>
+#include <functional>
+
+typedef struct _cairo_surface cairo_surface_t;
+
+namespace zt::win {
+
+class Desktop
+{
+public:
+    static constexpr int kDefaultScreenWidth = 1920;
+    static constexpr int kDefaultScreenHeight = 1080;
+
+    // Destroys every window, forgets every class, timer, queued message and input, and resets
+    // the clock, the key state and the cursor. The next window call starts a new desktop on
+    // the calling thread. Must be called on the user-interface thread (or before any use).
+    static void Reset();
+    // True when a desktop exists and the calling thread is its user-interface thread.
+    static bool IsUIThread();
+
+    // The hand-driven clock. Advances the clock in steps to every timer deadline on the way and
+    // pumps at each step, so that a 100 ms timer fires five times in AdvanceClock(500).
+    static void AdvanceClock(DWORD milliseconds);
+    // Switches to the real (monotonic) clock: waiting for messages then sleeps until the next
+    // timer is due. Used by the threaded host.
+    static void UseRealClock(bool real);
+    static DWORD Now();
+
+    // Runs everything that is ready: queued tasks (see SetTaskRunner), posted messages, queued
+    // input, paints and due timers, through the pre-translate hook (SetPreTranslateHook), until
+    // nothing is left. Returns the number of messages dispatched. Does not wait.
+    static std::size_t Pump();
+
+    // The screen size in pixels (default 1920 x 1080). Changing it does not move windows.
+    static void SetScreenSize(int width, int height);
+    static SIZE ScreenSize();
+
+    // The screen composed from every window's current pixels, after running pending paints.
+    // The surface belongs to the desktop and stays valid until the next composition.
+    static cairo_surface_t* ComposeScreen();
+    // One pixel of the composed screen as a COLORREF (black outside the screen).
+    static COLORREF ScreenPixel(int x, int y);
+    // PNG files of the screen, of a window as it appears on the screen (its window rectangle,
+    // cut from the composed screen), or of a window's own pixels (its backing surface area).
+    static bool WriteScreenPng(const wchar_t* path);
+    static bool WriteWindowPng(HWND hwnd, const wchar_t* path);
+
+    // Work that the message loop runs while it waits, e.g. the host's queued user-interface
+    // tasks. The runner returns how many tasks it ran. Wake may be called from any thread to
+    // interrupt a waiting GetMessage so that it calls the runner.
+    static void SetTaskRunner(std::function<std::size_t()> runner);
+    static void Wake();
+    // Posts WM_QUIT to the user-interface thread's queue; from any thread.
+    static void PostQuitToUIThread(int exitCode);
+
+    // Called by Pump (and by GetMessage loops of the class library) for each retrieved message
+    // before TranslateMessage/DispatchMessage; true consumes the message. The class library
+    // installs its pre-translate chain here.
+    static void SetPreTranslateHook(BOOL (*hook)(MSG* msg));
+    // Called in hand-clock mode when GetMessage has nothing to return and nothing can arrive
+    // any more (no task, no timer): a test can inject input or post messages here. If the hook
+    // adds nothing, GetMessage returns -1 instead of waiting forever.
+    static void SetIdleHook(std::function<void()> hook);
+
+    // Called right after a window record exists and before WM_NCCREATE is sent: the class
+    // library attaches its window object here, as it does with a CBT hook on Windows.
+    static void SetCreationHook(void (*hook)(HWND hwnd, const CREATESTRUCTW* cs));
+    // Called just before a window record is freed (after WM_NCDESTROY).
+    static void SetDestructionHook(void (*hook)(HWND hwnd));
+};
+
+} // namespace zt::win

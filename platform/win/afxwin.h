@@ -1,0 +1,12 @@
+#pragma once
+// The MFC-shaped window classes in one include, with the drawing classes beneath them.
+
+#include "platform/win/WinUser.h"
+#include "platform/win/afxgdi.h"
+#include "platform/win/mfc/CClientDC.h"
+#include "platform/win/mfc/CFrameWnd.h"
+#include "platform/win/mfc/CPaintDC.h"
+#include "platform/win/mfc/CView.h"
+#include "platform/win/mfc/CWinApp.h"
+#include "platform/win/mfc/CWindowDC.h"
+#include "platform/win/mfc/CWnd.h"

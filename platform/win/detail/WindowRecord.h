@@ -1,0 +1,96 @@
+#pragma once
+// What the desktop keeps about a window class and a window.
+
+#include "platform/win/WinUserDefs.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+typedef struct _cairo_surface cairo_surface_t;
+typedef struct _cairo_region cairo_region_t;
+
+namespace zt::win {
+
+struct WndClass
+{
+    std::wstring name;
+    ATOM atom = 0;
+    UINT style = 0;
+    WNDPROC proc = nullptr;
+    int clsExtra = 0;
+    int wndExtra = 0;
+    HINSTANCE instance = nullptr;
+    HICON icon = nullptr;
+    HICON iconSmall = nullptr;
+    HCURSOR cursor = nullptr;
+    HBRUSH background = nullptr;
+    std::wstring menuName;
+    int windows = 0; // live windows of the class; a class in use cannot be unregistered
+};
+
+struct ScrollBarState
+{
+    int min = 0;
+    int max = 100;
+    UINT page = 0;
+    int pos = 0;
+    int trackPos = 0;
+    bool disabled = false;
+};
+
+struct Window
+{
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    ~Window();
+
+    HWND handle = nullptr;
+    std::shared_ptr<WndClass> cls;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    Window* parent = nullptr; // the desktop window for top-level windows
+    Window* owner = nullptr;
+    std::vector<Window*> children; // z-order, topmost first
+    RECT window{};                 // screen coordinates
+    RECT client{};                 // screen coordinates
+    std::wstring text;
+    LONG_PTR id = 0;
+    WNDPROC proc = nullptr;
+    LONG_PTR userData = 0;
+    HINSTANCE instance = nullptr;
+    std::vector<unsigned char> extra;
+    std::map<std::wstring, HANDLE> props;
+
+    bool destroying = false;
+    bool destroyed = false;
+
+    // Painting. The update region is in client coordinates.
+    cairo_region_t* update = nullptr;
+    bool erase = false;
+    bool ncPaint = false;
+    bool internalPaint = false;
+    bool redraw = true;          // WM_SETREDRAW
+    bool paintHandedOut = false; // WM_PAINT retrieved and not yet dispatched
+
+    // The standard scroll bars.
+    ScrollBarState vscroll;
+    ScrollBarState hscroll;
+
+    // Layered attributes.
+    DWORD layeredFlags = 0;
+    COLORREF colorKey = 0;
+    BYTE alpha = 255;
+
+    // The backing surface of a top-level or layered window; children draw into their
+    // nearest ancestor that has one.
+    cairo_surface_t* surface = nullptr;
+
+    bool IsChild() const { return (style & WS_CHILD) != 0; }
+    bool IsVisibleFlag() const { return (style & WS_VISIBLE) != 0; }
+    bool IsEnabledFlag() const { return (style & WS_DISABLED) == 0; }
+};
+
+} // namespace zt::win

@@ -1,0 +1,27 @@
+#pragma once
+// A view: the child of a frame that draws the document. Views are created with new and delete
+// themselves when their window is destroyed.
+
+#include "platform/win/mfc/CWnd.h"
+
+class CFrameWnd;
+
+class CView : public CWnd
+{
+    DECLARE_DYNAMIC(CView)
+public:
+    CView();
+    ~CView() override;
+
+    virtual void OnDraw(CDC* pDC) = 0;
+    CFrameWnd* GetParentFrame() const;
+
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    void PostNcDestroy() override;
+
+protected:
+    afx_msg void OnPaint();
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg void OnDestroy();
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,18 @@
+#pragma once
+// A DC over a whole window, frame included (GetWindowDC), released on destruction. A null
+// window gives the screen DC.
+
+#include "platform/win/CDC.h"
+#include "platform/win/WinUser.h"
+
+class CWnd;
+
+class CWindowDC : public CDC
+{
+public:
+    explicit CWindowDC(CWnd* pWnd);
+    ~CWindowDC() override;
+
+protected:
+    HWND m_hWnd = nullptr;
+};
