@@ -326,3 +326,30 @@ void CString::ReleaseBuffer(int newLength)
     else if (static_cast<size_t>(newLength) <= m_s.size())
         m_s.resize(static_cast<size_t>(newLength));
 }
+
+namespace {
+CString::ChainStringLoader g_chainLoader = nullptr;
+CString::ModuleStringLoader g_moduleLoader = nullptr;
+} // namespace
+
+void CString::SetStringLoader(ChainStringLoader chain, ModuleStringLoader module)
+{
+    g_chainLoader = chain;
+    g_moduleLoader = module;
+}
+
+BOOL CString::LoadString(UINT nID)
+{
+    std::wstring text;
+    bool ok = g_chainLoader && g_chainLoader(nID, text);
+    m_s = ok ? std::move(text) : std::wstring();
+    return ok ? TRUE : FALSE;
+}
+
+BOOL CString::LoadString(HINSTANCE hInstance, UINT nID)
+{
+    std::wstring text;
+    bool ok = g_moduleLoader && g_moduleLoader(hInstance, nID, text);
+    m_s = ok ? std::move(text) : std::wstring();
+    return ok ? TRUE : FALSE;
+}

@@ -159,6 +159,15 @@ public:
     void ReleaseBuffer(int newLength = -1);
     void Preallocate(int length) { m_s.reserve(length > 0 ? static_cast<size_t>(length) : 0); }
 
+    // String-table resources: the resource chain of the class library (the current resource
+    // module first), or one module. FALSE leaves the string empty. The loaders are installed
+    // by the window library when it is loaded.
+    BOOL LoadString(UINT nID);
+    BOOL LoadString(HINSTANCE hInstance, UINT nID);
+    using ChainStringLoader = bool (*)(UINT id, std::wstring& text);
+    using ModuleStringLoader = bool (*)(HINSTANCE module, UINT id, std::wstring& text);
+    static void SetStringLoader(ChainStringLoader chain, ModuleStringLoader module);
+
 private:
     bool InRange(int i) const noexcept { return i >= 0 && static_cast<size_t>(i) < m_s.size(); }
     void FormatImpl(const wchar_t* format, ...);

@@ -78,6 +78,12 @@ public:
     static void SetCreationHook(void (*hook)(HWND hwnd, const CREATESTRUCTW* cs));
     // Called just before a window record is freed (after WM_NCDESTROY).
     static void SetDestructionHook(void (*hook)(HWND hwnd));
+
+    // The system's own window classes ("Button", "Static", "#32770", ...). When a class name
+    // is looked up that no registered class has, each provider is asked in turn with the name
+    // in lower case and registers the class if it is one of its own, so that the classes exist
+    // again in every new desktop without set-up. Providers are kept for the process.
+    static void AddClassProvider(bool (*provider)(const wchar_t* lowerName));
 };
 
 } // namespace zt::win

@@ -7,6 +7,7 @@
 // wide ones rather than macros, so that members of the same name (CWnd::SendMessage) are not
 // renamed.
 
+#include "platform/win/WinDlg.h"
 #include "platform/win/WinGdi.h"
 #include "platform/win/WinUserDefs.h"
 #include "platform/win/WinUserDraw.h"

@@ -3,10 +3,12 @@
 #include "platform/host/CommandLine.h"
 #include "platform/host/MainFrameEvent.h"
 #include "platform/win/Modules.h"
+#include "platform/win/mfc/CDynLinkLibrary.h"
 #include "ztui/frame/GraphicsViewHook.h"
 #include "ztui/frame/ZTCmdLineEventListener.h"
-#include "ztui/frame/ZTUiMainFrameEventListener.h"
 #include "ztui/frame/ZTUiEventListener.h"
+#include "ztui/frame/ZTUiMainFrameEventListener.h"
+#include "ztui/frame/ZTUiResources.h"
 #include "ztui/frame/ZTViewMsgEventListener.h"
 
 namespace zt {
@@ -18,7 +20,12 @@ struct ModuleState
     bool loaded = false;
     bool attached = false;
     HINSTANCE module = nullptr;
+    HINSTANCE hostResource = nullptr;
 };
+
+// The library as an extension module of the class library; its CDynLinkLibrary joins the
+// host's resource chain and is freed by AfxTermExtensionModule.
+AFX_EXTENSION_MODULE g_extension;
 
 // Constant-initialised, so it exists before the static object below runs.
 constinit ModuleState g_state;
@@ -63,7 +70,12 @@ bool ZTUiModule::Attach(HINSTANCE module)
 {
     if (g_state.attached)
         return false;
+    if (!AfxInitExtensionModule(g_extension, module))
+        return false;
+    new CDynLinkLibrary(g_extension);
     g_state.module = module;
+    g_state.hostResource = AfxGetResourceHandle();
+    RegisterZTUiResources(module);
     g_state.attached = true;
     Tessel::TSMainFrameEventListener::Get().AddListener(&ZTUiMainFrameEventListener::instance());
     return true;
@@ -76,8 +88,11 @@ void ZTUiModule::Detach()
     // The library may be unloaded before the host ends: nothing of it may stay reachable.
     Tessel::TSMainFrameEventListener::Get().DropListener(&ZTUiMainFrameEventListener::instance());
     UninstallGraphicsViewHook();
+    AfxTermExtensionModule(g_extension);
+    UnregisterZTUiResources(g_state.module);
     g_state.attached = false;
     g_state.module = nullptr;
+    g_state.hostResource = nullptr;
 }
 
 bool ZTUiModule::IsLoaded()
@@ -93,6 +108,11 @@ bool ZTUiModule::IsAttached()
 HINSTANCE ZTUiModule::GetModuleHandle()
 {
     return g_state.module;
+}
+
+HINSTANCE ZTUiModule::GetHostResourceHandle()
+{
+    return g_state.hostResource;
 }
 
 namespace {

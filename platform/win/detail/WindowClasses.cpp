@@ -2,7 +2,11 @@
 #include "platform/win/WinError.h"
 #include "platform/win/detail/DesktopState.h"
 
+#include "platform/win/Desktop.h"
+
+#include <algorithm>
 #include <cwctype>
+#include <vector>
 
 namespace zt::win {
 
@@ -24,6 +28,12 @@ std::wstring ClassKey(LPCWSTR name)
     return key;
 }
 
+std::vector<bool (*)(const wchar_t*)>& ClassProviders()
+{
+    static std::vector<bool (*)(const wchar_t*)> providers;
+    return providers;
+}
+
 std::shared_ptr<WndClass> FindClass(LPCWSTR name)
 {
     std::wstring key = ClassKey(name);
@@ -31,7 +41,25 @@ std::shared_ptr<WndClass> FindClass(LPCWSTR name)
         return nullptr;
     auto& classes = Desk().classes;
     auto it = classes.find(key);
-    return it == classes.end() ? nullptr : it->second;
+    if (it != classes.end())
+        return it->second;
+    // A system class is registered on its first use in this desktop.
+    for (auto provider : ClassProviders())
+        if (provider(key.c_str())) {
+            it = classes.find(key);
+            if (it != classes.end())
+                return it->second;
+        }
+    return nullptr;
+}
+
+void Desktop::AddClassProvider(bool (*provider)(const wchar_t* lowerName))
+{
+    if (!provider)
+        return;
+    auto& providers = ClassProviders();
+    if (std::find(providers.begin(), providers.end(), provider) == providers.end())
+        providers.push_back(provider);
 }
 
 } // namespace zt::win

@@ -441,6 +441,18 @@ BOOL CWnd::SendChildNotifyLastMsg(LRESULT* pResult)
     return OnChildNotify(m.message, m.wParam, m.lParam, pResult);
 }
 
+void AfxHookWindowCreate(CWnd* pWnd)
+{
+    t_pWndInit = pWnd;
+}
+
+BOOL AfxUnhookWindowCreate()
+{
+    bool pending = t_pWndInit != nullptr;
+    t_pWndInit = nullptr;
+    return pending ? FALSE : TRUE;
+}
+
 BOOL CWnd::EnableToolTips(BOOL bEnable)
 {
     bool old = m_bToolTips;

@@ -249,6 +249,10 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
 // its name, as the class library does.
 LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
                             HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+// The next window created on this thread is attached to pWnd (for windows created by other
+// functions, such as dialogs); Unhook returns FALSE if no window was created meanwhile.
+void AfxHookWindowCreate(CWnd* pWnd);
+BOOL AfxUnhookWindowCreate();
 // Makes sure one of the class library's standard classes exists.
 BOOL AfxEnsureStandardClass(LPCTSTR className);
 // The message being handled on this thread, as Default() sends it on.

@@ -322,9 +322,20 @@ void CWnd::OnGetMinMaxInfo(MINMAXINFO*)
     Default();
 }
 
-INT_PTR CWnd::OnToolHitTest(CPoint, TOOLINFO*) const
+INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
-    return -1;
+    // The child control under the point is the tool, named by its window.
+    HWND child = ::ChildWindowFromPointEx(m_hWnd, point, CWP_SKIPINVISIBLE);
+    if (!child || child == m_hWnd)
+        return -1;
+    int id = ::GetDlgCtrlID(child);
+    if (pTI) {
+        pTI->hwnd = m_hWnd;
+        pTI->uId = reinterpret_cast<UINT_PTR>(child);
+        pTI->uFlags |= TTF_IDISHWND;
+        pTI->lpszText = LPSTR_TEXTCALLBACKW;
+    }
+    return id;
 }
 
 CDC* CWnd::GetDC()

@@ -1,0 +1,44 @@
+#pragma once
+// The dialog manager's record of each dialog window.
+
+#include "platform/win/WinUser.h"
+
+namespace zt::win::dialogs {
+
+struct DialogInfo
+{
+    HFONT font = nullptr;
+    bool ownsFont = false;
+    // Dialog base units of the template font (see DialogBaseUnits).
+    int baseX = 0;
+    int baseY = 0;
+    // DM_SETDEFID's id; 0 until set, when the first default push button counts.
+    int defId = 0;
+    HWND savedFocus = nullptr;
+    // WM_INITDIALOG returned FALSE: the dialog chose its focus (or none) itself, and
+    // activation restores only what was saved.
+    bool ownFocus = false;
+    bool modal = false;
+    bool ended = false;
+    INT_PTR result = 0;
+};
+
+// The record, or null for a window that is not a dialog (yet).
+DialogInfo* FindDialog(HWND dialog);
+
+// Horizontal and vertical base units of a font: the average width of "A..Za..z" (the extent
+// divided by 52, rounded to the nearest pixel) and the font's height (tmHeight).
+SIZE DialogBaseUnits(HFONT font);
+
+// Moves the focus to a control as the dialog manager does: an edit-like control (one that
+// answers DLGC_HASSETSEL) has its text selected, and the default push-button look follows
+// a focused push button.
+void SetDialogFocus(HWND dialog, HWND control);
+
+// The modal loop: runs until EndDialog or the dialog's destruction, giving each message to
+// filter (which returns TRUE when it consumed it) or else to IsDialogMessage. Returns FALSE
+// when the loop stopped because nothing can arrive any more (the hand-driven clock with no
+// idle work) or on WM_QUIT, which is posted again.
+BOOL RunModalLoop(HWND dialog, BOOL (*filter)(MSG* msg));
+
+} // namespace zt::win::dialogs

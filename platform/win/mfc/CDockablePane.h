@@ -1,0 +1,33 @@
+#pragma once
+// A minimal docking pane: a child window with a caption bar that hosts one window (usually a
+// dialog) in the rest of its client area and keeps it sized to fit.
+
+#include "platform/win/mfc/CWnd.h"
+
+class CDockablePane : public CWnd
+{
+    DECLARE_DYNAMIC(CDockablePane)
+public:
+    static constexpr int kCaptionHeight = 20;
+
+    CDockablePane() = default;
+    virtual BOOL Create(LPCTSTR lpszCaption, CWnd* pParentWnd, const RECT& rect, BOOL bHasGripper,
+                        UINT nID, DWORD dwStyle = WS_CHILD | WS_VISIBLE);
+    // Makes the window a child of the pane below the caption; a pop-up dialog loses its
+    // frame. NULL leaves the pane empty.
+    BOOL SetHostedWindow(CWnd* pWnd);
+    CWnd* GetHostedWindow() const { return m_pHosted; }
+    // The client area below the caption.
+    void GetHostRect(LPRECT lpRect) const;
+    int GetCaptionHeight() const { return m_bHasGripper ? kCaptionHeight : 0; }
+
+protected:
+    afx_msg void OnPaint();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CWnd* m_pHosted = nullptr;
+    BOOL m_bHasGripper = TRUE;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// The resources of the library's own module: the message icons, drawn here at registration.
+
+#include "platform/base/Handles.h"
+
+namespace zt {
+
+// Icon ids of the library's module; each exists at 16 x 16 and 64 x 64 pixels.
+inline constexpr unsigned kIconError = 14003;       // a red circle with a white cross
+inline constexpr unsigned kIconWarning = 14004;     // a yellow triangle with a black "!"
+inline constexpr unsigned kIconInformation = 14005; // a blue speech bubble with a white "i"
+
+// Registers every resource of the library under its module handle; false when one failed.
+bool RegisterZTUiResources(HINSTANCE module);
+void UnregisterZTUiResources(HINSTANCE module);
+
+} // namespace zt
