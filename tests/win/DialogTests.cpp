@@ -332,6 +332,17 @@ TEST_F(DialogTest, DefaultIdMovesTheDefaultButtonLook)
     SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dlg, 100)), TRUE);
     EXPECT_EQ(GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK, static_cast<LONG>(BS_PUSHBUTTON));
     EXPECT_EQ(GetWindowLongW(cancel, GWL_STYLE) & BS_TYPEMASK, static_cast<LONG>(BS_DEFPUSHBUTTON));
+    // The mouse moves the look as well.
+    RECT r;
+    GetWindowRect(ok, &r);
+    desk.click(r.left + 5, r.top + 5);
+    EXPECT_EQ(GetFocus(), ok);
+    EXPECT_EQ(GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK, static_cast<LONG>(BS_DEFPUSHBUTTON));
+    EXPECT_EQ(GetWindowLongW(cancel, GWL_STYLE) & BS_TYPEMASK, static_cast<LONG>(BS_PUSHBUTTON));
+    GetWindowRect(GetDlgItem(dlg, 101), &r);
+    desk.click(r.left + 5, r.top + 5);
+    EXPECT_EQ(GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK, static_cast<LONG>(BS_PUSHBUTTON));
+    EXPECT_EQ(GetWindowLongW(cancel, GWL_STYLE) & BS_TYPEMASK, static_cast<LONG>(BS_DEFPUSHBUTTON));
 }
 
 TEST_F(DialogTest, ActivationSavesAndRestoresTheFocusedControl)

@@ -2,6 +2,7 @@
 // buttons, with the classic flat look.
 #include "platform/win/Desktop.h"
 #include "platform/win/dialogs/ControlSupport.h"
+#include "platform/win/dialogs/DialogState.h"
 
 #include <algorithm>
 
@@ -348,12 +349,16 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_SETFOCUS:
         s->focus = true;
+        if (IsPush(Kind(hwnd)))
+            dialogs::UpdateDefaultLook(GetParent(hwnd), reinterpret_cast<HWND>(wParam), hwnd);
         Redraw(hwnd);
         if (GetWindowLongW(hwnd, GWL_STYLE) & BS_NOTIFY)
             NotifyParent(hwnd, BN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
         s->focus = false;
+        if (IsPush(Kind(hwnd)))
+            dialogs::UpdateDefaultLook(GetParent(hwnd), hwnd, reinterpret_cast<HWND>(wParam));
         if (s->keyTracking) {
             s->keyTracking = false;
             SetPushed(hwnd, s, false);

@@ -108,32 +108,36 @@ SIZE DialogBaseUnits(HFONT font)
     return units;
 }
 
+void UpdateDefaultLook(HWND dialog, HWND oldFocus, HWND newFocus)
+{
+    DialogInfo* info = FindDialog(dialog);
+    if (!info || !newFocus || !IsChild(dialog, newFocus))
+        return;
+    // The default look moves to a focused push button and back to the default one.
+    int defId = info->defId ? info->defId : FirstDefaultButton(dialog);
+    if (!info->defId && defId)
+        info->defId = defId;
+    HWND defButton = defId ? GetDlgItem(dialog, defId) : nullptr;
+    if (oldFocus && oldFocus != newFocus && oldFocus != defButton && IsChild(dialog, oldFocus) &&
+        (SendMessageW(oldFocus, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON))
+        SetPushStyle(oldFocus, false);
+    LRESULT code = SendMessageW(newFocus, WM_GETDLGCODE, 0, 0);
+    if (code & (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON)) {
+        if (defButton && defButton != newFocus)
+            SetPushStyle(defButton, false);
+        SetPushStyle(newFocus, true);
+    } else if (defButton) {
+        SetPushStyle(defButton, true);
+    }
+}
+
 void SetDialogFocus(HWND dialog, HWND control)
 {
     if (!control || !IsWindow(control))
         return;
-    DialogInfo* info = FindDialog(dialog);
-    LRESULT code = SendMessageW(control, WM_GETDLGCODE, 0, 0);
-    if (info) {
-        // The default look moves to a focused push button and back to the default one.
-        int defId = info->defId ? info->defId : FirstDefaultButton(dialog);
-        HWND defButton = defId ? GetDlgItem(dialog, defId) : nullptr;
-        HWND old = GetFocus();
-        if (old && old != control && IsChild(dialog, old) &&
-            (SendMessageW(old, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) && old != defButton)
-            SetPushStyle(old, false);
-        if (code & (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON)) {
-            if (defButton && defButton != control)
-                SetPushStyle(defButton, false);
-            SetPushStyle(control, true);
-        } else if (defButton) {
-            SetPushStyle(defButton, true);
-        }
-        if (!info->defId && defId)
-            info->defId = defId;
-    }
+    UpdateDefaultLook(dialog, GetFocus(), control);
     SetFocus(control);
-    if (code & DLGC_HASSETSEL)
+    if (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
         SendMessageW(control, 0x00B1 /* EM_SETSEL */, 0, -1);
 }
 

@@ -35,6 +35,11 @@ SIZE DialogBaseUnits(HFONT font);
 // a focused push button.
 void SetDialogFocus(HWND dialog, HWND control);
 
+// Moves the default push-button look when the focus goes from oldFocus to newFocus inside the
+// dialog, however it moved (keyboard or mouse): a focused push button looks like the default
+// one, and the dialog's default button gets the look back when the focus leaves push buttons.
+void UpdateDefaultLook(HWND dialog, HWND oldFocus, HWND newFocus);
+
 // The modal loop: runs until EndDialog or the dialog's destruction, giving each message to
 // filter (which returns TRUE when it consumed it) or else to IsDialogMessage. Returns FALSE
 // when the loop stopped because nothing can arrive any more (the hand-driven clock with no
