@@ -316,6 +316,43 @@ TEST_F(DialogTest, ArrowKeysMoveWithinAGroupAndChooseAutomaticRadioButtons)
     EXPECT_EQ(GetFocus(), spline);
 }
 
+TEST_F(DialogTest, MnemonicsClickButtonsAndLabelsFocusTheirNextControl)
+{
+    zt::win::DialogTemplate t = OkCancelTemplate();
+    t.items[0].text = L"&Snap";
+    t.items[1].text = L"G&rid";
+    t.items[2].text = L"&Label";
+    t.items[4].text = L"Cancel && &Quit";
+    HWND dlg = Modeless(t);
+    auto type = [&](wchar_t ch) {
+        INPUT in[2]{};
+        for (int i = 0; i < 2; ++i) {
+            in[i].type = INPUT_KEYBOARD;
+            in[i].ki.wScan = static_cast<WORD>(ch);
+            in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+        }
+        SendInput(2, in, sizeof(INPUT));
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE))
+            if (!IsDialogMessageW(dlg, &m)) {
+                TranslateMessage(&m);
+                DispatchMessageW(&m);
+            }
+    };
+    type(L'r');
+    EXPECT_EQ(GetFocus(), GetDlgItem(dlg, 101));
+    EXPECT_EQ(IsDlgButtonChecked(dlg, 101), BST_CHECKED);
+    // The label's mnemonic goes to the next tab stop after it: OK.
+    type(L'L');
+    EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDOK));
+    EXPECT_TRUE(log.commands == (std::vector<int>{101}));
+    // A push button is pressed where the focus is; "&&" is a plain ampersand.
+    type(L'q');
+    EXPECT_EQ(log.commands, (std::vector<int>{101, IDCANCEL}));
+    type(L'x');
+    EXPECT_EQ(log.commands, (std::vector<int>{101, IDCANCEL}));
+}
+
 TEST_F(DialogTest, DefaultIdMovesTheDefaultButtonLook)
 {
     HWND dlg = Modeless(OkCancelTemplate());

@@ -268,6 +268,17 @@ TEST_F(ResourceTest, RealBoxesStartOnTheDefaultButtonAndEscapeAnswersOkOnlyBoxes
     ScriptedInput input({ScriptedInput::Press(VK_ESCAPE), ScriptedInput::Press(VK_RIGHT),
                          ScriptedInput::Press(VK_RETURN)});
     EXPECT_EQ(MessageBoxW(nullptr, L"Text", L"Caption", MB_YESNO), IDNO);
+    // The underlined letters answer too.
+    ScriptedInput letter({[] {
+        INPUT in[2]{};
+        for (int i = 0; i < 2; ++i) {
+            in[i].type = INPUT_KEYBOARD;
+            in[i].ki.wScan = L'y';
+            in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+        }
+        SendInput(2, in, sizeof(INPUT));
+    }});
+    EXPECT_EQ(MessageBoxW(nullptr, L"Text", L"Caption", MB_YESNO | MB_DEFBUTTON2), IDYES);
 }
 
 } // namespace
