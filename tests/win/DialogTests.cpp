@@ -176,6 +176,45 @@ TEST_F(DialogTest, TabAndShiftTabWalkTheTabStopsThroughIsDialogMessage)
     EXPECT_EQ(tab(true), grid);
 }
 
+TEST_F(DialogTest, ControlsThatAskForKeysThroughWmGetDlgCodeReceiveThem)
+{
+    zt::win::DialogTemplate t = OkCancelTemplate();
+    t.items.insert(t.items.begin(), Item(TestWindows::kClass, L"", 300, WS_TABSTOP, 7, 50, 60, 20));
+    HWND dlg = Modeless(t);
+    HWND custom = GetDlgItem(dlg, 300);
+    ASSERT_EQ(GetFocus(), custom);
+    LRESULT wants = DLGC_WANTTAB | DLGC_WANTARROWS;
+    TestWindows::Get().handlers[custom] = [&](HWND, UINT msg, WPARAM,
+                                              LPARAM) -> std::optional<LRESULT> {
+        if (msg == WM_GETDLGCODE)
+            return wants;
+        return std::nullopt;
+    };
+    auto press = [&](int vk) {
+        TestWindows::Get().log.clear();
+        ScriptedInput::Press(vk)();
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE))
+            if (!IsDialogMessageW(dlg, &m)) {
+                TranslateMessage(&m);
+                DispatchMessageW(&m);
+            }
+        return TestWindows::Get().Count(custom, WM_KEYDOWN);
+    };
+    EXPECT_EQ(press(VK_TAB), 1);
+    EXPECT_EQ(press(VK_DOWN), 1);
+    EXPECT_EQ(GetFocus(), custom);
+    // Escape is not asked for: the dialog takes it.
+    EXPECT_EQ(press(VK_ESCAPE), 0);
+    EXPECT_EQ(log.commands, (std::vector<int>{IDCANCEL}));
+    wants = DLGC_WANTALLKEYS;
+    EXPECT_EQ(press(VK_RETURN), 1);
+    EXPECT_EQ(log.commands, (std::vector<int>{IDCANCEL}));
+    wants = 0;
+    EXPECT_EQ(press(VK_TAB), 0);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dlg, 100));
+}
+
 TEST_F(DialogTest, NextTabAndGroupItemsFollowStylesAndSkipHiddenOrDisabledControls)
 {
     HWND dlg = Modeless(OkCancelTemplate());
