@@ -252,6 +252,19 @@ TEST_F(DialogTest, ModalLoopEndsThroughEndDialogAndDisablesTheOwnerMeanwhile)
     EXPECT_EQ(FindWindowW(L"#32770", nullptr), nullptr);
 }
 
+TEST_F(DialogTest, QuitDuringAModalLoopEndsItAndIsPostedAgainForTheOuterLoop)
+{
+    ScriptedInput input({[] { PostQuitMessage(3); }});
+    zt::win::DialogTemplate t = OkCancelTemplate();
+    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, &t, parent, &RecordingProc, 0), -1);
+    EXPECT_TRUE(IsWindowEnabled(parent));
+    EXPECT_EQ(FindWindowW(L"#32770", nullptr), nullptr);
+    MSG m{};
+    ASSERT_TRUE(PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(m.message, WM_QUIT);
+    EXPECT_EQ(m.wParam, 3u);
+}
+
 TEST_F(DialogTest, EscapeEndsTheModalLoopThroughIdCancel)
 {
     log.endOn = -1;
