@@ -161,6 +161,12 @@ int GetUpdateRgn(HWND hwnd, HRGN rgn, BOOL erase);
 BOOL RedrawWindow(HWND hwnd, const RECT* update, HRGN rgn, UINT flags);
 BOOL UpdateWindow(HWND hwnd);
 BOOL LockWindowUpdate(HWND hwnd);
+// Moves the pixels of the client area (within scroll, clipped to clip; both client coordinates,
+// null for the whole client area) by dx, dy and makes the uncovered part invalid (SW_INVALIDATE,
+// SW_ERASE); SW_SCROLLCHILDREN moves the child windows along.
+int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN update,
+                   LPRECT updateRect, UINT flags);
+BOOL ScrollWindow(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip);
 
 // The generic (Unicode) spellings.
 inline ATOM RegisterClassEx(const WNDCLASSEXW* wc)

@@ -465,6 +465,12 @@ inline constexpr UINT SB_BOTTOM = 7;
 inline constexpr UINT SB_RIGHT = 7;
 inline constexpr UINT SB_ENDSCROLL = 8;
 
+// ScrollWindowEx.
+inline constexpr UINT SW_SCROLLCHILDREN = 0x0001;
+inline constexpr UINT SW_INVALIDATE = 0x0002;
+inline constexpr UINT SW_ERASE = 0x0004;
+inline constexpr UINT SW_SMOOTHSCROLL = 0x0010;
+
 // Scroll bars.
 inline constexpr int SB_HORZ = 0;
 inline constexpr int SB_VERT = 1;

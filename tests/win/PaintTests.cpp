@@ -313,3 +313,31 @@ TEST_F(Paint, LayeredChildIsComposedOverItsParentWithItsColourKey)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Paint, ScrollWindowMovesPixelsAndInvalidatesTheUncoveredStrip)
+{
+    HWND h = tw.Create(kPopup, 0, {0, 0, 100, 100});
+    desk.pump();
+    HDC dc = GetDC(h);
+    RECT band{0, 40, 100, 50};
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(dc, &band, red);
+    DeleteObject(red);
+    ReleaseDC(h, dc);
+    tw.log.clear();
+    RECT exposed{};
+    EXPECT_EQ(ScrollWindowEx(h, 0, -20, nullptr, nullptr, nullptr, &exposed, SW_INVALIDATE),
+              SIMPLEREGION);
+    EXPECT_EQ(exposed.top, 80);
+    EXPECT_EQ(exposed.bottom, 100);
+    RECT u{};
+    EXPECT_TRUE(GetUpdateRect(h, &u, FALSE));
+    EXPECT_EQ(u.top, 80);
+    EXPECT_EQ(desk.pixel(50, 25), RGB(255, 0, 0)) << "the band moved up by 20";
+    EXPECT_EQ(desk.pixel(50, 45), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(tw.Count(h, WM_PAINT), 1) << "composition painted the strip";
+}
+
+} // namespace
