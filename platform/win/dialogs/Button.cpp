@@ -145,9 +145,11 @@ void DrawLabel(HWND hwnd, HDC dc, ButtonState* s, RECT r, UINT format)
 
 void PaintPush(HWND hwnd, HDC dc, ButtonState* s, RECT r)
 {
-    HBRUSH face = ParentCtlColor(hwnd, dc, WM_CTLCOLORBTN);
+    // The parent is asked, as it is on Windows, but a push button's face keeps the button
+    // colour: a parent that colours its whole dialog must not recolour its buttons.
+    ParentCtlColor(hwnd, dc, WM_CTLCOLORBTN);
     bool def = Kind(hwnd) == BS_DEFPUSHBUTTON;
-    FillRect(dc, &r, s->pushed ? GetSysColorBrush(COLOR_BTNSHADOW) : face);
+    FillRect(dc, &r, GetSysColorBrush(s->pushed ? COLOR_BTNSHADOW : COLOR_BTNFACE));
     // A default button carries a second, dark border.
     FrameRect(dc, &r, GetSysColorBrush(def || s->pushed ? COLOR_WINDOWFRAME : COLOR_BTNSHADOW));
     if (def) {
