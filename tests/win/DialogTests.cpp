@@ -119,6 +119,20 @@ TEST_F(DialogTest, TemplateIsLaidOutInPixelsFromTheDialogUnitsOfItsFont)
     }
 }
 
+TEST_F(DialogTest, TheTemplateFontGoesWithTheDialogAndAFontSetLaterStaysWithItsOwner)
+{
+    HFONT mine =
+        CreateFontW(-20, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+    HWND dlg = Modeless(OkCancelTemplate());
+    HFONT templateFont = reinterpret_cast<HFONT>(SendMessageW(dlg, WM_GETFONT, 0, 0));
+    SendMessageW(dlg, WM_SETFONT, reinterpret_cast<WPARAM>(mine), FALSE);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(dlg, WM_GETFONT, 0, 0)), mine);
+    DestroyWindow(dlg);
+    EXPECT_EQ(GetObjectType(templateFont), 0u);
+    EXPECT_EQ(GetObjectType(mine), static_cast<DWORD>(OBJ_FONT));
+    DeleteObject(mine);
+}
+
 TEST_F(DialogTest, WmInitDialogNamesTheFirstTabStopAndItGetsTheFocus)
 {
     HWND dlg = Modeless(OkCancelTemplate());

@@ -184,7 +184,7 @@ HWND CreateDialogIndirectParamW(HINSTANCE instance, const void* dialogTemplate, 
         ReleaseDC(nullptr, screen);
         info->font = CreateFontW(height, 0, 0, 0, t->fontWeight, t->fontItalic, FALSE, FALSE,
                                  DEFAULT_CHARSET, 0, 0, 0, 0, t->fontName.c_str());
-        info->ownsFont = info->font != nullptr;
+        info->ownedFont = info->font;
     }
     if (!info->font)
         info->font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -240,8 +240,8 @@ HWND CreateDialogIndirectParamW(HINSTANCE instance, const void* dialogTemplate, 
     if (bound)
         (void)info.release();
     if (!dlg) {
-        if (!bound && raw->ownsFont)
-            DeleteObject(raw->font);
+        if (!bound && raw->ownedFont)
+            DeleteObject(raw->ownedFont);
         return nullptr;
     }
     if (!bound)
@@ -459,8 +459,8 @@ LRESULT DefDlgProcW(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_NCDESTROY: {
         auto it = map.find(dialog);
         if (it != map.end()) {
-            if (it->second->ownsFont)
-                DeleteObject(it->second->font);
+            if (it->second->ownedFont)
+                DeleteObject(it->second->ownedFont);
             map.erase(it);
         }
         return DefWindowProcW(dialog, msg, wParam, lParam);

@@ -8,7 +8,9 @@ namespace zt::win::dialogs {
 struct DialogInfo
 {
     HFONT font = nullptr;
-    bool ownsFont = false;
+    // The template's font, made for this dialog and deleted with it (WM_SETFONT may change
+    // the font in use).
+    HFONT ownedFont = nullptr;
     // Dialog base units of the template font (see DialogBaseUnits).
     int baseX = 0;
     int baseY = 0;
