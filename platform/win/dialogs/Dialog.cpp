@@ -377,8 +377,13 @@ BOOL EndDialog(HWND dialog, INT_PTR result)
 LRESULT DefDlgProcW(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     auto& map = Dialogs();
-    if (t_pending && !map.count(dialog)) {
-        map[dialog].reset(t_pending);
+    // The first message of a new dialog binds its record; a record left under a reused
+    // handle (a window that went without WM_NCDESTROY reaching us) is replaced.
+    if (t_pending && (msg == WM_NCCREATE || !map.count(dialog))) {
+        auto& slot = map[dialog];
+        if (slot && slot.get() != t_pending && slot->ownedFont)
+            DeleteObject(slot->ownedFont);
+        slot.reset(t_pending);
         t_pending = nullptr;
     }
     DialogInfo* info = FindDialog(dialog);
