@@ -381,9 +381,11 @@ LRESULT DefDlgProcW(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
     // handle (a window that went without WM_NCDESTROY reaching us) is replaced.
     if (t_pending && (msg == WM_NCCREATE || !map.count(dialog))) {
         auto& slot = map[dialog];
-        if (slot && slot.get() != t_pending && slot->ownedFont)
-            DeleteObject(slot->ownedFont);
-        slot.reset(t_pending);
+        if (slot.get() != t_pending) {
+            if (slot && slot->ownedFont)
+                DeleteObject(slot->ownedFont);
+            slot.reset(t_pending);
+        }
         t_pending = nullptr;
     }
     DialogInfo* info = FindDialog(dialog);
