@@ -11,8 +11,10 @@
 #include "platform/base/WinTypes.h"
 
 // Window system
+#include "platform/win/GdiDiagnostics.h"
 #include "platform/win/Modules.h"
 #include "platform/win/WinError.h"
+#include "platform/win/afxgdi.h"
 
 // CAD platform
 #include "platform/cad/BVector.h"

@@ -2,6 +2,7 @@
 
 #include "platform/win/AfxHandleMaps.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cwchar>
 #include <memory>
@@ -308,6 +309,16 @@ void CDC::FrameRect(LPCRECT rect, CBrush* brush)
         ::FrameRect(m_hDC, rect, *brush);
 }
 
+namespace {
+
+// A coordinate plus a size, kept inside the range drawing works in.
+LONG SumOf(int a, int b)
+{
+    return LONG(std::clamp(0ll + a + b, -(1ll << 30), 1ll << 30));
+}
+
+} // namespace
+
 void CDC::FillSolidRect(LPCRECT rect, COLORREF color)
 {
     ::SetBkColor(m_hDC, color);
@@ -316,7 +327,7 @@ void CDC::FillSolidRect(LPCRECT rect, COLORREF color)
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color)
 {
-    const RECT r{x, y, x + cx, y + cy};
+    const RECT r{x, y, SumOf(x, cx), SumOf(y, cy)};
     FillSolidRect(&r, color);
 }
 
@@ -331,8 +342,8 @@ void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bo
 {
     FillSolidRect(x, y, cx - 1, 1, topLeft);
     FillSolidRect(x, y, 1, cy - 1, topLeft);
-    FillSolidRect(x + cx, y, -1, cy, bottomRight);
-    FillSolidRect(x, y + cy, cx, -1, bottomRight);
+    FillSolidRect(SumOf(x, cx), y, -1, cy, bottomRight);
+    FillSolidRect(x, SumOf(y, cy), cx, -1, bottomRight);
 }
 
 BOOL CDC::FillRgn(CRgn* region, CBrush* brush)
@@ -417,6 +428,6 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONTW* logFont, CDC* dc)
         return FALSE;
     LOGFONTW log = *logFont;
     const int dpi = dc && dc->m_hDC ? ::GetDeviceCaps(dc->m_hDC, LOGPIXELSY) : 96;
-    log.lfHeight = -std::abs(::MulDiv(logFont->lfHeight, dpi, 720));
+    log.lfHeight = -std::abs(0ll + ::MulDiv(logFont->lfHeight, dpi, 720));
     return CreateFontIndirect(&log);
 }

@@ -70,6 +70,8 @@ public:
     COLORREF SetDCPenColor(COLORREF color) { return ::SetDCPenColor(m_hDC, color); }
 
     // Coordinates.
+    int SetMapMode(int mode) { return ::SetMapMode(m_hDC, mode); }
+    int GetMapMode() const { return ::GetMapMode(m_hDC); }
     CPoint SetViewportOrg(int x, int y);
     CPoint SetViewportOrg(POINT p) { return SetViewportOrg(p.x, p.y); }
     CPoint OffsetViewportOrg(int dx, int dy);
@@ -196,6 +198,15 @@ public:
         return GetTextExtent(text, length);
     }
     CSize GetOutputTextExtent(const CString& text) const { return GetTextExtent(text); }
+    BOOL GetTextExtentExPoint(LPCWSTR text, int length, int maxExtent, LPINT fit, LPINT dx,
+                              LPSIZE size) const
+    {
+        return ::GetTextExtentExPointW(m_hDC, text, length, maxExtent, fit, dx, size);
+    }
+    BOOL GetCharWidth(UINT first, UINT last, LPINT widths) const
+    {
+        return ::GetCharWidth32W(m_hDC, first, last, widths);
+    }
     BOOL GetTextMetrics(LPTEXTMETRICW metrics) const { return ::GetTextMetricsW(m_hDC, metrics); }
     int GetTextFace(CString& face) const;
 

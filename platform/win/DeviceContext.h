@@ -29,6 +29,9 @@ struct DcState
     POINT brushOrg{0, 0};
     POINT position{0, 0};
     std::shared_ptr<cairo_region_t> clip; // device units; null: no clip region
+    // Memory DCs: the bitmap selected when the state was saved, so that RestoreDC brings it
+    // back. Only saved states fill this; the live selection is DeviceContext::bitmap.
+    std::shared_ptr<BitmapObject> savedBitmap;
 };
 
 struct DeviceContext : GdiObject
@@ -49,10 +52,11 @@ struct DeviceContext : GdiObject
     std::vector<DcState> saved;
 
     // Coordinates.
-    // Sums are kept within +-2^30, so coordinates near the int limits cannot overflow.
+    // Coordinates are kept within +-2^29, so neither sums nor the width of a rectangle between
+    // two of them can overflow.
     static LONG Clamp(long long v)
     {
-        constexpr long long kLimit = 1ll << 30;
+        constexpr long long kLimit = 1ll << 29;
         return static_cast<LONG>(v < -kLimit ? -kLimit : v > kLimit ? kLimit : v);
     }
     POINT ToDevice(int x, int y) const

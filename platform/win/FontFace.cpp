@@ -166,6 +166,11 @@ std::shared_ptr<FontFace> BuildFace(const LOGFONTW& log, std::uint64_t serial)
     face->internalLeading = std::max(0, face->height - em);
     face->aveCharWidth = std::max(1, static_cast<int>(std::lround(m.approxWidth)));
     face->maxCharWidth = std::max(face->aveCharWidth, em);
+    if (log.lfWidth > 0 && m.approxWidth > 0) {
+        face->xScale = std::clamp(log.lfWidth / m.approxWidth, 0.1, 10.0);
+        face->aveCharWidth = log.lfWidth;
+        face->maxCharWidth = static_cast<int>(std::lround(face->maxCharWidth * face->xScale));
+    }
     return face;
 }
 

@@ -26,6 +26,9 @@ struct FontFace
     int aveCharWidth = 0;
     int maxCharWidth = 0;
     int emPixels = 0;
+    // Horizontal scale asked for by a LOGFONT width: glyphs are shaped at their natural width
+    // and drawn and measured this much narrower or wider.
+    double xScale = 1.0;
 };
 
 // The shared pango context every layout is made in; created with the font map on first use.

@@ -5,6 +5,7 @@
 #include "platform/win/WinUserDraw.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 using namespace zt::win;
@@ -57,6 +58,8 @@ void ConvertForTarget(SurfacePtr& image, const DeviceContext& src, const DeviceC
         return;
     int stride = 0;
     std::uint32_t* p = SurfacePixels(image.get(), &stride);
+    if (!p)
+        return;
     const int w = cairo_image_surface_get_width(image.get());
     const int h = cairo_image_surface_get_height(image.get());
     const std::uint32_t fore = PixelOf(dst.state.textColor);
@@ -90,6 +93,40 @@ void PaintAt(DeviceContext& dst, cairo_surface_t* image, int x, int y, cairo_ope
     cairo_restore(cr);
 }
 
+// Cuts a blit (destination size positive) to the destination's clip; the source rectangle
+// shrinks in proportion. False when nothing of it can show.
+bool ClipBlit(const DeviceContext& dst, int& x, int& y, int& w, int& h, int& xs, int& ys, int& ws,
+              int& hs)
+{
+    const POINT at = dst.ToSurface(x, y);
+    const RECT clip = dst.ClipBounds();
+    const long long left = std::max<long long>(at.x, clip.left);
+    const long long top = std::max<long long>(at.y, clip.top);
+    const long long right = std::min<long long>(0ll + at.x + w, clip.right);
+    const long long bottom = std::min<long long>(0ll + at.y + h, clip.bottom);
+    if (right <= left || bottom <= top)
+        return false;
+    const long long cutLeft = left - at.x;
+    const long long cutTop = top - at.y;
+    const long long newW = right - left;
+    const long long newH = bottom - top;
+    auto scaled = [](long long amount, int source, int dest) {
+        return static_cast<int>(std::llround(double(amount) * source / dest));
+    };
+    auto shift = [](int value, long long by) {
+        return static_cast<int>(std::clamp<long long>(value + by, INT32_MIN, INT32_MAX));
+    };
+    xs = shift(xs, scaled(cutLeft, ws, w));
+    ys = shift(ys, scaled(cutTop, hs, h));
+    ws = ws == w ? int(newW) : scaled(newW, ws, w);
+    hs = hs == h ? int(newH) : scaled(newH, hs, h);
+    x += int(cutLeft);
+    y += int(cutTop);
+    w = int(newW);
+    h = int(newH);
+    return ws != 0 && hs != 0;
+}
+
 BOOL Blit(HDC hdc, int x, int y, int w, int h, HDC hsrc, int xs, int ys, int ws, int hs, DWORD rop)
 {
     auto dst = FindDC(hdc);
@@ -103,6 +140,14 @@ BOOL Blit(HDC hdc, int x, int y, int w, int h, HDC hsrc, int xs, int ys, int ws,
         return FALSE;
     // A negative destination size mirrors, as does a negative source size; fold both into the
     // source so the destination is always a plain rectangle.
+    x = DeviceContext::Clamp(x);
+    y = DeviceContext::Clamp(y);
+    xs = DeviceContext::Clamp(xs);
+    ys = DeviceContext::Clamp(ys);
+    w = DeviceContext::Clamp(w);
+    h = DeviceContext::Clamp(h);
+    ws = DeviceContext::Clamp(ws);
+    hs = DeviceContext::Clamp(hs);
     if (w < 0) {
         x += w;
         w = -w;
@@ -115,9 +160,11 @@ BOOL Blit(HDC hdc, int x, int y, int w, int h, HDC hsrc, int xs, int ys, int ws,
         ys += hs;
         hs = -hs;
     }
+    const bool sameSize = ws == w && hs == h;
+    if (!ClipBlit(*dst, x, y, w, h, xs, ys, ws, hs))
+        return TRUE;
     MarkDibDirty(*dst);
     const POINT at = dst->ToSurface(x, y);
-    const bool sameSize = ws == w && hs == h;
     const bool convert = IsMonochrome(*src) != IsMonochrome(*dst);
     if (rop3 == kRopSrcCopy && sameSize && !convert && src->surface.get() != dst->surface.get()) {
         cairo_t* cr = dst->Context();
@@ -164,10 +211,16 @@ BOOL TransparentBlt(HDC hdc, int x, int y, int width, int height, HDC source, in
     auto src = FindDC(source);
     if (!dst || !src || width <= 0 || height <= 0 || widthSource <= 0 || heightSource <= 0)
         return FALSE;
+    width = DeviceContext::Clamp(width);
+    height = DeviceContext::Clamp(height);
+    if (!ClipBlit(*dst, x, y, width, height, xSource, ySource, widthSource, heightSource))
+        return TRUE;
     SurfacePtr image =
         SourceImage(*src, xSource, ySource, widthSource, heightSource, width, height, false);
     int stride = 0;
     std::uint32_t* p = SurfacePixels(image.get(), &stride);
+    if (!p)
+        return FALSE;
     const std::uint32_t key = PixelOf(transparent & 0xFFFFFF) & 0xFFFFFF;
     for (int yy = 0; yy < height; ++yy)
         for (int xx = 0; xx < width; ++xx) {
@@ -194,8 +247,8 @@ BOOL AlphaBlend(HDC hdc, int x, int y, int width, int height, HDC source, int xS
     if (src->surface) {
         const POINT from = src->ToSurface(xSource, ySource);
         if (from.x < 0 || from.y < 0 ||
-            from.x + widthSource > cairo_image_surface_get_width(src->surface.get()) ||
-            from.y + heightSource > cairo_image_surface_get_height(src->surface.get()))
+            0ll + from.x + widthSource > cairo_image_surface_get_width(src->surface.get()) ||
+            0ll + from.y + heightSource > cairo_image_surface_get_height(src->surface.get()))
             return FALSE;
     }
     SurfacePtr image = SourceImage(*src, xSource, ySource, widthSource, heightSource, width, height,

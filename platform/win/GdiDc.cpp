@@ -143,6 +143,26 @@ HWND WindowFromDC(HDC hdc)
     return WindowFromDC_(hdc);
 }
 
+namespace {
+
+// Selects a bitmap into a memory DC; false when it lives in another DC already (the stock
+// bitmap may be in any number).
+bool SelectBitmap(DeviceContext& dc, const std::shared_ptr<BitmapObject>& bitmap)
+{
+    if (!bitmap->stock && bitmap->selectedInto && bitmap->selectedInto != &dc)
+        return false;
+    if (dc.bitmap && dc.bitmap->selectedInto == &dc)
+        dc.bitmap->selectedInto = nullptr;
+    dc.bitmap = bitmap;
+    if (!bitmap->stock)
+        bitmap->selectedInto = &dc;
+    dc.systemClip = RECT{0, 0, bitmap->width, bitmap->height};
+    dc.SetTarget(RefSurface(bitmap->surface.get()));
+    return true;
+}
+
+} // namespace
+
 int SaveDC(HDC hdc)
 {
     auto dc = FindDC(hdc);
@@ -151,6 +171,8 @@ int SaveDC(HDC hdc)
     DcState copy = dc->state;
     if (copy.clip)
         copy.clip.reset(cairo_region_copy(copy.clip.get()), cairo_region_destroy);
+    if (dc->memory)
+        copy.savedBitmap = dc->bitmap;
     dc->saved.push_back(std::move(copy));
     return static_cast<int>(dc->saved.size());
 }
@@ -166,6 +188,8 @@ BOOL RestoreDC(HDC hdc, int savedDC)
         return FALSE;
     dc->state = std::move(dc->saved[static_cast<size_t>(level - 1)]);
     dc->saved.resize(static_cast<size_t>(level - 1));
+    if (auto bitmap = std::move(dc->state.savedBitmap); bitmap && bitmap != dc->bitmap)
+        SelectBitmap(*dc, bitmap);
     dc->InvalidateClip();
     return TRUE;
 }
@@ -201,18 +225,9 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object)
     case GdiKind::Bitmap: {
         if (!dc->memory)
             return nullptr;
-        auto bitmap = std::static_pointer_cast<BitmapObject>(obj);
-        // A bitmap lives in one memory DC at a time; the stock bitmap in any number.
-        if (!bitmap->stock && bitmap->selectedInto && bitmap->selectedInto != dc.get())
-            return nullptr;
         void* old = dc->bitmap ? dc->bitmap->handle : nullptr;
-        if (dc->bitmap && dc->bitmap->selectedInto == dc.get())
-            dc->bitmap->selectedInto = nullptr;
-        dc->bitmap = bitmap;
-        if (!bitmap->stock)
-            bitmap->selectedInto = dc.get();
-        dc->systemClip = RECT{0, 0, bitmap->width, bitmap->height};
-        dc->SetTarget(RefSurface(bitmap->surface.get()));
+        if (!SelectBitmap(*dc, std::static_pointer_cast<BitmapObject>(obj)))
+            return nullptr;
         return old;
     }
     case GdiKind::Region: {

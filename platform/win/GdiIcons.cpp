@@ -187,7 +187,8 @@ BOOL DrawIconEx(HDC hdc, int x, int y, HICON icon, int width, int height, UINT, 
         height = (flags & DI_DEFAULTSIZE) ? kDefaultIconSize : object->height;
     if (width < 0 || height < 0)
         return FALSE;
-    const RECT target = dc->RectToSurface(x, y, x + width, y + height);
+    const RECT target = dc->RectToSurface(x, y, DeviceContext::Clamp(0ll + x + width),
+                                          DeviceContext::Clamp(0ll + y + height));
     if (auto brush = FindBrush(background))
         FillSurfaceRect(*dc, target, Ink{0, brush.get()}, kRopPatCopy);
     if (!(flags & DI_NORMAL))

@@ -72,7 +72,11 @@ struct FontObject : GdiObject
 struct BitmapObject : GdiObject
 {
     BitmapObject() : GdiObject(GdiKind::Bitmap) {}
-    SurfacePtr surface; // always CAIRO_FORMAT_ARGB32
+    // The pixels of a bottom-up DIB section, which the surface walks with a negative stride;
+    // declared first so that the surface goes before them.
+    std::unique_ptr<std::uint32_t[]> storage;
+    SurfacePtr surface;   // always CAIRO_FORMAT_ARGB32
+    void* bits = nullptr; // DIB sections: what the caller writes through, as Windows lays it out
     int width = 0;
     int height = 0;
     int bitsPixel = 32;        // 1 for monochrome bitmaps (kept as black and white pixels)

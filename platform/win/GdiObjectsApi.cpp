@@ -11,6 +11,7 @@
 #include <array>
 #include <cstring>
 #include <mutex>
+#include <new>
 
 namespace zt::win {
 
@@ -250,7 +251,7 @@ int GetObjectImpl(HGDIOBJ handle, int size, LPVOID buffer, bool ansi)
         bm.bmPlanes = 1;
         bm.bmBitsPixel = WORD(b.bitsPixel);
         bm.bmWidthBytes = b.bitsPixel == 1 ? ((b.width + 15) / 16) * 2 : b.width * 4;
-        bm.bmBits = b.dibSection ? cairo_image_surface_get_data(b.surface.get()) : nullptr;
+        bm.bmBits = b.dibSection ? b.bits : nullptr;
         return CopyOut(bm, size, buffer);
     }
     default:
@@ -448,12 +449,42 @@ HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, H
         (info->bmiHeader.biCompression != BI_RGB && info->bmiHeader.biCompression != BI_BITFIELDS))
         return nullptr;
     const int width = info->bmiHeader.biWidth;
+    if (info->bmiHeader.biHeight < -kMaxBitmapSide)
+        return nullptr;
     const int height = std::abs(info->bmiHeader.biHeight);
-    HBITMAP h = NewBitmap(width, height, 32, true, true, 0);
-    auto bm = FindBitmap(h);
-    if (bm && bits)
-        *bits = cairo_image_surface_get_data(bm->surface.get());
-    return h;
+    if (info->bmiHeader.biHeight < 0) {
+        HBITMAP h = NewBitmap(width, height, 32, true, true, 0);
+        auto bm = FindBitmap(h);
+        if (bm) {
+            bm->bits = cairo_image_surface_get_data(bm->surface.get());
+            if (bits)
+                *bits = bm->bits;
+        }
+        return h;
+    }
+    // Bottom-up, the Windows default: the first row in memory is the bottom row of the image.
+    // The surface starts at the last row and steps backwards through the caller's memory.
+    if (width <= 0 || height <= 0 || width > kMaxBitmapSide || height > kMaxBitmapSide ||
+        static_cast<long long>(width) * height > kMaxBitmapPixels)
+        return nullptr;
+    auto b = std::make_shared<BitmapObject>();
+    b->width = width;
+    b->height = height;
+    b->alphaChannel = true;
+    b->dibSection = true;
+    b->storage.reset(new (std::nothrow) std::uint32_t[size_t(width) * size_t(height)]());
+    if (!b->storage)
+        return nullptr;
+    auto* lastRow =
+        reinterpret_cast<unsigned char*>(b->storage.get() + size_t(width) * (height - 1));
+    b->surface.reset(cairo_image_surface_create_for_data(lastRow, CAIRO_FORMAT_ARGB32, width,
+                                                         height, -4 * width));
+    if (cairo_surface_status(b->surface.get()) != CAIRO_STATUS_SUCCESS)
+        return nullptr;
+    b->bits = b->storage.get();
+    if (bits)
+        *bits = b->bits;
+    return static_cast<HBITMAP>(GdiTable::Instance().Add(b));
 }
 
 LONG GetBitmapBits(HBITMAP bitmap, LONG size, LPVOID bits)

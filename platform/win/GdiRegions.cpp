@@ -28,8 +28,20 @@ HRGN AddRegion(RegionPtr region)
     return static_cast<HRGN>(GdiTable::Instance().Add(r));
 }
 
+constexpr long long kCoordLimit = 1ll << 29;
+constexpr int kMaxRasterSide = 16384;
+
+int ClampCoord(long long v)
+{
+    return static_cast<int>(std::clamp(v, -kCoordLimit, kCoordLimit));
+}
+
 RegionPtr RectRegion(int left, int top, int right, int bottom)
 {
+    left = ClampCoord(left);
+    top = ClampCoord(top);
+    right = ClampCoord(right);
+    bottom = ClampCoord(bottom);
     if (right < left)
         std::swap(left, right);
     if (bottom < top)
@@ -41,11 +53,17 @@ RegionPtr RectRegion(int left, int top, int right, int bottom)
 // The pixels a path covers, sampled at pixel centres, as a region.
 RegionPtr RasterRegion(const RECT& bounds, const PathBuilder& build)
 {
+    const long long lw = 0ll + bounds.right - bounds.left;
+    const long long lh = 0ll + bounds.bottom - bounds.top;
+    if (lw <= 0 || lh <= 0)
+        return RegionPtr(cairo_region_create());
+    // A shape too large to rasterise keeps its bounding rectangle: at that size the cut
+    // corners are far outside anything drawn.
+    if (lw > kMaxRasterSide || lh > kMaxRasterSide)
+        return RectRegion(bounds.left, bounds.top, bounds.right, bounds.bottom);
     RegionPtr region(cairo_region_create());
-    const int w = bounds.right - bounds.left;
-    const int h = bounds.bottom - bounds.top;
-    if (w <= 0 || h <= 0)
-        return region;
+    const int w = int(lw);
+    const int h = int(lh);
     SurfacePtr mask(cairo_image_surface_create(CAIRO_FORMAT_A8, w, h));
     {
         CairoPtr cr(cairo_create(mask.get()));
@@ -57,6 +75,8 @@ RegionPtr RasterRegion(const RECT& bounds, const PathBuilder& build)
     cairo_surface_flush(mask.get());
     const int stride = cairo_image_surface_get_stride(mask.get());
     const auto* data = cairo_image_surface_get_data(mask.get());
+    if (!data)
+        return region;
     for (int y = 0; y < h; ++y) {
         const auto* row = data + y * stride;
         int x = 0;
@@ -96,8 +116,8 @@ HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int
     const RECT box{std::min(left, right), std::min(top, bottom), std::max(left, right),
                    std::max(top, bottom)};
     return AddRegion(RasterRegion(box, [&](cairo_t* cr) {
-        AddRoundRectPath(cr, box.left, box.top, box.right, box.bottom, std::abs(width) / 2.0,
-                         std::abs(height) / 2.0);
+        AddRoundRectPath(cr, box.left, box.top, box.right, box.bottom, std::abs(0.0 + width) / 2.0,
+                         std::abs(0.0 + height) / 2.0);
     }));
 }
 

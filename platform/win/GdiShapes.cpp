@@ -319,14 +319,14 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom)
 
 BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height)
 {
-    return RoundFigure(hdc, left, top, right, bottom, std::abs(width) / 2.0,
-                       std::abs(height) / 2.0);
+    return RoundFigure(hdc, left, top, right, bottom, std::abs(0.0 + width) / 2.0,
+                       std::abs(0.0 + height) / 2.0);
 }
 
 BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom)
 {
-    return RoundFigure(hdc, left, top, right, bottom, std::abs(right - left) / 2.0,
-                       std::abs(bottom - top) / 2.0);
+    return RoundFigure(hdc, left, top, right, bottom, std::abs(0.0 + right - left) / 2.0,
+                       std::abs(0.0 + bottom - top) / 2.0);
 }
 
 BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop)
@@ -339,7 +339,8 @@ BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop)
         return FALSE;
     if (RopUsesPattern(rop3) && !dc->BrushVisible())
         return TRUE;
-    const RECT area = dc->RectToSurface(x, y, x + width, y + height);
+    const RECT area = dc->RectToSurface(x, y, DeviceContext::Clamp(0ll + x + width),
+                                        DeviceContext::Clamp(0ll + y + height));
     FillSurfaceRect(*dc, area, Ink{0, dc->state.brush.get()}, rop3);
     return TRUE;
 }
@@ -372,18 +373,24 @@ void GradientRect(DeviceContext& dc, const TRIVERTEX& a, const TRIVERTEX& b, boo
     const POINT pb = dc.ToSurface(b.x, b.y);
     const RECT r{std::min(pa.x, pb.x), std::min(pa.y, pb.y), std::max(pa.x, pb.x),
                  std::max(pa.y, pb.y)};
-    const int w = r.right - r.left;
-    const int h = r.bottom - r.top;
-    if (w <= 0 || h <= 0)
+    // Colours follow the whole rectangle; pixels are made only where the clip lets them show.
+    RECT part;
+    const RECT clip = dc.ClipBounds();
+    if (!IntersectRect(&part, &r, &clip))
         return;
+    const int w = part.right - part.left;
+    const int h = part.bottom - part.top;
     const TRIVERTEX& first = vertical ? (pa.y <= pb.y ? a : b) : (pa.x <= pb.x ? a : b);
     const TRIVERTEX& last = &first == &a ? b : a;
     SurfacePtr image = NewSurface(w, h, 0);
     int stride = 0;
     std::uint32_t* p = SurfacePixels(image.get(), &stride);
-    const int steps = vertical ? h : w;
-    for (int i = 0; i < steps; ++i) {
-        const double t = steps > 1 ? double(i) / (steps - 1) : 0.0;
+    if (!p)
+        return;
+    const long long steps = vertical ? 0ll + r.bottom - r.top : 0ll + r.right - r.left;
+    const int offset = vertical ? part.top - r.top : part.left - r.left;
+    for (int i = 0; i < (vertical ? h : w); ++i) {
+        const double t = steps > 1 ? double(i + offset) / double(steps - 1) : 0.0;
         const std::uint32_t c = 0xFF000000u | (Lerp(first.Red, last.Red, t) << 16) |
                                 (Lerp(first.Green, last.Green, t) << 8) |
                                 Lerp(first.Blue, last.Blue, t);
@@ -394,17 +401,18 @@ void GradientRect(DeviceContext& dc, const TRIVERTEX& a, const TRIVERTEX& b, boo
                 p[y * stride + i] = c;
     }
     cairo_surface_mark_dirty(image.get());
-    PaintImage(dc, image.get(), r.left, r.top, CAIRO_OPERATOR_SOURCE);
+    PaintImage(dc, image.get(), part.left, part.top, CAIRO_OPERATOR_SOURCE);
 }
 
 void GradientTriangle(DeviceContext& dc, const TRIVERTEX& a, const TRIVERTEX& b, const TRIVERTEX& c)
 {
     const POINT p[3] = {dc.ToSurface(a.x, a.y), dc.ToSurface(b.x, b.y), dc.ToSurface(c.x, c.y)};
     const TRIVERTEX* v[3] = {&a, &b, &c};
-    const int left = std::min({p[0].x, p[1].x, p[2].x});
-    const int top = std::min({p[0].y, p[1].y, p[2].y});
-    const int right = std::max({p[0].x, p[1].x, p[2].x});
-    const int bottom = std::max({p[0].y, p[1].y, p[2].y});
+    const RECT clip = dc.ClipBounds();
+    const int left = std::max<int>(clip.left, std::min({p[0].x, p[1].x, p[2].x}));
+    const int top = std::max<int>(clip.top, std::min({p[0].y, p[1].y, p[2].y}));
+    const int right = std::min<int>(clip.right, std::max({p[0].x, p[1].x, p[2].x}));
+    const int bottom = std::min<int>(clip.bottom, std::max({p[0].y, p[1].y, p[2].y}));
     const double area =
         double(p[1].x - p[0].x) * (p[2].y - p[0].y) - double(p[2].x - p[0].x) * (p[1].y - p[0].y);
     if (right <= left || bottom <= top || area == 0)
@@ -412,6 +420,8 @@ void GradientTriangle(DeviceContext& dc, const TRIVERTEX& a, const TRIVERTEX& b,
     SurfacePtr image = NewSurface(right - left, bottom - top, 0);
     int stride = 0;
     std::uint32_t* out = SurfacePixels(image.get(), &stride);
+    if (!out)
+        return;
     for (int y = top; y < bottom; ++y) {
         for (int x = left; x < right; ++x) {
             const double px = x + 0.5;

@@ -9,6 +9,7 @@
 
 #include <pango/pangocairo.h>
 
+#include <cmath>
 #include <cwchar>
 
 namespace zt::win {
@@ -23,13 +24,20 @@ const FontFace& SelectedFace(DeviceContext& dc)
     return *font.face;
 }
 
-int LineWidth(PangoLayoutLine* line)
+int LineWidth(const FontFace& face, PangoLayoutLine* line)
 {
     if (!line)
         return 0;
     PangoRectangle logical;
-    pango_layout_line_get_pixel_extents(line, nullptr, &logical);
-    return logical.width;
+    pango_layout_line_get_extents(line, nullptr, &logical);
+    return LineX(face, logical.width);
+}
+
+int LineX(const FontFace& face, int pangoX)
+{
+    if (face.xScale == 1.0)
+        return PANGO_PIXELS(pangoX);
+    return static_cast<int>(std::lround(pangoX * face.xScale / PANGO_SCALE));
 }
 
 void ShowLine(DeviceContext& dc, PangoLayoutLine* line, int x, int baseline, const RECT* clip)
@@ -44,7 +52,14 @@ void ShowLine(DeviceContext& dc, PangoLayoutLine* line, int x, int baseline, con
         cairo_clip(cr);
     }
     SetSourceColor(cr, dc.state.textColor);
-    cairo_move_to(cr, x, baseline);
+    const double xScale = SelectedFace(dc).xScale;
+    if (xScale != 1.0) {
+        cairo_translate(cr, x, baseline);
+        cairo_scale(cr, xScale, 1.0);
+        cairo_move_to(cr, 0, 0);
+    } else {
+        cairo_move_to(cr, x, baseline);
+    }
     pango_cairo_show_layout_line(cr, line);
     cairo_restore(cr);
 }
@@ -55,23 +70,32 @@ using namespace zt::win;
 
 namespace {
 
-BOOL TextOutImpl(HDC hdc, int x, int y, UINT options, const RECT* rect, std::wstring_view text)
+BOOL TextOutImpl(HDC hdc, int x, int y, UINT options, const RECT* rect, std::wstring_view text,
+                 const INT* dx = nullptr)
 {
     auto dc = FindDC(hdc);
     if (!dc)
         return FALSE;
     const FontFace& face = SelectedFace(*dc);
+    x = DeviceContext::Clamp(x);
+    y = DeviceContext::Clamp(y);
     PangoLayoutLine* line = nullptr;
     int width = 0;
-    if (!text.empty()) {
+    if (!text.empty() && dx) {
+        // Explicit advances: every character is placed on its own at the running sum.
+        long long sum = 0;
+        for (size_t i = 0; i < text.size(); ++i)
+            sum += dx[i];
+        width = DeviceContext::Clamp(sum);
+    } else if (!text.empty()) {
         PangoLayout* layout = CachedLayout(face, text);
         line = pango_layout_get_line_readonly(layout, 0);
-        width = LineWidth(line);
+        width = LineWidth(face, line);
     }
     const UINT align = dc->state.textAlign;
     if (align & TA_UPDATECP) {
-        x = dc->state.position.x;
-        y = dc->state.position.y;
+        x = DeviceContext::Clamp(dc->state.position.x);
+        y = DeviceContext::Clamp(dc->state.position.y);
     }
     int left = x;
     if ((align & TA_CENTER) == TA_CENTER)
@@ -100,6 +124,16 @@ BOOL TextOutImpl(HDC hdc, int x, int y, UINT options, const RECT* rect, std::wst
     }
     if (line)
         ShowLine(*dc, line, origin.x, origin.y + face.ascent, clipped ? &clip : nullptr);
+    if (dx) {
+        long long advance = 0;
+        for (size_t i = 0; i < text.size(); ++i) {
+            PangoLayoutLine* glyph =
+                pango_layout_get_line_readonly(CachedLayout(face, text.substr(i, 1)), 0);
+            ShowLine(*dc, glyph, DeviceContext::Clamp(origin.x + advance), origin.y + face.ascent,
+                     clipped ? &clip : nullptr);
+            advance += dx[i];
+        }
+    }
     if (align & TA_UPDATECP) {
         if ((align & TA_CENTER) == TA_CENTER)
             ;
@@ -137,11 +171,11 @@ BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int length)
 }
 
 BOOL ExtTextOutW(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCWSTR text, UINT length,
-                 const INT*)
+                 const INT* dx)
 {
     if (length > 0x7FFFFFFF || (length > 0 && !text))
         return FALSE;
-    return TextOutImpl(hdc, x, y, options, rect, WideView(text, int(length)));
+    return TextOutImpl(hdc, x, y, options, rect, WideView(text, int(length)), dx);
 }
 
 BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT length,
@@ -163,7 +197,7 @@ BOOL GetTextExtentPoint32W(HDC hdc, LPCWSTR text, int length, LPSIZE size)
     int width = 0;
     if (length > 0)
         width = LineWidth(
-            pango_layout_get_line_readonly(CachedLayout(face, WideView(text, length)), 0));
+            face, pango_layout_get_line_readonly(CachedLayout(face, WideView(text, length)), 0));
     *size = SIZE{width, face.height};
     return TRUE;
 }
@@ -175,6 +209,62 @@ BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int length, LPSIZE size)
     const std::wstring wide =
         zt::base::AnsiToWide(std::string_view(text ? text : "", size_t(length)));
     return GetTextExtentPoint32W(hdc, wide.c_str(), int(wide.size()), size);
+}
+
+BOOL GetTextExtentExPointW(HDC hdc, LPCWSTR text, int length, int maxExtent, LPINT fit, LPINT dx,
+                           LPSIZE size)
+{
+    auto dc = FindDC(hdc);
+    if (!dc || length < 0 || (length > 0 && !text))
+        return FALSE;
+    const FontFace& face = SelectedFace(*dc);
+    const std::wstring_view view = WideView(text, length);
+    PangoLayoutLine* line =
+        length > 0 ? pango_layout_get_line_readonly(CachedLayout(face, view), 0) : nullptr;
+    // The right edge of each character, from the same shaped line that TextOut draws.
+    int fitted = 0;
+    int byte = 0;
+    for (int i = 0; i < length; ++i) {
+        const wchar_t c = view[size_t(i)];
+        byte += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+        int x = 0;
+        pango_layout_line_index_to_x(line, byte, FALSE, &x);
+        const int right = LineX(face, x);
+        if (dx)
+            dx[i] = right;
+        if (maxExtent >= 0 && right <= maxExtent && fitted == i)
+            fitted = i + 1;
+    }
+    if (fit)
+        *fit = maxExtent >= 0 ? fitted : length;
+    if (size)
+        *size = SIZE{LineWidth(face, line), face.height};
+    return TRUE;
+}
+
+BOOL GetCharWidth32W(HDC hdc, UINT first, UINT last, LPINT widths)
+{
+    auto dc = FindDC(hdc);
+    if (!dc || !widths || last < first || last - first > 0xFFFF)
+        return FALSE;
+    for (UINT c = first; c <= last; ++c) {
+        const wchar_t ch = static_cast<wchar_t>(c);
+        SIZE s{0, 0};
+        GetTextExtentPoint32W(hdc, &ch, 1, &s);
+        widths[c - first] = s.cx;
+    }
+    return TRUE;
+}
+
+int SetMapMode(HDC hdc, int mode)
+{
+    // Only MM_TEXT exists here: one logical unit is one pixel, y grows downwards.
+    return FindDC(hdc) && mode == MM_TEXT ? MM_TEXT : 0;
+}
+
+int GetMapMode(HDC hdc)
+{
+    return FindDC(hdc) ? MM_TEXT : 0;
 }
 
 BOOL GetTextMetricsW(HDC hdc, LPTEXTMETRICW tm)

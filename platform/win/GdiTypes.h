@@ -94,6 +94,8 @@ inline constexpr int WHITEONBLACK = 2;
 inline constexpr int COLORONCOLOR = 3;
 inline constexpr int HALFTONE = 4;
 
+inline constexpr int MM_TEXT = 1;
+
 // Ternary raster operations.
 inline constexpr DWORD SRCCOPY = 0x00CC0020;
 inline constexpr DWORD SRCPAINT = 0x00EE0086;
@@ -314,6 +316,7 @@ using LPBITMAP = BITMAP*;
 inline constexpr DWORD BI_RGB = 0;
 inline constexpr DWORD BI_BITFIELDS = 3;
 inline constexpr UINT DIB_RGB_COLORS = 0;
+inline constexpr DWORD CBM_INIT = 0x04;
 
 struct BITMAPINFOHEADER
 {
@@ -489,3 +492,40 @@ inline constexpr int COLOR_GRADIENTACTIVECAPTION = 27;
 inline constexpr int COLOR_GRADIENTINACTIVECAPTION = 28;
 inline constexpr int COLOR_MENUHILIGHT = 29;
 inline constexpr int COLOR_MENUBAR = 30;
+
+// DrawFrameControl.
+inline constexpr UINT DFC_CAPTION = 1;
+inline constexpr UINT DFC_MENU = 2;
+inline constexpr UINT DFC_SCROLL = 3;
+inline constexpr UINT DFC_BUTTON = 4;
+inline constexpr UINT DFC_POPUPMENU = 5;
+inline constexpr UINT DFCS_CAPTIONCLOSE = 0x0000;
+inline constexpr UINT DFCS_CAPTIONMIN = 0x0001;
+inline constexpr UINT DFCS_CAPTIONMAX = 0x0002;
+inline constexpr UINT DFCS_CAPTIONRESTORE = 0x0003;
+inline constexpr UINT DFCS_CAPTIONHELP = 0x0004;
+inline constexpr UINT DFCS_MENUARROW = 0x0000;
+inline constexpr UINT DFCS_MENUCHECK = 0x0001;
+inline constexpr UINT DFCS_MENUBULLET = 0x0002;
+inline constexpr UINT DFCS_MENUARROWRIGHT = 0x0004;
+inline constexpr UINT DFCS_SCROLLUP = 0x0000;
+inline constexpr UINT DFCS_SCROLLDOWN = 0x0001;
+inline constexpr UINT DFCS_SCROLLLEFT = 0x0002;
+inline constexpr UINT DFCS_SCROLLRIGHT = 0x0003;
+inline constexpr UINT DFCS_SCROLLCOMBOBOX = 0x0005;
+inline constexpr UINT DFCS_SCROLLSIZEGRIP = 0x0008;
+inline constexpr UINT DFCS_SCROLLSIZEGRIPRIGHT = 0x0010;
+inline constexpr UINT DFCS_BUTTONCHECK = 0x0000;
+inline constexpr UINT DFCS_BUTTONRADIOIMAGE = 0x0001;
+inline constexpr UINT DFCS_BUTTONRADIOMASK = 0x0002;
+inline constexpr UINT DFCS_BUTTONRADIO = 0x0004;
+inline constexpr UINT DFCS_BUTTON3STATE = 0x0008;
+inline constexpr UINT DFCS_BUTTONPUSH = 0x0010;
+inline constexpr UINT DFCS_INACTIVE = 0x0100;
+inline constexpr UINT DFCS_PUSHED = 0x0200;
+inline constexpr UINT DFCS_CHECKED = 0x0400;
+inline constexpr UINT DFCS_TRANSPARENT = 0x0800;
+inline constexpr UINT DFCS_HOT = 0x1000;
+inline constexpr UINT DFCS_ADJUSTRECT = 0x2000;
+inline constexpr UINT DFCS_FLAT = 0x4000;
+inline constexpr UINT DFCS_MONO = 0x8000;

@@ -5,6 +5,7 @@
 #include "platform/win/WinGdi.h"
 #include "platform/win/WinUserDraw.h"
 
+#include <algorithm>
 #include <array>
 #include <mutex>
 
@@ -163,12 +164,18 @@ BOOL DrawFocusRect(HDC hdc, const RECT* rect)
         if (((x - s.left) + (y - s.top)) % 2 == 0)
             dots.push_back(RECT{x, y, x + 1, y + 1});
     };
-    for (int x = s.left; x < s.right; ++x) {
+    // Only the stretch inside the clip is walked; the checkerboard keeps its phase.
+    const RECT clip = dc->ClipBounds();
+    const int x0 = std::max(s.left, clip.left);
+    const int x1 = std::min(s.right, clip.right);
+    const int y0 = std::max(s.top + 1, clip.top);
+    const int y1 = std::min(s.bottom - 1, clip.bottom);
+    for (int x = x0; x < x1; ++x) {
         dot(x, s.top);
         if (s.bottom - 1 > s.top)
             dot(x, s.bottom - 1);
     }
-    for (int y = s.top + 1; y < s.bottom - 1; ++y) {
+    for (int y = y0; y < y1; ++y) {
         dot(s.left, y);
         if (s.right - 1 > s.left)
             dot(s.right - 1, y);

@@ -65,16 +65,23 @@ struct Line
     int width;
 };
 
-int DrawTextImpl(HDC hdc, std::wstring_view input, LPRECT rect, UINT format)
+int DrawTextImpl(HDC hdc, std::wstring_view input, LPRECT callerRect, UINT format)
 {
     auto dc = FindDC(hdc);
-    if (!dc || !rect)
+    if (!dc || !callerRect)
         return 0;
+    // Positions are worked out within +-2^29, where no sum below can overflow.
+    RECT bounded{DeviceContext::Clamp(callerRect->left), DeviceContext::Clamp(callerRect->top),
+                 DeviceContext::Clamp(callerRect->right), DeviceContext::Clamp(callerRect->bottom)};
+    RECT* rect = &bounded;
     const FontFace& face = SelectedFace(*dc);
     const Prepared prepared = StripPrefixes(input, format & DT_NOPREFIX);
     const bool single = format & DT_SINGLELINE;
     const bool wrap = !single && (format & DT_WORDBREAK);
-    const int rectWidth = std::max<int>(0, rect->right - rect->left);
+    // Pango measures in 1/1024 pixel in an int: wider than a million pixels is as good as
+    // unlimited.
+    constexpr int kWidestWrap = 1 << 20;
+    const int rectWidth = std::clamp<int>(rect->right - rect->left, 0, kWidestWrap);
     const int mnemonic = (format & DT_HIDEPREFIX) ? -1 : prepared.mnemonic;
 
     std::wstring singleText;
@@ -112,7 +119,7 @@ int DrawTextImpl(HDC hdc, std::wstring_view input, LPRECT rect, UINT format)
         held.emplace_back(static_cast<PangoLayout*>(g_object_ref(layout)));
         for (GSList* l = pango_layout_get_lines_readonly(layout); l; l = l->next) {
             auto* line = static_cast<PangoLayoutLine*>(l->data);
-            lines.push_back(Line{line, LineWidth(line)});
+            lines.push_back(Line{line, LineWidth(face, line)});
         }
     }
 
@@ -123,8 +130,12 @@ int DrawTextImpl(HDC hdc, std::wstring_view input, LPRECT rect, UINT format)
         widest = std::max(widest, l.width);
 
     if (format & DT_CALCRECT) {
-        rect->right = rect->left + widest;
-        rect->bottom = rect->top + total;
+        // Wrapped text keeps the rectangle's width unless a word is wider; other text takes
+        // the width of its widest line.
+        callerRect->left = rect->left;
+        callerRect->top = rect->top;
+        callerRect->right = rect->left + (wrap ? std::max(rectWidth, widest) : widest);
+        callerRect->bottom = DeviceContext::Clamp(0ll + rect->top + total);
         return total;
     }
 

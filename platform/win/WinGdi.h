@@ -37,6 +37,8 @@ COLORREF SetDCPenColor(HDC dc, COLORREF color);
 COLORREF GetDCPenColor(HDC dc);
 
 // Coordinates (MM_TEXT only: logical = device - viewport origin + window origin).
+int SetMapMode(HDC dc, int mode);
+int GetMapMode(HDC dc);
 BOOL SetViewportOrgEx(HDC dc, int x, int y, LPPOINT previous);
 BOOL OffsetViewportOrgEx(HDC dc, int dx, int dy, LPPOINT previous);
 BOOL GetViewportOrgEx(HDC dc, LPPOINT origin);
@@ -86,14 +88,29 @@ inline HFONT CreateFont(int height, int width, int escapement, int orientation, 
 }
 int MulDiv(int number, int numerator, int denominator);
 
-// Bitmaps. Pixels are 32-bit BGRA in memory, rows top-down; a 32-bit DIB section holds
-// premultiplied alpha as AlphaBlend expects it.
+// Bitmaps. Pixels are 32-bit BGRA. A 32-bit DIB section lays out its rows as its biHeight says
+// (negative: top-down; positive: bottom-up, the first row in memory is the bottom row) and
+// holds premultiplied alpha as AlphaBlend expects it; GetBitmapBits/SetBitmapBits are
+// top-down. Only 1-bit and 32-bit formats are made.
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
 HBITMAP CreateBitmapIndirect(const BITMAP* bitmap);
 HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
                          DWORD offset);
 LONG GetBitmapBits(HBITMAP bitmap, LONG size, LPVOID bits);
+// DIB pixels in and out, 24- or 32-bit: scan lines count from the bottom of a bottom-up DIB.
+int SetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, const void* bits,
+              const BITMAPINFO* info, UINT usage);
+int GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, BITMAPINFO* info,
+              UINT usage);
+HBITMAP CreateDIBitmap(HDC dc, const BITMAPINFOHEADER* header, DWORD init, const void* bits,
+                       const BITMAPINFO* info, UINT usage);
+int StretchDIBits(HDC dc, int x, int y, int width, int height, int xSource, int ySource,
+                  int widthSource, int heightSource, const void* bits, const BITMAPINFO* info,
+                  UINT usage, DWORD rop);
+int SetDIBitsToDevice(HDC dc, int x, int y, DWORD width, DWORD height, int xSource, int ySource,
+                      UINT startScan, UINT lines, const void* bits, const BITMAPINFO* info,
+                      UINT usage);
 LONG SetBitmapBits(HBITMAP bitmap, DWORD size, const void* bits);
 
 // Lines and shapes.
@@ -153,6 +170,19 @@ inline BOOL GetTextExtentPointW(HDC dc, LPCWSTR text, int length, LPSIZE size)
 inline BOOL GetTextExtentPoint(HDC dc, LPCWSTR text, int length, LPSIZE size)
 {
     return GetTextExtentPoint32W(dc, text, length, size);
+}
+// The right edge of every character (dx) and how many fit within maxExtent (-1: no limit).
+BOOL GetTextExtentExPointW(HDC dc, LPCWSTR text, int length, int maxExtent, LPINT fit, LPINT dx,
+                           LPSIZE size);
+inline BOOL GetTextExtentExPoint(HDC dc, LPCWSTR text, int length, int maxExtent, LPINT fit,
+                                 LPINT dx, LPSIZE size)
+{
+    return GetTextExtentExPointW(dc, text, length, maxExtent, fit, dx, size);
+}
+BOOL GetCharWidth32W(HDC dc, UINT first, UINT last, LPINT widths);
+inline BOOL GetCharWidth32(HDC dc, UINT first, UINT last, LPINT widths)
+{
+    return GetCharWidth32W(dc, first, last, widths);
 }
 BOOL GetTextMetricsW(HDC dc, LPTEXTMETRICW metrics);
 BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics);

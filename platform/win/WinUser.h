@@ -73,6 +73,11 @@ HANDLE RemovePropW(HWND hwnd, LPCWSTR name);
 BOOL SetLayeredWindowAttributes(HWND hwnd, COLORREF key, BYTE alpha, DWORD flags);
 BOOL GetLayeredWindowAttributes(HWND hwnd, COLORREF* key, BYTE* alpha, DWORD* flags);
 int GetSystemMetrics(int index);
+HMONITOR MonitorFromWindow(HWND hwnd, DWORD flags);
+HMONITOR MonitorFromPoint(POINT point, DWORD flags);
+HMONITOR MonitorFromRect(LPCRECT rect, DWORD flags);
+BOOL GetMonitorInfoW(HMONITOR monitor, LPMONITORINFO info);
+BOOL SystemParametersInfoW(UINT action, UINT param, LPVOID data, UINT winIni);
 
 // Messages.
 LRESULT DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -294,6 +299,14 @@ inline LRESULT DispatchMessage(const MSG* msg)
 inline UINT RegisterWindowMessage(LPCWSTR name)
 {
     return RegisterWindowMessageW(name);
+}
+inline BOOL GetMonitorInfo(HMONITOR monitor, LPMONITORINFO info)
+{
+    return GetMonitorInfoW(monitor, info);
+}
+inline BOOL SystemParametersInfo(UINT action, UINT param, LPVOID data, UINT winIni)
+{
+    return SystemParametersInfoW(action, param, data, winIni);
 }
 inline HCURSOR LoadCursor(HINSTANCE instance, LPCWSTR name)
 {

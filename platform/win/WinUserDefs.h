@@ -102,6 +102,7 @@ inline constexpr UINT WM_ENTERSIZEMOVE = 0x0231;
 inline constexpr UINT WM_EXITSIZEMOVE = 0x0232;
 inline constexpr UINT WM_CAPTURECHANGED = 0x0215;
 inline constexpr UINT WM_MOVING = 0x0216;
+inline constexpr UINT WM_SIZING = 0x0214;
 inline constexpr UINT WM_NCMOUSEHOVER = 0x02A0;
 inline constexpr UINT WM_MOUSEHOVER = 0x02A1;
 inline constexpr UINT WM_NCMOUSELEAVE = 0x02A2;
@@ -255,6 +256,16 @@ inline constexpr LRESULT HTBOTTOMRIGHT = 17;
 inline constexpr LRESULT HTBORDER = 18;
 inline constexpr LRESULT HTCLOSE = 20;
 inline constexpr LRESULT HTHELP = 21;
+
+// WM_SIZING edges.
+inline constexpr int WMSZ_LEFT = 1;
+inline constexpr int WMSZ_RIGHT = 2;
+inline constexpr int WMSZ_TOP = 3;
+inline constexpr int WMSZ_TOPLEFT = 4;
+inline constexpr int WMSZ_TOPRIGHT = 5;
+inline constexpr int WMSZ_BOTTOM = 6;
+inline constexpr int WMSZ_BOTTOMLEFT = 7;
+inline constexpr int WMSZ_BOTTOMRIGHT = 8;
 
 // System commands.
 inline constexpr WPARAM SC_SIZE = 0xF000;
@@ -465,6 +476,16 @@ inline constexpr UINT SB_BOTTOM = 7;
 inline constexpr UINT SB_RIGHT = 7;
 inline constexpr UINT SB_ENDSCROLL = 8;
 
+// Monitors and system parameters. The desktop is one monitor: the screen, without a taskbar.
+ZT_DECLARE_HANDLE(HMONITOR);
+inline constexpr DWORD MONITOR_DEFAULTTONULL = 0x00000000;
+inline constexpr DWORD MONITOR_DEFAULTTOPRIMARY = 0x00000001;
+inline constexpr DWORD MONITOR_DEFAULTTONEAREST = 0x00000002;
+inline constexpr DWORD MONITORINFOF_PRIMARY = 0x00000001;
+inline constexpr UINT SPI_GETWORKAREA = 0x0030;
+inline constexpr UINT SPI_GETMOUSEHOVERTIME = 0x0066;
+inline constexpr UINT SPI_GETWHEELSCROLLLINES = 0x0068;
+
 // ScrollWindowEx.
 inline constexpr UINT SW_SCROLLCHILDREN = 0x0001;
 inline constexpr UINT SW_INVALIDATE = 0x0002;
@@ -512,6 +533,8 @@ inline constexpr int SM_CYVSCROLL = 20;
 inline constexpr int SM_CXHSCROLL = 21;
 inline constexpr int SM_CXFRAME = 32;
 inline constexpr int SM_CYFRAME = 33;
+inline constexpr int SM_CXMINTRACK = 34;
+inline constexpr int SM_CYMINTRACK = 35;
 inline constexpr int SM_CXDOUBLECLK = 36;
 inline constexpr int SM_CYDOUBLECLK = 37;
 inline constexpr int SM_CXEDGE = 45;

@@ -10,6 +10,9 @@ int FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
 BOOL InvertRect(HDC dc, const RECT* rect);
 BOOL DrawFocusRect(HDC dc, const RECT* rect);
 BOOL DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags);
+// The classic look of push buttons, check boxes, radio buttons, scroll and combo arrows,
+// caption buttons and menu marks.
+BOOL DrawFrameControl(HDC dc, LPRECT rect, UINT type, UINT state);
 
 int DrawTextW(HDC dc, LPCWSTR text, int length, LPRECT rect, UINT format);
 int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format);

@@ -214,3 +214,12 @@ struct SCROLLINFO
 };
 using LPSCROLLINFO = SCROLLINFO*;
 using LPCSCROLLINFO = const SCROLLINFO*;
+
+struct MONITORINFO
+{
+    DWORD cbSize;
+    RECT rcMonitor;
+    RECT rcWork;
+    DWORD dwFlags;
+};
+using LPMONITORINFO = MONITORINFO*;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 int g_first = 0;
 int g_second = 0;
@@ -36,13 +38,19 @@ TEST(CommandRegistry, ExecutionQueuesTheFunctionForTheWorkThread)
 
 TEST(CommandRegistry, ReRegisteringReplacesTheFunctionAndKeepsTheOrder)
 {
-    TesselToolsManager::RegisterFun("A", &First);
-    TesselToolsManager::RegisterFun("B", &First);
-    TesselToolsManager::RegisterFun("A", &Second);
-    EXPECT_EQ(TesselToolsManager::GetCommandNames(), (std::vector<std::string>{"A", "B"}));
-    TesselUserInputManager::ExeCommand("A");
+    TesselToolsManager::RegisterFun("Order.A", &First);
+    TesselToolsManager::RegisterFun("Order.B", &First);
+    TesselToolsManager::RegisterFun("Order.A", &Second);
+    std::vector<std::string> names = TesselToolsManager::GetCommandNames();
+    auto a = std::find(names.begin(), names.end(), "Order.A");
+    auto b = std::find(names.begin(), names.end(), "Order.B");
+    ASSERT_NE(a, names.end());
+    EXPECT_EQ(std::next(a), b);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "Order.A"), 1);
+    int before = g_second;
+    TesselUserInputManager::ExeCommand("Order.A");
     zt::host::Executors::Get().PumpAll();
-    EXPECT_EQ(g_second, 1);
+    EXPECT_EQ(g_second, before + 1);
 }
 
 TEST(ModelessDialogs, OneDialogPerName)

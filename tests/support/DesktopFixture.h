@@ -15,6 +15,8 @@ public:
     {
         zt::win::Desktop::Reset();
         zt::win::Desktop::SetIdleHook(nullptr);
+        zt::win::Desktop::SetScreenSize(zt::win::Desktop::kDefaultScreenWidth,
+                                        zt::win::Desktop::kDefaultScreenHeight);
     }
     ~DesktopFixture()
     {

@@ -119,6 +119,20 @@ TEST_F(DialogTest, TemplateIsLaidOutInPixelsFromTheDialogUnitsOfItsFont)
     }
 }
 
+TEST_F(DialogTest, TheTemplateFontGoesWithTheDialogAndAFontSetLaterStaysWithItsOwner)
+{
+    HFONT mine =
+        CreateFontW(-20, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+    HWND dlg = Modeless(OkCancelTemplate());
+    HFONT templateFont = reinterpret_cast<HFONT>(SendMessageW(dlg, WM_GETFONT, 0, 0));
+    SendMessageW(dlg, WM_SETFONT, reinterpret_cast<WPARAM>(mine), FALSE);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(dlg, WM_GETFONT, 0, 0)), mine);
+    DestroyWindow(dlg);
+    EXPECT_EQ(GetObjectType(templateFont), 0u);
+    EXPECT_EQ(GetObjectType(mine), static_cast<DWORD>(OBJ_FONT));
+    DeleteObject(mine);
+}
+
 TEST_F(DialogTest, WmInitDialogNamesTheFirstTabStopAndItGetsTheFocus)
 {
     HWND dlg = Modeless(OkCancelTemplate());
@@ -176,6 +190,45 @@ TEST_F(DialogTest, TabAndShiftTabWalkTheTabStopsThroughIsDialogMessage)
     EXPECT_EQ(tab(true), grid);
 }
 
+TEST_F(DialogTest, ControlsThatAskForKeysThroughWmGetDlgCodeReceiveThem)
+{
+    zt::win::DialogTemplate t = OkCancelTemplate();
+    t.items.insert(t.items.begin(), Item(TestWindows::kClass, L"", 300, WS_TABSTOP, 7, 50, 60, 20));
+    HWND dlg = Modeless(t);
+    HWND custom = GetDlgItem(dlg, 300);
+    ASSERT_EQ(GetFocus(), custom);
+    LRESULT wants = DLGC_WANTTAB | DLGC_WANTARROWS;
+    TestWindows::Get().handlers[custom] = [&](HWND, UINT msg, WPARAM,
+                                              LPARAM) -> std::optional<LRESULT> {
+        if (msg == WM_GETDLGCODE)
+            return wants;
+        return std::nullopt;
+    };
+    auto press = [&](int vk) {
+        TestWindows::Get().log.clear();
+        ScriptedInput::Press(vk)();
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE))
+            if (!IsDialogMessageW(dlg, &m)) {
+                TranslateMessage(&m);
+                DispatchMessageW(&m);
+            }
+        return TestWindows::Get().Count(custom, WM_KEYDOWN);
+    };
+    EXPECT_EQ(press(VK_TAB), 1);
+    EXPECT_EQ(press(VK_DOWN), 1);
+    EXPECT_EQ(GetFocus(), custom);
+    // Escape is not asked for: the dialog takes it.
+    EXPECT_EQ(press(VK_ESCAPE), 0);
+    EXPECT_EQ(log.commands, (std::vector<int>{IDCANCEL}));
+    wants = DLGC_WANTALLKEYS;
+    EXPECT_EQ(press(VK_RETURN), 1);
+    EXPECT_EQ(log.commands, (std::vector<int>{IDCANCEL}));
+    wants = 0;
+    EXPECT_EQ(press(VK_TAB), 0);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dlg, 100));
+}
+
 TEST_F(DialogTest, NextTabAndGroupItemsFollowStylesAndSkipHiddenOrDisabledControls)
 {
     HWND dlg = Modeless(OkCancelTemplate());
@@ -211,6 +264,19 @@ TEST_F(DialogTest, ModalLoopEndsThroughEndDialogAndDisablesTheOwnerMeanwhile)
     EXPECT_TRUE(IsWindowEnabled(parent));
     EXPECT_EQ(log.commands, (std::vector<int>{100, 101}));
     EXPECT_EQ(FindWindowW(L"#32770", nullptr), nullptr);
+}
+
+TEST_F(DialogTest, QuitDuringAModalLoopEndsItAndIsPostedAgainForTheOuterLoop)
+{
+    ScriptedInput input({[] { PostQuitMessage(3); }});
+    zt::win::DialogTemplate t = OkCancelTemplate();
+    EXPECT_EQ(DialogBoxIndirectParamW(nullptr, &t, parent, &RecordingProc, 0), -1);
+    EXPECT_TRUE(IsWindowEnabled(parent));
+    EXPECT_EQ(FindWindowW(L"#32770", nullptr), nullptr);
+    MSG m{};
+    ASSERT_TRUE(PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(m.message, WM_QUIT);
+    EXPECT_EQ(m.wParam, 3u);
 }
 
 TEST_F(DialogTest, EscapeEndsTheModalLoopThroughIdCancel)
@@ -316,6 +382,43 @@ TEST_F(DialogTest, ArrowKeysMoveWithinAGroupAndChooseAutomaticRadioButtons)
     EXPECT_EQ(GetFocus(), spline);
 }
 
+TEST_F(DialogTest, MnemonicsClickButtonsAndLabelsFocusTheirNextControl)
+{
+    zt::win::DialogTemplate t = OkCancelTemplate();
+    t.items[0].text = L"&Snap";
+    t.items[1].text = L"G&rid";
+    t.items[2].text = L"&Label";
+    t.items[4].text = L"Cancel && &Quit";
+    HWND dlg = Modeless(t);
+    auto type = [&](wchar_t ch) {
+        INPUT in[2]{};
+        for (int i = 0; i < 2; ++i) {
+            in[i].type = INPUT_KEYBOARD;
+            in[i].ki.wScan = static_cast<WORD>(ch);
+            in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+        }
+        SendInput(2, in, sizeof(INPUT));
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE))
+            if (!IsDialogMessageW(dlg, &m)) {
+                TranslateMessage(&m);
+                DispatchMessageW(&m);
+            }
+    };
+    type(L'r');
+    EXPECT_EQ(GetFocus(), GetDlgItem(dlg, 101));
+    EXPECT_EQ(IsDlgButtonChecked(dlg, 101), BST_CHECKED);
+    // The label's mnemonic goes to the next tab stop after it: OK.
+    type(L'L');
+    EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDOK));
+    EXPECT_TRUE(log.commands == (std::vector<int>{101}));
+    // A push button is pressed where the focus is; "&&" is a plain ampersand.
+    type(L'q');
+    EXPECT_EQ(log.commands, (std::vector<int>{101, IDCANCEL}));
+    type(L'x');
+    EXPECT_EQ(log.commands, (std::vector<int>{101, IDCANCEL}));
+}
+
 TEST_F(DialogTest, DefaultIdMovesTheDefaultButtonLook)
 {
     HWND dlg = Modeless(OkCancelTemplate());
@@ -330,6 +433,17 @@ TEST_F(DialogTest, DefaultIdMovesTheDefaultButtonLook)
     EXPECT_EQ(GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK, static_cast<LONG>(BS_DEFPUSHBUTTON));
     EXPECT_EQ(GetWindowLongW(cancel, GWL_STYLE) & BS_TYPEMASK, static_cast<LONG>(BS_PUSHBUTTON));
     SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dlg, 100)), TRUE);
+    EXPECT_EQ(GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK, static_cast<LONG>(BS_PUSHBUTTON));
+    EXPECT_EQ(GetWindowLongW(cancel, GWL_STYLE) & BS_TYPEMASK, static_cast<LONG>(BS_DEFPUSHBUTTON));
+    // The mouse moves the look as well.
+    RECT r;
+    GetWindowRect(ok, &r);
+    desk.click(r.left + 5, r.top + 5);
+    EXPECT_EQ(GetFocus(), ok);
+    EXPECT_EQ(GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK, static_cast<LONG>(BS_DEFPUSHBUTTON));
+    EXPECT_EQ(GetWindowLongW(cancel, GWL_STYLE) & BS_TYPEMASK, static_cast<LONG>(BS_PUSHBUTTON));
+    GetWindowRect(GetDlgItem(dlg, 101), &r);
+    desk.click(r.left + 5, r.top + 5);
     EXPECT_EQ(GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK, static_cast<LONG>(BS_PUSHBUTTON));
     EXPECT_EQ(GetWindowLongW(cancel, GWL_STYLE) & BS_TYPEMASK, static_cast<LONG>(BS_DEFPUSHBUTTON));
 }

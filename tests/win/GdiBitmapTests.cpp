@@ -240,3 +240,81 @@ TEST(GdiBitmaps, IconWithoutAlphaUsesItsMask)
     DeleteObject(color);
     DeleteObject(mask);
 }
+
+TEST(GdiBitmaps, BottomUpDibSectionKeepsWindowsRowOrder)
+{
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = 3;
+    bi.bmiHeader.biHeight = 2; // positive: bottom-up
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* p = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &p, nullptr, 0);
+    ASSERT_NE(bitmap, nullptr);
+    auto* bits = static_cast<std::uint32_t*>(p);
+    bits[0] = 0xFF0000FF; // first row in memory: the bottom row
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    EXPECT_EQ(GetPixel(dc, 0, 1), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 0, 0));
+    SetPixel(dc, 2, 0, RGB(0, 255, 0));
+    EXPECT_EQ(bits[3 + 2], 0xFF00FF00u) << "the top row is last in memory";
+    RECT top{0, 0, 3, 1};
+    FillRect(dc, &top, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    EXPECT_EQ(bits[3], 0xFFFFFFFFu);
+    EXPECT_EQ(bits[0], 0xFF0000FFu);
+    BITMAP bm{};
+    GetObjectW(bitmap, sizeof(bm), &bm);
+    EXPECT_EQ(bm.bmBits, p);
+    EXPECT_EQ(bm.bmHeight, 2);
+    Canvas copy(3, 2);
+    BitBlt(copy.dc, 0, 0, 3, 2, dc, 0, 0, SRCCOPY);
+    EXPECT_EQ(copy.At(0, 1), RGB(0, 0, 255));
+    EXPECT_EQ(copy.At(1, 0), RGB(255, 255, 255));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+}
+
+TEST(GdiBitmaps, DibPixelsGoInAndOutInBothRowOrders)
+{
+    // A 2 x 2 bottom-up 24-bit image: rows padded to 8 bytes, the bottom row first.
+    const BYTE bottomUp24[16] = {0,   0, 255, 0,   255, 0,   0, 0,  // bottom: red, green
+                                 255, 0, 0,   255, 255, 255, 0, 0}; // top: blue, white
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = 2;
+    bi.bmiHeader.biHeight = 2;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    Canvas screen(1, 1);
+    HBITMAP b = CreateDIBitmap(screen.dc, &bi.bmiHeader, CBM_INIT, bottomUp24, &bi, DIB_RGB_COLORS);
+    ASSERT_NE(b, nullptr);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, b);
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 0, 255));
+    EXPECT_EQ(GetPixel(dc, 1, 0), RGB(255, 255, 255));
+    EXPECT_EQ(GetPixel(dc, 0, 1), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(dc, 1, 1), RGB(0, 255, 0));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+
+    BITMAPINFO query{};
+    query.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    EXPECT_EQ(GetDIBits(screen.dc, b, 0, 0, nullptr, &query, DIB_RGB_COLORS), 2);
+    EXPECT_EQ(query.bmiHeader.biBitCount, 32);
+    query.bmiHeader.biHeight = -2; // ask for top-down
+    std::uint32_t topDown[4] = {};
+    EXPECT_EQ(GetDIBits(screen.dc, b, 0, 2, topDown, &query, DIB_RGB_COLORS), 2);
+    EXPECT_EQ(topDown[0] & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(topDown[2] & 0xFFFFFF, 0xFF0000u);
+
+    Canvas target(4, 4);
+    EXPECT_EQ(
+        StretchDIBits(target.dc, 0, 0, 4, 4, 0, 0, 2, 2, bottomUp24, &bi, DIB_RGB_COLORS, SRCCOPY),
+        2);
+    EXPECT_EQ(target.At(0, 0), RGB(0, 0, 255));
+    EXPECT_EQ(target.At(3, 3), RGB(0, 255, 0));
+    DeleteObject(b);
+}

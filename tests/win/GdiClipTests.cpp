@@ -162,3 +162,24 @@ TEST(GdiClip, FrameRgnPaintsOnlyTheRim)
     EXPECT_EQ(c.Count(kBlack), 36);
     DeleteObject(r);
 }
+
+TEST(GdiClip, RestoreDcBringsBackTheSelectedBitmap)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP first = CreateBitmap(4, 4, 1, 32, nullptr);
+    HBITMAP second = CreateBitmap(4, 4, 1, 32, nullptr);
+    HGDIOBJ original = SelectObject(dc, first);
+    const int level = SaveDC(dc);
+    SelectObject(dc, second);
+    SetPixel(dc, 0, 0, RGB(1, 2, 3));
+    RestoreDC(dc, level);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), first);
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(0, 0, 0)) << "drawing goes to the first bitmap again";
+    HDC other = CreateCompatibleDC(nullptr);
+    EXPECT_NE(SelectObject(other, second), nullptr) << "the second bitmap was let go";
+    DeleteDC(other);
+    SelectObject(dc, original);
+    DeleteObject(first);
+    DeleteObject(second);
+    DeleteDC(dc);
+}

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -206,7 +208,7 @@ TEST(GdiText, DrawTextWordBreakWrapsToTheRectangleWidth)
     const int h =
         DrawTextW(c.dc, L"墙体 属性 面板 显示 选中 对象", -1, &r, DT_CALCRECT | DT_WORDBREAK);
     EXPECT_GE(h, 3 * 16);
-    EXPECT_LE(r.right, 60);
+    EXPECT_EQ(r.right, 60) << "wrapped text keeps the width it was given";
 }
 
 TEST(GdiText, DrawTextCentresSingleLineInTheRectangle)
@@ -328,4 +330,84 @@ TEST(GdiText, DrawTextWithMoreParagraphsThanTheCacheHolds)
     RECT r{0, 0, 100, 40};
     EXPECT_EQ(DrawTextW(c.dc, text.c_str(), int(text.size()), &r, DT_NOCLIP), 5001 * 10);
     EXPECT_GT(c.InkBox().right, 0);
+}
+
+TEST(GdiText, CharacterEdgesAddUpToTheExtent)
+{
+    Canvas c(10, 10);
+    Selected font(c.dc, MakeFont(-12, L"宋体"));
+    const wchar_t* text = L"墙A 1b体";
+    const int n = int(std::wcslen(text));
+    SIZE whole{};
+    GetTextExtentPoint32W(c.dc, text, n, &whole);
+    std::vector<int> dx(size_t(n), 0);
+    int fit = -1;
+    SIZE size{};
+    ASSERT_TRUE(GetTextExtentExPointW(c.dc, text, n, -1, &fit, dx.data(), &size));
+    EXPECT_EQ(fit, n);
+    EXPECT_EQ(size.cx, whole.cx);
+    EXPECT_EQ(dx.back(), whole.cx);
+    for (int i = 1; i < n; ++i)
+        EXPECT_GT(dx[size_t(i)], dx[size_t(i - 1)]) << i;
+    for (int i = 1; i <= n; ++i) {
+        SIZE prefix{};
+        GetTextExtentPoint32W(c.dc, text, i, &prefix);
+        EXPECT_NEAR(prefix.cx, dx[size_t(i - 1)], 1) << "prefix of " << i;
+    }
+    ASSERT_TRUE(GetTextExtentExPointW(c.dc, text, n, dx[2], &fit, nullptr, nullptr));
+    EXPECT_EQ(fit, 3);
+    int widths[2] = {};
+    ASSERT_TRUE(GetCharWidth32W(c.dc, L'A', L'B', widths));
+    EXPECT_GT(widths[0], 3);
+    EXPECT_EQ(SetMapMode(c.dc, MM_TEXT), MM_TEXT);
+    EXPECT_EQ(SetMapMode(c.dc, 2), 0) << "only MM_TEXT";
+}
+
+TEST(GdiText, LogFontWidthNarrowsTheText)
+{
+    auto measure = [](int width) {
+        Canvas c(300, 30);
+        HFONT font = CreateFontW(15, width, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                                 PROOF_QUALITY, 0x12, L"");
+        HGDIOBJ old = SelectObject(c.dc, font);
+        SIZE s{};
+        GetTextExtentPoint32W(c.dc, L"Collapsible group", 17, &s);
+        SetBkMode(c.dc, TRANSPARENT);
+        TextOutW(c.dc, 0, 0, L"Collapsible group", 17);
+        const RECT ink = c.InkBox();
+        TEXTMETRICW tm{};
+        GetTextMetricsW(c.dc, &tm);
+        SelectObject(c.dc, old);
+        DeleteObject(font);
+        return std::tuple{s.cx, ink.right, tm.tmAveCharWidth, s.cy};
+    };
+    const auto [natural, naturalInk, naturalAve, naturalHeight] = measure(0);
+    const auto [narrow, narrowInk, narrowAve, narrowHeight] = measure(naturalAve * 2 / 3);
+    EXPECT_EQ(narrowAve, naturalAve * 2 / 3);
+    EXPECT_NEAR(double(narrow) / natural, 2.0 / 3, 0.08);
+    EXPECT_LE(narrowInk, narrow + 1) << "drawn as narrow as measured";
+    EXPECT_GT(narrowInk, narrow * 3 / 4);
+    EXPECT_EQ(narrowHeight, naturalHeight) << "width leaves the height alone";
+}
+
+TEST(GdiText, ExtTextOutPlacesCharactersAtExplicitAdvances)
+{
+    Canvas c(200, 30);
+    Selected font(c.dc, MakeFont(-12, L"MS Shell Dlg"));
+    SetBkMode(c.dc, TRANSPARENT);
+    const INT dx[3] = {40, 40, 40};
+    ASSERT_TRUE(ExtTextOutW(c.dc, 0, 0, 0, nullptr, L"iii", 3, dx));
+    // Three narrow glyphs 40 pixels apart: ink in three separate columns.
+    int columns = 0;
+    bool inInk = false;
+    for (int x = 0; x < 200; ++x) {
+        bool ink = false;
+        for (int y = 0; y < 30 && !ink; ++y)
+            ink = c.At(x, y) != RGB(255, 255, 255);
+        columns += ink && !inInk;
+        inInk = ink;
+    }
+    EXPECT_EQ(columns, 3);
+    EXPECT_GE(c.InkBox().right, 80);
+    EXPECT_LT(c.InkBox().right, 95);
 }

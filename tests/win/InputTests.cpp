@@ -362,3 +362,42 @@ TEST_F(Input, MouseHoverComesAfterTheHoverTimeWhenThePointerRests)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Input, DraggingAThickFrameCornerResizesWithinTheMinimumTrackSize)
+{
+    HWND top = tw.Create(WS_POPUP | WS_THICKFRAME | WS_VISIBLE, 0, {100, 100, 400, 300});
+    desk.pump();
+    tw.log.clear();
+    auto drag = [&](int x, int y, int dx, int dy) {
+        desk.moveTo(x, y);
+        INPUT in[3]{};
+        in[0].type = INPUT_MOUSE;
+        in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        in[1].type = INPUT_MOUSE;
+        in[1].mi.dx = dx;
+        in[1].mi.dy = dy;
+        in[1].mi.dwFlags = MOUSEEVENTF_MOVE;
+        in[2].type = INPUT_MOUSE;
+        in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(3, in, sizeof(INPUT));
+        desk.pump();
+    };
+    drag(398, 298, 50, 20); // the bottom-right corner
+    RECT r;
+    GetWindowRect(top, &r);
+    EXPECT_EQ(r.right, 450);
+    EXPECT_EQ(r.bottom, 320);
+    EXPECT_EQ(r.left, 100) << "the opposite edges stay";
+    EXPECT_EQ(tw.Of(WM_SYSCOMMAND)[0].wParam, SC_SIZE | WMSZ_BOTTOMRIGHT);
+    EXPECT_GE(tw.Count(top, WM_SIZING), 1);
+    EXPECT_GE(tw.Count(top, WM_GETMINMAXINFO), 1);
+    desk.advance(1000);
+    drag(101, 200, 500, 0); // the left edge, far past the right one
+    GetWindowRect(top, &r);
+    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXMINTRACK));
+    EXPECT_EQ(r.right, 450);
+}
+
+} // namespace

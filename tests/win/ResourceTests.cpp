@@ -244,6 +244,55 @@ TEST_F(ResourceTest, WithoutAResponderAModalBoxWaitsForTheUser)
     EXPECT_FALSE(IsWindow(box));
 }
 
+TEST_F(ResourceTest, SystemIconsAreDrawnAtTheirSizes)
+{
+    struct Case
+    {
+        LPCWSTR name;
+        COLORREF centreish;
+        double u, v;
+    } cases[] = {{IDI_ERROR, RGB(255, 255, 255), 0.5, 0.5},
+                 {IDI_WARNING, RGB(0, 0, 0), 0.5, 0.45},
+                 {IDI_INFORMATION, RGB(255, 255, 255), 0.5, 0.6},
+                 {IDI_QUESTION, RGB(255, 255, 255), 0.5, 0.76}};
+    for (const Case& c : cases) {
+        for (int size : {16, 32, 48}) {
+            SCOPED_TRACE(size);
+            auto icon = static_cast<HICON>(LoadImageW(nullptr, c.name, IMAGE_ICON, size, size, 0));
+            ASSERT_NE(icon, nullptr);
+            EXPECT_EQ(IconSize(icon).cx, size);
+            COLORREF p =
+                IconPixel(icon, size, static_cast<int>(c.u * size), static_cast<int>(c.v * size));
+            EXPECT_LT(std::abs(GetRValue(p) - GetRValue(c.centreish)), 40);
+            EXPECT_LT(std::abs(GetGValue(p) - GetGValue(c.centreish)), 40);
+            EXPECT_LT(std::abs(GetBValue(p) - GetBValue(c.centreish)), 40);
+            DestroyIcon(icon);
+        }
+    }
+    EXPECT_NE(LoadIconW(nullptr, IDI_APPLICATION), nullptr);
+    EXPECT_EQ(LoadIconW(nullptr, MAKEINTRESOURCEW(32600)), nullptr);
+}
+
+TEST_F(ResourceTest, RealBoxesShowTheIconOfTheirType)
+{
+    zt::win::SetMessageBoxResponder(nullptr);
+    COLORREF iconPixel = 0;
+    ScriptedInput input({[&] {
+        HWND box = GetActiveWindow();
+        RECT r;
+        GetClientRect(box, &r);
+        POINT p{0, 0};
+        ClientToScreen(box, &p);
+        RECT icon{10, 10, 30, 30};
+        MapDialogRect(box, &icon);
+        // The middle of the cross of the error icon.
+        iconPixel = desk.pixel(p.x + icon.left + 16, p.y + icon.top + 16);
+        ScriptedInput::Press(VK_RETURN)();
+    }});
+    EXPECT_EQ(MessageBoxW(nullptr, L"Failed", L"Caption", MB_OK | MB_ICONERROR), IDOK);
+    EXPECT_EQ(iconPixel, RGB(255, 255, 255));
+}
+
 TEST_F(ResourceTest, RealBoxesStartOnTheDefaultButtonAndEscapeAnswersOkOnlyBoxes)
 {
     zt::win::SetMessageBoxResponder(nullptr);
@@ -268,6 +317,17 @@ TEST_F(ResourceTest, RealBoxesStartOnTheDefaultButtonAndEscapeAnswersOkOnlyBoxes
     ScriptedInput input({ScriptedInput::Press(VK_ESCAPE), ScriptedInput::Press(VK_RIGHT),
                          ScriptedInput::Press(VK_RETURN)});
     EXPECT_EQ(MessageBoxW(nullptr, L"Text", L"Caption", MB_YESNO), IDNO);
+    // The underlined letters answer too.
+    ScriptedInput letter({[] {
+        INPUT in[2]{};
+        for (int i = 0; i < 2; ++i) {
+            in[i].type = INPUT_KEYBOARD;
+            in[i].ki.wScan = L'y';
+            in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+        }
+        SendInput(2, in, sizeof(INPUT));
+    }});
+    EXPECT_EQ(MessageBoxW(nullptr, L"Text", L"Caption", MB_YESNO | MB_DEFBUTTON2), IDYES);
 }
 
 } // namespace

@@ -101,6 +101,21 @@ TEST_F(ToolTipTest, LeavingTheToolHidesTheTipAndAnotherToolAsksAgain)
     desk.advance(5000);
     EXPECT_EQ(VisibleTip(), nullptr);
     panel.DestroyWindow();
+
+    // The next window with tooltips finds the old tip gone with its window.
+    Panel next;
+    ASSERT_TRUE(next.CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200),
+                              CWnd::FromHandle(parent), 2));
+    next.EnableToolTips(TRUE);
+    desk.moveTo(150, 150);
+    int tips = 0;
+    for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT)) {
+        wchar_t cls[64];
+        GetClassNameW(h, cls, 64);
+        tips += std::wstring(cls) == L"tooltips_class32";
+    }
+    EXPECT_EQ(tips, 1);
+    next.DestroyWindow();
 }
 
 TEST_F(ToolTipTest, RectangleToolsRelayedByHandHonourDelayActivationAndRemoval)

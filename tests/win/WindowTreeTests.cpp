@@ -281,3 +281,24 @@ TEST_F(WindowTree, RegisteredMessagesAreStablePerName)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(WindowTree, OneMonitorCoversTheScreenAndIsTheWorkArea)
+{
+    zt::win::Desktop::SetScreenSize(1280, 720);
+    HWND h = tw.Create(WS_POPUP, 0, {100, 100, 200, 200});
+    MONITORINFO mi{sizeof mi, {}, {}, 0};
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(h, MONITOR_DEFAULTTONEAREST), &mi));
+    EXPECT_EQ(mi.rcMonitor.right, 1280);
+    EXPECT_EQ(mi.rcWork.bottom, 720);
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280);
+    EXPECT_EQ(MonitorFromPoint(POINT{5000, 5000}, MONITOR_DEFAULTTONULL), nullptr);
+    RECT work{};
+    EXPECT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
+    EXPECT_EQ(work.right, 1280);
+    zt::win::Desktop::SetScreenSize(zt::win::Desktop::kDefaultScreenWidth,
+                                    zt::win::Desktop::kDefaultScreenHeight);
+}
+
+} // namespace

@@ -195,6 +195,9 @@ LRESULT DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_NCLBUTTONDOWN:
         if (wParam == static_cast<WPARAM>(HTCAPTION))
             SendTo(w, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, lParam);
+        else if (wParam >= static_cast<WPARAM>(HTLEFT) &&
+                 wParam <= static_cast<WPARAM>(HTBOTTOMRIGHT))
+            SendTo(w, WM_SYSCOMMAND, SC_SIZE | (wParam - HTLEFT + WMSZ_LEFT), lParam);
         else if (wParam == static_cast<WPARAM>(HTVSCROLL) ||
                  wParam == static_cast<WPARAM>(HTHSCROLL))
             return RunScrollLoop(w, wParam == static_cast<WPARAM>(HTVSCROLL) ? SB_VERT : SB_HORZ,
@@ -212,6 +215,9 @@ LRESULT DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         switch (wParam & 0xFFF0) {
         case SC_MOVE:
             return RunMoveLoop(w, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        case SC_SIZE:
+            return RunSizeLoop(w, static_cast<int>(wParam & 0x000F),
+                               POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         case SC_CLOSE:
             SendTo(w, WM_CLOSE, 0, 0);
             return 0;

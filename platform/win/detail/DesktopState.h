@@ -160,6 +160,7 @@ bool CanActivate(const Window* top);
 void CookRawInput(const INPUT& in);
 void CheckMouseHover();
 LRESULT RunMoveLoop(Window* w, POINT start);
+LRESULT RunSizeLoop(Window* w, int edge, POINT start);
 
 // Painting.
 void InvalidateWindowArea(Window* w, const RECT* clientRect, UINT flags);

@@ -2,6 +2,7 @@
 #include "platform/win/detail/DesktopState.h"
 
 #include <cstdlib>
+#include <functional>
 
 namespace zt::win {
 
@@ -321,61 +322,6 @@ void CheckMouseHover()
     else
         Queue(h, WM_MOUSEHOVER, MouseKeyFlags(d.keys),
               MAKELPARAM(pt.x - w->client.left, pt.y - w->client.top));
-}
-
-LRESULT RunMoveLoop(Window* w, POINT start)
-{
-    DesktopState& d = Desk();
-    if (d.inMoveLoop)
-        return 0;
-    HWND h = w->handle;
-    RECT origin = w->window;
-    RECT pc = ParentClientOrigin(w);
-    d.inMoveLoop = true;
-    SetCapture(h);
-    SendMessageW(h, WM_ENTERSIZEMOVE, 0, 0);
-    // The move loop is a local modal loop driven by the same input as everything else.
-    MSG m;
-    for (;;) {
-        m = MSG{};
-        if (!RetrieveMessage(&m, nullptr, 0, 0, true)) {
-            if (!WaitForMore())
-                break;
-            continue;
-        }
-        if (m.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(m.wParam));
-            break;
-        }
-        if (!d.Find(h))
-            break;
-        if (m.message == WM_MOUSEMOVE) {
-            int dx = d.cursor.x - start.x, dy = d.cursor.y - start.y;
-            SetWindowPos(h, nullptr, origin.left - pc.left + dx, origin.top - pc.top + dy, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            continue;
-        }
-        if (m.message == WM_LBUTTONUP)
-            break;
-        if (m.message == WM_KEYDOWN && m.wParam == VK_ESCAPE) {
-            SetWindowPos(h, nullptr, origin.left - pc.left, origin.top - pc.top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            break;
-        }
-        if (m.message == WM_KEYDOWN && m.wParam == VK_RETURN)
-            break;
-        if ((m.message >= WM_MOUSEFIRST && m.message <= WM_MOUSELAST) ||
-            (m.message >= WM_KEYFIRST && m.message <= WM_KEYLAST))
-            continue; // input belongs to the loop
-        TranslateMessage(&m);
-        DispatchMessageW(&m);
-    }
-    d.inMoveLoop = false;
-    if (d.capture == h)
-        ReleaseCapture();
-    if (d.Find(h))
-        SendMessageW(h, WM_EXITSIZEMOVE, 0, 0);
-    return 0;
 }
 
 } // namespace zt::win

@@ -460,7 +460,78 @@ int GetSystemMetrics(int index)
         return 4;
     case SM_CMONITORS:
         return 1;
+    case SM_CXMINTRACK:
+        return 136;
+    case SM_CYMINTRACK:
+        return 39;
     default:
         return 0;
+    }
+}
+
+namespace {
+
+HMONITOR const kPrimaryMonitor = reinterpret_cast<HMONITOR>(static_cast<std::uintptr_t>(0x1001));
+
+RECT ScreenRect()
+{
+    SIZE s = GetInbox().screenSize;
+    return RECT{0, 0, s.cx, s.cy};
+}
+
+HMONITOR MonitorFor(const RECT& r, DWORD flags)
+{
+    RECT over;
+    if (IntersectRects(&over, r, ScreenRect()) || flags != MONITOR_DEFAULTTONULL)
+        return kPrimaryMonitor;
+    return nullptr;
+}
+
+} // namespace
+
+HMONITOR MonitorFromWindow(HWND hwnd, DWORD flags)
+{
+    RECT r{};
+    if (!GetWindowRect(hwnd, &r))
+        return flags == MONITOR_DEFAULTTONULL ? nullptr : kPrimaryMonitor;
+    return MonitorFor(r, flags);
+}
+
+HMONITOR MonitorFromPoint(POINT point, DWORD flags)
+{
+    return MonitorFor(RECT{point.x, point.y, point.x + 1, point.y + 1}, flags);
+}
+
+HMONITOR MonitorFromRect(LPCRECT rect, DWORD flags)
+{
+    return rect ? MonitorFor(*rect, flags) : nullptr;
+}
+
+BOOL GetMonitorInfoW(HMONITOR monitor, LPMONITORINFO info)
+{
+    if (monitor != kPrimaryMonitor || !info || info->cbSize < sizeof(MONITORINFO))
+        return FALSE;
+    info->rcMonitor = ScreenRect();
+    info->rcWork = ScreenRect();
+    info->dwFlags = MONITORINFOF_PRIMARY;
+    return TRUE;
+}
+
+BOOL SystemParametersInfoW(UINT action, UINT, LPVOID data, UINT)
+{
+    if (!data)
+        return FALSE;
+    switch (action) {
+    case SPI_GETWORKAREA:
+        *static_cast<RECT*>(data) = ScreenRect();
+        return TRUE;
+    case SPI_GETMOUSEHOVERTIME:
+        *static_cast<UINT*>(data) = 400;
+        return TRUE;
+    case SPI_GETWHEELSCROLLLINES:
+        *static_cast<UINT*>(data) = 3;
+        return TRUE;
+    default:
+        return FALSE;
     }
 }

@@ -2,6 +2,7 @@
 // buttons, with the classic flat look.
 #include "platform/win/Desktop.h"
 #include "platform/win/dialogs/ControlSupport.h"
+#include "platform/win/dialogs/DialogState.h"
 
 #include <algorithm>
 
@@ -144,9 +145,11 @@ void DrawLabel(HWND hwnd, HDC dc, ButtonState* s, RECT r, UINT format)
 
 void PaintPush(HWND hwnd, HDC dc, ButtonState* s, RECT r)
 {
-    HBRUSH face = ParentCtlColor(hwnd, dc, WM_CTLCOLORBTN);
+    // The parent is asked, as it is on Windows, but a push button's face keeps the button
+    // colour: a parent that colours its whole dialog must not recolour its buttons.
+    ParentCtlColor(hwnd, dc, WM_CTLCOLORBTN);
     bool def = Kind(hwnd) == BS_DEFPUSHBUTTON;
-    FillRect(dc, &r, s->pushed ? GetSysColorBrush(COLOR_BTNSHADOW) : face);
+    FillRect(dc, &r, GetSysColorBrush(s->pushed ? COLOR_BTNSHADOW : COLOR_BTNFACE));
     // A default button carries a second, dark border.
     FrameRect(dc, &r, GetSysColorBrush(def || s->pushed ? COLOR_WINDOWFRAME : COLOR_BTNSHADOW));
     if (def) {
@@ -348,12 +351,16 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_SETFOCUS:
         s->focus = true;
+        if (IsPush(Kind(hwnd)))
+            dialogs::UpdateDefaultLook(GetParent(hwnd), reinterpret_cast<HWND>(wParam), hwnd);
         Redraw(hwnd);
         if (GetWindowLongW(hwnd, GWL_STYLE) & BS_NOTIFY)
             NotifyParent(hwnd, BN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
         s->focus = false;
+        if (IsPush(Kind(hwnd)))
+            dialogs::UpdateDefaultLook(GetParent(hwnd), hwnd, reinterpret_cast<HWND>(wParam));
         if (s->keyTracking) {
             s->keyTracking = false;
             SetPushed(hwnd, s, false);

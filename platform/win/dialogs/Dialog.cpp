@@ -108,32 +108,36 @@ SIZE DialogBaseUnits(HFONT font)
     return units;
 }
 
+void UpdateDefaultLook(HWND dialog, HWND oldFocus, HWND newFocus)
+{
+    DialogInfo* info = FindDialog(dialog);
+    if (!info || !newFocus || !IsChild(dialog, newFocus))
+        return;
+    // The default look moves to a focused push button and back to the default one.
+    int defId = info->defId ? info->defId : FirstDefaultButton(dialog);
+    if (!info->defId && defId)
+        info->defId = defId;
+    HWND defButton = defId ? GetDlgItem(dialog, defId) : nullptr;
+    if (oldFocus && oldFocus != newFocus && oldFocus != defButton && IsChild(dialog, oldFocus) &&
+        (SendMessageW(oldFocus, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON))
+        SetPushStyle(oldFocus, false);
+    LRESULT code = SendMessageW(newFocus, WM_GETDLGCODE, 0, 0);
+    if (code & (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON)) {
+        if (defButton && defButton != newFocus)
+            SetPushStyle(defButton, false);
+        SetPushStyle(newFocus, true);
+    } else if (defButton) {
+        SetPushStyle(defButton, true);
+    }
+}
+
 void SetDialogFocus(HWND dialog, HWND control)
 {
     if (!control || !IsWindow(control))
         return;
-    DialogInfo* info = FindDialog(dialog);
-    LRESULT code = SendMessageW(control, WM_GETDLGCODE, 0, 0);
-    if (info) {
-        // The default look moves to a focused push button and back to the default one.
-        int defId = info->defId ? info->defId : FirstDefaultButton(dialog);
-        HWND defButton = defId ? GetDlgItem(dialog, defId) : nullptr;
-        HWND old = GetFocus();
-        if (old && old != control && IsChild(dialog, old) &&
-            (SendMessageW(old, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) && old != defButton)
-            SetPushStyle(old, false);
-        if (code & (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON)) {
-            if (defButton && defButton != control)
-                SetPushStyle(defButton, false);
-            SetPushStyle(control, true);
-        } else if (defButton) {
-            SetPushStyle(defButton, true);
-        }
-        if (!info->defId && defId)
-            info->defId = defId;
-    }
+    UpdateDefaultLook(dialog, GetFocus(), control);
     SetFocus(control);
-    if (code & DLGC_HASSETSEL)
+    if (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
         SendMessageW(control, 0x00B1 /* EM_SETSEL */, 0, -1);
 }
 
@@ -180,7 +184,7 @@ HWND CreateDialogIndirectParamW(HINSTANCE instance, const void* dialogTemplate, 
         ReleaseDC(nullptr, screen);
         info->font = CreateFontW(height, 0, 0, 0, t->fontWeight, t->fontItalic, FALSE, FALSE,
                                  DEFAULT_CHARSET, 0, 0, 0, 0, t->fontName.c_str());
-        info->ownsFont = info->font != nullptr;
+        info->ownedFont = info->font;
     }
     if (!info->font)
         info->font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -236,8 +240,8 @@ HWND CreateDialogIndirectParamW(HINSTANCE instance, const void* dialogTemplate, 
     if (bound)
         (void)info.release();
     if (!dlg) {
-        if (!bound && raw->ownsFont)
-            DeleteObject(raw->font);
+        if (!bound && raw->ownedFont)
+            DeleteObject(raw->ownedFont);
         return nullptr;
     }
     if (!bound)
@@ -373,8 +377,15 @@ BOOL EndDialog(HWND dialog, INT_PTR result)
 LRESULT DefDlgProcW(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     auto& map = Dialogs();
-    if (t_pending && !map.count(dialog)) {
-        map[dialog].reset(t_pending);
+    // The first message of a new dialog binds its record; a record left under a reused
+    // handle (a window that went without WM_NCDESTROY reaching us) is replaced.
+    if (t_pending && (msg == WM_NCCREATE || !map.count(dialog))) {
+        auto& slot = map[dialog];
+        if (slot.get() != t_pending) {
+            if (slot && slot->ownedFont)
+                DeleteObject(slot->ownedFont);
+            slot.reset(t_pending);
+        }
         t_pending = nullptr;
     }
     DialogInfo* info = FindDialog(dialog);
@@ -455,8 +466,8 @@ LRESULT DefDlgProcW(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_NCDESTROY: {
         auto it = map.find(dialog);
         if (it != map.end()) {
-            if (it->second->ownsFont)
-                DeleteObject(it->second->font);
+            if (it->second->ownedFont)
+                DeleteObject(it->second->ownedFont);
             map.erase(it);
         }
         return DefWindowProcW(dialog, msg, wParam, lParam);

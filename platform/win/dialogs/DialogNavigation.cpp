@@ -2,6 +2,7 @@
 #include "platform/win/dialogs/DialogState.h"
 
 #include <cwchar>
+#include <cwctype>
 #include <vector>
 
 using namespace zt::win::dialogs;
@@ -53,6 +54,58 @@ void PressDefault(HWND dialog, HWND focus)
     if (button && !IsWindowEnabled(button))
         return;
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+// The mnemonic of a control's text: the character after a single '&', upper-cased.
+wchar_t Mnemonic(HWND control)
+{
+    wchar_t text[256];
+    int n = GetWindowTextW(control, text, 256);
+    for (int i = 0; i + 1 < n; ++i) {
+        if (text[i] != L'&')
+            continue;
+        if (text[i + 1] == L'&') {
+            ++i;
+            continue;
+        }
+        return static_cast<wchar_t>(std::towupper(text[i + 1]));
+    }
+    return 0;
+}
+
+bool ActivateMnemonic(HWND dialog, HWND focus, wchar_t ch)
+{
+    std::vector<HWND> all;
+    CollectControls(dialog, all);
+    int n = static_cast<int>(all.size());
+    int at = -1;
+    for (int i = 0; i < n; ++i)
+        if (all[static_cast<std::size_t>(i)] == focus)
+            at = i;
+    wchar_t wanted = static_cast<wchar_t>(std::towupper(ch));
+    // The search starts after the focused control, so that repeated letters cycle.
+    for (int step = 1; step <= n; ++step) {
+        HWND h = all[static_cast<std::size_t>(((at + step) % n + n) % n)];
+        if (!Reachable(h) || Mnemonic(h) != wanted)
+            continue;
+        LRESULT code = DlgCode(h, nullptr);
+        if (code & DLGC_STATIC) {
+            // A label (or a group box) hands its mnemonic to the control after it.
+            HWND next = GetNextDlgTabItem(dialog, h, FALSE);
+            if (next && next != h)
+                SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+            return true;
+        }
+        if (code & DLGC_BUTTON) {
+            if (!(code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
+                SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(h), TRUE);
+            SendMessageW(h, BM_CLICK, 0, 0);
+            return true;
+        }
+        SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(h), TRUE);
+        return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -169,14 +222,18 @@ BOOL IsDialogMessageW(HWND dialog, LPMSG msg)
         default:
             break;
         }
-    } else if (msg->message == WM_CHAR) {
-        // The characters of keys the dialog used are not passed on.
+    } else if (msg->message == WM_CHAR || msg->message == WM_SYSCHAR) {
         LRESULT code = DlgCode(target, msg);
         wchar_t ch = static_cast<wchar_t>(msg->wParam);
-        if (!(code & (DLGC_WANTALLKEYS | DLGC_WANTCHARS)) &&
-            (ch == L'\t' || ch == L'\r' || ch == 0x1B))
-            if (!(ch == L'\t' && (code & DLGC_WANTTAB)))
-                return TRUE;
+        bool wantsChars = (code & (DLGC_WANTALLKEYS | DLGC_WANTCHARS)) != 0;
+        // The characters of keys the dialog used are not passed on.
+        if (msg->message == WM_CHAR && !wantsChars && (ch == L'\t' || ch == L'\r' || ch == 0x1B) &&
+            !(ch == L'\t' && (code & DLGC_WANTTAB)))
+            return TRUE;
+        // A letter is a mnemonic with Alt, or alone where the focused control takes no text.
+        if ((msg->message == WM_SYSCHAR || !wantsChars) && ch > L' ' &&
+            ActivateMnemonic(dialog, focus, ch))
+            return TRUE;
     }
     TranslateMessage(msg);
     DispatchMessageW(msg);

@@ -8,7 +8,9 @@ namespace zt::win::dialogs {
 struct DialogInfo
 {
     HFONT font = nullptr;
-    bool ownsFont = false;
+    // The template's font, made for this dialog and deleted with it (WM_SETFONT may change
+    // the font in use).
+    HFONT ownedFont = nullptr;
     // Dialog base units of the template font (see DialogBaseUnits).
     int baseX = 0;
     int baseY = 0;
@@ -34,6 +36,11 @@ SIZE DialogBaseUnits(HFONT font);
 // answers DLGC_HASSETSEL) has its text selected, and the default push-button look follows
 // a focused push button.
 void SetDialogFocus(HWND dialog, HWND control);
+
+// Moves the default push-button look when the focus goes from oldFocus to newFocus inside the
+// dialog, however it moved (keyboard or mouse): a focused push button looks like the default
+// one, and the dialog's default button gets the look back when the focus leaves push buttons.
+void UpdateDefaultLook(HWND dialog, HWND oldFocus, HWND newFocus);
 
 // The modal loop: runs until EndDialog or the dialog's destruction, giving each message to
 // filter (which returns TRUE when it consumed it) or else to IsDialogMessage. Returns FALSE

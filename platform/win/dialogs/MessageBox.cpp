@@ -114,19 +114,39 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)
             longest = std::max<short>(longest, ++run);
         }
     }
+    // The icon stands left of the text.
+    static const WORD icons[] = {0, 32513, 32514, 32515, 32516};
+    UINT iconKind = (type & MB_ICONMASK) >> 4;
+    WORD iconId = iconKind < 5 ? icons[iconKind] : 0;
+    short indent = iconId ? 30 : 0;
     short buttonsWidth = static_cast<short>(buttons.size() * 56 + 8);
-    short width = std::clamp<short>(static_cast<short>(longest * 4 + 24), buttonsWidth, 320);
+    short width = std::clamp<short>(static_cast<short>(longest * 4 + 24 + indent), buttonsWidth,
+                                    static_cast<short>(320 + indent));
     short textHeight = static_cast<short>(std::min(lines * 9 + (longest * 4 > 300 ? 18 : 0), 200));
+    if (iconId)
+        textHeight = std::max<short>(textHeight, 20);
     t.cx = width;
     t.cy = static_cast<short>(textHeight + 40);
+    if (iconId) {
+        DialogItemTemplate icon;
+        icon.className = L"Static";
+        icon.iconId = iconId;
+        icon.id = 0xFFFF;
+        icon.style = WS_CHILD | WS_VISIBLE | SS_ICON;
+        icon.x = 10;
+        icon.y = 10;
+        icon.cx = 20;
+        icon.cy = 20;
+        t.items.push_back(icon);
+    }
     DialogItemTemplate label;
     label.className = L"Static";
     label.text = body;
     label.id = 0xFFFF;
     label.style = WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
-    label.x = 10;
+    label.x = static_cast<short>(10 + indent);
     label.y = 10;
-    label.cx = static_cast<short>(width - 20);
+    label.cx = static_cast<short>(width - 20 - indent);
     label.cy = textHeight;
     t.items.push_back(label);
     int defIndex = static_cast<int>((type & MB_DEFMASK) >> 8);

@@ -33,8 +33,7 @@ void CDialogEx::SetBackgroundColor(COLORREF color, BOOL bRepaint)
 
 HBRUSH CDialogEx::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
-    if (m_brBackground &&
-        (nCtlColor == CTLCOLOR_DLG || nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN)) {
+    if (m_brBackground && (nCtlColor == CTLCOLOR_DLG || nCtlColor == CTLCOLOR_STATIC)) {
         if (pDC) {
             pDC->SetBkColor(m_clrBackground);
             pDC->SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));

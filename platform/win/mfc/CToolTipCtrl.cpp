@@ -40,6 +40,17 @@ void ToolTipFilter(CWnd* wnd, MSG* msg)
     if (!mouse)
         return;
     auto& tips = WindowTips();
+    // The tips of windows that are gone go with them.
+    for (auto it = tips.begin(); it != tips.end();) {
+        if (IsWindow(it->first)) {
+            ++it;
+            continue;
+        }
+        HWND tip = it->second.tip;
+        if (tip && IsWindow(tip) && GetPropW(tip, kTipOwnerProp) == it->first)
+            DestroyWindow(tip);
+        it = tips.erase(it);
+    }
     WindowTip& wt = tips[wnd->m_hWnd];
     // Handles are reused: a tip is ours only while it is a tooltip owned by this window.
     wchar_t cls[32] = L"";

@@ -1,6 +1,8 @@
 // The resource tables of modules and the Win32 functions that read them.
 #include "platform/win/resources/ResourceModule.h"
 
+#include "platform/win/resources/StockIcons.h"
+
 #include "platform/win/Modules.h"
 #include "platform/win/WinError.h"
 #include "platform/win/WinUser.h"
@@ -245,6 +247,8 @@ HANDLE LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int cx, int cy, U
         SetLastError(50); // ERROR_NOT_SUPPORTED
         return nullptr;
     }
+    if (IsSystemIconName(instance, name))
+        instance = SystemIconModule();
     auto images = ResourceModule::FindIcon(instance, name);
     if (!images) {
         SetLastError(1813); // ERROR_RESOURCE_TYPE_NOT_FOUND
