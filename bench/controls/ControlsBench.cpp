@@ -80,9 +80,7 @@ void TypeIntoSingleLineEdit(benchmark::State& state)
     }
     if (GetWindowTextLengthW(edit) != static_cast<int>(typed))
         state.SkipWithError("the edit lost keys");
-    state.counters["us_per_key"] =
-        benchmark::Counter(static_cast<double>(state.iterations()) * 1e-6,
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.SetLabel("time is per key");
 }
 BENCHMARK(TypeIntoSingleLineEdit)->Unit(benchmark::kMicrosecond);
 
@@ -115,9 +113,7 @@ void WheelThroughOwnerDrawList(benchmark::State& state)
             direction = -direction; // an end of the list: turn around
         lastTop = top;
     }
-    state.counters["us_per_step"] =
-        benchmark::Counter(static_cast<double>(state.iterations()) * 1e-6,
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.SetLabel("time is per wheel notch");
 }
 BENCHMARK(WheelThroughOwnerDrawList)->Unit(benchmark::kMicrosecond);
 
