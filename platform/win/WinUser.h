@@ -11,6 +11,7 @@
 #include "platform/win/WinGdi.h"
 #include "platform/win/WinUserDefs.h"
 #include "platform/win/WinUserDraw.h"
+#include "platform/win/WinCtl.h"
 
 // Classes.
 ATOM RegisterClassExW(const WNDCLASSEXW* wc);

@@ -1,0 +1,82 @@
+#pragma once
+// The edit control's window: layout of the model's text into lines, scrolling, painting and
+// the translation of messages into model operations.
+
+#include "platform/win/controls/EditModel.h"
+#include "platform/win/controls/ScrollBars.h"
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace zt::win::controls {
+
+class EditWindow
+{
+public:
+    explicit EditWindow(HWND hwnd);
+    ~EditWindow();
+    EditWindow(const EditWindow&) = delete;
+    EditWindow& operator=(const EditWindow&) = delete;
+
+    LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
+
+private:
+    static constexpr int kWheelLines = 3; // rows or lines a wheel notch scrolls
+
+    struct Line
+    {
+        int start = 0;
+        int length = 0; // without the line break
+        int next = 0;   // start of the following line
+    };
+
+    DWORD Style() const;
+    bool Multi() const { return (Style() & ES_MULTILINE) != 0; }
+    bool ReadOnly() const { return (Style() & ES_READONLY) != 0; }
+    bool Wraps() const { return Multi() && !(Style() & (ES_AUTOHSCROLL | WS_HSCROLL)); }
+
+    void SetFont(HFONT font);
+    int CharWidth(wchar_t c);
+    int Width(int from, int to);
+    void DefaultRect();
+    void Relayout();
+    int LineOf(int pos) const;
+    int VisibleLines() const;
+    int LineLeft(int line);
+    POINT PosFromChar(int pos);
+    int CharFromPoint(POINT p);
+    void ScrollCaret();
+    void UpdateScrollBars();
+    void ScrollLines(int delta);
+    void Changed(bool notify = true);
+    void Redraw();
+    void PlaceCaret();
+    void Paint();
+    void Copy();
+    bool Paste();
+    void KeyDown(WPARAM vk);
+    void Char(wchar_t ch);
+    int LineMove(int pos, int lines);
+    void Notify(UINT code);
+
+    HWND hwnd_;
+    EditModel model_;
+    HFONT font_ = nullptr;
+    HDC measure_ = nullptr;
+    HGDIOBJ measureOldFont_ = nullptr;
+    int lineHeight_ = 16;
+    std::unordered_map<wchar_t, int> widths_;
+    RECT fmt_{};
+    bool fmtSet_ = false;
+    int xOffset_ = 0;
+    int firstLine_ = 0;
+    bool focused_ = false;
+    bool password_ = false; // ES_PASSWORD: shown and measured as asterisks, never copied
+    bool selecting_ = false;
+    int preferredX_ = -1; // for up/down keeping the column
+    std::vector<Line> lines_;
+    bool wantsBar_ = false; // created with WS_VSCROLL
+};
+
+} // namespace zt::win::controls
