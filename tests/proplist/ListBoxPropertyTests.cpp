@@ -467,10 +467,12 @@ TEST_F(ListBoxPropertyPaint, AHeadBitmapIsCutAtTheDivider)
     EXPECT_NE(At(x + 3, r.top + 20), RGB(0, 160, 0));
 }
 
-TEST_F(ListBoxPropertyPaint, APopulatedListRendersToAPicture)
+// With the style the build ships beside its programs.
+TEST_F(ListBoxPropertyTest, APopulatedListRendersToAPicture)
 {
     Fill();
     list.rows().groups()[1]->setExpanded(true);
+    box.SetColumnSplit(zt::PropertyStyle::Get().ColumnSplit()); // as the owner does
     box.Repopulate();
     zt::win::Desktop::ComposeScreen();
     std::wstring path = fs::path(ZTUI_TEST_OUTPUT_DIR "/proplist.png").wstring();
