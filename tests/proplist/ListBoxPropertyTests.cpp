@@ -479,3 +479,63 @@ TEST_F(ListBoxPropertyTest, APopulatedListRendersToAPicture)
     EXPECT_TRUE(zt::win::Desktop::WriteWindowPng(box.m_hWnd, path.c_str()));
     EXPECT_TRUE(fs::exists(path));
 }
+
+TEST_F(ListBoxPropertyTest, TheTrackingBarIsInvertedWhileDraggingAndErasedAfter)
+{
+    Fill();
+    const CRect row = Row(2);
+    const int y = row.top + 5;
+    const POINT probe = Screen(200, y); // in the value column, away from the divider
+    const COLORREF before = desk.pixel(probe.x, probe.y);
+    COLORREF during = before;
+    bool dragging = false;
+    int idles = 0;
+    // The window's own loop runs while the button is down; when it has nothing left to do it
+    // goes idle, and the test looks at the screen then and lets the button go.
+    zt::win::Desktop::SetIdleHook([&] {
+        if (++idles > 1)
+            return;
+        dragging = box.IsDragging();
+        HDC screen = GetDC(nullptr);
+        during = GetPixel(screen, probe.x, probe.y);
+        ReleaseDC(nullptr, screen);
+        QueueMouse(MOUSEEVENTF_LEFTUP);
+    });
+    desk.moveTo(Screen(box.DividerX(), y));
+    QueueMouse(MOUSEEVENTF_LEFTDOWN);
+    QueueMouse(MOUSEEVENTF_MOVE, Screen(200, y));
+    desk.pump();
+    zt::win::Desktop::SetIdleHook(nullptr);
+
+    EXPECT_TRUE(dragging);
+    EXPECT_NE(during, before); // the halftone bar inverts what lies under it
+    EXPECT_FALSE(box.IsDragging());
+    EXPECT_DOUBLE_EQ(box.ColumnSplit(), 200.0 / Client().Width());
+    desk.pump();
+    EXPECT_NE(desk.pixel(probe.x, probe.y), during);
+}
+
+TEST_F(ListBoxPropertyTest, LosingTheCaptureEndsTheDragWithoutMovingTheDivider)
+{
+    Fill();
+    zt::win::Desktop::SetIdleHook([] { ReleaseCapture(); });
+    desk.moveTo(Screen(box.DividerX(), 5));
+    QueueMouse(MOUSEEVENTF_LEFTDOWN);
+    QueueMouse(MOUSEEVENTF_MOVE, Screen(60, 5));
+    desk.pump();
+    zt::win::Desktop::SetIdleHook(nullptr);
+    EXPECT_FALSE(box.IsDragging());
+    EXPECT_DOUBLE_EQ(box.ColumnSplit(), 0.5);
+}
+
+TEST_F(ListBoxPropertyTest, ResizingTheWindowMovesTheEditorCells)
+{
+    Fill();
+    const CRect before = box.EditorRects()[1];
+    box.MoveWindow(0, 0, kListWidth + 100, kListHeight);
+    const CRect after = box.EditorRects()[1];
+    CRect r = Row(1);
+    EXPECT_EQ(after.right, r.right - 1);
+    EXPECT_EQ(after.left, zt::PropertyRowPainter::DividerX(r, 0.5) + 4);
+    EXPECT_GT(after.left, before.left);
+}
