@@ -539,3 +539,63 @@ TEST_F(ListBoxPropertyTest, ResizingTheWindowMovesTheEditorCells)
     EXPECT_EQ(after.left, zt::PropertyRowPainter::DividerX(r, 0.5) + 4);
     EXPECT_GT(after.left, before.left);
 }
+
+TEST_F(ListBoxPropertyTest, AScrollBarLineMovesTheEditorCellsOnceTheLayoutMessageArrives)
+{
+    for (int i = 0; i < 30; ++i)
+        list.addItem(L"常规", true, L"项", nullptr)->setInt(i);
+    list.refresh();
+    const int top = box.EditorRects()[5].top;
+    box.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+    EXPECT_EQ(box.GetTopIndex(), 1);
+    EXPECT_EQ(box.EditorRects()[5].top, top); // not yet: the layout is posted
+    desk.pump();
+    EXPECT_EQ(box.EditorRects()[5].top, top - 26); // the header scrolled away
+}
+
+TEST_F(ListBoxPropertyTest, TheParentsColourRequestIsAnsweredWithTheSharedBrush)
+{
+    HDC dc = ::GetDC(box.m_hWnd);
+    LRESULT brush = parent.SendMessage(WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(box.m_hWnd));
+    ::ReleaseDC(box.m_hWnd, dc);
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), ListBoxProperty::BackgroundBrush());
+    EXPECT_NE(ListBoxProperty::BackgroundBrush(), nullptr);
+}
+
+TEST_F(ListBoxPropertyPaint, ASubGroupIsIndentedWithoutGapOrGlyph)
+{
+    list.addItem(L"常规", true, L"墙体", nullptr)->setSubGroup();
+    list.refresh();
+    const COLORREF fill = RGB(0x30, 0x60, 0xA0);
+    const COLORREF border = RGB(0x10, 0x20, 0x30);
+    CRect r = Row(1);
+    EXPECT_EQ(At(r.left + 10, r.top + 10), RGB(0xF0, 0xF0, 0xF0)); // the indent
+    EXPECT_EQ(At(r.left + 18, r.top + 10), border);
+    EXPECT_EQ(At(r.left + 30, r.top), border); // no gap above a sub-group
+    EXPECT_EQ(At(r.left + 30, r.top + 2), fill);
+    int cy = (r.top + r.bottom) / 2;
+    EXPECT_EQ(At(r.right - 20 - 3, cy), fill); // no glyph
+}
+
+TEST_F(ListBoxPropertyTest, CollapsingAGroupHidesTheEditorsOfItsRows)
+{
+    box.SetEditorFactory([](zt::PropertyRow&, CWnd* parentWnd, UINT id) {
+        return std::make_unique<RecordingCtrl>(parentWnd, id);
+    });
+    Fill();
+    zt::PropertyRow* name = list.rows().visibleRow(1);
+    ASSERT_NE(box.Editor(name), nullptr);
+    HWND editor = box.Editor(name)->window();
+    EXPECT_TRUE(IsWindowVisible(editor));
+
+    CRect header = Row(0);
+    desk.click(Screen(header.right - 10, header.top + 13));
+    ASSERT_EQ(box.GetCount(), 2);
+    EXPECT_FALSE(IsWindowVisible(editor));
+    EXPECT_EQ(box.Editor(name)->window(), editor); // kept for when the group opens again
+
+    desk.advance(2000);
+    desk.click(Screen(header.right - 10, header.top + 13));
+    EXPECT_TRUE(IsWindowVisible(editor));
+}
