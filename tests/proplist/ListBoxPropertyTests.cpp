@@ -14,6 +14,7 @@
 #include <fstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 using zt::ListBoxProperty;
@@ -300,8 +301,10 @@ TEST_F(ListBoxPropertyTest, TheResizeCursorShowsOverTheDivider)
 TEST_F(ListBoxPropertyTest, EditorCellsFollowTheRowsAfterARepopulateAndAScroll)
 {
     int created = 0;
+    std::vector<UINT> ids;
     box.SetEditorFactory([&](zt::PropertyRow& row, CWnd* parentWnd, UINT id) {
         ++created;
+        ids.push_back(id);
         EXPECT_FALSE(row.isHeader());
         return std::make_unique<RecordingCtrl>(parentWnd, id);
     });
@@ -313,6 +316,9 @@ TEST_F(ListBoxPropertyTest, EditorCellsFollowTheRowsAfterARepopulateAndAScroll)
     ASSERT_EQ(rects.size(), 31u);
     EXPECT_TRUE(rects[0].IsRectEmpty()); // the header has no editor
     EXPECT_EQ(created, 30);
+    ASSERT_EQ(ids.size(), 30u);
+    for (size_t i = 1; i < ids.size(); ++i)
+        EXPECT_EQ(ids[i], ids[0] + i); // ordinary rows count up from one shared counter
     for (int i = 1; i <= 30; ++i) {
         SCOPED_TRACE(i);
         CRect r = Row(i);

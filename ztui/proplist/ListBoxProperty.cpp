@@ -66,6 +66,12 @@ HBRUSH ListBoxProperty::BackgroundBrush()
     return brush;
 }
 
+EditorIdCounter& ListBoxProperty::EditorIds()
+{
+    static EditorIdCounter ids;
+    return ids;
+}
+
 int ListBoxProperty::DividerX() const
 {
     CRect client;
@@ -134,9 +140,9 @@ void ListBoxProperty::LayoutEditors()
 
         auto& editor = m_editors[row];
         if (!editor && m_factory) {
-            editor = m_factory(*row, this, static_cast<UINT>(m_ids.Peek(row->kind())));
+            editor = m_factory(*row, this, static_cast<UINT>(EditorIds().Peek(row->kind())));
             if (editor)
-                m_ids.Next(row->kind());
+                EditorIds().Next(row->kind());
         }
         if (editor && editor->window()) {
             editor->move(cell);

@@ -88,6 +88,8 @@ private:
     void RedrawAll();
     void HideEditors();
     HCURSOR ResizeCursor();
+    // The counters belong to the row classes, not to one list: every list draws from them.
+    static EditorIdCounter& EditorIds();
 
     PropertyList_imp* m_list = nullptr;
     double m_split = 0.5;
@@ -97,7 +99,6 @@ private:
 
     GdiPropertyRowMetrics m_metrics;
     ItemCtrlFactory m_factory;
-    EditorIdCounter m_ids;
     std::map<const PropertyRow*, std::unique_ptr<item_ctrl>> m_editors;
     std::vector<CRect> m_editorRects;
 };
