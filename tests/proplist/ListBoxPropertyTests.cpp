@@ -1,6 +1,7 @@
 // The property list window: what the list box holds for the rows, collapse and expand on the
 // glyph zone, the divider drag, the painted headers and name cells, and the editor cells.
 
+#include "platform/win/GdiDiagnostics.h"
 #include "platform/win/afxwin.h"
 #include "tests/support/DesktopFixture.h"
 #include "ztui/proplist/EditorIdCounter.h"
@@ -604,4 +605,14 @@ TEST_F(ListBoxPropertyTest, CollapsingAGroupHidesTheEditorsOfItsRows)
     desk.advance(2000);
     desk.click(Screen(header.right - 10, header.top + 13));
     EXPECT_TRUE(IsWindowVisible(editor));
+}
+
+TEST_F(ListBoxPropertyTest, ARepaintOfUnchangedRowsMakesNoNewTextLayouts)
+{
+    Fill();
+    zt::win::Desktop::ComposeScreen();
+    const auto before = zt::win::GetTextLayoutCreateCount();
+    box.Invalidate(TRUE);
+    box.UpdateWindow();
+    EXPECT_EQ(zt::win::GetTextLayoutCreateCount(), before);
 }
