@@ -14,7 +14,10 @@
 #include "platform/win/GdiDiagnostics.h"
 #include "platform/win/Modules.h"
 #include "platform/win/WinError.h"
+#include "platform/win/Desktop.h"
+#include "platform/win/WinUser.h"
 #include "platform/win/afxgdi.h"
+#include "platform/win/afxwin.h"
 
 // CAD platform
 #include "platform/cad/BVector.h"
@@ -46,6 +49,7 @@
 #include "platform/host/Executors.h"
 #include "platform/host/IFormatCheck.h"
 #include "platform/host/KmSConvert.h"
+#include "platform/host/MainFrame.h"
 #include "platform/host/MainFrameEvent.h"
 #include "platform/host/ModelessDialogManager.h"
 #include "platform/host/PublicFunc.h"

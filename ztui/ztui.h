@@ -4,11 +4,14 @@
 #include "ztui/ZTUiExport.h"
 
 // Frame: module life and the event registries.
+#include "ztui/frame/GraphicsViewHook.h"
 #include "ztui/frame/ZTCmdLineEvent.h"
 #include "ztui/frame/ZTCmdLineEventListener.h"
 #include "ztui/frame/ZTUiEvent.h"
 #include "ztui/frame/ZTUiEventListener.h"
+#include "ztui/frame/ZTUiMainFrameEventListener.h"
 #include "ztui/frame/ZTUiModule.h"
+#include "ztui/frame/ZTUiResourceScope.h"
 #include "ztui/frame/ZTViewMsgEvent.h"
 #include "ztui/frame/ZTViewMsgEventListener.h"
 

@@ -11,38 +11,10 @@
 
 namespace zt::win {
 
-namespace {
-
-struct DcWrapperMaps
+HandleMap<CDC>& DcWrapperMap()
 {
-    std::mutex mutex;
-    std::unordered_map<void*, CDC*> permanent;
-    std::unordered_map<void*, std::unique_ptr<CDC>> temporary;
-};
-
-DcWrapperMaps& Maps()
-{
-    static auto* maps = new DcWrapperMaps;
-    return *maps;
-}
-
-} // namespace
-
-void ForgetDcWrapper(void* handle)
-{
-    std::unique_ptr<CDC> temporary;
-    {
-        auto& maps = Maps();
-        std::lock_guard lock(maps.mutex);
-        maps.permanent.erase(handle);
-        auto it = maps.temporary.find(handle);
-        if (it != maps.temporary.end()) {
-            temporary = std::move(it->second);
-            maps.temporary.erase(it);
-        }
-    }
-    if (temporary)
-        temporary->m_hDC = temporary->m_hAttribDC = nullptr;
+    static auto* map = new HandleMap<CDC>([](CDC& w) { w.m_hDC = w.m_hAttribDC = nullptr; });
+    return *map;
 }
 
 } // namespace zt::win
@@ -58,23 +30,13 @@ CDC* CDC::FromHandle(HDC dc)
     if (!dc)
         return nullptr;
     zt::win::EnsureHandleMapHook();
-    auto& maps = zt::win::Maps();
-    {
-        std::lock_guard lock(maps.mutex);
-        if (auto it = maps.permanent.find(dc); it != maps.permanent.end())
-            return it->second;
-        if (auto it = maps.temporary.find(dc); it != maps.temporary.end())
-            return it->second.get();
-    }
+    if (CDC* known = zt::win::DcWrapperMap().Find(dc))
+        return known;
     if (::GetObjectType(dc) != OBJ_DC && ::GetObjectType(dc) != OBJ_MEMDC)
         return nullptr;
     auto wrapper = std::make_unique<CDC>();
     wrapper->m_hDC = wrapper->m_hAttribDC = dc;
-    std::lock_guard lock(maps.mutex);
-    auto [it, inserted] = maps.temporary.try_emplace(dc, std::move(wrapper));
-    if (!inserted)
-        wrapper->m_hDC = wrapper->m_hAttribDC = nullptr;
-    return it->second.get();
+    return zt::win::DcWrapperMap().KeepTemporary(dc, std::move(wrapper));
 }
 
 BOOL CDC::Attach(HDC dc)
@@ -83,22 +45,15 @@ BOOL CDC::Attach(HDC dc)
         return FALSE;
     zt::win::EnsureHandleMapHook();
     m_hDC = m_hAttribDC = dc;
-    auto& maps = zt::win::Maps();
-    std::lock_guard lock(maps.mutex);
-    maps.permanent[dc] = this;
+    zt::win::DcWrapperMap().SetPermanent(dc, this);
     return TRUE;
 }
 
 HDC CDC::Detach()
 {
     HDC dc = m_hDC;
-    if (dc) {
-        auto& maps = zt::win::Maps();
-        std::lock_guard lock(maps.mutex);
-        auto it = maps.permanent.find(dc);
-        if (it != maps.permanent.end() && it->second == this)
-            maps.permanent.erase(it);
-    }
+    if (dc)
+        zt::win::DcWrapperMap().DropPermanent(dc, this);
     m_hDC = m_hAttribDC = nullptr;
     return dc;
 }

@@ -1,36 +1,29 @@
 #include "platform/win/CGdiObject.h"
 
 #include "platform/win/AfxHandleMaps.h"
+#include "platform/win/CDC.h"
 #include "platform/win/GdiObjects.h"
 
 #include <memory>
-#include <mutex>
-#include <unordered_map>
 
 namespace zt::win {
 
 namespace {
 
-struct GdiWrapperMaps
-{
-    std::mutex mutex;
-    std::unordered_map<void*, CGdiObject*> permanent;
-    std::unordered_map<void*, std::unique_ptr<CGdiObject>> temporary;
-};
-
-GdiWrapperMaps& Maps()
-{
-    static auto* maps = new GdiWrapperMaps;
-    return *maps;
-}
-
 void OnHandleGone(void* handle)
 {
-    ForgetGdiWrapper(handle);
-    ForgetDcWrapper(handle);
+    GdiWrapperMap().Forget(handle);
+    DcWrapperMap().Forget(handle);
 }
 
 } // namespace
+
+HandleMap<CGdiObject>& GdiWrapperMap()
+{
+    // Never destroyed: wrappers of stock objects may be looked up from static destructors.
+    static auto* map = new HandleMap<CGdiObject>([](CGdiObject& w) { w.m_hObject = nullptr; });
+    return *map;
+}
 
 void EnsureHandleMapHook()
 {
@@ -39,23 +32,6 @@ void EnsureHandleMapHook()
         return true;
     }();
     (void)installed;
-}
-
-void ForgetGdiWrapper(void* handle)
-{
-    std::unique_ptr<CGdiObject> temporary;
-    {
-        auto& maps = Maps();
-        std::lock_guard lock(maps.mutex);
-        maps.permanent.erase(handle);
-        auto it = maps.temporary.find(handle);
-        if (it != maps.temporary.end()) {
-            temporary = std::move(it->second);
-            maps.temporary.erase(it);
-        }
-    }
-    if (temporary)
-        temporary->m_hObject = nullptr; // the handle is gone already; nothing to delete
 }
 
 } // namespace zt::win
@@ -70,13 +46,7 @@ CGdiObject::~CGdiObject()
 CGdiObject* CGdiObject::LookUpPermanent(HGDIOBJ handle)
 {
     EnsureHandleMapHook();
-    auto& maps = zt::win::Maps();
-    std::lock_guard lock(maps.mutex);
-    auto it = maps.permanent.find(handle);
-    if (it != maps.permanent.end())
-        return it->second;
-    auto temp = maps.temporary.find(handle);
-    return temp != maps.temporary.end() ? temp->second.get() : nullptr;
+    return zt::win::GdiWrapperMap().Find(handle);
 }
 
 CGdiObject* CGdiObject::AdoptTemporary(HGDIOBJ handle, CGdiObject* wrapper)
@@ -85,12 +55,7 @@ CGdiObject* CGdiObject::AdoptTemporary(HGDIOBJ handle, CGdiObject* wrapper)
     if (::GetObjectType(handle) == 0)
         return nullptr; // not a live handle: no wrapper, as MFC answers for garbage
     owned->m_hObject = handle;
-    auto& maps = zt::win::Maps();
-    std::lock_guard lock(maps.mutex);
-    auto [it, inserted] = maps.temporary.try_emplace(handle, std::move(owned));
-    if (!inserted)
-        owned->m_hObject = nullptr; // another wrapper came first; this one owns nothing
-    return it->second.get();
+    return zt::win::GdiWrapperMap().KeepTemporary(handle, std::move(owned));
 }
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ handle)
@@ -104,22 +69,15 @@ BOOL CGdiObject::Attach(HGDIOBJ handle)
         return FALSE;
     EnsureHandleMapHook();
     m_hObject = handle;
-    auto& maps = zt::win::Maps();
-    std::lock_guard lock(maps.mutex);
-    maps.permanent[handle] = this;
+    zt::win::GdiWrapperMap().SetPermanent(handle, this);
     return TRUE;
 }
 
 HGDIOBJ CGdiObject::Detach()
 {
     HGDIOBJ handle = m_hObject;
-    if (handle) {
-        auto& maps = zt::win::Maps();
-        std::lock_guard lock(maps.mutex);
-        auto it = maps.permanent.find(handle);
-        if (it != maps.permanent.end() && it->second == this)
-            maps.permanent.erase(it);
-    }
+    if (handle)
+        zt::win::GdiWrapperMap().DropPermanent(handle, this);
     m_hObject = nullptr;
     return handle;
 }

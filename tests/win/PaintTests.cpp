@@ -113,6 +113,32 @@ TEST_F(Paint, ClipChildrenKeepsTheParentsPaintOffItsChildren)
     EXPECT_EQ(desk.pixel(70, 70), RGB(0, 200, 0)) << "excluded from the parent's DC";
 }
 
+TEST_F(Paint, ClippedChildrenStayExcludedWhenThePaintDropsItsClip)
+{
+    HWND top = tw.Create(kPopup | WS_CLIPCHILDREN, 0, {0, 0, 200, 200});
+    HWND child = tw.Create(kChild, 0, {50, 50, 100, 100}, top, 1);
+    PaintSolid(child, RGB(0, 200, 0));
+    desk.pump();
+    tw.handlers[top] = [](HWND hwnd, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m != WM_PAINT)
+            return std::nullopt;
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        SelectClipRgn(dc, nullptr); // an owner-drawn paint resetting its own clip
+        RECT rc;
+        GetClientRect(hwnd, &rc);
+        HBRUSH b = CreateSolidBrush(RGB(200, 0, 0));
+        FillRect(dc, &rc, b);
+        DeleteObject(b);
+        EndPaint(hwnd, &ps);
+        return 0;
+    };
+    InvalidateRect(top, nullptr, FALSE);
+    desk.pump();
+    EXPECT_EQ(desk.pixel(20, 20), RGB(200, 0, 0));
+    EXPECT_EQ(desk.pixel(70, 70), RGB(0, 200, 0));
+}
+
 TEST_F(Paint, ClientEdgeDrawsATwoPixelSunkenFrameOutsideTheClientArea)
 {
     HWND h = tw.Create(kPopup, WS_EX_CLIENTEDGE, {100, 100, 200, 200});

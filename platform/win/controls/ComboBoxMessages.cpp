@@ -333,19 +333,8 @@ LRESULT ComboBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
 
 LRESULT ComboBoxWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_NCCREATE) {
-        SetState(hwnd, new ComboBoxWindow(hwnd));
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-    auto* combo = StateOf<ComboBoxWindow>(hwnd);
-    if (!combo)
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-        SetState(hwnd, nullptr);
-        delete combo;
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-    return combo->Handle(msg, wParam, lParam);
+    return RunControlProc<ComboBoxWindow>(hwnd, msg, wParam, lParam,
+                                          [hwnd] { return new ComboBoxWindow(hwnd); });
 }
 
 } // namespace zt::win::controls

@@ -18,6 +18,26 @@ inline void SetState(HWND hwnd, void* state)
     SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(state));
 }
 
+// The window procedure of a control whose state object lives from WM_NCCREATE to
+// WM_NCDESTROY: `make` builds the state at creation, every other message goes to its Handle.
+template <class Window, class Make>
+LRESULT RunControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, Make make)
+{
+    if (msg == WM_NCCREATE) {
+        SetState(hwnd, make());
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    auto* window = StateOf<Window>(hwnd);
+    if (!window)
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        SetState(hwnd, nullptr);
+        delete window;
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    return window->Handle(msg, wParam, lParam);
+}
+
 inline DWORD StyleOf(HWND hwnd)
 {
     return static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));

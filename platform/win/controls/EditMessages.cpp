@@ -343,19 +343,8 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
 
 LRESULT EditWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_NCCREATE) {
-        SetState(hwnd, new EditWindow(hwnd));
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-    auto* edit = StateOf<EditWindow>(hwnd);
-    if (!edit)
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-        SetState(hwnd, nullptr);
-        delete edit;
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-    return edit->Handle(msg, wParam, lParam);
+    return RunControlProc<EditWindow>(hwnd, msg, wParam, lParam,
+                                      [hwnd] { return new EditWindow(hwnd); });
 }
 
 } // namespace zt::win::controls

@@ -363,23 +363,13 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
 
 LRESULT ListBoxWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_NCCREATE) {
+    return RunControlProc<ListBoxWindow>(hwnd, msg, wParam, lParam, [hwnd, lParam] {
+        // The drop-down list of a combo box is created with the combo as its parameter.
         auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        HWND combo = nullptr;
-        if (cs && (cs->style & LBS_COMBOBOX))
-            combo = static_cast<HWND>(cs->lpCreateParams);
-        SetState(hwnd, new ListBoxWindow(hwnd, combo));
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-    auto* list = StateOf<ListBoxWindow>(hwnd);
-    if (!list)
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-        SetState(hwnd, nullptr);
-        delete list;
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-    return list->Handle(msg, wParam, lParam);
+        HWND combo =
+            cs && (cs->style & LBS_COMBOBOX) ? static_cast<HWND>(cs->lpCreateParams) : nullptr;
+        return new ListBoxWindow(hwnd, combo);
+    });
 }
 
 } // namespace zt::win::controls

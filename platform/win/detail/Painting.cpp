@@ -62,11 +62,13 @@ RECT UpdateBox(const Window* w)
     return RECT{e.x, e.y, e.x + e.width, e.y + e.height};
 }
 
+// Clipped children and siblings leave the DC's visible region, not its application clip: a
+// paint handler that selects its own clip (or none) must still not paint over them.
 void ExcludeWindow(HDC dc, const Window* other, const RECT& area)
 {
     RECT r = other->window;
-    ExcludeClipRect(dc, r.left - area.left, r.top - area.top, r.right - area.left,
-                    r.bottom - area.top);
+    ExcludeSurfaceDCVisibleRect(
+        dc, RECT{r.left - area.left, r.top - area.top, r.right - area.left, r.bottom - area.top});
 }
 
 // clip: optional, in the DC's logical coordinates.
