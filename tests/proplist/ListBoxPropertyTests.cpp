@@ -4,7 +4,6 @@
 #include "platform/win/GdiDiagnostics.h"
 #include "platform/win/afxwin.h"
 #include "tests/support/DesktopFixture.h"
-#include "ztui/proplist/EditorIdCounter.h"
 #include "ztui/proplist/ListBoxProperty.h"
 #include "ztui/proplist/PropertyRowPainter.h"
 #include "ztui/proplist/PropertyStyle.h"
@@ -369,34 +368,6 @@ TEST_F(ListBoxPropertyTest, NegativeIndicesAreNeitherMeasuredNorDrawn)
     box.DrawItem(&dis); // no DC: must not be touched
     dis.itemID = 500;
     box.DrawItem(&dis);
-}
-
-TEST(EditorIdCounter, EachRowClassCountsFromItsOwnStart)
-{
-    zt::EditorIdCounter ids;
-    EXPECT_EQ(ids.Next(PropertyRowKind::Item), 100);
-    EXPECT_EQ(ids.Next(PropertyRowKind::Item), 101);
-    EXPECT_EQ(ids.Next(PropertyRowKind::Angle), 100);
-    EXPECT_EQ(ids.Next(PropertyRowKind::PointPart), 1000);
-    EXPECT_EQ(ids.Next(PropertyRowKind::EditButton), 4000);
-    EXPECT_EQ(ids.Next(PropertyRowKind::Image), 2000);
-    EXPECT_EQ(ids.Next(PropertyRowKind::Color), 2000);
-    EXPECT_EQ(ids.Next(PropertyRowKind::Color), 2001);
-    EXPECT_EQ(ids.Peek(PropertyRowKind::Color), 2002);
-    EXPECT_EQ(ids.Next(PropertyRowKind::Group), 0);
-}
-
-TEST(EditorIdCounter, OrdinaryRowsWrapAfterTenThousand)
-{
-    zt::EditorIdCounter ids;
-    int last = 0;
-    for (int i = 100; i <= 10000; ++i)
-        last = ids.Next(PropertyRowKind::Item);
-    EXPECT_EQ(last, 10000);
-    EXPECT_EQ(ids.Next(PropertyRowKind::Item), 100);
-    for (int i = 1000; i <= 12000; ++i)
-        last = ids.Next(PropertyRowKind::PointPart);
-    EXPECT_EQ(last, 12000); // coordinate rows only grow
 }
 
 // Pixels against a style file of known solid colours; the style is read once per process,
