@@ -23,9 +23,13 @@
 // Property list.
 #include "ztui/proplist/DrawStyleColor.h"
 #include "ztui/proplist/DrawStyleItem.h"
+#include "ztui/proplist/EditorIdCounter.h"
+#include "ztui/proplist/GdiPropertyRowMetrics.h"
+#include "ztui/proplist/ListBoxProperty.h"
 #include "ztui/proplist/PropertyItem_imp.h"
 #include "ztui/proplist/PropertyList_imp.h"
 #include "ztui/proplist/PropertyMgrUI.h"
+#include "ztui/proplist/PropertyRowPainter.h"
 #include "ztui/proplist/PropertyRows.h"
 #include "ztui/proplist/PropertyStyle.h"
 #include "ztui/proplist/ValueText.h"

@@ -1,0 +1,380 @@
+#include "ztui/proplist/ListBoxProperty.h"
+
+#include "ztui/proplist/PropertyRowPainter.h"
+#include "ztui/proplist/PropertyStyle.h"
+
+#include <algorithm>
+
+namespace zt {
+
+namespace {
+
+constexpr double kMinSplit = 0.1;
+constexpr double kMaxSplit = 0.9;
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(ListBoxProperty, CListBox)
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_MOUSEMOVE()
+ON_WM_SETCURSOR()
+ON_WM_VSCROLL()
+ON_WM_MOUSEWHEEL()
+ON_WM_SIZE()
+ON_WM_ERASEBKGND()
+ON_MESSAGE(ListBoxProperty::kLayoutEditorsMessage, OnLayoutEditors)
+ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+ListBoxProperty::ListBoxProperty() = default;
+
+ListBoxProperty::~ListBoxProperty()
+{
+    if (m_list && m_list->view() == this)
+        m_list->SetView(nullptr);
+    // Editor windows are children of this window: they go before it.
+    m_editors.clear();
+    if (m_hWnd)
+        DestroyWindow();
+}
+
+BOOL ListBoxProperty::CreateList(const RECT& rect, CWnd* parent, UINT id)
+{
+    return Create(kStyle, rect, parent, id);
+}
+
+void ListBoxProperty::SetList(PropertyList_imp* list)
+{
+    if (m_list == list)
+        return;
+    if (m_list && m_list->view() == this)
+        m_list->SetView(nullptr);
+    OnRowsClearing();
+    m_list = list;
+    if (m_list) {
+        m_list->SetView(this);
+        Repopulate();
+    }
+}
+
+HBRUSH ListBoxProperty::BackgroundBrush()
+{
+    // Shared by every property list for the life of the process.
+    static HBRUSH brush =
+        CreateSolidBrush(PropertyStyle::Get().Color(L"draw/background", RGB(240, 240, 240)));
+    return brush;
+}
+
+EditorIdCounter& ListBoxProperty::EditorIds()
+{
+    static EditorIdCounter ids;
+    return ids;
+}
+
+int ListBoxProperty::DividerX() const
+{
+    CRect client;
+    GetClientRect(&client);
+    return PropertyRowPainter::DividerX(client, m_split);
+}
+
+item_ctrl* ListBoxProperty::Editor(const PropertyRow* row) const
+{
+    auto it = m_editors.find(row);
+    return it == m_editors.end() ? nullptr : it->second.get();
+}
+
+void ListBoxProperty::HideEditors()
+{
+    for (const auto& [row, editor] : m_editors)
+        if (editor && editor->window())
+            ::ShowWindow(editor->window(), SW_HIDE);
+}
+
+void ListBoxProperty::OnRowsClearing()
+{
+    if (m_hWnd)
+        ResetContent();
+    m_editors.clear();
+    m_editorRects.clear();
+}
+
+void ListBoxProperty::OnRowsRebuilt()
+{
+    Repopulate();
+}
+
+void ListBoxProperty::Repopulate()
+{
+    if (!m_hWnd)
+        return;
+    ResetContent();
+    HideEditors();
+    m_editorRects.clear();
+    if (!m_list)
+        return;
+    m_list->rows().UpdateVisibleRows();
+    for (const PropertyRow* row : m_list->rows().visibleRows())
+        AddString(row->text());
+    LayoutEditors();
+}
+
+void ListBoxProperty::LayoutEditors()
+{
+    m_editorRects.clear();
+    if (!m_hWnd || !m_list)
+        return;
+    const auto& rows = m_list->rows().visibleRows();
+    m_editorRects.resize(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) {
+        PropertyRow* row = rows[i];
+        if (row->isHeader())
+            continue;
+        CRect r;
+        if (GetItemRect(static_cast<int>(i), &r) == LB_ERR)
+            continue;
+        CRect cell(PropertyRowPainter::DividerX(r, m_split) + 3, r.top, r.right, r.bottom);
+        cell.DeflateRect(1, 1);
+        m_editorRects[i] = cell;
+
+        auto& editor = m_editors[row];
+        if (!editor && m_factory) {
+            editor = m_factory(*row, this, static_cast<UINT>(EditorIds().Peek(row->kind())));
+            if (editor)
+                EditorIds().Next(row->kind());
+        }
+        if (editor && editor->window()) {
+            editor->move(cell);
+            ::ShowWindow(editor->window(), SW_SHOWNA);
+        }
+    }
+}
+
+void ListBoxProperty::MeasureItem(LPMEASUREITEMSTRUCT mis)
+{
+    if (!mis || !m_list || static_cast<int>(mis->itemID) < 0)
+        return;
+    if (const PropertyRow* row = m_list->rows().visibleRow(static_cast<int>(mis->itemID)))
+        mis->itemHeight = static_cast<UINT>(row->height(m_metrics));
+}
+
+void ListBoxProperty::DrawItem(LPDRAWITEMSTRUCT dis)
+{
+    if (!dis || !m_list || static_cast<int>(dis->itemID) < 0)
+        return;
+    const PropertyRow* row = m_list->rows().visibleRow(static_cast<int>(dis->itemID));
+    if (!row)
+        return;
+    PropertyRowPainter(PropertyStyle::Get())
+        .Draw(CDC::FromHandle(dis->hDC), *row, dis->rcItem, m_split);
+}
+
+HBRUSH ListBoxProperty::CtlColor(CDC*, UINT)
+{
+    return BackgroundBrush();
+}
+
+bool ListBoxProperty::InDividerZone(CPoint point) const
+{
+    CRect client;
+    GetClientRect(&client);
+    int x = PropertyRowPainter::DividerX(client, m_split);
+    return point.x >= x - kDividerGrip && point.x < x + kDividerGrip && point.y >= client.top &&
+           point.y < client.bottom;
+}
+
+HCURSOR ListBoxProperty::ResizeCursor()
+{
+    if (!m_resizeCursor)
+        m_resizeCursor = ::LoadCursor(nullptr, IDC_SIZEWE);
+    return m_resizeCursor;
+}
+
+void ListBoxProperty::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (InDividerZone(point)) {
+        BeginDrag(point);
+        return;
+    }
+    CListBox::OnLButtonDown(nFlags, point);
+    if (!m_list)
+        return;
+    int selected = GetCurSel();
+    if (PropertyRow* row = m_list->rows().visibleRow(selected))
+        RowLButtonDown(*row, selected, point);
+}
+
+void ListBoxProperty::RowLButtonDown(PropertyRow& row, int index, CPoint point)
+{
+    if (row.kind() != PropertyRowKind::Group)
+        return; // item rows react through their editors
+    CRect r;
+    if (GetItemRect(index, &r) == LB_ERR || point.x <= r.right - kGlyphZone)
+        return;
+    auto& group = static_cast<PropertyGroupRow&>(row);
+    group.setExpanded(!group.expanded());
+    Repopulate();
+}
+
+void ListBoxProperty::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    if (m_dragging) {
+        EndDrag(point);
+        return;
+    }
+    CListBox::OnLButtonUp(nFlags, point);
+}
+
+void ListBoxProperty::OnMouseMove(UINT nFlags, CPoint point)
+{
+    HCURSOR cursor = ResizeCursor();
+    if (m_dragging) {
+        ::SetCursor(cursor);
+        if (nFlags & MK_LBUTTON) {
+            InvertTrackingBar();
+            SetTrackingBar(point.x);
+            InvertTrackingBar();
+        }
+        return;
+    }
+    if (InDividerZone(point))
+        ::SetCursor(cursor);
+    CListBox::OnMouseMove(nFlags, point);
+}
+
+BOOL ListBoxProperty::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    CPoint p;
+    ::GetCursorPos(&p);
+    ScreenToClient(&p);
+    if (nHitTest == HTCLIENT && (m_dragging || InDividerZone(p))) {
+        ::SetCursor(ResizeCursor());
+        return TRUE;
+    }
+    return CListBox::OnSetCursor(pWnd, nHitTest, message);
+}
+
+void ListBoxProperty::SetTrackingBar(int x)
+{
+    CRect client;
+    GetClientRect(&client);
+    m_trackingBar.SetRect(x - kDividerGrip, client.top, x + kDividerGrip, client.bottom);
+}
+
+void ListBoxProperty::InvertTrackingBar()
+{
+    if (m_trackingBar.IsRectEmpty())
+        return;
+    // Inverting twice restores the pixels: the bar needs no saved background.
+    CWindowDC dc(this);
+    CBrush* old = dc.SelectObject(CDC::GetHalftoneBrush());
+    dc.PatBlt(m_trackingBar.left, m_trackingBar.top, m_trackingBar.Width(), m_trackingBar.Height(),
+              PATINVERT);
+    dc.SelectObject(old);
+}
+
+void ListBoxProperty::BeginDrag(CPoint point)
+{
+    m_dragging = true;
+    SetCapture();
+    SetTrackingBar(point.x);
+    InvertTrackingBar();
+    DragLoop();
+}
+
+void ListBoxProperty::DragLoop()
+{
+    HWND self = m_hWnd;
+    LONG idleCount = 0;
+    while (m_dragging) {
+        MSG msg{};
+        if (!::PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE))
+            if (CWinThread* thread = AfxGetThread())
+                thread->OnIdle(idleCount++);
+        int got = ::GetMessage(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            // A quit or nothing left that could end the drag: give up the drag, keep the quit.
+            if (got == 0)
+                ::PostQuitMessage(static_cast<int>(msg.wParam));
+            if (!::IsWindow(self))
+                return;
+            m_dragging = false;
+            if (::GetCapture() == self)
+                ::ReleaseCapture();
+            m_trackingBar.SetRectEmpty();
+            RedrawAll();
+            return;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+        if (!::IsWindow(self))
+            return;
+        if (m_dragging && ::GetCapture() != self) {
+            m_dragging = false;
+            m_trackingBar.SetRectEmpty();
+            RedrawAll();
+        }
+    }
+}
+
+void ListBoxProperty::EndDrag(CPoint point)
+{
+    m_dragging = false;
+    ::ReleaseCapture();
+    CRect client;
+    GetClientRect(&client);
+    double split = client.Width() > 0 ? static_cast<double>(point.x) / client.Width() : 0.5;
+    m_split = std::clamp(split, kMinSplit, kMaxSplit);
+    InvertTrackingBar();
+    m_trackingBar.SetRectEmpty();
+    RedrawAll();
+    PostMessage(kLayoutEditorsMessage);
+}
+
+void ListBoxProperty::RedrawAll()
+{
+    Invalidate(TRUE);
+    UpdateWindow();
+}
+
+void ListBoxProperty::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    CListBox::OnVScroll(nSBCode, nPos, pScrollBar);
+    RedrawAll();
+    PostMessage(kLayoutEditorsMessage);
+}
+
+BOOL ListBoxProperty::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    BOOL handled = CListBox::OnMouseWheel(nFlags, zDelta, pt);
+    RedrawAll();
+    PostMessage(kLayoutEditorsMessage);
+    return handled;
+}
+
+void ListBoxProperty::OnSize(UINT nType, int cx, int cy)
+{
+    CListBox::OnSize(nType, cx, cy);
+    LayoutEditors();
+}
+
+BOOL ListBoxProperty::OnEraseBkgnd(CDC* pDC)
+{
+    // The list box leaves owner-drawn rows to their owner, and rows paint only their name
+    // column: the indent and the editor cells show this brush.
+    if (!pDC)
+        return FALSE;
+    CRect client;
+    GetClientRect(&client);
+    ::FillRect(pDC->GetSafeHdc(), &client, BackgroundBrush());
+    return TRUE;
+}
+
+LRESULT ListBoxProperty::OnLayoutEditors(WPARAM, LPARAM)
+{
+    LayoutEditors();
+    return 0;
+}
+
+} // namespace zt

@@ -1,0 +1,106 @@
+#pragma once
+// The window of the property list: an owner-drawn list box with one string per visible row.
+// The left column shows group headers and names, the right column hosts one editor window per
+// item row; the divider between them can be dragged.
+
+#include "platform/win/afxwin.h"
+#include "ztui/ZTUiExport.h"
+#include "ztui/proplist/EditorIdCounter.h"
+#include "ztui/proplist/GdiPropertyRowMetrics.h"
+#include "ztui/proplist/PropertyList_imp.h"
+#include "ztui/proplist/item_ctrl.h"
+
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace zt {
+
+class ZTUI_EXPORT ListBoxProperty : public CListBox, public PropertyListView
+{
+public:
+    // Posted to itself after a scroll, a wheel turn or a divider drop: the editors follow.
+    static constexpr UINT kLayoutEditorsMessage = WM_USER + 1234;
+    static constexpr DWORD kStyle =
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS;
+    // Half the width of the divider's grip and of the tracking bar.
+    static constexpr int kDividerGrip = 3;
+    // A click on a header this close to its right edge toggles the group.
+    static constexpr int kGlyphZone = 30;
+
+    ListBoxProperty();
+    ~ListBoxProperty() override;
+
+    // Creates the window with the list's styles.
+    BOOL CreateList(const RECT& rect, CWnd* parent, UINT id);
+    // Shows this list's rows (null: none); the window becomes the list's view.
+    void SetList(PropertyList_imp* list);
+    PropertyList_imp* list() const { return m_list; }
+
+    // Below 1: a fraction of the row width; 1 or more: pixels from the row's left edge.
+    void SetColumnSplit(double split) { m_split = split; }
+    double ColumnSplit() const { return m_split; }
+    bool IsDragging() const { return m_dragging; }
+    // The divider position in client coordinates.
+    int DividerX() const;
+
+    void SetEditorFactory(ItemCtrlFactory factory) { m_factory = std::move(factory); }
+    // The value cell of every visible row at the last layout, in row order (empty rectangles
+    // for headers); what the editors were, or would have been, moved to.
+    const std::vector<CRect>& EditorRects() const { return m_editorRects; }
+    // The editor of a row, when it has one.
+    item_ctrl* Editor(const PropertyRow* row) const;
+
+    // Empties the window, rebuilds the visible rows and adds one string per visible row.
+    void Repopulate();
+    void LayoutEditors();
+
+    void OnRowsClearing() override;
+    void OnRowsRebuilt() override;
+
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
+
+    // The brush every property list window answers its colour request with.
+    static HBRUSH BackgroundBrush();
+
+protected:
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg LRESULT OnLayoutEditors(WPARAM, LPARAM);
+    afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    bool InDividerZone(CPoint point) const;
+    void RowLButtonDown(PropertyRow& row, int index, CPoint point);
+    void BeginDrag(CPoint point);
+    void DragLoop();
+    void EndDrag(CPoint point);
+    void InvertTrackingBar();
+    void SetTrackingBar(int x);
+    void RedrawAll();
+    void HideEditors();
+    HCURSOR ResizeCursor();
+    // The counters belong to the row classes, not to one list: every list draws from them.
+    static EditorIdCounter& EditorIds();
+
+    PropertyList_imp* m_list = nullptr;
+    double m_split = 0.5;
+    HCURSOR m_resizeCursor = nullptr;
+    CRect m_trackingBar;
+    bool m_dragging = false;
+
+    GdiPropertyRowMetrics m_metrics;
+    ItemCtrlFactory m_factory;
+    std::map<const PropertyRow*, std::unique_ptr<item_ctrl>> m_editors;
+    std::vector<CRect> m_editorRects;
+};
+
+} // namespace zt

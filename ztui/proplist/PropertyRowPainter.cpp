@@ -1,0 +1,157 @@
+#include "ztui/proplist/PropertyRowPainter.h"
+
+#include "platform/win/CDC.h"
+#include "platform/win/WinGdi.h"
+#include "platform/win/WinUserDraw.h"
+#include "ztui/proplist/DrawStyleColor.h"
+#include "ztui/proplist/PropertyRows.h"
+
+#include <algorithm>
+#include <cwchar>
+
+namespace zt {
+
+namespace {
+
+constexpr COLORREF kDefaultBackground = RGB(240, 240, 240);
+constexpr COLORREF kDefaultGroupBackground = RGB(222, 222, 222);
+constexpr COLORREF kDefaultGroupBorder = RGB(158, 158, 158);
+constexpr COLORREF kDefaultItemBorder = RGB(230, 230, 230);
+constexpr COLORREF kCollapsedCaption = RGB(50, 50, 50);
+
+// Fills with the element's colour list (which may be a gradient), or solidly with the
+// fallback colour when the element has none.
+void FillStyled(CDC* dc, const dsc::DrawStyleColor* colors, COLORREF fallback, const RECT& rect)
+{
+    if (colors)
+        colors->fill(dc, rect, false);
+    else
+        dc->FillSolidRect(&rect, fallback);
+}
+
+HFONT CreateStyleFont(const StyleFont& font)
+{
+    LOGFONTW lf{};
+    lf.lfHeight = font.height;
+    lf.lfWeight = font.weight;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    std::wcsncpy(lf.lfFaceName, font.face.c_str(), LF_FACESIZE - 1);
+    return CreateFontIndirectW(&lf);
+}
+
+} // namespace
+
+int PropertyRowPainter::DividerX(const RECT& row, double split)
+{
+    double width = row.right - row.left;
+    double offset = split < 1.0 ? width * split : std::min(width, split);
+    return row.left + static_cast<int>(offset);
+}
+
+void PropertyRowPainter::Draw(CDC* dc, const PropertyRow& row, const RECT& rect, double split) const
+{
+    if (!dc)
+        return;
+    int saved = dc->SaveDC();
+    switch (row.kind()) {
+    case PropertyRowKind::Group:
+        DrawGroupHeader(dc, static_cast<const PropertyGroupRow&>(row), rect);
+        break;
+    case PropertyRowKind::SubGroup:
+        DrawSubGroup(dc, row, rect);
+        break;
+    default:
+        DrawNameCell(dc, row, rect, split);
+        break;
+    }
+    dc->RestoreDC(saved);
+}
+
+void PropertyRowPainter::FillHeader(CDC* dc, const RECT& rect) const
+{
+    FillStyled(dc, m_style.Colors(L"propertyList/group/background"),
+               m_style.Color(L"propertyList/group/background", kDefaultGroupBackground), rect);
+    COLORREF border = m_style.Color(L"propertyList/group/border", kDefaultGroupBorder);
+    dsc::DrawStyleColor(std::vector<COLORREF>{border}).frame(dc, rect);
+}
+
+void PropertyRowPainter::DrawCaption(CDC* dc, const wchar_t* path, const CString& text, RECT rect,
+                                     COLORREF color) const
+{
+    if (text.IsEmpty())
+        return;
+    HFONT font = CreateStyleFont(m_style.Font(path));
+    HGDIOBJ old = SelectObject(dc->GetSafeHdc(), font);
+    dc->SetBkMode(TRANSPARENT);
+    dc->SetTextColor(color);
+    rect.left += kTextInset;
+    dc->DrawText(text, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc->GetSafeHdc(), old);
+    DeleteObject(font);
+}
+
+void PropertyRowPainter::DrawGroupHeader(CDC* dc, const PropertyGroupRow& group, RECT rect) const
+{
+    rect.top += kHeaderGap;
+    FillHeader(dc, rect);
+    bool expanded = group.expanded();
+    DrawCaption(dc, L"propertyList/group/font", group.name(), rect,
+                expanded ? RGB(0, 0, 0) : kCollapsedCaption);
+    int cx = rect.right - kGlyphInset;
+    int cy = (rect.top + rect.bottom) / 2;
+    dc->FillSolidRect(cx - 4, cy - 1, 8, 2, RGB(0, 0, 0));
+    if (!expanded)
+        dc->FillSolidRect(cx - 1, cy - 4, 2, 8, RGB(0, 0, 0));
+}
+
+void PropertyRowPainter::DrawSubGroup(CDC* dc, const PropertyRow& row, RECT rect) const
+{
+    rect.left += kIndent;
+    FillHeader(dc, rect);
+    DrawCaption(dc, L"propertyList/group/font", row.text(), rect, RGB(0, 0, 0));
+}
+
+void PropertyRowPainter::DrawNameCell(CDC* dc, const PropertyRow& row, RECT rect,
+                                      double split) const
+{
+    int x = DividerX(rect, split);
+    rect.left += kIndent;
+    // The editor owns the value cell: painting there would flicker under it.
+    dc->ExcludeClipRect(x + 2, rect.top + 1, rect.right - 1, rect.bottom - 1);
+
+    COLORREF background = m_style.Color(L"draw/background", kDefaultBackground);
+    const dsc::DrawStyleColor* itemColors = m_style.Colors(L"propertyList/item/background");
+    FillStyled(dc, itemColors, background, rect);
+
+    HPEN pen =
+        CreatePen(PS_SOLID, 1, m_style.Color(L"propertyList/item/border", kDefaultItemBorder));
+    HGDIOBJ oldPen = SelectObject(dc->GetSafeHdc(), pen);
+    POINT outline[4] = {{rect.left, rect.top},
+                        {rect.left, rect.bottom - 1},
+                        {rect.right - 1, rect.bottom - 1},
+                        {rect.right - 1, rect.top - 1}};
+    dc->Polyline(outline, 4);
+    POINT divider[2] = {{x, rect.top}, {x, rect.bottom}};
+    dc->Polyline(divider, 2);
+    SelectObject(dc->GetSafeHdc(), oldPen);
+    DeleteObject(pen);
+
+    if (HBITMAP head = row.headBitmap()) {
+        BITMAP bm{};
+        if (GetObject(head, sizeof(bm), &bm)) {
+            HDC memory = CreateCompatibleDC(dc->GetSafeHdc());
+            HGDIOBJ oldBitmap = SelectObject(memory, head);
+            int width = std::min(x - static_cast<int>(rect.left), static_cast<int>(bm.bmWidth));
+            if (width > 0)
+                BitBlt(dc->GetSafeHdc(), rect.left, rect.top, width, rect.bottom - rect.top, memory,
+                       0, 0, SRCCOPY);
+            SelectObject(memory, oldBitmap);
+            DeleteDC(memory);
+        }
+        return;
+    }
+    DrawCaption(dc, L"propertyList/item/font", row.text(), rect,
+                m_style.Color(L"propertyList/item/text_color", RGB(0, 0, 0)));
+}
+
+} // namespace zt

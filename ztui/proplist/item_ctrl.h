@@ -1,0 +1,32 @@
+#pragma once
+// The holder of one row's editor window. The list window asks each item row for one at layout
+// and only moves and shows what it gets; the editor kinds plug in through the factory.
+
+#include "platform/base/WinTypes.h"
+#include "ztui/ZTUiExport.h"
+
+#include <functional>
+#include <memory>
+
+class CWnd;
+
+namespace zt {
+
+class PropertyRow;
+
+class ZTUI_EXPORT item_ctrl
+{
+public:
+    virtual ~item_ctrl() = default;
+    // The editor's window; null while it has none.
+    virtual HWND window() const = 0;
+    // Places the editor in its value cell; an editor may use less than the rectangle.
+    virtual void move(const RECT& rect) = 0;
+};
+
+// Creates the editor of an item row, with the list window as parent and the given identifier;
+// null when the row has no editor.
+using ItemCtrlFactory =
+    std::function<std::unique_ptr<item_ctrl>(PropertyRow& row, CWnd* parent, UINT id)>;
+
+} // namespace zt
