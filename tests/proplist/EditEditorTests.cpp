@@ -1,0 +1,373 @@
+// The edit editors of the property list: what they show, when typing becomes a value, the
+// keys they take, and how they paint an invalid entry. Driven through injected input.
+
+#include "platform/cad/DraftAid.h"
+#include "platform/host/IFormatCheck.h"
+#include "platform/win/afxwin.h"
+#include "tests/support/DesktopFixture.h"
+#include "ztui/proplist/ListBoxProperty.h"
+#include "ztui/proplist/actrl_Edit.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+using zt::actrl_Edit;
+using zt::ListBoxProperty;
+
+namespace {
+
+void SetRoundOffs(double distance, double angle)
+{
+    DraftAid::GetInstance().SetDistanceRoundOff({true, distance});
+    DraftAid::GetInstance().SetAngleRoundOff({true, angle});
+}
+
+// Accepts digits only.
+class DigitsOnly : public IFormatCheck
+{
+public:
+    bool check(const CString& text) override
+    {
+        for (int i = 0; i < text.GetLength(); ++i)
+            if (text[i] < L'0' || text[i] > L'9')
+                return false;
+        return true;
+    }
+    void message(CString& text) override { text = L"WRONG"; }
+};
+
+struct EditEditorTest : ::testing::Test
+{
+    DesktopFixture desk;
+    CWnd parent;
+    zt::PropertyList_imp list;
+    ListBoxProperty box;
+    HWND elsewhere = nullptr; // takes the focus away from the editors
+    int calls = 0;
+
+    void SetUp() override
+    {
+        SetRoundOffs(0.01, 0.01);
+        ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), L"parent",
+                                    WS_POPUP | WS_VISIBLE, 100, 100, 500, 500, nullptr, nullptr));
+        parent.SetActiveWindow();
+        ASSERT_TRUE(box.CreateList(CRect(0, 0, 320, 400), &parent, 77));
+        elsewhere = CreateWindowEx(0, L"Edit", L"", WS_CHILD | WS_VISIBLE, 340, 10, 100, 24,
+                                   parent.m_hWnd, nullptr, nullptr, nullptr);
+        box.SetList(&list);
+        list.setValueChanged(
+            [this](PropertyMgrUI::PropertyList&, PropertyMgrUI::PropertyItem&) { ++calls; });
+    }
+    void TearDown() override
+    {
+        box.SetList(nullptr);
+        box.DestroyWindow();
+        parent.DestroyWindow();
+        SetRoundOffs(0.01, 0.01);
+    }
+
+    PropertyMgrUI::PropertyItem* Add(const wchar_t* name)
+    {
+        return list.addItem(L"常规", true, name, nullptr);
+    }
+    // The edit of visible row i (row 0 is the group header).
+    actrl_Edit* Edit(int i)
+    {
+        zt::item_ctrl* holder = box.Editor(list.rows().visibleRow(i));
+        if (!holder || !holder->window())
+            return nullptr;
+        return dynamic_cast<actrl_Edit*>(CWnd::FromHandle(holder->window()));
+    }
+    CString Text(actrl_Edit* edit)
+    {
+        CString text;
+        edit->GetWindowText(text);
+        return text;
+    }
+    void ClickInto(HWND window)
+    {
+        RECT r;
+        ::GetWindowRect(window, &r);
+        desk.click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    }
+    // A click puts the caret under the pointer, so the whole text is chosen with Ctrl+A.
+    void Focus(actrl_Edit* edit)
+    {
+        ClickInto(edit->m_hWnd);
+        Ctrl('A');
+    }
+    void LeaveEditor() { ClickInto(elsewhere); }
+    void Ctrl(int vk)
+    {
+        desk.keyDown(VK_CONTROL);
+        desk.key(vk);
+        desk.keyUp(VK_CONTROL);
+    }
+};
+
+} // namespace
+
+TEST_F(EditEditorTest, EachKindShowsItsValueWithItsPrecision)
+{
+    SetRoundOffs(0.001, 0.01);
+    Add(L"整数")->setInt(42);
+    Add(L"长度")->setDouble(1.5);
+    Add(L"角度")->setAngle(M_PI / 4);
+    Add(L"名称")->setText(L"墙");
+    Add(L"混合")->setInt(3)->setDisplayText(L"*多种*");
+    list.refresh();
+    struct Case
+    {
+        int row;
+        const wchar_t* text;
+        int editType;
+    };
+    const Case cases[] = {
+        {1, L"42", actrl_Edit::IntegerEdit},     {2, L"1.500", actrl_Edit::DoubleEdit},
+        {3, L"45.00°", actrl_Edit::AngleEdit},   {4, L"墙", actrl_Edit::TextEdit},
+        {5, L"*多种*", actrl_Edit::IntegerEdit},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        actrl_Edit* edit = Edit(c.row);
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(std::wstring(Text(edit).GetString()), std::wstring(c.text));
+        EXPECT_EQ(edit->EditType(), c.editType);
+        EXPECT_FALSE(edit->GetModify());
+        // A single-line edit keeps a 24-pixel box centred in its row.
+        CRect r;
+        edit->GetWindowRect(&r);
+        EXPECT_EQ(r.Height(), 22); // 24-pixel rows leave a 22-pixel cell
+    }
+}
+
+TEST_F(EditEditorTest, ThePlaceholderIsNotCommittedWithOrWithoutTyping)
+{
+    auto* item = Add(L"数量")->setInt(5)->setDisplayText(L"*多种*");
+    list.refresh();
+    actrl_Edit* edit = Edit(1);
+    ASSERT_NE(edit, nullptr);
+
+    ClickInto(edit->m_hWnd);
+    EXPECT_EQ(::GetFocus(), edit->m_hWnd);
+    LeaveEditor();
+    EXPECT_EQ(item->intValue(), 5);
+    EXPECT_EQ(calls, 0);
+
+    // Retyping the placeholder itself changes nothing either.
+    Focus(edit);
+    desk.type(L"*多种*");
+    EXPECT_TRUE(edit->GetModify());
+    LeaveEditor();
+    EXPECT_EQ(item->intValue(), 5);
+    EXPECT_EQ(calls, 0);
+}
+
+TEST_F(EditEditorTest, EnterStoresTheLeadingIntegerAndKeepsTheFocus)
+{
+    struct Case
+    {
+        const wchar_t* typed;
+        int stored;
+    };
+    const Case cases[] = {{L"12abc", 12}, {L"abc", 0}, {L"-7", -7}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::wstring(c.typed).size());
+        list.clear();
+        auto* item = Add(L"数量")->setInt(99);
+        list.refresh();
+        calls = 0;
+        actrl_Edit* edit = Edit(1);
+        ASSERT_NE(edit, nullptr);
+        Focus(edit);
+        desk.type(c.typed);
+        desk.key(VK_RETURN);
+        EXPECT_EQ(item->intValue(), c.stored);
+        EXPECT_EQ(calls, 1);
+        EXPECT_EQ(::GetFocus(), edit->m_hWnd);
+        EXPECT_EQ(std::wstring(Text(edit).GetString()), std::wstring(c.typed)); // no line break
+        // Leaving after the commit writes nothing again.
+        LeaveEditor();
+        EXPECT_EQ(calls, 1);
+    }
+}
+
+TEST_F(EditEditorTest, AnAngleIsTypedInDegreesAndStoredInRadians)
+{
+    auto* item = Add(L"角度")->setAngle(0.0);
+    list.refresh();
+    actrl_Edit* edit = Edit(1);
+    ASSERT_NE(edit, nullptr);
+    Focus(edit);
+    desk.type(L"90");
+    LeaveEditor();
+    EXPECT_NEAR(item->angleValue(), M_PI / 2, 1e-12);
+    EXPECT_EQ(calls, 1);
+
+    list.refresh();
+    edit = Edit(1);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(std::wstring(Text(edit).GetString()), L"90.00°");
+}
+
+TEST_F(EditEditorTest, TypedTextAndDoublesAreCommittedWhenTheFocusLeaves)
+{
+    auto* length = Add(L"长度")->setDouble(1.0);
+    auto* name = Add(L"名称")->setText(L"墙");
+    list.refresh();
+    Focus(Edit(1));
+    desk.type(L"2.25m");
+    Focus(Edit(2));
+    desk.type(L"柱");
+    LeaveEditor();
+    EXPECT_DOUBLE_EQ(length->doubleValue(), 2.25);
+    EXPECT_EQ(std::wstring(name->text().GetString()), L"柱");
+    EXPECT_EQ(calls, 2);
+}
+
+TEST_F(EditEditorTest, FocusSelectsAllOnceAndLeavingCollapsesTheSelection)
+{
+    Add(L"名称")->setText(L"abcd");
+    list.refresh();
+    actrl_Edit* edit = Edit(1);
+    ASSERT_NE(edit, nullptr);
+    // Focus moved by the program or by Tab, not by a click that places the caret.
+    edit->SetFocus();
+    desk.pump();
+    int start = -1;
+    int end = -1;
+    edit->GetSel(start, end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 4);
+    EXPECT_FALSE(edit->SelectAllOnFocus());
+    LeaveEditor();
+    edit->GetSel(start, end);
+    EXPECT_EQ(start, 4);
+    EXPECT_EQ(end, 4);
+    EXPECT_TRUE(edit->SelectAllOnFocus());
+}
+
+TEST_F(EditEditorTest, CtrlASelectsAllAndCtrlZUndoesOnlyWhenItCan)
+{
+    auto* item = Add(L"名称")->setText(L"x");
+    list.refresh();
+    actrl_Edit* edit = Edit(1);
+    ASSERT_NE(edit, nullptr);
+    ClickInto(edit->m_hWnd);
+
+    // Nothing to undo yet: the key goes on to the edit.
+    desk.keyDown(VK_CONTROL);
+    MSG ctrlZ{edit->m_hWnd, WM_KEYDOWN, 'Z', 0, 0, {}};
+    EXPECT_FALSE(edit->PreTranslateMessage(&ctrlZ));
+    desk.keyUp(VK_CONTROL);
+    Ctrl('Z');
+    EXPECT_EQ(std::wstring(Text(edit).GetString()), L"x");
+
+    desk.type(L"abc"); // after the caret the click left behind the "x"
+    int start = -1;
+    int end = -1;
+    edit->GetSel(start, end);
+    EXPECT_EQ(start, 4);
+    EXPECT_EQ(end, 4);
+    Ctrl('A');
+    edit->GetSel(start, end);
+    EXPECT_EQ(start, 0);
+    EXPECT_EQ(end, 4);
+    EXPECT_EQ(std::wstring(Text(edit).GetString()), L"xabc");
+
+    ASSERT_TRUE(edit->CanUndo());
+    desk.keyDown(VK_CONTROL);
+    MSG undo{edit->m_hWnd, WM_KEYDOWN, 'Z', 0, 0, {}};
+    EXPECT_TRUE(edit->PreTranslateMessage(&undo));
+    desk.keyUp(VK_CONTROL);
+    EXPECT_NE(std::wstring(Text(edit).GetString()), L"xabc");
+    EXPECT_EQ(std::wstring(item->text().GetString()), L"x");
+}
+
+TEST_F(EditEditorTest, AMultiTextItemGetsATallMultiLineEditThatIsNotCentred)
+{
+    auto* item = Add(L"说明")->setMultiText(L"a\r\nb\r\nc", 3);
+    list.refresh();
+    ASSERT_EQ(box.GetItemHeight(1), 48);
+    actrl_Edit* edit = Edit(1);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->EditType(), actrl_Edit::MultiTextEdit);
+    EXPECT_EQ(edit->LineCount(), 3);
+    EXPECT_TRUE(edit->GetStyle() & ES_WANTRETURN);
+    CRect r;
+    edit->GetWindowRect(&r);
+    EXPECT_EQ(r.Height(), box.EditorRects()[1].Height());
+    EXPECT_GT(r.Height(), 24);
+
+    // Enter breaks the line instead of committing.
+    ClickInto(edit->m_hWnd);
+    desk.type(L"x");
+    desk.key(VK_RETURN);
+    desk.type(L"y");
+    EXPECT_EQ(calls, 0);
+    LeaveEditor();
+    EXPECT_EQ(calls, 1);
+    EXPECT_NE(item->multiText().Find(L"y"), -1);
+    EXPECT_EQ(static_cast<zt::PropertyItem_imp*>(item)->lineCount(), 3);
+}
+
+TEST_F(EditEditorTest, RejectedTextPaintsTheWarningFaceAndMessage)
+{
+    auto* item = Add(L"编号")->setText(L"12");
+    item->setFormatCheck(new DigitsOnly);
+    list.refresh();
+    actrl_Edit* edit = Edit(1);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->IsValid());
+    Focus(edit);
+    desk.type(L"a");
+    EXPECT_FALSE(edit->IsValid());
+    EXPECT_EQ(std::wstring(edit->ErrorMessage().GetString()), L"WRONG");
+
+    CRect r;
+    edit->GetWindowRect(&r);
+    EXPECT_EQ(desk.pixel(r.left + 3, r.bottom - 3), actrl_Edit::kInvalidBackground);
+    int yellow = 0;
+    HDC screen = GetDC(nullptr); // composed by the pixel read above
+    for (int x = r.CenterPoint().x; x < r.right - 1; ++x)
+        for (int y = r.top + 1; y < r.bottom - 1; ++y)
+            if (GetPixel(screen, x, y) == actrl_Edit::kMessageColor)
+                ++yellow;
+    ReleaseDC(nullptr, screen);
+    EXPECT_GT(yellow, 0);
+
+    // Validation never blocks the commit; a valid text paints the ordinary face again.
+    LeaveEditor();
+    EXPECT_EQ(std::wstring(item->text().GetString()), L"a");
+    Focus(edit);
+    desk.type(L"7");
+    EXPECT_TRUE(edit->IsValid());
+    EXPECT_NE(desk.pixel(r.left + 3, r.bottom - 3), actrl_Edit::kInvalidBackground);
+}
+
+TEST_F(EditEditorTest, AReadOnlyEditRefusesTyping)
+{
+    auto* item = Add(L"数量")->setInt(7)->setReadOnly();
+    list.refresh();
+    actrl_Edit* edit = Edit(1);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->IsReadOnlyEdit());
+    EXPECT_FALSE(edit->IsWindowEnabled());
+    ClickInto(edit->m_hWnd);
+    desk.type(L"9");
+    LeaveEditor();
+    EXPECT_EQ(std::wstring(Text(edit).GetString()), L"7");
+    EXPECT_EQ(item->intValue(), 7);
+    EXPECT_EQ(calls, 0);
+}
+
+TEST_F(EditEditorTest, RowsWithoutAnEditorKindGetNoWindow)
+{
+    Add(L"选项")->addListEntry(L"甲", false);
+    list.refresh();
+    zt::item_ctrl* holder = box.Editor(list.rows().visibleRow(1));
+    ASSERT_NE(holder, nullptr);
+    EXPECT_EQ(holder->window(), nullptr);
+}
