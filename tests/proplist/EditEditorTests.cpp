@@ -371,3 +371,52 @@ TEST_F(EditEditorTest, RowsWithoutAnEditorKindGetNoWindow)
     ASSERT_NE(holder, nullptr);
     EXPECT_EQ(holder->window(), nullptr);
 }
+
+TEST_F(EditEditorTest, ASingleLineEditIsCentredInATallRowAndAMultiLineOneIsNot)
+{
+    HDC screen = GetDC(nullptr);
+    HBITMAP tall = CreateCompatibleBitmap(screen, 20, 40);
+    ReleaseDC(nullptr, screen);
+    list.addItem(L"常规", true, L"高", tall)->setInt(1);
+    list.addItem(L"常规", true, L"多行", tall)->setMultiText(L"a", 1);
+    list.refresh();
+    ASSERT_EQ(box.GetItemHeight(1), 40);
+    for (int row : {1, 2}) {
+        SCOPED_TRACE(row);
+        actrl_Edit* edit = Edit(row);
+        ASSERT_NE(edit, nullptr);
+        CRect cell = box.EditorRects()[row];
+        CRect r;
+        edit->GetWindowRect(&r);
+        ::ScreenToClient(box.m_hWnd, &r.TopLeft());
+        ::ScreenToClient(box.m_hWnd, &r.BottomRight());
+        if (row == 1) {
+            EXPECT_EQ(r.top, cell.CenterPoint().y - 12);
+            EXPECT_EQ(r.bottom, cell.CenterPoint().y + 12);
+        } else {
+            EXPECT_EQ(r.top, cell.top);
+            EXPECT_EQ(r.bottom, cell.bottom);
+        }
+        EXPECT_EQ(r.left, cell.left);
+        EXPECT_EQ(r.right, cell.right);
+    }
+}
+
+TEST_F(EditEditorTest, TheSelectionIsPaintedAsABlueBand)
+{
+    Add(L"名称")->setText(L"WWWW");
+    list.refresh();
+    actrl_Edit* edit = Edit(1);
+    ASSERT_NE(edit, nullptr);
+    edit->SetFocus();
+    desk.pump();
+    CRect r;
+    edit->GetWindowRect(&r);
+    // Above and below the text, inside the band's 2-pixel margins.
+    EXPECT_EQ(desk.pixel(r.left + 6, r.top + 2), actrl_Edit::kSelectionColor);
+    EXPECT_NE(desk.pixel(r.left + 6, r.top + 1), actrl_Edit::kSelectionColor);
+    EXPECT_NE(desk.pixel(r.right - 3, r.top + 3), actrl_Edit::kSelectionColor);
+
+    LeaveEditor(); // the selection collapses: no band
+    EXPECT_NE(desk.pixel(r.left + 6, r.top + 2), actrl_Edit::kSelectionColor);
+}
