@@ -420,3 +420,31 @@ TEST_F(EditEditorTest, TheSelectionIsPaintedAsABlueBand)
     LeaveEditor(); // the selection collapses: no band
     EXPECT_NE(desk.pixel(r.left + 6, r.top + 2), actrl_Edit::kSelectionColor);
 }
+
+TEST_F(EditEditorTest, TheColourRequestIsAnsweredGreyWhenReadOnlyAndWhiteOtherwise)
+{
+    Add(L"可改")->setInt(1);
+    Add(L"只读")->setInt(2)->setReadOnly();
+    list.refresh();
+    struct Case
+    {
+        int row;
+        COLORREF brush;
+    };
+    for (const Case& c : {Case{1, RGB(255, 255, 255)}, Case{2, RGB(200, 200, 200)}}) {
+        SCOPED_TRACE(c.row);
+        actrl_Edit* edit = Edit(c.row);
+        ASSERT_NE(edit, nullptr);
+        HDC dc = ::GetDC(edit->m_hWnd);
+        ::SetBkMode(dc, OPAQUE);
+        auto brush = reinterpret_cast<HBRUSH>(
+            ::SendMessage(box.m_hWnd, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                          reinterpret_cast<LPARAM>(edit->m_hWnd)));
+        ASSERT_NE(brush, nullptr);
+        LOGBRUSH lb{};
+        ASSERT_NE(::GetObject(brush, sizeof(lb), &lb), 0);
+        EXPECT_EQ(lb.lbColor, c.brush);
+        EXPECT_EQ(::GetBkMode(dc), TRANSPARENT);
+        ::ReleaseDC(edit->m_hWnd, dc);
+    }
+}
