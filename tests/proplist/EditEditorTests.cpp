@@ -448,3 +448,25 @@ TEST_F(EditEditorTest, TheColourRequestIsAnsweredGreyWhenReadOnlyAndWhiteOtherwi
         ::ReleaseDC(edit->m_hWnd, dc);
     }
 }
+
+TEST_F(EditEditorTest, AHandlerThatRefreshesTheListDuringACommitIsSafe)
+{
+    auto* item = Add(L"数量")->setInt(1);
+    list.refresh();
+    list.setValueChanged([this](PropertyMgrUI::PropertyList& l, PropertyMgrUI::PropertyItem&) {
+        ++calls;
+        l.refresh(); // destroys the editor that is committing
+    });
+    Focus(Edit(1));
+    desk.type(L"5");
+    desk.key(VK_RETURN);
+    EXPECT_EQ(item->intValue(), 5);
+    ASSERT_NE(Edit(1), nullptr);
+    EXPECT_EQ(std::wstring(Text(Edit(1)).GetString()), L"5");
+
+    Focus(Edit(1));
+    desk.type(L"6");
+    LeaveEditor();
+    EXPECT_EQ(item->intValue(), 6);
+    EXPECT_EQ(calls, 2);
+}
