@@ -6,12 +6,16 @@
 #include "platform/win/afxwin.h"
 #include "tests/support/DesktopFixture.h"
 #include "ztui/proplist/ListBoxProperty.h"
+#include "ztui/proplist/PropertyStyle.h"
 #include "ztui/proplist/actrl_Edit.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <unistd.h>
 
 using zt::actrl_Edit;
 using zt::ListBoxProperty;
@@ -469,4 +473,87 @@ TEST_F(EditEditorTest, AHandlerThatRefreshesTheListDuringACommitIsSafe)
     LeaveEditor();
     EXPECT_EQ(item->intValue(), 6);
     EXPECT_EQ(calls, 2);
+}
+
+namespace {
+
+// Borders and backgrounds of known solid colours for the face checks.
+const char* const kEditStyle = R"(<?xml version="1.0" encoding="utf-8"?>
+<pane>
+  <propertyList>
+    <label>
+      <background type="color">#A0A0A0</background>
+      <border type="color">#102030</border>
+      <border_high type="color">#00FF00</border_high>
+    </label>
+    <combobox><background type="color">#E0F0FF</background></combobox>
+    <edit>
+      <border type="color">#800000</border>
+      <border_high type="color">#0000FF</border_high>
+    </edit>
+  </propertyList>
+</pane>
+)";
+
+class EditStyleFile
+{
+public:
+    EditStyleFile()
+    {
+        namespace fs = std::filesystem;
+        m_old = fs::current_path();
+        m_dir = fs::temp_directory_path() / ("ztui-edit-" + std::to_string(getpid()));
+        fs::create_directories(m_dir);
+        std::ofstream(m_dir / "property.xml", std::ios::binary) << kEditStyle;
+        fs::current_path(m_dir);
+    }
+    ~EditStyleFile()
+    {
+        std::filesystem::current_path(m_old);
+        std::filesystem::remove_all(m_dir);
+    }
+
+private:
+    std::filesystem::path m_old;
+    std::filesystem::path m_dir;
+};
+
+// The style is read once per process, so this fixture must be the first to ask for it (each
+// test runs in its own process).
+struct EditEditorPaint : EditEditorTest
+{
+    EditStyleFile style;
+
+    void SetUp() override
+    {
+        ASSERT_EQ(zt::PropertyStyle::Get().Color(L"propertyList/edit/border", 0), RGB(0x80, 0, 0))
+            << "the style was loaded before this test changed directory";
+        EditEditorTest::SetUp();
+    }
+};
+
+} // namespace
+
+TEST_F(EditEditorPaint, FacesFollowTheStyleForReadOnlyAndEditableEdits)
+{
+    Add(L"可改")->setInt(1);
+    Add(L"只读")->setInt(2)->setReadOnly();
+    list.refresh();
+
+    CRect editable;
+    Edit(1)->GetWindowRect(&editable);
+    const int mid = editable.CenterPoint().y;
+    EXPECT_EQ(desk.pixel(editable.left, mid), RGB(0x80, 0, 0));
+    EXPECT_EQ(desk.pixel(editable.right - 1, mid), RGB(0x80, 0, 0));
+    EXPECT_EQ(desk.pixel(editable.left + 3, editable.bottom - 3), RGB(0xE0, 0xF0, 0xFF));
+
+    CRect readOnly;
+    Edit(2)->GetWindowRect(&readOnly);
+    const int roMid = readOnly.CenterPoint().y;
+    EXPECT_EQ(desk.pixel(readOnly.left, roMid), RGB(0x10, 0x20, 0x30));
+    // The highlight sits inside the frame at the left, top and right.
+    EXPECT_EQ(desk.pixel(readOnly.left + 1, roMid), RGB(0, 0xFF, 0));
+    EXPECT_EQ(desk.pixel(readOnly.right - 2, roMid), RGB(0, 0xFF, 0));
+    EXPECT_EQ(desk.pixel(readOnly.left + 3, readOnly.top + 1), RGB(0, 0xFF, 0));
+    EXPECT_EQ(desk.pixel(readOnly.left + 3, readOnly.bottom - 3), RGB(0xA0, 0xA0, 0xA0));
 }
