@@ -381,6 +381,8 @@ struct ListBoxPropertyPaint : ListBoxPropertyTest
         ASSERT_EQ(zt::PropertyStyle::Get().Color(L"propertyList/item/border", 0), RGB(0xC0, 0, 0))
             << "the style was loaded before this test changed directory";
         ListBoxPropertyTest::SetUp();
+        // The list's own painting, without the default editors covering the value cells.
+        box.SetEditorFactory(nullptr);
     }
     COLORREF At(int x, int y)
     {

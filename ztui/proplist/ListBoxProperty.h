@@ -44,6 +44,8 @@ public:
     // The divider position in client coordinates.
     int DividerX() const;
 
+    // By default item and angle rows get item_ctrl_simple editors; an empty factory leaves
+    // every row without an editor.
     void SetEditorFactory(ItemCtrlFactory factory) { m_factory = std::move(factory); }
     // The value cell of every visible row at the last layout, in row order (empty rectangles
     // for headers); what the editors were, or would have been, moved to.

@@ -1,0 +1,23 @@
+#pragma once
+// One in-place editor of an item: it knows its item and owns its window.
+
+#include "platform/base/WinTypes.h"
+#include "ztui/ZTUiExport.h"
+
+class CWnd;
+
+namespace zt {
+
+class PropertyItem_imp;
+
+class ZTUI_EXPORT ctrl_object
+{
+public:
+    virtual ~ctrl_object() = default;
+    // Creates the window for the item; false when it could not be made.
+    virtual bool create(CWnd* parent, PropertyItem_imp& item, UINT id, DWORD extraStyle) = 0;
+    virtual HWND window() const = 0;
+    virtual void move(const RECT& rect) = 0;
+};
+
+} // namespace zt

@@ -1,0 +1,74 @@
+#include "ztui/proplist/item_ctrl_simple.h"
+
+#include "ztui/proplist/PropertyRows.h"
+#include "ztui/proplist/ctrl_angle.h"
+#include "ztui/proplist/ctrl_double.h"
+#include "ztui/proplist/ctrl_integer.h"
+#include "ztui/proplist/ctrl_multitext.h"
+#include "ztui/proplist/ctrl_text.h"
+#include "ztui/proplist/edit_ctrl.h"
+
+#include <map>
+
+namespace zt {
+
+namespace {
+
+using Kind = PropertyMgrUI::PropertyItemKind;
+using EditorMaker = std::unique_ptr<ctrl_object> (*)();
+
+template <class T>
+std::unique_ptr<ctrl_object> Make()
+{
+    return std::make_unique<T>();
+}
+
+// The editor of each kind. The drop-downs, the check box and the button have no editor yet:
+// their rows show the painted value only.
+const std::map<Kind, EditorMaker>& EditorTable()
+{
+    static const std::map<Kind, EditorMaker> table{
+        {Kind::Integer, &Make<edit_ctrl<ctrl_integer>>},
+        {Kind::Double, &Make<edit_ctrl<ctrl_double>>},
+        {Kind::Angle, &Make<edit_ctrl<ctrl_angle>>},
+        {Kind::Text, &Make<edit_ctrl<ctrl_text>>},
+        {Kind::MultiText, &Make<edit_ctrl<ctrl_multitext>>},
+    };
+    return table;
+}
+
+} // namespace
+
+item_ctrl_simple::item_ctrl_simple(PropertyItem_imp& item, CWnd* parent, UINT id)
+{
+    const auto& table = EditorTable();
+    auto it = table.find(item.kind());
+    if (it == table.end())
+        return;
+    std::unique_ptr<ctrl_object> editor = it->second();
+    if (editor->create(parent, item, id, 0))
+        m_editor = std::move(editor);
+}
+
+item_ctrl_simple::~item_ctrl_simple() = default;
+
+HWND item_ctrl_simple::window() const
+{
+    return m_editor ? m_editor->window() : nullptr;
+}
+
+void item_ctrl_simple::move(const RECT& rect)
+{
+    if (m_editor)
+        m_editor->move(rect);
+}
+
+std::unique_ptr<item_ctrl> item_ctrl_simple::ForRow(PropertyRow& row, CWnd* parent, UINT id)
+{
+    if (!row.item() || !parent ||
+        (row.kind() != PropertyRowKind::Item && row.kind() != PropertyRowKind::Angle))
+        return nullptr;
+    return std::make_unique<item_ctrl_simple>(*row.item(), parent, id);
+}
+
+} // namespace zt

@@ -1,0 +1,31 @@
+#pragma once
+// The editor holder of ordinary and angle rows: one editor chosen by the item's kind.
+
+#include "ztui/proplist/ctrl_object.h"
+#include "ztui/proplist/item_ctrl.h"
+
+#include <memory>
+
+namespace zt {
+
+class PropertyItem_imp;
+
+class ZTUI_EXPORT item_ctrl_simple final : public item_ctrl
+{
+public:
+    // Builds the editor of the item's kind; a kind without one leaves the holder empty.
+    item_ctrl_simple(PropertyItem_imp& item, CWnd* parent, UINT id);
+    ~item_ctrl_simple() override;
+
+    HWND window() const override;
+    void move(const RECT& rect) override;
+    ctrl_object* editor() const { return m_editor.get(); }
+
+    // The list's default editors: a holder for item and angle rows, nothing for other rows.
+    static std::unique_ptr<item_ctrl> ForRow(PropertyRow& row, CWnd* parent, UINT id);
+
+private:
+    std::unique_ptr<ctrl_object> m_editor;
+};
+
+} // namespace zt
