@@ -12,14 +12,18 @@ struct Paint : ::testing::Test
     TestWindows& tw = TestWindows::Get();
     void SetUp() override { tw.Reset(); }
 
-    // Paints the client area with one colour in WM_PAINT.
-    void PaintSolid(HWND h, COLORREF colour)
+    // Paints the client area with one colour in WM_PAINT; dropClip resets the DC's clip first,
+    // as owner-drawn paints sometimes do.
+    void PaintSolid(HWND h, COLORREF colour, bool dropClip = false)
     {
-        tw.handlers[h] = [colour](HWND hwnd, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        tw.handlers[h] = [colour, dropClip](HWND hwnd, UINT m, WPARAM,
+                                            LPARAM) -> std::optional<LRESULT> {
             if (m != WM_PAINT)
                 return std::nullopt;
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(hwnd, &ps);
+            if (dropClip)
+                SelectClipRgn(dc, nullptr);
             RECT rc;
             GetClientRect(hwnd, &rc);
             HBRUSH b = CreateSolidBrush(colour);
@@ -119,20 +123,7 @@ TEST_F(Paint, ClippedChildrenStayExcludedWhenThePaintDropsItsClip)
     HWND child = tw.Create(kChild, 0, {50, 50, 100, 100}, top, 1);
     PaintSolid(child, RGB(0, 200, 0));
     desk.pump();
-    tw.handlers[top] = [](HWND hwnd, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
-        if (m != WM_PAINT)
-            return std::nullopt;
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        SelectClipRgn(dc, nullptr); // an owner-drawn paint resetting its own clip
-        RECT rc;
-        GetClientRect(hwnd, &rc);
-        HBRUSH b = CreateSolidBrush(RGB(200, 0, 0));
-        FillRect(dc, &rc, b);
-        DeleteObject(b);
-        EndPaint(hwnd, &ps);
-        return 0;
-    };
+    PaintSolid(top, RGB(200, 0, 0), true);
     InvalidateRect(top, nullptr, FALSE);
     desk.pump();
     EXPECT_EQ(desk.pixel(20, 20), RGB(200, 0, 0));
