@@ -28,6 +28,7 @@
 #include "ztui/proplist/ListBoxProperty.h"
 #include "ztui/proplist/PropertyItem_imp.h"
 #include "ztui/proplist/PropertyList_imp.h"
+#include "ztui/proplist/PropertyEditorFactory.h"
 #include "ztui/proplist/PropertyMgrUI.h"
 #include "ztui/proplist/PropertyRowPainter.h"
 #include "ztui/proplist/PropertyRows.h"

@@ -1,8 +1,8 @@
 #include "ztui/proplist/ListBoxProperty.h"
 
+#include "ztui/proplist/PropertyEditorFactory.h"
 #include "ztui/proplist/PropertyRowPainter.h"
 #include "ztui/proplist/PropertyStyle.h"
-#include "ztui/proplist/item_ctrl_simple.h"
 
 #include <algorithm>
 
@@ -28,7 +28,7 @@ ON_MESSAGE(ListBoxProperty::kLayoutEditorsMessage, OnLayoutEditors)
 ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
-ListBoxProperty::ListBoxProperty() : m_factory(&item_ctrl_simple::ForRow) {}
+ListBoxProperty::ListBoxProperty() : m_factory(&CreateDefaultEditor) {}
 
 ListBoxProperty::~ListBoxProperty()
 {

@@ -44,7 +44,7 @@ public:
     // The divider position in client coordinates.
     int DividerX() const;
 
-    // By default item and angle rows get item_ctrl_simple editors; an empty factory leaves
+    // By default every row gets the editor of its class (CreateDefaultEditor); an empty factory leaves
     // every row without an editor.
     void SetEditorFactory(ItemCtrlFactory factory) { m_factory = std::move(factory); }
     // The value cell of every visible row at the last layout, in row order (empty rectangles

@@ -63,12 +63,4 @@ void item_ctrl_simple::move(const RECT& rect)
         m_editor->move(rect);
 }
 
-std::unique_ptr<item_ctrl> item_ctrl_simple::ForRow(PropertyRow& row, CWnd* parent, UINT id)
-{
-    if (!row.item() || !parent ||
-        (row.kind() != PropertyRowKind::Item && row.kind() != PropertyRowKind::Angle))
-        return nullptr;
-    return std::make_unique<item_ctrl_simple>(*row.item(), parent, id);
-}
-
 } // namespace zt

@@ -21,9 +21,6 @@ public:
     void move(const RECT& rect) override;
     ctrl_object* editor() const { return m_editor.get(); }
 
-    // The list's default editors: a holder for item and angle rows, nothing for other rows.
-    static std::unique_ptr<item_ctrl> ForRow(PropertyRow& row, CWnd* parent, UINT id);
-
 private:
     std::unique_ptr<ctrl_object> m_editor;
 };

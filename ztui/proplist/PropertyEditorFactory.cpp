@@ -1,0 +1,27 @@
+#include "ztui/proplist/PropertyEditorFactory.h"
+
+#include "ztui/proplist/PropertyRows.h"
+#include "ztui/proplist/item_ctrl_simple.h"
+
+namespace zt {
+
+std::unique_ptr<item_ctrl> CreateDefaultEditor(PropertyRow& row, CWnd* parent, UINT id)
+{
+    if (!row.item() || !parent)
+        return nullptr;
+    switch (row.kind()) {
+    case PropertyRowKind::Item:
+    case PropertyRowKind::Angle:
+        return std::make_unique<item_ctrl_simple>(*row.item(), parent, id);
+    case PropertyRowKind::PointPart:
+    case PropertyRowKind::EditButton:
+    case PropertyRowKind::Color:
+    case PropertyRowKind::Image:
+    case PropertyRowKind::Group:
+    case PropertyRowKind::SubGroup:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace zt

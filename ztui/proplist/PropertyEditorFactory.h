@@ -1,0 +1,11 @@
+#pragma once
+// The editors the property list gives its rows by default: each row class has its own holder.
+
+#include "ztui/proplist/item_ctrl.h"
+
+namespace zt {
+
+// The default editor of a row (null for headers and for kinds without an editor).
+ZTUI_EXPORT std::unique_ptr<item_ctrl> CreateDefaultEditor(PropertyRow& row, CWnd* parent, UINT id);
+
+} // namespace zt
