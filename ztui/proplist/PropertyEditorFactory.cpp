@@ -1,6 +1,7 @@
 #include "ztui/proplist/PropertyEditorFactory.h"
 
 #include "ztui/proplist/PropertyRows.h"
+#include "ztui/proplist/item_ctrl_color_button.h"
 #include "ztui/proplist/item_ctrl_simple.h"
 
 namespace zt {
@@ -13,9 +14,10 @@ std::unique_ptr<item_ctrl> CreateDefaultEditor(PropertyRow& row, CWnd* parent, U
     case PropertyRowKind::Item:
     case PropertyRowKind::Angle:
         return std::make_unique<item_ctrl_simple>(*row.item(), parent, id);
+    case PropertyRowKind::Color:
+        return std::make_unique<item_ctrl_color_button>(*row.item(), parent, id);
     case PropertyRowKind::PointPart:
     case PropertyRowKind::EditButton:
-    case PropertyRowKind::Color:
     case PropertyRowKind::Image:
     case PropertyRowKind::Group:
     case PropertyRowKind::SubGroup:
