@@ -21,6 +21,8 @@
 #include "ztui/drawinput/ZTToolLayoutMgn.h"
 
 // Property list.
+#include "ztui/proplist/ButtonColor.h"
+#include "ztui/proplist/CommitGuard.h"
 #include "ztui/proplist/DrawStyleColor.h"
 #include "ztui/proplist/DrawStyleItem.h"
 #include "ztui/proplist/EditorIdCounter.h"
@@ -35,3 +37,4 @@
 #include "ztui/proplist/PropertyStyle.h"
 #include "ztui/proplist/ValueText.h"
 #include "ztui/proplist/XmlReader.h"
+#include "ztui/proplist/item_ctrl_color_button.h"

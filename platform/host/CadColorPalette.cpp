@@ -31,20 +31,18 @@ void Frame(HDC dc, RECT r, COLORREF color)
 
 LPCWSTR CadColorPalette::WindowClass()
 {
-    static const wchar_t* name = [] {
-        static const wchar_t kName[] = L"ZtCadColorCell";
-        WNDCLASSEXW wc{};
-        if (!GetClassInfoExW(nullptr, kName, &wc)) {
-            wc.cbSize = sizeof wc;
-            wc.style = CS_DBLCLKS;
-            wc.lpfnWndProc = &DefWindowProcW;
-            wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-            wc.lpszClassName = kName;
-            RegisterClassExW(&wc);
-        }
-        return kName;
-    }();
-    return name;
+    // Checked at every use: a desktop that was reset has forgotten its classes.
+    static const wchar_t kName[] = L"ZtCadColorCell";
+    WNDCLASSEXW wc{};
+    if (!GetClassInfoExW(nullptr, kName, &wc)) {
+        wc.cbSize = sizeof wc;
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = &DefWindowProcW;
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kName;
+        RegisterClassExW(&wc);
+    }
+    return kName;
 }
 
 void CadColorPalette::SetColors(std::vector<COLORREF> colors, int columns)
