@@ -5,6 +5,7 @@
 #include "ztui/proplist/PropertyStyle.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace zt {
 
@@ -88,15 +89,17 @@ item_ctrl* ListBoxProperty::Editor(const PropertyRow* row) const
 
 void ListBoxProperty::HideEditors()
 {
-    for (const auto& [row, editor] : m_editors)
-        if (editor && editor->window())
+    for (const PropertyRow* row : m_shownRows)
+        if (item_ctrl* editor = Editor(row); editor && editor->window())
             ::ShowWindow(editor->window(), SW_HIDE);
+    m_shownRows.clear();
 }
 
 void ListBoxProperty::OnRowsClearing()
 {
     if (m_hWnd)
         ResetContent();
+    m_shownRows.clear();
     m_editors.clear();
     m_editorRects.clear();
 }
@@ -110,15 +113,42 @@ void ListBoxProperty::Repopulate()
 {
     if (!m_hWnd)
         return;
+    // One scroll-bar update and one repaint for the whole list, not one per string.
+    SendMessage(WM_SETREDRAW, FALSE, 0);
     ResetContent();
     HideEditors();
     m_editorRects.clear();
-    if (!m_list)
-        return;
-    m_list->rows().UpdateVisibleRows();
-    for (const PropertyRow* row : m_list->rows().visibleRows())
-        AddString(row->text());
+    if (m_list) {
+        m_list->rows().UpdateVisibleRows();
+        for (const PropertyRow* row : m_list->rows().visibleRows())
+            AddString(row->text());
+    }
+    SendMessage(WM_SETREDRAW, TRUE, 0);
+    Invalidate(TRUE);
     LayoutEditors();
+}
+
+void ListBoxProperty::LayOutRow(size_t index, const CRect& rowRect)
+{
+    PropertyRow* row = m_list->rows().visibleRows()[index];
+    if (row->isHeader())
+        return;
+    CRect cell(PropertyRowPainter::DividerX(rowRect, m_split) + 3, rowRect.top, rowRect.right,
+               rowRect.bottom);
+    cell.DeflateRect(1, 1);
+    m_editorRects[index] = cell;
+
+    auto& editor = m_editors[row];
+    if (!editor && m_factory) {
+        editor = m_factory(*row, this, static_cast<UINT>(EditorIds().Peek(row->kind())));
+        if (editor)
+            EditorIds().Next(row->kind());
+    }
+    if (editor && editor->window()) {
+        editor->move(cell);
+        ::ShowWindow(editor->window(), SW_SHOWNA);
+        m_shownRows.push_back(row);
+    }
 }
 
 void ListBoxProperty::LayoutEditors()
@@ -128,28 +158,34 @@ void ListBoxProperty::LayoutEditors()
         return;
     const auto& rows = m_list->rows().visibleRows();
     m_editorRects.resize(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) {
-        PropertyRow* row = rows[i];
-        if (row->isHeader())
-            continue;
+    std::vector<const PropertyRow*> shownBefore;
+    shownBefore.swap(m_shownRows);
+    if (!rows.empty()) {
+        // Rows within a page above and below the view are laid out, so that a page scroll
+        // finds its editors in place; rows further away get theirs when they come near.
+        CRect client;
+        GetClientRect(&client);
+        const int reach = std::max(client.Height(), 1);
+        const int count = static_cast<int>(rows.size());
+        const int top = std::clamp(GetTopIndex(), 0, count - 1);
         CRect r;
-        if (GetItemRect(static_cast<int>(i), &r) == LB_ERR)
-            continue;
-        CRect cell(PropertyRowPainter::DividerX(r, m_split) + 3, r.top, r.right, r.bottom);
-        cell.DeflateRect(1, 1);
-        m_editorRects[i] = cell;
-
-        auto& editor = m_editors[row];
-        if (!editor && m_factory) {
-            editor = m_factory(*row, this, static_cast<UINT>(EditorIds().Peek(row->kind())));
-            if (editor)
-                EditorIds().Next(row->kind());
+        for (int i = top; i < count; ++i) {
+            if (GetItemRect(i, &r) == LB_ERR || r.top >= client.bottom + reach)
+                break;
+            LayOutRow(static_cast<size_t>(i), r);
         }
-        if (editor && editor->window()) {
-            editor->move(cell);
-            ::ShowWindow(editor->window(), SW_SHOWNA);
+        for (int i = top - 1; i >= 0; --i) {
+            if (GetItemRect(i, &r) == LB_ERR || r.bottom <= client.top - reach)
+                break;
+            LayOutRow(static_cast<size_t>(i), r);
         }
     }
+    // Editors whose rows moved out of reach wait hidden.
+    std::unordered_set<const PropertyRow*> shown(m_shownRows.begin(), m_shownRows.end());
+    for (const PropertyRow* row : shownBefore)
+        if (!shown.count(row))
+            if (item_ctrl* editor = Editor(row); editor && editor->window())
+                ::ShowWindow(editor->window(), SW_HIDE);
 }
 
 void ListBoxProperty::MeasureItem(LPMEASUREITEMSTRUCT mis)
