@@ -33,27 +33,59 @@ void AddMixedItems(zt::PropertyList_imp& list, int n)
         name.Format(L"属性 %d", i);
         auto* item = list.addItem(group, (i / kGroupSize) % 7 != 6, name, nullptr);
         switch (i % 17) {
-        case 0: item->setInt(i); break;
-        case 1: item->setDouble(i * 0.25); break;
-        case 2: item->setAngle(i * 0.01); break;
-        case 3: item->setText(L"混凝土 C30"); break;
-        case 4: item->addListEntry(L"甲", false)->addListEntry(L"乙", false)->setSelectedIndex(1); break;
-        case 5: item->addListEntry(L"甲", true)->setSelectedIndex(0); break;
-        case 6: item->setButton(L"编辑…"); break;
-        case 7: item->setCheckText(L"可见")->setCheck(i % 2 == 0); break;
-        case 8: item->setPoint({i * 1.0, 2.0, 3.0}); break;
-        case 9: item->setImage(nullptr); break;
-        case 10: item->setColor(RGB(i % 256, 128, 64)); break;
+        case 0:
+            item->setInt(i);
+            break;
+        case 1:
+            item->setDouble(i * 0.25);
+            break;
+        case 2:
+            item->setAngle(i * 0.01);
+            break;
+        case 3:
+            item->setText(L"混凝土 C30");
+            break;
+        case 4:
+            item->addListEntry(L"甲", false)->addListEntry(L"乙", false)->setSelectedIndex(1);
+            break;
+        case 5:
+            item->addListEntry(L"甲", true)->setSelectedIndex(0);
+            break;
+        case 6:
+            item->setButton(L"编辑…");
+            break;
+        case 7:
+            item->setCheckText(L"可见")->setCheck(i % 2 == 0);
+            break;
+        case 8:
+            item->setPoint({i * 1.0, 2.0, 3.0});
+            break;
+        case 9:
+            item->setImage(nullptr);
+            break;
+        case 10:
+            item->setColor(RGB(i % 256, 128, 64));
+            break;
         case 11: {
             DPoint3d points[2] = {{0, 0, 0}, {1, 1, 0}};
             item->setPoints(2, points);
             break;
         }
-        case 12: item->setEditButton(L"标准层"); break;
-        case 13: item->setImageList(nullptr)->addImageListEntry(L"实线", 0)->setImageListSelection(0); break;
-        case 14: item->setSubGroup(); break;
-        case 15: item->setMultiText(L"第一行\r\n第二行", 2); break;
-        default: item->setInt(-i)->setDisplayText(L"*多种*"); break;
+        case 12:
+            item->setEditButton(L"标准层");
+            break;
+        case 13:
+            item->setImageList(nullptr)->addImageListEntry(L"实线", 0)->setImageListSelection(0);
+            break;
+        case 14:
+            item->setSubGroup();
+            break;
+        case 15:
+            item->setMultiText(L"第一行\r\n第二行", 2);
+            break;
+        default:
+            item->setInt(-i)->setDisplayText(L"*多种*");
+            break;
         }
     }
 }
@@ -67,8 +99,8 @@ struct ListOnDesktop
 
     ListOnDesktop()
     {
-        parent.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), L"bench", WS_POPUP | WS_VISIBLE, 50,
-                        50, kWidth + 20, kHeight + 20, nullptr, nullptr);
+        parent.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), L"bench", WS_POPUP | WS_VISIBLE, 50, 50,
+                        kWidth + 20, kHeight + 20, nullptr, nullptr);
         parent.SetActiveWindow();
         box.CreateList(CRect(0, 0, kWidth, kHeight), &parent, 77);
         box.SetList(&list);
@@ -129,7 +161,7 @@ void ScrollOnePageAndRepaint(benchmark::State& state)
         std::uint64_t before = zt::win::GetTextLayoutCreateCount();
         int top = view.box.GetTopIndex();
         view.box.SendMessage(WM_VSCROLL, MAKEWPARAM(direction, 0), 0);
-        view.Paint(); // the posted editor layout and the repaint
+        view.Paint();                      // the posted editor layout and the repaint
         if (view.box.GetTopIndex() == top) // an end of the list: turn around
             direction = direction == SB_PAGEDOWN ? SB_PAGEUP : SB_PAGEDOWN;
         layouts += zt::win::GetTextLayoutCreateCount() - before;

@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <map>
+#include <string>
+#include <tuple>
 
 namespace zt {
 
@@ -29,14 +32,21 @@ void FillStyled(CDC* dc, const dsc::DrawStyleColor* colors, COLORREF fallback, c
         dc->FillSolidRect(&rect, fallback);
 }
 
-HFONT CreateStyleFont(const StyleFont& font)
+// The fonts of the style, made once each and kept for the process like the style itself:
+// every caption of every paint would otherwise create and delete one.
+HFONT CachedStyleFont(const StyleFont& font)
 {
-    LOGFONTW lf{};
-    lf.lfHeight = font.height;
-    lf.lfWeight = font.weight;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    std::wcsncpy(lf.lfFaceName, font.face.c_str(), LF_FACESIZE - 1);
-    return CreateFontIndirectW(&lf);
+    static std::map<std::tuple<std::wstring, int, int>, HFONT> fonts;
+    HFONT& cached = fonts[{font.face, font.height, font.weight}];
+    if (!cached) {
+        LOGFONTW lf{};
+        lf.lfHeight = font.height;
+        lf.lfWeight = font.weight;
+        lf.lfCharSet = DEFAULT_CHARSET;
+        std::wcsncpy(lf.lfFaceName, font.face.c_str(), LF_FACESIZE - 1);
+        cached = CreateFontIndirectW(&lf);
+    }
+    return cached;
 }
 
 } // namespace
@@ -80,14 +90,12 @@ void PropertyRowPainter::DrawCaption(CDC* dc, const wchar_t* path, const CString
 {
     if (text.IsEmpty())
         return;
-    HFONT font = CreateStyleFont(m_style.Font(path));
-    HGDIOBJ old = SelectObject(dc->GetSafeHdc(), font);
+    HGDIOBJ old = SelectObject(dc->GetSafeHdc(), CachedStyleFont(m_style.Font(path)));
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(color);
     rect.left += kTextInset;
     dc->DrawText(text, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc->GetSafeHdc(), old);
-    DeleteObject(font);
 }
 
 void PropertyRowPainter::DrawGroupHeader(CDC* dc, const PropertyGroupRow& group, RECT rect) const
