@@ -369,7 +369,8 @@ TEST_F(EditEditorTest, AReadOnlyEditRefusesTyping)
 
 TEST_F(EditEditorTest, RowsWithoutAnEditorKindGetNoWindow)
 {
-    Add(L"选项")->addListEntry(L"甲", false);
+    DPoint3d points[2] = {{0, 0, 0}, {1, 1, 0}};
+    Add(L"点集")->setPoints(2, points);
     list.refresh();
     zt::item_ctrl* holder = box.Editor(list.rows().visibleRow(1));
     ASSERT_NE(holder, nullptr);

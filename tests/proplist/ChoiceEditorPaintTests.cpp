@@ -1,0 +1,165 @@
+// Pixels of the drop-down and button faces against the colours of the shipped style file. The
+// style is read once per process, so the fixture makes sure it is the shipped file that was
+// read (each test runs in its own process).
+
+#include "tests/proplist/EditorTestSupport.h"
+#include "ztui/proplist/PropertyStyle.h"
+#include "ztui/proplist/actrl_Button.h"
+#include "ztui/proplist/actrl_ComboBox.h"
+
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+using zt::actrl_ComboBox;
+
+namespace {
+
+// The shipped style's colours these checks rely on.
+constexpr COLORREF kEntryBackground = RGB(0xFF, 0xFF, 0xFF); // combobox/background
+constexpr COLORREF kHighBackground = RGB(0xDC, 0xEB, 0xFD);  // combobox/high/background
+constexpr COLORREF kHighBorder = RGB(0x7A, 0xAA, 0xE8);      // combobox/high/border
+constexpr COLORREF kNcBorder = RGB(0xA9, 0xB4, 0xC2);        // combobox/nc/border_color
+constexpr COLORREF kLabelBackground = RGB(0xEE, 0xF0, 0xF3); // label/background
+constexpr COLORREF kButtonBorder = RGB(0xAE, 0xB8, 0xC5);    // button/normal/border
+constexpr COLORREF kPressedBorder = RGB(0x5B, 0x8F, 0xD8);   // button/selected/border
+
+// Runs the test in a folder holding a copy of the shipped style file, which the lookup finds
+// first.
+class ShippedStyleFolder
+{
+public:
+    ShippedStyleFolder()
+    {
+        namespace fs = std::filesystem;
+        m_old = fs::current_path();
+        m_dir = fs::temp_directory_path() / ("ztui-choice-" + std::to_string(getpid()));
+        fs::create_directories(m_dir);
+        fs::copy_file(ZTUI_SHIPPED_STYLE, m_dir / "property.xml",
+                      fs::copy_options::overwrite_existing);
+        fs::current_path(m_dir);
+    }
+    ~ShippedStyleFolder()
+    {
+        std::filesystem::current_path(m_old);
+        std::filesystem::remove_all(m_dir);
+    }
+
+private:
+    std::filesystem::path m_old;
+    std::filesystem::path m_dir;
+};
+
+struct ChoiceEditorPaint : EditorListFixture
+{
+    ShippedStyleFolder folder;
+
+    void SetUp() override
+    {
+        ASSERT_EQ(zt::PropertyStyle::Get().Color(L"propertyList/combobox/high/background", 0),
+                  kHighBackground)
+            << "the shipped style was not the one loaded";
+        EditorListFixture::SetUp();
+    }
+    void AddChoice(const wchar_t* name, int selected)
+    {
+        auto* item = Add(name);
+        for (const wchar_t* text : {L"甲", L"乙", L"丙"})
+            item->addListEntry(text, false);
+        item->setSelectedIndex(selected);
+    }
+    HWND OpenListOf(actrl_ComboBox* combo)
+    {
+        CRect r = ScreenRect(combo->m_hWnd);
+        desk.click(r.right - 6, r.CenterPoint().y);
+        HWND found = nullptr;
+        for (HWND h = FindWindowW(WC_COMBOLBOXW, nullptr); h; h = GetWindow(h, GW_HWNDNEXT)) {
+            wchar_t cls[32] = {};
+            GetClassNameW(h, cls, 32);
+            if (std::wstring(cls) == WC_COMBOLBOXW && IsWindowVisible(h))
+                found = h;
+        }
+        return found;
+    }
+};
+
+} // namespace
+
+TEST_F(ChoiceEditorPaint, TheSelectedEntryIsHighlightedAndTheOthersAreNot)
+{
+    AddChoice(L"选择", 1);
+    list.refresh();
+    actrl_ComboBox* combo = EditorWindow<actrl_ComboBox>(1);
+    ASSERT_NE(combo, nullptr);
+    HWND open = OpenListOf(combo);
+    ASSERT_NE(open, nullptr);
+    auto entryRect = [&](int i) {
+        RECT r{};
+        SendMessageW(open, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+        MapWindowPoints(open, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        return CRect(r);
+    };
+    const CRect selected = entryRect(1);
+    EXPECT_EQ(selected.Height(), actrl_ComboBox::kEntryHeight);
+    EXPECT_EQ(desk.pixel(selected.left + 2, selected.top + 2), kHighBackground);
+    EXPECT_EQ(desk.pixel(selected.left, selected.top + 5), kHighBorder);
+    EXPECT_EQ(desk.pixel(selected.left + 3, selected.bottom - 1), kHighBorder);
+
+    const CRect other = entryRect(2);
+    EXPECT_EQ(desk.pixel(other.left + 2, other.top + 2), kEntryBackground);
+    EXPECT_EQ(desk.pixel(other.left, other.top + 5), kEntryBackground);
+    // The text is inked in the entry's text colour, not in the background.
+    int ink = 0;
+    for (int x = other.left + 6; x < other.left + 30; ++x)
+        for (int y = other.top + 2; y < other.bottom - 2; ++y)
+            ink += desk.pixel(x, y) != kEntryBackground;
+    EXPECT_GT(ink, 0);
+}
+
+TEST_F(ChoiceEditorPaint, TheClosedFaceHasTheStyleFrameDividerAndArrow)
+{
+    AddChoice(L"可改", 0);
+    AddChoice(L"只读", 0);
+    list.items()[1]->setReadOnly();
+    list.refresh();
+    struct Case
+    {
+        int row;
+        bool disabled;
+    };
+    for (const Case& c : {Case{1, false}, Case{2, true}}) {
+        SCOPED_TRACE(c.row);
+        actrl_ComboBox* combo = EditorWindow<actrl_ComboBox>(c.row);
+        ASSERT_NE(combo, nullptr);
+        const CRect r = ScreenRect(combo->m_hWnd);
+        const int mid = r.CenterPoint().y;
+        EXPECT_EQ(desk.pixel(r.left, mid), kNcBorder);
+        EXPECT_EQ(desk.pixel(r.right - 1, mid), kNcBorder);
+        const int lineX = r.right - static_cast<int>(0.7 * r.Height());
+        EXPECT_EQ(desk.pixel(lineX, mid - 5), kNcBorder);
+        // Between the divider and the right edge: the arrow, black when enabled.
+        const int cx = (lineX + r.right) / 2;
+        EXPECT_EQ(desk.pixel(cx, mid + 1), c.disabled ? kNcBorder : RGB(0, 0, 0));
+        EXPECT_EQ(desk.pixel(cx, mid - 4), kEntryBackground);
+        // The face left of the text; a disabled one shows the label colour inside.
+        EXPECT_EQ(desk.pixel(r.left + 2, r.bottom - 3),
+                  c.disabled ? kLabelBackground : kEntryBackground);
+        EXPECT_EQ(desk.pixel(r.right - 10, r.bottom - 3), kEntryBackground);
+    }
+}
+
+TEST_F(ChoiceEditorPaint, AButtonFaceFollowsItsPressedState)
+{
+    Add(L"材质")->setButton(L"选择");
+    list.refresh();
+    auto* button = EditorWindow<zt::actrl_Button>(1);
+    ASSERT_NE(button, nullptr);
+    const CRect r = ScreenRect(button->m_hWnd);
+    EXPECT_EQ(desk.pixel(r.left, r.CenterPoint().y), kButtonBorder);
+    desk.moveTo(r.CenterPoint());
+    desk.press();
+    EXPECT_EQ(desk.pixel(r.left, r.CenterPoint().y), kPressedBorder);
+    desk.release();
+    EXPECT_EQ(desk.pixel(r.left, r.CenterPoint().y), kButtonBorder);
+    EXPECT_EQ(clicks, 1);
+}
