@@ -256,13 +256,26 @@ TEST_F(ChoiceEditorTest, EnterInTheTypingFieldAddsOrSelectsTheTypedEntry)
     EXPECT_EQ(item->listEntries().size(), 5u);
     EXPECT_EQ(changes, 2);
 
+    // Enter with the list open closes it and takes the typed text.
+    desk.click(ScreenRect(combo->m_hWnd).right - 6, ScreenRect(combo->m_hWnd).CenterPoint().y);
+    ASSERT_TRUE(combo->GetDroppedState());
+    ASSERT_EQ(::GetFocus(), field);
+    ::SendMessageW(field, EM_SETSEL, 0, -1);
+    desk.type(L"甲");
+    desk.key(VK_RETURN);
+    EXPECT_FALSE(combo->GetDroppedState());
+    EXPECT_EQ(item->selectedIndex(), 0);
+    EXPECT_EQ(changes, 3);
+    typeAndEnter(L"乙");
+    EXPECT_EQ(changes, 4);
+
     // The placeholder, the current entry and nothing at all change nothing.
     for (const wchar_t* text : {L"*多种*", L"乙", L""}) {
         SCOPED_TRACE(std::wstring(text).size());
         typeAndEnter(text);
         EXPECT_EQ(item->selectedIndex(), 1);
         EXPECT_EQ(item->listEntries().size(), 5u);
-        EXPECT_EQ(changes, 2);
+        EXPECT_EQ(changes, 4);
     }
     EXPECT_TRUE(item->isEditableList());
 }
@@ -337,4 +350,28 @@ TEST_F(ChoiceEditorTest, AHandlerThatRebuildsTheListDuringAChoiceIsSafe)
     desk.key(VK_UP);
     EXPECT_EQ(item->selectedIndex(), 2);
     EXPECT_EQ(changes, 2);
+}
+
+TEST_F(ChoiceEditorTest, AHandlerThatRebuildsTheListWhileItsDropDownIsOpenIsSafe)
+{
+    MakeImages(2);
+    auto* item = Add(L"图案")->setImageList(&images);
+    item->addImageListEntry(L"实线", 0)
+        ->addImageListEntry(L"虚线", 1)
+        ->addImageListEntry(L"点线", 1);
+    item->setImageListSelection(0);
+    list.setValueChanged([this](PropertyMgrUI::PropertyList& l, PropertyMgrUI::PropertyItem&) {
+        ++changes;
+        l.refresh();
+    });
+    list.refresh();
+    // Arrow keys in the open list choose at once; the choice destroys the open drop-down.
+    desk.click(ScreenRect(ComboEx(1)->m_hWnd).CenterPoint());
+    ASSERT_TRUE(ComboEx(1)->GetDroppedState());
+    desk.key(VK_DOWN);
+    EXPECT_EQ(item->selectedIndex(), 1);
+    EXPECT_EQ(changes, 1);
+    ASSERT_NE(ComboEx(1), nullptr);
+    EXPECT_EQ(ComboEx(1)->GetCurSel(), 1);
+    EXPECT_FALSE(ComboEx(1)->GetDroppedState());
 }

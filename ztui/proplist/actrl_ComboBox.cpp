@@ -122,11 +122,14 @@ BOOL actrl_ComboBox::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN && HasTypingField() &&
         pMsg->hwnd == TypingField()) {
-        if (m_hook) {
-            CString text;
-            CWnd::FromHandle(pMsg->hwnd)->GetWindowText(text);
+        CString text;
+        CWnd::FromHandle(pMsg->hwnd)->GetWindowText(text);
+        // The typed text is the answer: an open list closes without choosing.
+        const HWND self = m_hWnd;
+        if (GetDroppedState())
+            ShowDropDown(FALSE);
+        if (::IsWindow(self) && m_hook)
             m_hook->onEditEnter(this, text);
-        }
         return TRUE;
     }
     return CComboBox::PreTranslateMessage(pMsg);

@@ -5,10 +5,6 @@
 #include "platform/win/WinCtl.h"
 #include "platform/win/WinUser.h"
 
-#include <algorithm>
-#include <utility>
-#include <vector>
-
 namespace zt::win::controls {
 
 template <class T>
@@ -22,23 +18,6 @@ inline void SetState(HWND hwnd, void* state)
     SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(state));
 }
 
-// The state objects whose Handle is running on this thread, innermost last, and those of them
-// whose window was destroyed meanwhile. A parent that reacts to a notification by destroying
-// the control (a property list rebuilding its rows after a choice) does so from inside the
-// control's own Handle; the object then lives until that Handle returns, so that the code after
-// the notification finds its members, though no longer its window.
-struct ActiveControls
-{
-    std::vector<void*> running;
-    std::vector<std::pair<void*, void (*)(void*)>> doomed;
-
-    static ActiveControls& OfThread()
-    {
-        thread_local ActiveControls active;
-        return active;
-    }
-};
-
 // The window procedure of a control whose state object lives from WM_NCCREATE to
 // WM_NCDESTROY: `make` builds the state at creation, every other message goes to its Handle.
 template <class Window, class Make>
@@ -51,29 +30,12 @@ LRESULT RunControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, Make m
     auto* window = StateOf<Window>(hwnd);
     if (!window)
         return DefWindowProcW(hwnd, msg, wParam, lParam);
-    ActiveControls& active = ActiveControls::OfThread();
     if (msg == WM_NCDESTROY) {
         SetState(hwnd, nullptr);
-        if (std::find(active.running.begin(), active.running.end(), window) != active.running.end())
-            active.doomed.emplace_back(window, [](void* p) { delete static_cast<Window*>(p); });
-        else
-            delete window;
+        delete window;
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
-    active.running.push_back(window);
-    LRESULT result = window->Handle(msg, wParam, lParam);
-    active.running.pop_back();
-    if (!active.doomed.empty() &&
-        std::find(active.running.begin(), active.running.end(), window) == active.running.end()) {
-        auto it = std::find_if(active.doomed.begin(), active.doomed.end(),
-                               [window](const auto& d) { return d.first == window; });
-        if (it != active.doomed.end()) {
-            auto destroy = it->second;
-            active.doomed.erase(it);
-            destroy(window);
-        }
-    }
-    return result;
+    return window->Handle(msg, wParam, lParam);
 }
 
 inline DWORD StyleOf(HWND hwnd)
