@@ -185,53 +185,36 @@ TEST_F(CheckButtonEditorTest, AButtonClickReachesButtonClickedOnly)
     EXPECT_EQ(changes, 0);
 }
 
-TEST_F(CheckButtonEditorTest, TheOwnerDrawsTheTaggedIconAndTheCaptionMakesRoom)
+TEST_F(CheckButtonEditorTest, TheOwnerDrawsTheTaggedIconAndTheCaptionMakesRoomWhenItDid)
 {
-    g_iconCalls.clear();
-    g_iconDraws = true;
-    Add(L"拾取")->setButton(L"AAAA")->setTag(10003)->setButtonData(
-        PropertyMgrUI::ButtonIconData(&DrawTestIcon));
-    Add(L"拾取")->setTag(10003)->setButton(L"AAAA");
-    list.refresh();
-    actrl_Button* withIcon = Button(1);
-    actrl_Button* plain = Button(2);
-    ASSERT_NE(withIcon, nullptr);
-    ASSERT_NE(plain, nullptr);
-    EXPECT_EQ(withIcon->IconIndex(), 2);
-
-    const CRect iconButton = ScreenRect(withIcon->m_hWnd);
-    const CRect plainButton = ScreenRect(plain->m_hWnd);
-    desk.pixel(0, 0); // paints everything
-    ASSERT_FALSE(g_iconCalls.empty());
-    for (const IconCall& call : g_iconCalls) {
-        EXPECT_EQ(call.index, 2);
-        EXPECT_EQ(call.rect.left, 0);
-        EXPECT_EQ(call.rect.right, 40);
-        EXPECT_EQ(call.rect.bottom - call.rect.top, iconButton.Height());
+    for (bool draws : {true, false}) {
+        SCOPED_TRACE(draws);
+        g_iconCalls.clear();
+        g_iconDraws = draws;
+        list.clear();
+        Add(L"拾取")->setButton(L"AAAA")->setTag(10003)->setButtonData(
+            PropertyMgrUI::ButtonIconData(&DrawTestIcon));
+        Add(L"拾取")->setTag(10003)->setButton(L"AAAA"); // no button data: no icon
+        list.refresh();
+        ASSERT_NE(Button(1), nullptr);
+        EXPECT_EQ(Button(1)->IconIndex(), 2);
+        const CRect iconButton = ScreenRect(Button(1)->m_hWnd);
+        const CRect plainButton = ScreenRect(Button(2)->m_hWnd);
+        desk.pixel(0, 0); // paints everything
+        ASSERT_FALSE(g_iconCalls.empty());
+        for (const IconCall& call : g_iconCalls) {
+            EXPECT_EQ(call.index, 2);
+            EXPECT_EQ(call.rect.left, 0);
+            EXPECT_EQ(call.rect.right, 40);
+            EXPECT_EQ(call.rect.bottom - call.rect.top, iconButton.Height());
+        }
+        EXPECT_EQ(desk.pixel(iconButton.left + 20, iconButton.CenterPoint().y) == kIconColor,
+                  draws);
+        // Centred in an area that starts 40 pixels further right, the caption moves by half
+        // that, and only when the owner drew.
+        const double shift = (CaptionCentre(desk, iconButton) - iconButton.left) -
+                             (CaptionCentre(desk, plainButton) - plainButton.left);
+        EXPECT_NEAR(shift, draws ? 20.0 : 0.0, 1.5);
     }
-    EXPECT_EQ(desk.pixel(iconButton.left + 20, iconButton.CenterPoint().y), kIconColor);
-    EXPECT_NE(desk.pixel(plainButton.left + 20, plainButton.CenterPoint().y), kIconColor);
-
-    // Centred in an area that starts 40 pixels further right, the caption moves by half that.
-    const double shifted = CaptionCentre(desk, iconButton) - iconButton.left;
-    const double centred = CaptionCentre(desk, plainButton) - plainButton.left;
-    ASSERT_GT(centred, 0.0);
-    EXPECT_NEAR(shifted - centred, 20.0, 1.5);
-}
-
-TEST_F(CheckButtonEditorTest, AnIconFunctionThatDrawsNothingLeavesTheCaptionCentred)
-{
-    g_iconCalls.clear();
-    g_iconDraws = false;
-    Add(L"拾取")->setButton(L"AAAA")->setTag(20001)->setButtonData(
-        PropertyMgrUI::ButtonIconData(&DrawTestIcon));
-    Add(L"拾取")->setButton(L"AAAA");
-    list.refresh();
-    const CRect a = ScreenRect(Button(1)->m_hWnd);
-    const CRect b = ScreenRect(Button(2)->m_hWnd);
-    desk.pixel(0, 0);
-    ASSERT_FALSE(g_iconCalls.empty());
-    EXPECT_EQ(g_iconCalls.back().index, 0);
-    EXPECT_NEAR(CaptionCentre(desk, a) - a.left, CaptionCentre(desk, b) - b.left, 0.5);
     g_iconDraws = true;
 }

@@ -4,7 +4,7 @@
 #include "platform/cad/DraftAid.h"
 #include "platform/host/IFormatCheck.h"
 #include "platform/win/afxwin.h"
-#include "tests/support/DesktopFixture.h"
+#include "tests/proplist/EditorTestSupport.h"
 #include "ztui/proplist/ListBoxProperty.h"
 #include "ztui/proplist/PropertyStyle.h"
 #include "ztui/proplist/actrl_Edit.h"
@@ -42,59 +42,22 @@ public:
     void message(CString& text) override { text = L"WRONG"; }
 };
 
-struct EditEditorTest : ::testing::Test
+struct EditEditorTest : EditorListFixture
 {
-    DesktopFixture desk;
-    CWnd parent;
-    zt::PropertyList_imp list;
-    ListBoxProperty box;
-    HWND elsewhere = nullptr; // takes the focus away from the editors
-    int calls = 0;
+    int& calls = changes;
 
-    void SetUp() override
-    {
-        SetRoundOffs(0.01, 0.01);
-        ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), L"parent",
-                                    WS_POPUP | WS_VISIBLE, 100, 100, 500, 500, nullptr, nullptr));
-        parent.SetActiveWindow();
-        ASSERT_TRUE(box.CreateList(CRect(0, 0, 320, 400), &parent, 77));
-        elsewhere = CreateWindowEx(0, L"Edit", L"", WS_CHILD | WS_VISIBLE, 340, 10, 100, 24,
-                                   parent.m_hWnd, nullptr, nullptr, nullptr);
-        box.SetList(&list);
-        list.setValueChanged(
-            [this](PropertyMgrUI::PropertyList&, PropertyMgrUI::PropertyItem&) { ++calls; });
-    }
     void TearDown() override
     {
-        box.SetList(nullptr);
-        box.DestroyWindow();
-        parent.DestroyWindow();
+        EditorListFixture::TearDown();
         SetRoundOffs(0.01, 0.01);
     }
-
-    PropertyMgrUI::PropertyItem* Add(const wchar_t* name)
-    {
-        return list.addItem(L"常规", true, name, nullptr);
-    }
     // The edit of visible row i (row 0 is the group header).
-    actrl_Edit* Edit(int i)
-    {
-        zt::item_ctrl* holder = box.Editor(list.rows().visibleRow(i));
-        if (!holder || !holder->window())
-            return nullptr;
-        return dynamic_cast<actrl_Edit*>(CWnd::FromHandle(holder->window()));
-    }
+    actrl_Edit* Edit(int i) { return EditorWindow<actrl_Edit>(i); }
     CString Text(actrl_Edit* edit)
     {
         CString text;
         edit->GetWindowText(text);
         return text;
-    }
-    void ClickInto(HWND window)
-    {
-        RECT r;
-        ::GetWindowRect(window, &r);
-        desk.click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     }
     // A click puts the caret under the pointer, so the whole text is chosen with Ctrl+A.
     void Focus(actrl_Edit* edit)
@@ -102,7 +65,6 @@ struct EditEditorTest : ::testing::Test
         ClickInto(edit->m_hWnd);
         Ctrl('A');
     }
-    void LeaveEditor() { ClickInto(elsewhere); }
     void Ctrl(int vk)
     {
         desk.keyDown(VK_CONTROL);
