@@ -7,10 +7,6 @@
 #include "ztui/proplist/actrl_Button.h"
 #include "ztui/proplist/actrl_ComboBox.h"
 
-#include <filesystem>
-#include <string>
-#include <unistd.h>
-
 using zt::actrl_ComboBox;
 
 namespace {
@@ -24,35 +20,9 @@ constexpr COLORREF kLabelBackground = RGB(0xEE, 0xF0, 0xF3); // label/background
 constexpr COLORREF kButtonBorder = RGB(0xAE, 0xB8, 0xC5);    // button/normal/border
 constexpr COLORREF kPressedBorder = RGB(0x5B, 0x8F, 0xD8);   // button/selected/border
 
-// Runs the test in a folder holding a copy of the shipped style file, which the lookup finds
-// first.
-class ShippedStyleFolder
-{
-public:
-    ShippedStyleFolder()
-    {
-        namespace fs = std::filesystem;
-        m_old = fs::current_path();
-        m_dir = fs::temp_directory_path() / ("ztui-choice-" + std::to_string(getpid()));
-        fs::create_directories(m_dir);
-        fs::copy_file(ZTUI_SHIPPED_STYLE, m_dir / "property.xml",
-                      fs::copy_options::overwrite_existing);
-        fs::current_path(m_dir);
-    }
-    ~ShippedStyleFolder()
-    {
-        std::filesystem::current_path(m_old);
-        std::filesystem::remove_all(m_dir);
-    }
-
-private:
-    std::filesystem::path m_old;
-    std::filesystem::path m_dir;
-};
-
 struct ChoiceEditorPaint : EditorListFixture
 {
-    ShippedStyleFolder folder;
+    StyleFolder folder{StyleFolder::Read(ZTUI_SHIPPED_STYLE)};
 
     void SetUp() override
     {
@@ -68,19 +38,6 @@ struct ChoiceEditorPaint : EditorListFixture
             item->addListEntry(text, false);
         item->setSelectedIndex(selected);
     }
-    HWND OpenListOf(actrl_ComboBox* combo)
-    {
-        CRect r = ScreenRect(combo->m_hWnd);
-        desk.click(r.right - 6, r.CenterPoint().y);
-        HWND found = nullptr;
-        for (HWND h = FindWindowW(WC_COMBOLBOXW, nullptr); h; h = GetWindow(h, GW_HWNDNEXT)) {
-            wchar_t cls[32] = {};
-            GetClassNameW(h, cls, 32);
-            if (std::wstring(cls) == WC_COMBOLBOXW && IsWindowVisible(h))
-                found = h;
-        }
-        return found;
-    }
 };
 
 } // namespace
@@ -91,21 +48,15 @@ TEST_F(ChoiceEditorPaint, TheSelectedEntryIsHighlightedAndTheOthersAreNot)
     list.refresh();
     actrl_ComboBox* combo = EditorWindow<actrl_ComboBox>(1);
     ASSERT_NE(combo, nullptr);
-    HWND open = OpenListOf(combo);
+    HWND open = Open(combo);
     ASSERT_NE(open, nullptr);
-    auto entryRect = [&](int i) {
-        RECT r{};
-        SendMessageW(open, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
-        MapWindowPoints(open, nullptr, reinterpret_cast<POINT*>(&r), 2);
-        return CRect(r);
-    };
-    const CRect selected = entryRect(1);
+    const CRect selected = EntryRect(open, 1);
     EXPECT_EQ(selected.Height(), actrl_ComboBox::kEntryHeight);
     EXPECT_EQ(desk.pixel(selected.left + 2, selected.top + 2), kHighBackground);
     EXPECT_EQ(desk.pixel(selected.left, selected.top + 5), kHighBorder);
     EXPECT_EQ(desk.pixel(selected.left + 3, selected.bottom - 1), kHighBorder);
 
-    const CRect other = entryRect(2);
+    const CRect other = EntryRect(open, 2);
     EXPECT_EQ(desk.pixel(other.left + 2, other.top + 2), kEntryBackground);
     EXPECT_EQ(desk.pixel(other.left, other.top + 5), kEntryBackground);
     // The text is inked in the entry's text colour, not in the background.

@@ -46,38 +46,12 @@ struct ChoiceEditorTest : EditorListFixture
         combo->GetLBText(i, text);
         return text.GetString();
     }
-    // The open list of a drop-down (its own pop-up window, just below it), or null.
-    static HWND OpenList(CComboBox* combo)
-    {
-        CRect face = ScreenRect(combo->m_hWnd);
-        for (HWND h = FindWindowW(WC_COMBOLBOXW, nullptr); h; h = GetWindow(h, GW_HWNDNEXT)) {
-            wchar_t cls[32] = {};
-            GetClassNameW(h, cls, 32);
-            CRect r = ScreenRect(h);
-            if (std::wstring(cls) == WC_COMBOLBOXW && IsWindowVisible(h) && r.left == face.left &&
-                (r.top == face.bottom || r.bottom == face.top))
-                return h;
-        }
-        return nullptr;
-    }
-    // The screen centre of entry i of the open list.
-    static CPoint EntryPoint(HWND openList, int i)
-    {
-        RECT r{};
-        SendMessageW(openList, LB_GETITEMRECT, static_cast<WPARAM>(i),
-                     reinterpret_cast<LPARAM>(&r));
-        POINT p{10, (r.top + r.bottom) / 2};
-        ClientToScreen(openList, &p);
-        return p;
-    }
     // Opens the drop-down by clicking its arrow and clicks entry i.
     void Choose(CComboBox* combo, int i)
     {
-        CRect r = ScreenRect(combo->m_hWnd);
-        desk.click(r.right - 6, r.top + 6);
-        HWND open = OpenList(combo);
+        HWND open = Open(combo);
         ASSERT_NE(open, nullptr) << "the list did not open";
-        desk.click(EntryPoint(open, i));
+        desk.click(EntryRect(open, i).left + 10, EntryRect(open, i).CenterPoint().y);
     }
 };
 
@@ -257,8 +231,7 @@ TEST_F(ChoiceEditorTest, EnterInTheTypingFieldAddsOrSelectsTheTypedEntry)
     EXPECT_EQ(changes, 2);
 
     // Enter with the list open closes it and takes the typed text.
-    desk.click(ScreenRect(combo->m_hWnd).right - 6, ScreenRect(combo->m_hWnd).CenterPoint().y);
-    ASSERT_TRUE(combo->GetDroppedState());
+    ASSERT_NE(Open(combo), nullptr);
     ASSERT_EQ(::GetFocus(), field);
     ::SendMessageW(field, EM_SETSEL, 0, -1);
     desk.type(L"甲");

@@ -12,10 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
 using zt::actrl_Edit;
 using zt::ListBoxProperty;
@@ -458,34 +455,11 @@ const char* const kEditStyle = R"(<?xml version="1.0" encoding="utf-8"?>
 </pane>
 )";
 
-class EditStyleFile
-{
-public:
-    EditStyleFile()
-    {
-        namespace fs = std::filesystem;
-        m_old = fs::current_path();
-        m_dir = fs::temp_directory_path() / ("ztui-edit-" + std::to_string(getpid()));
-        fs::create_directories(m_dir);
-        std::ofstream(m_dir / "property.xml", std::ios::binary) << kEditStyle;
-        fs::current_path(m_dir);
-    }
-    ~EditStyleFile()
-    {
-        std::filesystem::current_path(m_old);
-        std::filesystem::remove_all(m_dir);
-    }
-
-private:
-    std::filesystem::path m_old;
-    std::filesystem::path m_dir;
-};
-
 // The style is read once per process, so this fixture must be the first to ask for it (each
 // test runs in its own process).
 struct EditEditorPaint : EditEditorTest
 {
-    EditStyleFile style;
+    StyleFolder style{kEditStyle};
 
     void SetUp() override
     {

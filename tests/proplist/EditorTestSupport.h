@@ -10,6 +10,45 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+// Runs a test in a folder of its own holding the given "property.xml", which the style lookup
+// finds first. The style is read once per process: only the first lookup of the process sees
+// it (each test runs in its own process).
+class StyleFolder
+{
+public:
+    explicit StyleFolder(const std::string& content)
+    {
+        namespace fs = std::filesystem;
+        m_old = fs::current_path();
+        m_dir = fs::temp_directory_path() / ("ztui-style-" + std::to_string(getpid()));
+        fs::create_directories(m_dir);
+        std::ofstream(m_dir / "property.xml", std::ios::binary) << content;
+        fs::current_path(m_dir);
+    }
+    ~StyleFolder()
+    {
+        std::filesystem::current_path(m_old);
+        std::filesystem::remove_all(m_dir);
+    }
+    StyleFolder(const StyleFolder&) = delete;
+    StyleFolder& operator=(const StyleFolder&) = delete;
+
+    static std::string Read(const char* path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+private:
+    std::filesystem::path m_old;
+    std::filesystem::path m_dir;
+};
+
 struct EditorListFixture : ::testing::Test
 {
     DesktopFixture desk;
@@ -68,4 +107,35 @@ struct EditorListFixture : ::testing::Test
         desk.click(r.CenterPoint());
     }
     void LeaveEditor() { ClickInto(elsewhere); }
+
+    // The open list of a drop-down (a pop-up window just below or above it), or null.
+    static HWND OpenList(CComboBox* combo)
+    {
+        CRect face = ScreenRect(combo->m_hWnd);
+        for (HWND h = FindWindowW(WC_COMBOLBOXW, nullptr); h; h = GetWindow(h, GW_HWNDNEXT)) {
+            wchar_t cls[32] = {};
+            GetClassNameW(h, cls, 32);
+            CRect r = ScreenRect(h);
+            if (std::wstring(cls) == WC_COMBOLBOXW && IsWindowVisible(h) && r.left == face.left &&
+                (r.top == face.bottom || r.bottom == face.top))
+                return h;
+        }
+        return nullptr;
+    }
+    // Entry i of an open list, in screen coordinates.
+    static CRect EntryRect(HWND openList, int i)
+    {
+        RECT r{};
+        SendMessageW(openList, LB_GETITEMRECT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&r));
+        MapWindowPoints(openList, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        return CRect(r);
+    }
+    // Opens a drop-down with a click on its arrow.
+    HWND Open(CComboBox* combo)
+    {
+        CRect r = ScreenRect(combo->m_hWnd);
+        desk.click(r.right - 6, r.CenterPoint().y);
+        return OpenList(combo);
+    }
 };
