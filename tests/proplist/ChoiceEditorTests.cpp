@@ -253,34 +253,39 @@ TEST_F(ChoiceEditorTest, EnterInTheTypingFieldAddsOrSelectsTheTypedEntry)
     EXPECT_TRUE(item->isEditableList());
 }
 
-TEST_F(ChoiceEditorTest, TheWheelChangesTheImageDropDownButNeverThePlainOne)
+TEST_F(ChoiceEditorTest, TheWheelChangesTheImageDropDownButScrollsPastThePlainOne)
 {
     MakeImages(2);
-    auto* plain = AddList(L"选择", false, 1);
     auto* pictured = Add(L"图案")->setImageList(&images);
     pictured->addImageListEntry(L"实线", 0)->addImageListEntry(L"虚线", 1);
     pictured->setImageListSelection(1);
+    auto* plain = AddList(L"选择", false, 1);
+    for (int i = 0; i < 30; ++i)
+        Add(L"名称")->setText(L"墙");
     list.refresh();
 
-    actrl_ComboBox* combo = Combo(1);
+    actrl_ComboBoxEx* ex = ComboEx(1);
+    ASSERT_NE(ex, nullptr);
+    ex->SetFocus();
+    desk.pump();
+    desk.wheel(ScreenRect(ex->m_hWnd).left + 10, ScreenRect(ex->m_hWnd).CenterPoint().y, 120);
+    EXPECT_EQ(ex->GetCurSel(), 0);
+    EXPECT_EQ(pictured->selectedIndex(), 0);
+    EXPECT_EQ(changes, 1);
+
+    // The turn goes on to the list, which scrolls; the drop-down keeps its entry.
+    actrl_ComboBox* combo = Combo(2);
     ASSERT_NE(combo, nullptr);
-    CRect r = ScreenRect(combo->m_hWnd);
     combo->SetFocus();
     desk.pump();
-    desk.wheel(r.left + 10, r.CenterPoint().y, -120);
+    ASSERT_EQ(box.GetTopIndex(), 0);
+    desk.wheel(ScreenRect(combo->m_hWnd).left + 10, ScreenRect(combo->m_hWnd).CenterPoint().y,
+               -120);
+    EXPECT_GT(box.GetTopIndex(), 0);
     desk.wheel(120);
     desk.wheel(120);
     EXPECT_EQ(combo->GetCurSel(), 1);
     EXPECT_EQ(plain->selectedIndex(), 1);
-
-    actrl_ComboBoxEx* ex = ComboEx(2);
-    ASSERT_NE(ex, nullptr);
-    ex->SetFocus();
-    desk.pump();
-    CRect er = ScreenRect(ex->m_hWnd);
-    desk.wheel(er.left + 10, er.CenterPoint().y, 120);
-    EXPECT_EQ(ex->GetCurSel(), 0);
-    EXPECT_EQ(pictured->selectedIndex(), 0);
     EXPECT_EQ(changes, 1);
 }
 
