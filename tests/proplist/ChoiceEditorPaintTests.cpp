@@ -6,6 +6,10 @@
 #include "ztui/proplist/PropertyStyle.h"
 #include "ztui/proplist/actrl_Button.h"
 #include "ztui/proplist/actrl_ComboBox.h"
+#include "ztui/proplist/actrl_ComboBoxEx.h"
+
+#include <algorithm>
+#include <vector>
 
 using zt::actrl_ComboBox;
 
@@ -60,10 +64,13 @@ TEST_F(ChoiceEditorPaint, TheSelectedEntryIsHighlightedAndTheOthersAreNot)
     EXPECT_EQ(desk.pixel(other.left + 2, other.top + 2), kEntryBackground);
     EXPECT_EQ(desk.pixel(other.left, other.top + 5), kEntryBackground);
     // The text is inked in the entry's text colour, not in the background.
+    desk.pixel(0, 0);
+    HDC screen = GetDC(nullptr);
     int ink = 0;
     for (int x = other.left + 6; x < other.left + 30; ++x)
         for (int y = other.top + 2; y < other.bottom - 2; ++y)
-            ink += desk.pixel(x, y) != kEntryBackground;
+            ink += GetPixel(screen, x, y) != kEntryBackground;
+    ReleaseDC(nullptr, screen);
     EXPECT_GT(ink, 0);
 }
 
@@ -113,4 +120,42 @@ TEST_F(ChoiceEditorPaint, AButtonFaceFollowsItsPressedState)
     desk.release();
     EXPECT_EQ(desk.pixel(r.left, r.CenterPoint().y), kButtonBorder);
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ChoiceEditorPaint, AnImageEntryShowsItsImageBeforeItsText)
+{
+    constexpr COLORREF kImage = RGB(200, 30, 30);
+    CImageList images;
+    ASSERT_TRUE(images.Create(20, 12, ILC_COLOR32, 1, 1));
+    std::vector<std::uint32_t> argb(20 * 12, 0xFFC81E1Eu);
+    HICON icon = zt::win::CreateIconFromArgb(20, 12, argb.data());
+    images.Add(icon);
+    DestroyIcon(icon);
+    auto* item = Add(L"线型")->setImageList(&images);
+    item->addImageListEntry(L"实线", 0)->addImageListEntry(L"无图", 5)->setImageListSelection(0);
+    list.refresh();
+    auto* ex = EditorWindow<zt::actrl_ComboBoxEx>(1);
+    ASSERT_NE(ex, nullptr);
+    HWND open = Open(ex);
+    ASSERT_NE(open, nullptr);
+    const CRect first = EntryRect(open, 0);
+    EXPECT_EQ(first.Height(), 12 + 4);
+    EXPECT_EQ(desk.pixel(first.left + 2, first.CenterPoint().y), kImage);
+    EXPECT_EQ(desk.pixel(first.left + 21, first.top + 2), kImage);
+    EXPECT_EQ(desk.pixel(first.left + 22, first.top + 2), kHighBackground);
+    // An index outside the list draws no image but keeps the text's place.
+    const CRect second = EntryRect(open, 1);
+    desk.pixel(0, 0); // composes the screen once for the reads below
+    HDC screen = GetDC(nullptr);
+    int ink = 0;
+    int leftmost = second.right;
+    for (int x = second.left + 1; x < second.right - 1; ++x)
+        for (int y = second.top + 2; y < second.bottom - 2; ++y)
+            if (GetPixel(screen, x, y) != kEntryBackground) {
+                leftmost = std::min(leftmost, x);
+                ++ink;
+            }
+    ReleaseDC(nullptr, screen);
+    EXPECT_GT(ink, 0);
+    EXPECT_GE(leftmost, second.left + 2 + 20 + 4);
 }
