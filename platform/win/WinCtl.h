@@ -51,8 +51,8 @@ HWND GetClipboardOwner();
 HWND GetOpenClipboardWindow();
 
 // Image lists. Images keep their own copy of the pixels: the bitmaps and icons they were made
-// from may be deleted at once. Indices out of range and unknown handles fail quietly (-1,
-// FALSE or null).
+// from may be deleted at once. A list is used by one thread at a time (the one drawing with
+// it). Indices out of range and unknown handles fail quietly (-1, FALSE or null).
 HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int initial, int grow);
 BOOL ImageList_Destroy(HIMAGELIST list);
 // A bitmap wider than one image adds one image per image width, left to right; the mask
