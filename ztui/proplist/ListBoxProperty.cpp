@@ -205,6 +205,8 @@ void ListBoxProperty::DrawItem(LPDRAWITEMSTRUCT dis)
         return;
     PropertyRowPainter(PropertyStyle::Get())
         .Draw(CDC::FromHandle(dis->hDC), *row, dis->rcItem, m_split);
+    if (item_ctrl* editor = Editor(row))
+        editor->rowDrawn();
 }
 
 HBRUSH ListBoxProperty::CtlColor(CDC*, UINT)

@@ -22,6 +22,9 @@ public:
     virtual HWND window() const = 0;
     // Places the editor in its value cell; an editor may use less than the rectangle.
     virtual void move(const RECT& rect) = 0;
+    // Called after the list painted the row: editors that show the item's current value
+    // without owning it (coordinate and edit-button rows) take it up here.
+    virtual void rowDrawn() {}
 };
 
 // Creates the editor of an item row, with the list window as parent and the given identifier;
