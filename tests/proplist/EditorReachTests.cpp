@@ -108,5 +108,24 @@ TEST_F(EditorReachTest, AScrollBringsEditorsNearAndHidesThoseLeftBehind)
     desk.pump();
     EXPECT_EQ(EditorOf(1), first);
     EXPECT_TRUE(IsWindowVisible(first));
+    EXPECT_EQ(::GetParent(first), box.m_hWnd);
     EXPECT_EQ(created, before);
+}
+
+TEST_F(EditorReachTest, TheEditorBeingTypedInKeepsTheFocusWhenScrolledAway)
+{
+    HWND first = EditorOf(1);
+    ASSERT_NE(first, nullptr);
+    ::SetFocus(first);
+    desk.pump();
+    ASSERT_EQ(::GetFocus(), first);
+    box.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_BOTTOM, 0), 0);
+    desk.pump();
+    EXPECT_EQ(::GetFocus(), first);
+    EXPECT_EQ(::GetParent(first), box.m_hWnd);
+    desk.type(L"7");
+    box.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_TOP, 0), 0);
+    desk.pump();
+    EXPECT_TRUE(IsWindowVisible(first));
+    EXPECT_EQ(::GetFocus(), first);
 }

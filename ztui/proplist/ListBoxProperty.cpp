@@ -89,7 +89,7 @@ item_ctrl* ListBoxProperty::Editor(const PropertyRow* row) const
 
 void ListBoxProperty::HideEditors()
 {
-    for (const PropertyRow* row : m_shownRows)
+    for (const auto& [index, row] : m_shownRows)
         if (item_ctrl* editor = Editor(row); editor && editor->window())
             ::ShowWindow(editor->window(), SW_HIDE);
     m_shownRows.clear();
@@ -145,9 +145,11 @@ void ListBoxProperty::LayOutRow(size_t index, const CRect& rowRect)
             EditorIds().Next(row->kind());
     }
     if (editor && editor->window()) {
+        if (::GetParent(editor->window()) != m_hWnd)
+            ::SetParent(editor->window(), m_hWnd);
         editor->move(cell);
         ::ShowWindow(editor->window(), SW_SHOWNA);
-        m_shownRows.push_back(row);
+        m_shownRows.emplace_back(static_cast<int>(index), row);
     }
 }
 
@@ -158,7 +160,7 @@ void ListBoxProperty::LayoutEditors()
         return;
     const auto& rows = m_list->rows().visibleRows();
     m_editorRects.resize(rows.size());
-    std::vector<const PropertyRow*> shownBefore;
+    std::vector<std::pair<int, const PropertyRow*>> shownBefore;
     shownBefore.swap(m_shownRows);
     if (!rows.empty()) {
         // Rows within a page above and below the view are laid out, so that a page scroll
@@ -180,12 +182,45 @@ void ListBoxProperty::LayoutEditors()
             LayOutRow(static_cast<size_t>(i), r);
         }
     }
-    // Editors whose rows moved out of reach wait hidden.
-    std::unordered_set<const PropertyRow*> shown(m_shownRows.begin(), m_shownRows.end());
-    for (const PropertyRow* row : shownBefore)
-        if (!shown.count(row))
-            if (item_ctrl* editor = Editor(row); editor && editor->window())
-                ::ShowWindow(editor->window(), SW_HIDE);
+    // Editors whose rows moved out of reach wait hidden, parked under a hidden window of their
+    // own: the window system walks a window's children at every paint, and a long list that
+    // was scrolled through would otherwise keep thousands of them under the list.
+    std::unordered_set<const PropertyRow*> shown;
+    for (const auto& entry : m_shownRows)
+        shown.insert(entry.second);
+    HWND focus = ::GetFocus();
+    for (const auto& [index, row] : shownBefore) {
+        if (shown.count(row))
+            continue;
+        item_ctrl* editor = Editor(row);
+        if (!editor || !editor->window())
+            continue;
+        // The editor the user is typing in keeps its place off view, and the focus with it.
+        HWND window = editor->window();
+        CRect r;
+        if (focus && (focus == window || ::IsChild(window, focus)) &&
+            GetItemRect(index, &r) != LB_ERR) {
+            LayOutRow(static_cast<size_t>(index), r);
+            continue;
+        }
+        ParkEditor(window);
+    }
+}
+
+HWND ListBoxProperty::ParkingWindow()
+{
+    // The handle of a parking window destroyed with an earlier window may name another by now.
+    if (!::IsWindow(m_parking) || ::GetParent(m_parking) != m_hWnd)
+        m_parking = ::CreateWindowExW(0, AfxRegisterWndClass(0), L"", WS_CHILD, 0, 0, 0, 0, m_hWnd,
+                                      nullptr, nullptr, nullptr);
+    return m_parking;
+}
+
+void ListBoxProperty::ParkEditor(HWND window)
+{
+    ::ShowWindow(window, SW_HIDE);
+    if (HWND parking = ParkingWindow())
+        ::SetParent(window, parking);
 }
 
 void ListBoxProperty::MeasureItem(LPMEASUREITEMSTRUCT mis)

@@ -12,6 +12,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace zt {
@@ -91,6 +92,8 @@ private:
     void RedrawAll();
     void HideEditors();
     void LayOutRow(size_t index, const CRect& rowRect);
+    HWND ParkingWindow();
+    void ParkEditor(HWND window);
     HCURSOR ResizeCursor();
     // The counters belong to the row classes, not to one list: every list draws from them.
     static EditorIdCounter& EditorIds();
@@ -105,8 +108,10 @@ private:
     ItemCtrlFactory m_factory;
     std::map<const PropertyRow*, std::unique_ptr<item_ctrl>> m_editors;
     std::vector<CRect> m_editorRects;
-    // The rows whose editors the last layout showed.
-    std::vector<const PropertyRow*> m_shownRows;
+    // The rows whose editors the last layout showed, with their indices.
+    std::vector<std::pair<int, const PropertyRow*>> m_shownRows;
+    // A hidden child that holds the editors of rows out of reach.
+    HWND m_parking = nullptr;
 };
 
 } // namespace zt

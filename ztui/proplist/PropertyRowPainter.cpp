@@ -124,12 +124,27 @@ void PropertyRowPainter::DrawNameCell(CDC* dc, const PropertyRow& row, RECT rect
 {
     int x = DividerX(rect, split);
     rect.left += kIndent;
-    // The editor owns the value cell: painting there would flicker under it.
-    dc->ExcludeClipRect(x + 2, rect.top + 1, rect.right - 1, rect.bottom - 1);
-
+    // The editor owns the value cell: painting there would flicker under it. A solid
+    // background is laid around the cell; a gradient spans the whole row, so it is clipped.
+    const RECT editorCell{x + 2, rect.top + 1, rect.right - 1, rect.bottom - 1};
     COLORREF background = m_style.Color(L"draw/background", kDefaultBackground);
     const dsc::DrawStyleColor* itemColors = m_style.Colors(L"propertyList/item/background");
-    FillStyled(dc, itemColors, background, rect);
+    if (itemColors && itemColors->count() == 1)
+        background = itemColors->colorAt(0);
+    if (itemColors && itemColors->count() != 1) {
+        dc->ExcludeClipRect(editorCell.left, editorCell.top, editorCell.right, editorCell.bottom);
+        FillStyled(dc, itemColors, background, rect);
+    } else if (editorCell.left < editorCell.right && editorCell.top < editorCell.bottom) {
+        dc->FillSolidRect(rect.left, rect.top, editorCell.left - rect.left, rect.bottom - rect.top,
+                          background);
+        dc->FillSolidRect(editorCell.left, rect.top, rect.right - editorCell.left, 1, background);
+        dc->FillSolidRect(editorCell.left, editorCell.bottom, rect.right - editorCell.left,
+                          rect.bottom - editorCell.bottom, background);
+        dc->FillSolidRect(editorCell.right, editorCell.top, rect.right - editorCell.right,
+                          editorCell.bottom - editorCell.top, background);
+    } else {
+        dc->FillSolidRect(&rect, background);
+    }
 
     HPEN pen =
         CreatePen(PS_SOLID, 1, m_style.Color(L"propertyList/item/border", kDefaultItemBorder));
@@ -158,7 +173,10 @@ void PropertyRowPainter::DrawNameCell(CDC* dc, const PropertyRow& row, RECT rect
         }
         return;
     }
-    DrawCaption(dc, L"propertyList/item/font", row.text(), rect,
+    // The name stops where the editor cell begins.
+    RECT nameRect = rect;
+    nameRect.right = std::max(nameRect.left, std::min(nameRect.right, editorCell.left));
+    DrawCaption(dc, L"propertyList/item/font", row.text(), nameRect,
                 m_style.Color(L"propertyList/item/text_color", RGB(0, 0, 0)));
 }
 
