@@ -217,7 +217,10 @@ void CadColorPalette::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
         return;
     }
-    // Space takes the swatch under the keyboard when none is selected yet.
+    // With nothing selected, Space or the first arrow takes the swatch under the keyboard.
+    bool arrow = nChar == VK_LEFT || nChar == VK_RIGHT || nChar == VK_UP || nChar == VK_DOWN;
+    if (m_selection < 0 && arrow)
+        next = at;
     if (next != m_selection)
         Pick(next, kSelChange);
 }

@@ -105,6 +105,12 @@ TEST_F(DlgCadColorTest, OpensOnTheInitialColourAndEscapeCancels)
     EXPECT_FALSE(ownerEnabled);
     EXPECT_TRUE(IsWindowEnabled(parent));
     EXPECT_EQ(dlg.GetSelectedColor(), RGB(10, 20, 30));
+
+    // The same object runs again, with fresh windows.
+    ScriptedInput again({ScriptedInput::Press(VK_RIGHT), ScriptedInput::Press(VK_RETURN)});
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.GetSelectedColor(), DlgCadColor::StandardColors()[0]);
+    EXPECT_EQ(dlg.StandardPalette().m_hWnd, nullptr);
 }
 
 TEST_F(DlgCadColorTest, CancelAfterPickingKeepsTheInitialColour)
