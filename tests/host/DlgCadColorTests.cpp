@@ -352,13 +352,20 @@ TEST_F(DlgCadColorTest, AResponderAnswersWithoutAWindow)
 
 TEST_F(DlgCadColorTest, ThePickerLooksRight)
 {
+    // A picture of the picker in the build tree: the new colour over the old in the preview.
     DlgCadColor dlg(DlgCadColor::MoreColors()[27], &owner);
     bool written = false;
-    ScriptedInput input({[&] {
-        written = zt::win::Desktop::WriteWindowPng(dlg.m_hWnd,
-                                                   ZTUI_TEST_OUTPUT_DIR L"/colour-picker.png");
-        ScriptedInput::Press(VK_ESCAPE)();
-    }});
+    COLORREF original = 0;
+    ScriptedInput input({[&] { ClickAt(CellCentre(dlg.StandardPalette(), 4)); },
+                         [&] {
+                             POINT p = dlg.Preview().OriginalRect().CenterPoint();
+                             dlg.Preview().ClientToScreen(&p);
+                             original = ScreenPixel(p);
+                             written = zt::win::Desktop::WriteWindowPng(
+                                 dlg.m_hWnd, ZTUI_TEST_OUTPUT_DIR L"/colour-picker.png");
+                             ScriptedInput::Press(VK_ESCAPE)();
+                         }});
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_TRUE(written);
+    EXPECT_EQ(original, DlgCadColor::MoreColors()[27]);
 }
