@@ -4,7 +4,10 @@
 #include "ztui/ZTUiExport.h"
 
 // Frame: module life and the event registries.
+#include "ztui/frame/ComponentRegistry.h"
 #include "ztui/frame/GraphicsViewHook.h"
+#include "ztui/frame/IResManagerIcon.h"
+#include "ztui/frame/ResManagerIcon.h"
 #include "ztui/frame/ZTCmdLineEvent.h"
 #include "ztui/frame/ZTCmdLineEventListener.h"
 #include "ztui/frame/ZTUiEvent.h"
@@ -21,8 +24,11 @@
 #include "ztui/drawinput/ZTToolLayoutMgn.h"
 
 // Property list.
+#include "ztui/proplist/ButtonBitmap.h"
+#include "ztui/proplist/ButtonIcon.h"
 #include "ztui/proplist/DrawStyleColor.h"
 #include "ztui/proplist/DrawStyleItem.h"
+#include "ztui/proplist/EditFacePainter.h"
 #include "ztui/proplist/EditorIdCounter.h"
 #include "ztui/proplist/GdiPropertyRowMetrics.h"
 #include "ztui/proplist/ListBoxProperty.h"
@@ -35,3 +41,9 @@
 #include "ztui/proplist/PropertyStyle.h"
 #include "ztui/proplist/ValueText.h"
 #include "ztui/proplist/XmlReader.h"
+#include "ztui/proplist/actrl_CompositeEdit.h"
+#include "ztui/proplist/actrl_edit_button.h"
+#include "ztui/proplist/actrl_point3d_part.h"
+#include "ztui/proplist/item_ctrl_edit_button.h"
+#include "ztui/proplist/item_ctrl_image.h"
+#include "ztui/proplist/item_ctrl_point3d_part.h"
