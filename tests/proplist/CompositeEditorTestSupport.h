@@ -112,16 +112,21 @@ struct CompositeEditorTest : ::testing::Test
         ReleaseDC(nullptr, screen);
         return bitmap;
     }
-    // How many pixels of a screen rectangle have the colour.
-    int CountPixels(const CRect& r, COLORREF color)
+    // How many pixels of a screen rectangle pass the test.
+    template <class Test>
+    int CountPixelsIf(const CRect& r, Test test)
     {
         desk.pixel(0, 0); // composes the screen
         HDC screen = GetDC(nullptr);
         int n = 0;
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x)
-                n += GetPixel(screen, x, y) == color ? 1 : 0;
+                n += test(GetPixel(screen, x, y)) ? 1 : 0;
         ReleaseDC(nullptr, screen);
         return n;
+    }
+    int CountPixels(const CRect& r, COLORREF color)
+    {
+        return CountPixelsIf(r, [color](COLORREF c) { return c == color; });
     }
 };

@@ -26,7 +26,9 @@ void ButtonBitmap::DrawContent(CDC& dc, const CRect& face, bool pressed, bool en
     if (!source.CreateCompatibleDC(&dc))
         return;
     HGDIOBJ old = source.SelectObject(m_picture);
-    dc.SetStretchBltMode(HALFTONE);
+    // Smoothing pays when a picture shrinks; an enlarged one keeps its pixels sharp to the edge.
+    const bool shrinks = face.Width() < bm.bmWidth && face.Height() < bm.bmHeight;
+    dc.SetStretchBltMode(shrinks ? HALFTONE : COLORONCOLOR);
     dc.StretchBlt(face.left, face.top, face.Width(), face.Height(), &source, 0, 0, bm.bmWidth,
                   bm.bmHeight, SRCCOPY);
     source.SelectObject(old);
