@@ -16,7 +16,7 @@ namespace {
 class ICounter
 {
 public:
-    static constexpr std::string_view kInterfaceName = "ICounter";
+    static constexpr const char* kInterfaceName = "ICounter";
     virtual ~ICounter() = default;
     virtual int count() const = 0;
 };

@@ -22,7 +22,7 @@ class ZTUI_EXPORT IComponent
 public:
     virtual ~IComponent() = default;
     // The component seen through the interface of that name, or null when it has none. An
-    // interface class names itself in a static kInterfaceName.
+    // interface class names itself in a static constexpr const char* kInterfaceName.
     virtual void* queryInterface(std::string_view interfaceName) = 0;
 };
 

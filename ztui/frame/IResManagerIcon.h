@@ -11,8 +11,9 @@
 
 namespace resman {
 
-// The name the icon manager is published under.
-inline constexpr std::string_view kResManagerIconName = "IResManagerIcon";
+// The name the icon manager is published under. (Plain pointers, not inline objects: an
+// exported inline object would keep the library from being unloaded.)
+constexpr const char* kResManagerIconName = "IResManagerIcon";
 
 // A walk over the icons of the manager as they were when the walk began.
 class ZTUI_EXPORT IResIconIterator
@@ -29,7 +30,7 @@ public:
 class ZTUI_EXPORT IResManagerIcon : public zt::IComponent
 {
 public:
-    static constexpr std::string_view kInterfaceName = "IResManagerIcon";
+    static constexpr const char* kInterfaceName = "IResManagerIcon";
 
     // Loads a resource library (a module name or path, as LoadLibraryW takes it) and adds one
     // 16 x 16 icon for each of its icon groups, keyed by the group's name in lower case without
