@@ -219,8 +219,20 @@ TEST_F(CompositeEditorTest, EnterCommitsAndKeepsTheKeyboardInTheRow)
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(x->TextField(), nullptr);
     EXPECT_EQ(::GetFocus(), x->m_hWnd);
+
+    // Typing on goes into a new entry that replaces the value; F2 edits it as it stands.
+    desk.type(L"4");
+    ASSERT_NE(x->TextField(), nullptr);
+    EXPECT_EQ(Text(x->TextField()), L"4");
+    desk.key(VK_RETURN);
+    EXPECT_DOUBLE_EQ(item->point().x, 4.0);
+    EXPECT_EQ(changes, 2);
+    desk.key(VK_F2);
+    ASSERT_NE(x->TextField(), nullptr);
+    EXPECT_EQ(Text(x->TextField()), L"4");
     LeaveEditor();
-    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(x->TextField(), nullptr);
 }
 
 TEST_F(CompositeEditorTest, AValueTheOwnerSetsShowsAfterTheNextPaint)

@@ -10,6 +10,8 @@ ON_WM_PAINT()
 ON_WM_ERASEBKGND()
 ON_WM_SIZE()
 ON_WM_LBUTTONDOWN()
+ON_WM_KEYDOWN()
+ON_WM_CHAR()
 ON_BN_CLICKED(actrl_CompositeEdit::kButtonId, OnButtonClicked)
 ON_MESSAGE(actrl_CompositeEdit::kReturnFocusMessage, OnReturnFocus)
 END_MESSAGE_MAP()
@@ -121,6 +123,26 @@ void actrl_CompositeEdit::OnLButtonDown(UINT, CPoint)
 {
     BeginEdit();
     Default();
+}
+
+void actrl_CompositeEdit::OnKeyDown(UINT nChar, UINT, UINT)
+{
+    if (nChar == VK_F2)
+        BeginEdit();
+    else
+        Default();
+}
+
+void actrl_CompositeEdit::OnChar(UINT nChar, UINT, UINT)
+{
+    if (nChar < L' ' || nChar == 0x7F || m_textField.m_hWnd) {
+        Default();
+        return;
+    }
+    BeginEdit();
+    // The field selected its whole text on focus: the character replaces it.
+    if (m_textField.m_hWnd && ::GetFocus() == m_textField.m_hWnd)
+        m_textField.SendMessage(WM_CHAR, nChar, 1);
 }
 
 void actrl_CompositeEdit::onSetFocus(actrl_Edit*, CWnd*) {}

@@ -65,6 +65,10 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    // With the keyboard in the row (after Enter), F2 edits again and a typed
+    // character starts a new entry.
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnButtonClicked();
     afx_msg LRESULT OnReturnFocus(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
