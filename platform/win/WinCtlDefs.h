@@ -190,3 +190,39 @@ inline constexpr UINT CF_UNICODETEXT = 13;
 using LPINT = int*;
 using LPCOMPAREITEMSTRUCT = COMPAREITEMSTRUCT*;
 using LPDELETEITEMSTRUCT = DELETEITEMSTRUCT*;
+
+// Image lists: a row of equally sized images, drawn by index. The handle is a key into the
+// image list table, so a destroyed or invented handle finds nothing.
+ZT_DECLARE_HANDLE(HIMAGELIST);
+
+// ImageList_Create flags. The colour depth picks how a bitmap's alpha bytes are read: only
+// ILC_COLOR32 keeps them; with ILC_MASK the images get a transparency mask.
+inline constexpr UINT ILC_MASK = 0x00000001;
+inline constexpr UINT ILC_COLOR = 0x00000000;
+inline constexpr UINT ILC_COLORDDB = 0x000000FE;
+inline constexpr UINT ILC_COLOR4 = 0x00000004;
+inline constexpr UINT ILC_COLOR8 = 0x00000008;
+inline constexpr UINT ILC_COLOR16 = 0x00000010;
+inline constexpr UINT ILC_COLOR24 = 0x00000018;
+inline constexpr UINT ILC_COLOR32 = 0x00000020;
+inline constexpr UINT ILC_MIRROR = 0x00002000;
+
+// ImageList_Draw styles.
+inline constexpr UINT ILD_NORMAL = 0x00000000;
+inline constexpr UINT ILD_TRANSPARENT = 0x00000001;
+inline constexpr UINT ILD_MASK = 0x00000010;
+inline constexpr UINT ILD_IMAGE = 0x00000020;
+inline constexpr UINT ILD_BLEND25 = 0x00000002;
+inline constexpr UINT ILD_BLEND50 = 0x00000004;
+inline constexpr UINT ILD_FOCUS = ILD_BLEND25;
+inline constexpr UINT ILD_SELECTED = ILD_BLEND50;
+inline constexpr UINT ILD_BLEND = ILD_BLEND50;
+
+struct IMAGEINFO
+{
+    HBITMAP hbmImage;
+    HBITMAP hbmMask;
+    int Unused1;
+    int Unused2;
+    RECT rcImage;
+};

@@ -12,6 +12,7 @@
 #include "platform/win/mfc/CDynLinkLibrary.h"
 #include "platform/win/mfc/CEdit.h"
 #include "platform/win/mfc/CFrameWnd.h"
+#include "platform/win/mfc/CImageList.h"
 #include "platform/win/mfc/CListBox.h"
 #include "platform/win/mfc/CPaintDC.h"
 #include "platform/win/mfc/CScrollBar.h"

@@ -4,7 +4,7 @@
 #include "platform/cad/DraftAid.h"
 #include "platform/host/IFormatCheck.h"
 #include "platform/win/afxwin.h"
-#include "tests/support/DesktopFixture.h"
+#include "tests/proplist/EditorTestSupport.h"
 #include "ztui/proplist/ListBoxProperty.h"
 #include "ztui/proplist/PropertyStyle.h"
 #include "ztui/proplist/actrl_Edit.h"
@@ -12,10 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
 using zt::actrl_Edit;
 using zt::ListBoxProperty;
@@ -42,59 +39,22 @@ public:
     void message(CString& text) override { text = L"WRONG"; }
 };
 
-struct EditEditorTest : ::testing::Test
+struct EditEditorTest : EditorListFixture
 {
-    DesktopFixture desk;
-    CWnd parent;
-    zt::PropertyList_imp list;
-    ListBoxProperty box;
-    HWND elsewhere = nullptr; // takes the focus away from the editors
-    int calls = 0;
+    int& calls = changes;
 
-    void SetUp() override
-    {
-        SetRoundOffs(0.01, 0.01);
-        ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), L"parent",
-                                    WS_POPUP | WS_VISIBLE, 100, 100, 500, 500, nullptr, nullptr));
-        parent.SetActiveWindow();
-        ASSERT_TRUE(box.CreateList(CRect(0, 0, 320, 400), &parent, 77));
-        elsewhere = CreateWindowEx(0, L"Edit", L"", WS_CHILD | WS_VISIBLE, 340, 10, 100, 24,
-                                   parent.m_hWnd, nullptr, nullptr, nullptr);
-        box.SetList(&list);
-        list.setValueChanged(
-            [this](PropertyMgrUI::PropertyList&, PropertyMgrUI::PropertyItem&) { ++calls; });
-    }
     void TearDown() override
     {
-        box.SetList(nullptr);
-        box.DestroyWindow();
-        parent.DestroyWindow();
+        EditorListFixture::TearDown();
         SetRoundOffs(0.01, 0.01);
     }
-
-    PropertyMgrUI::PropertyItem* Add(const wchar_t* name)
-    {
-        return list.addItem(L"常规", true, name, nullptr);
-    }
     // The edit of visible row i (row 0 is the group header).
-    actrl_Edit* Edit(int i)
-    {
-        zt::item_ctrl* holder = box.Editor(list.rows().visibleRow(i));
-        if (!holder || !holder->window())
-            return nullptr;
-        return dynamic_cast<actrl_Edit*>(CWnd::FromHandle(holder->window()));
-    }
+    actrl_Edit* Edit(int i) { return EditorWindow<actrl_Edit>(i); }
     CString Text(actrl_Edit* edit)
     {
         CString text;
         edit->GetWindowText(text);
         return text;
-    }
-    void ClickInto(HWND window)
-    {
-        RECT r;
-        ::GetWindowRect(window, &r);
-        desk.click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     }
     // A click puts the caret under the pointer, so the whole text is chosen with Ctrl+A.
     void Focus(actrl_Edit* edit)
@@ -102,7 +62,6 @@ struct EditEditorTest : ::testing::Test
         ClickInto(edit->m_hWnd);
         Ctrl('A');
     }
-    void LeaveEditor() { ClickInto(elsewhere); }
     void Ctrl(int vk)
     {
         desk.keyDown(VK_CONTROL);
@@ -369,7 +328,8 @@ TEST_F(EditEditorTest, AReadOnlyEditRefusesTyping)
 
 TEST_F(EditEditorTest, RowsWithoutAnEditorKindGetNoWindow)
 {
-    Add(L"选项")->addListEntry(L"甲", false);
+    DPoint3d points[2] = {{0, 0, 0}, {1, 1, 0}};
+    Add(L"点集")->setPoints(2, points);
     list.refresh();
     zt::item_ctrl* holder = box.Editor(list.rows().visibleRow(1));
     ASSERT_NE(holder, nullptr);
@@ -495,34 +455,11 @@ const char* const kEditStyle = R"(<?xml version="1.0" encoding="utf-8"?>
 </pane>
 )";
 
-class EditStyleFile
-{
-public:
-    EditStyleFile()
-    {
-        namespace fs = std::filesystem;
-        m_old = fs::current_path();
-        m_dir = fs::temp_directory_path() / ("ztui-edit-" + std::to_string(getpid()));
-        fs::create_directories(m_dir);
-        std::ofstream(m_dir / "property.xml", std::ios::binary) << kEditStyle;
-        fs::current_path(m_dir);
-    }
-    ~EditStyleFile()
-    {
-        std::filesystem::current_path(m_old);
-        std::filesystem::remove_all(m_dir);
-    }
-
-private:
-    std::filesystem::path m_old;
-    std::filesystem::path m_dir;
-};
-
 // The style is read once per process, so this fixture must be the first to ask for it (each
 // test runs in its own process).
 struct EditEditorPaint : EditEditorTest
 {
-    EditStyleFile style;
+    StyleFolder style{kEditStyle};
 
     void SetUp() override
     {

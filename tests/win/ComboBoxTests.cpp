@@ -399,3 +399,18 @@ TEST_F(ComboBox, DestroyingTheComboDestroysItsList)
 }
 
 } // namespace
+
+TEST_F(ComboBox, TheScrollBarStylesGoToTheListNotTheBox)
+{
+    MakeCombo(kDropList | WS_HSCROLL, 30, {20, 20, 220, 220});
+    RECT wr{};
+    GetWindowRect(combo, &wr);
+    RECT cr{};
+    GetClientRect(combo, &cr);
+    EXPECT_EQ(cr.right - cr.left, wr.right - wr.left);
+    EXPECT_EQ(cr.bottom - cr.top, wr.bottom - wr.top);
+    EXPECT_EQ(GetWindowLongPtrW(combo, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL), 0);
+    // A click at the right edge lands on the drop button and opens the list.
+    desk.click(At(combo, cr.right - 2, cr.bottom / 2));
+    EXPECT_TRUE(Dropped());
+}

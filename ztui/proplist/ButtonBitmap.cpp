@@ -1,5 +1,6 @@
 #include "ztui/proplist/ButtonBitmap.h"
 
+#include "ztui/proplist/EditorPainter.h"
 #include "ztui/proplist/PropertyStyle.h"
 
 namespace zt {
@@ -34,8 +35,8 @@ void ButtonBitmap::DrawContent(CDC& dc, const CRect& face, bool pressed, bool en
     source.SelectObject(old);
     if (pressed) {
         // The picture fills the button, so a press shows as a frame over it.
-        CBrush frame(
-            PropertyStyle::Get().Color(L"propertyList/button/selected/border", kDefaultBorder));
+        CBrush frame(PropertyStyle::Get().Color(L"propertyList/button/selected/border",
+                                                EditorPainter::kDefaultButtonBorder));
         dc.FrameRect(&face, &frame);
     }
 }

@@ -1,6 +1,7 @@
 #include "ztui/proplist/GdiPropertyRowMetrics.h"
 
 #include "platform/win/WinGdi.h"
+#include "platform/win/mfc/CImageList.h"
 
 namespace zt {
 
@@ -12,9 +13,12 @@ int GdiPropertyRowMetrics::BitmapHeight(HBITMAP bitmap) const
     return bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight;
 }
 
-int GdiPropertyRowMetrics::ImageListHeight(CImageList*) const
+int GdiPropertyRowMetrics::ImageListHeight(CImageList* imageList) const
 {
-    return 0;
+    IMAGEINFO info{};
+    if (!imageList || imageList->GetImageCount() <= 0 || !imageList->GetImageInfo(0, &info))
+        return 0;
+    return info.rcImage.bottom - info.rcImage.top;
 }
 
 } // namespace zt

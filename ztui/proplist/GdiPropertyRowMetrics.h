@@ -4,8 +4,8 @@
 
 namespace zt {
 
-// Row sizes measured with the GDI: a bitmap's height from its header. Image lists have no
-// window-system counterpart yet, so an image list row measures as one without images.
+// Row sizes measured with the GDI: a bitmap's height from its header, an image list's from its
+// first image (0 for a null or empty list).
 class ZTUI_EXPORT GdiPropertyRowMetrics final : public PropertyRowMetrics
 {
 public:

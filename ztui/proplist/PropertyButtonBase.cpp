@@ -1,27 +1,9 @@
 #include "ztui/proplist/PropertyButtonBase.h"
 
+#include "ztui/proplist/EditorPainter.h"
 #include "ztui/proplist/PropertyStyle.h"
 
 namespace zt {
-
-namespace {
-
-HFONT CreateStyleFont(const StyleFont& font)
-{
-    LOGFONTW lf{};
-    lf.lfHeight = font.height;
-    lf.lfWeight = font.weight;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    wcsncpy(lf.lfFaceName, font.face.c_str(), LF_FACESIZE - 1);
-    return CreateFontIndirectW(&lf);
-}
-
-const wchar_t* StatePath(bool pressed, const wchar_t* normal, const wchar_t* selected)
-{
-    return pressed ? selected : normal;
-}
-
-} // namespace
 
 BEGIN_MESSAGE_MAP(PropertyButtonBase, CButton)
 ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClicked)
@@ -59,22 +41,7 @@ int PropertyButtonBase::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT m
 
 void PropertyButtonBase::DrawFace(CDC& dc, const CRect& face, bool pressed)
 {
-    const StyleLookup style = PropertyStyle::Get();
-    if (const dsc::DrawStyleColor* back =
-            style.Colors(StatePath(pressed, L"propertyList/button/normal/background",
-                                   L"propertyList/button/selected/background")))
-        back->fill(&dc, face, false);
-    else
-        dc.FillSolidRect(&face, kDefaultBackground);
-    COLORREF border = style.Color(StatePath(pressed, L"propertyList/button/normal/border",
-                                            L"propertyList/button/selected/border"),
-                                  kDefaultBorder);
-    CPen pen(PS_SOLID, 1, border);
-    CPen* oldPen = dc.SelectObject(&pen);
-    HGDIOBJ oldBrush = dc.SelectObject(::GetStockObject(NULL_BRUSH));
-    dc.RoundRect(&face, CPoint(2, 2));
-    dc.SelectObject(oldBrush);
-    dc.SelectObject(oldPen);
+    EditorPainter(PropertyStyle::Get()).DrawButtonFace(&dc, face, pressed);
 }
 
 void PropertyButtonBase::DrawCaption(CDC& dc, const CRect& face, bool pressed, bool enabled)
@@ -83,19 +50,15 @@ void PropertyButtonBase::DrawCaption(CDC& dc, const CRect& face, bool pressed, b
     GetWindowText(caption);
     if (caption.IsEmpty())
         return;
-    const StyleLookup style = PropertyStyle::Get();
-    HFONT font = CreateStyleFont(style.Font(L"propertyList/button/font"));
-    HGDIOBJ oldFont = dc.SelectObject(font);
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(enabled
-                        ? style.Color(StatePath(pressed, L"propertyList/button/normal/text_color",
-                                                L"propertyList/button/selected/text_color"),
-                                      RGB(0, 0, 0))
-                        : kDisabledText);
-    CRect text = face;
-    dc.DrawText(caption, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    dc.SelectObject(oldFont);
-    ::DeleteObject(font);
+    if (enabled) {
+        EditorPainter(PropertyStyle::Get())
+            .DrawButtonCaption(&dc, face, caption, pressed, face.left);
+        return;
+    }
+    dc.SetTextColor(kDisabledText);
+    EditorPainter(PropertyStyle::Get())
+        .DrawStyledText(&dc, L"propertyList/button/font", caption, face,
+                        DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void PropertyButtonBase::DrawItem(LPDRAWITEMSTRUCT dis)

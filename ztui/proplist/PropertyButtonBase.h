@@ -1,6 +1,7 @@
 #pragma once
 // The owner-drawn push buttons of the property list's editors (ButtonBitmap, ButtonIcon): the
-// face from the style tree, the caption, and a click callback with the button's identifier.
+// push-button face and caption of the style tree (as the button editor paints them), and a
+// click callback with the button's identifier.
 // Without a callback the click goes on to the parent as BN_CLICKED.
 
 #include "platform/base/CString.h"
@@ -16,9 +17,6 @@ class ZTUI_EXPORT PropertyButtonBase : public CButton
 public:
     using ClickCallback = std::function<void(UINT id)>;
 
-    // Face colours when the style file has none.
-    static constexpr COLORREF kDefaultBackground = RGB(230, 230, 230);
-    static constexpr COLORREF kDefaultBorder = RGB(100, 100, 100);
     static constexpr COLORREF kDisabledText = RGB(128, 128, 128);
 
     PropertyButtonBase() = default;

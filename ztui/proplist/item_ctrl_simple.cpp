@@ -1,7 +1,11 @@
 #include "ztui/proplist/item_ctrl_simple.h"
 
 #include "ztui/proplist/PropertyRows.h"
+#include "ztui/proplist/ctrl_CheckBox.h"
 #include "ztui/proplist/ctrl_angle.h"
+#include "ztui/proplist/ctrl_button.h"
+#include "ztui/proplist/ctrl_combobox.h"
+#include "ztui/proplist/ctrl_comboboxEx.h"
 #include "ztui/proplist/ctrl_double.h"
 #include "ztui/proplist/ctrl_integer.h"
 #include "ztui/proplist/ctrl_multitext.h"
@@ -17,22 +21,33 @@ namespace {
 using Kind = PropertyMgrUI::PropertyItemKind;
 using EditorMaker = std::unique_ptr<ctrl_object> (*)();
 
+struct EditorKind
+{
+    EditorMaker make;
+    // Passed to the editor's create: the drop-down's choice-only or typing style.
+    DWORD extraStyle = 0;
+};
+
 template <class T>
 std::unique_ptr<ctrl_object> Make()
 {
     return std::make_unique<T>();
 }
 
-// The editor of each kind. The drop-downs, the check box and the button have no editor yet:
-// their rows show the painted value only.
-const std::map<Kind, EditorMaker>& EditorTable()
+// The editor of each kind; kinds without one (None, PointList) leave the value column empty.
+const std::map<Kind, EditorKind>& EditorTable()
 {
-    static const std::map<Kind, EditorMaker> table{
-        {Kind::Integer, &Make<edit_ctrl<ctrl_integer>>},
-        {Kind::Double, &Make<edit_ctrl<ctrl_double>>},
-        {Kind::Angle, &Make<edit_ctrl<ctrl_angle>>},
-        {Kind::Text, &Make<edit_ctrl<ctrl_text>>},
-        {Kind::MultiText, &Make<edit_ctrl<ctrl_multitext>>},
+    static const std::map<Kind, EditorKind> table{
+        {Kind::Integer, {&Make<edit_ctrl<ctrl_integer>>}},
+        {Kind::Double, {&Make<edit_ctrl<ctrl_double>>}},
+        {Kind::Angle, {&Make<edit_ctrl<ctrl_angle>>}},
+        {Kind::Text, {&Make<edit_ctrl<ctrl_text>>}},
+        {Kind::MultiText, {&Make<edit_ctrl<ctrl_multitext>>}},
+        {Kind::List, {&Make<ctrl_combobox>, CBS_DROPDOWNLIST}},
+        {Kind::EditableList, {&Make<ctrl_combobox>, CBS_DROPDOWN}},
+        {Kind::ImageList, {&Make<ctrl_comboboxEx>}},
+        {Kind::Check, {&Make<ctrl_CheckBox>}},
+        {Kind::Button, {&Make<ctrl_button>}},
     };
     return table;
 }
@@ -45,8 +60,8 @@ item_ctrl_simple::item_ctrl_simple(PropertyItem_imp& item, CWnd* parent, UINT id
     auto it = table.find(item.kind());
     if (it == table.end())
         return;
-    std::unique_ptr<ctrl_object> editor = it->second();
-    if (editor->create(parent, item, id, 0))
+    std::unique_ptr<ctrl_object> editor = it->second.make();
+    if (editor->create(parent, item, id, it->second.extraStyle))
         m_editor = std::move(editor);
 }
 

@@ -154,11 +154,15 @@ void ComboBoxWindow::Create(const CREATESTRUCTW* cs)
             editProc_ = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ComboEditProc)));
     }
+    // The scroll bar styles belong to the list; the box itself never shows a bar.
+    if (style & (WS_VSCROLL | WS_HSCROLL))
+        SetWindowLongPtrW(hwnd_, GWL_STYLE,
+                          static_cast<LONG_PTR>(style & ~(WS_VSCROLL | WS_HSCROLL)));
     RECT wr{};
     GetWindowRect(hwnd_, &wr);
     sizing_ = true;
     SetWindowPos(hwnd_, nullptr, 0, 0, wr.right - wr.left, ClosedHeight(),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     sizing_ = false;
     Layout();
 }
