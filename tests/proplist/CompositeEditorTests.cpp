@@ -385,3 +385,41 @@ TEST_F(CompositeEditorTest, TheEditButtonRowTakesUpPictureTextAndFormatCheckWhen
     CRect button = ScreenRect(editor->Button()->m_hWnd);
     EXPECT_EQ(desk.pixel(button.CenterPoint().x, button.CenterPoint().y), RGB(0, 160, 0));
 }
+
+TEST_F(CompositeEditorTest, AMixedPointShowsThePlaceholderAndKeepsItsValuesWhenLeftAlone)
+{
+    auto* item = Add(L"位置")->setPoint(DPoint3d::From(1, 2, 3))->setDisplayText(L"*多种*");
+    list.refresh();
+    for (int row = 1; row <= 3; ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(Str(Point(row)->Caption()), L"*多种*");
+    }
+    ClickInto(Point(1)->m_hWnd);
+    EXPECT_EQ(Text(Point(1)->TextField()), L"*多种*");
+    LeaveEditor();
+    EXPECT_EQ(changes, 0);
+    EXPECT_DOUBLE_EQ(item->point().x, 1.0);
+
+    // A typed coordinate is an entry like any other.
+    ClickInto(Point(2)->m_hWnd);
+    desk.type(L"6");
+    LeaveEditor();
+    EXPECT_EQ(changes, 1);
+    EXPECT_DOUBLE_EQ(item->point().y, 6.0);
+}
+
+TEST_F(CompositeEditorTest, AMixedEditButtonKeepsItsValuesWhenLeftAlone)
+{
+    auto* item = Add(L"材质")->setEditButton(L"abc")->setDisplayText(L"*多种*");
+    list.refresh();
+    EXPECT_EQ(Str(EditButton(1)->Caption()), L"*多种*");
+    ClickInto(EditButton(1)->m_hWnd);
+    LeaveEditor();
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(Str(item->editButtonText()), L"abc");
+    ClickInto(EditButton(1)->m_hWnd);
+    desk.type(L"x");
+    LeaveEditor();
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(Str(item->editButtonText()), L"x*多种*");
+}

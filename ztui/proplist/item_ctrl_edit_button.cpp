@@ -26,7 +26,8 @@ void item_ctrl_edit_button::TakeUpItem()
     m_window.SetButtonPicture(
         reinterpret_cast<HBITMAP>(static_cast<std::intptr_t>(m_item->editButtonData())));
     m_window.SetFormatCheck(m_item->formatCheck());
-    m_window.SetCaption(m_item->editButtonText());
+    m_window.SetCaption(m_item->hasDisplayText() ? m_item->displayText()
+                                                 : m_item->editButtonText());
 }
 
 void item_ctrl_edit_button::move(const RECT& rect)
@@ -45,6 +46,9 @@ void item_ctrl_edit_button::rowDrawn()
 
 void item_ctrl_edit_button::onTextCommitted(const CString& text)
 {
+    // Leaving the placeholder as it stands is no entry: the several values stay.
+    if (m_item->hasDisplayText() && text == m_item->displayText())
+        return;
     m_item->setEditButton(text);
     // The handler may rebuild the list and destroy this holder: nothing of it is used after.
     if (PropertyList_imp* list = m_item->owner())

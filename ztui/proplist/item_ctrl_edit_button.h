@@ -1,7 +1,8 @@
 #pragma once
 // The editor holder of an edit-button row: the item's text with a button showing the item's
 // button picture. Every paint of the row takes up the item's text, picture and format check;
-// a commit stores the text, whether or not it changed.
+// a commit stores the text, whether or not it changed, unless it is the mixed-value
+// placeholder left as it stands.
 
 #include "ztui/proplist/actrl_edit_button.h"
 #include "ztui/proplist/item_ctrl.h"

@@ -35,6 +35,9 @@ item_ctrl_point3d_part::~item_ctrl_point3d_part() = default;
 
 CString item_ctrl_point3d_part::CoordinateText() const
 {
+    // A point standing for several different ones shows the placeholder in every row.
+    if (m_item->hasDisplayText())
+        return m_item->displayText();
     DPoint3d point = m_item->point();
     return valuetext::FormatCoordinate(Coordinate(point, m_part));
 }
@@ -55,6 +58,9 @@ void item_ctrl_point3d_part::rowDrawn()
 
 void item_ctrl_point3d_part::onTextCommitted(const CString& text)
 {
+    // Leaving the placeholder as it stands is no entry: the several values stay.
+    if (m_item->hasDisplayText() && text == m_item->displayText())
+        return;
     DPoint3d point = m_item->point();
     Coordinate(point, m_part) = valuetext::ReadNumber(text);
     m_item->setPoint(point);

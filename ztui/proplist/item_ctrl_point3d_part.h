@@ -1,7 +1,8 @@
 #pragma once
 // The editor holder of one coordinate row (X, Y or Z) of a point item. The row shows the
-// item's current coordinate every time the list paints it; a commit writes the typed number
-// into that coordinate of the point.
+// item's current coordinate (or the mixed-value placeholder) every time the list paints it; a
+// commit writes the typed number into that coordinate of the point, except for the placeholder
+// left as it stands.
 
 #include "ztui/proplist/actrl_point3d_part.h"
 #include "ztui/proplist/item_ctrl.h"
