@@ -423,3 +423,21 @@ TEST_F(CompositeEditorTest, AMixedEditButtonKeepsItsValuesWhenLeftAlone)
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(Str(item->editButtonText()), L"x*多种*");
 }
+
+TEST_F(CompositeEditorTest, ANarrowValueColumnLeavesTheTextNoRoomButStillWorks)
+{
+    auto* item = Add(L"位置")->setPoint(DPoint3d::From(1, 2, 3));
+    list.refresh();
+    zt::actrl_point3d_part* x = Point(1);
+    ClickInto(x->m_hWnd);
+    desk.type(L"5");
+    // The owner narrows the value column below the button's width while the user types.
+    box.SetColumnSplit(0.98);
+    box.LayoutEditors();
+    desk.pump();
+    EXPECT_GE(x->TextRect().Width(), 0);
+    ASSERT_NE(x->TextField(), nullptr);
+    LeaveEditor();
+    EXPECT_DOUBLE_EQ(item->point().x, 5.0);
+    EXPECT_EQ(changes, 1);
+}

@@ -3,6 +3,8 @@
 #include "ztui/proplist/EditFacePainter.h"
 #include "ztui/proplist/PropertyStyle.h"
 
+#include <algorithm>
+
 namespace zt {
 
 BEGIN_MESSAGE_MAP(actrl_CompositeEdit, CWnd)
@@ -71,8 +73,9 @@ CRect actrl_CompositeEdit::TextRect() const
 {
     CRect client;
     GetClientRect(&client);
+    // A column narrower than the button leaves the text no room rather than a negative width.
     if (Button())
-        client.right -= client.Height() + 2;
+        client.right = std::max(client.left, client.right - (client.Height() + 2));
     return client;
 }
 
