@@ -322,9 +322,17 @@ TEST_F(CompositeEditorTest, AnEditButtonShowsItsTextAndStartsTypingAtTheStart)
     EXPECT_EQ(start, 0);
     EXPECT_EQ(end, 0);
     desk.type(L"C30");
-    LeaveEditor();
+    desk.key(VK_RETURN);
     EXPECT_EQ(Str(list.items()[0]->editButtonText()), L"C30混凝土");
     EXPECT_EQ(changes, 1);
+
+    // With the keyboard still in the row, a typed character starts a new text.
+    desk.type(L"Q");
+    ASSERT_NE(editor->TextField(), nullptr);
+    EXPECT_EQ(Text(editor->TextField()), L"Q");
+    LeaveEditor();
+    EXPECT_EQ(Str(list.items()[0]->editButtonText()), L"Q");
+    EXPECT_EQ(changes, 2);
 }
 
 TEST_F(CompositeEditorTest, LeavingAnEditButtonWithoutTypingStillStoresTheText)

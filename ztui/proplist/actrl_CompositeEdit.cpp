@@ -143,9 +143,11 @@ void actrl_CompositeEdit::OnChar(UINT nChar, UINT, UINT)
         return;
     }
     BeginEdit();
-    // The field selected its whole text on focus: the character replaces it.
-    if (m_textField.m_hWnd && ::GetFocus() == m_textField.m_hWnd)
+    // A character typed at the row starts a new entry: it replaces the whole text.
+    if (m_textField.m_hWnd && ::GetFocus() == m_textField.m_hWnd) {
+        m_textField.SetSel(0, -1);
         m_textField.SendMessage(WM_CHAR, nChar, 1);
+    }
 }
 
 void actrl_CompositeEdit::onSetFocus(actrl_Edit*, CWnd*) {}
