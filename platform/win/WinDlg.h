@@ -37,6 +37,13 @@ HICON LoadIconW(HINSTANCE instance, LPCWSTR name);
 HANDLE LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int cx, int cy, UINT flags);
 int LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int maxCount);
 HRSRC FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type);
+// Calls the function for each name of a resource type in a module: string names first, in
+// upper case and sorted, then numeric ids (MAKEINTRESOURCE) in ascending order. RT_DIALOG,
+// RT_GROUP_ICON and RT_STRING (string-table blocks, id / 16 + 1) are known. FALSE with
+// ERROR_RESOURCE_ENUM_USER_STOP when the function stops the walk, ERROR_RESOURCE_TYPE_NOT_FOUND
+// when the module has no resource of the type, ERROR_RESOURCE_DATA_NOT_FOUND when it has none.
+using ENUMRESNAMEPROCW = BOOL (*)(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR param);
+BOOL EnumResourceNamesW(HMODULE module, LPCWSTR type, ENUMRESNAMEPROCW enumFunc, LONG_PTR param);
 
 inline HWND CreateDialogParam(HINSTANCE instance, LPCWSTR templateName, HWND parent, DLGPROC proc,
                               LPARAM initParam)
@@ -105,6 +112,11 @@ inline int LoadString(HINSTANCE instance, UINT id, LPWSTR buffer, int maxCount)
 inline HRSRC FindResource(HMODULE module, LPCWSTR name, LPCWSTR type)
 {
     return FindResourceW(module, name, type);
+}
+inline BOOL EnumResourceNames(HMODULE module, LPCWSTR type, ENUMRESNAMEPROCW enumFunc,
+                              LONG_PTR param)
+{
+    return EnumResourceNamesW(module, type, enumFunc, param);
 }
 
 #include <functional>

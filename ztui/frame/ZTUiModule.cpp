@@ -5,6 +5,7 @@
 #include "platform/win/Modules.h"
 #include "platform/win/mfc/CDynLinkLibrary.h"
 #include "ztui/frame/GraphicsViewHook.h"
+#include "ztui/frame/LibraryComponents.h"
 #include "ztui/frame/ZTCmdLineEventListener.h"
 #include "ztui/frame/ZTUiEventListener.h"
 #include "ztui/frame/ZTUiMainFrameEventListener.h"
@@ -42,6 +43,9 @@ void ZTUiModule::Load()
     ZTUiEventListener::instance();
     ZTCmdLineEventListener::instance();
     ZTViewMsgEventListener::instance();
+    // The component registry is built here too, for the same reason; the library's components
+    // are there before any window asks for them.
+    PublishLibraryComponents();
 
     // The steps, in order. Each later subsystem puts its step at its documented place:
     // the auxiliary-model commands and the auxiliary event listener come before the command
@@ -63,6 +67,7 @@ void ZTUiModule::Unload()
     // The host must not call into a library that is gone.
     if (App_GetOnCmdlineChar() == &OnCmdlineChar)
         App_RegisteOnCmdlineChar(nullptr);
+    WithdrawLibraryComponents();
     g_state.loaded = false;
 }
 

@@ -2,6 +2,9 @@
 
 #include "ztui/proplist/PropertyRows.h"
 #include "ztui/proplist/item_ctrl_color_button.h"
+#include "ztui/proplist/item_ctrl_edit_button.h"
+#include "ztui/proplist/item_ctrl_image.h"
+#include "ztui/proplist/item_ctrl_point3d_part.h"
 #include "ztui/proplist/item_ctrl_simple.h"
 
 namespace zt {
@@ -17,8 +20,11 @@ std::unique_ptr<item_ctrl> CreateDefaultEditor(PropertyRow& row, CWnd* parent, U
     case PropertyRowKind::Color:
         return std::make_unique<item_ctrl_color_button>(*row.item(), parent, id);
     case PropertyRowKind::PointPart:
+        return std::make_unique<item_ctrl_point3d_part>(*row.item(), row.part(), parent, id);
     case PropertyRowKind::EditButton:
+        return std::make_unique<item_ctrl_edit_button>(*row.item(), parent, id);
     case PropertyRowKind::Image:
+        return std::make_unique<item_ctrl_image>(*row.item(), parent, id);
     case PropertyRowKind::Group:
     case PropertyRowKind::SubGroup:
         break;

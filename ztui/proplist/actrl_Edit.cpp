@@ -1,42 +1,17 @@
 #include "ztui/proplist/actrl_Edit.h"
 
 #include "platform/host/IFormatCheck.h"
+#include "ztui/proplist/EditFacePainter.h"
 #include "ztui/proplist/PropertyStyle.h"
 #include "ztui/proplist/actrl_Edit_msgHook.h"
-
-#include <algorithm>
 
 namespace zt {
 
 namespace {
 
-constexpr COLORREF kDefaultFace = RGB(200, 200, 200);
-constexpr int kTextIndent = 5;
-
 bool CtrlHeld()
 {
     return (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
-}
-
-void OutlineRect(CDC& dc, const CRect& rect, COLORREF color)
-{
-    CBrush brush(color);
-    dc.FrameRect(&rect, &brush);
-}
-
-// The style's border: the highlight rectangle first, then the frame; a black rectangle when
-// the style has no border colours.
-void PaintBorder(CDC& dc, const StyleLookup& style, const wchar_t* borderPath,
-                 const wchar_t* highPath, const CRect& face, const CRect& highRect)
-{
-    const dsc::DrawStyleColor* border = style.Colors(borderPath);
-    if (!border) {
-        OutlineRect(dc, face, RGB(0, 0, 0));
-        return;
-    }
-    if (const dsc::DrawStyleColor* high = style.Colors(highPath))
-        OutlineRect(dc, highRect, high->colorAt(0));
-    border->frame(&dc, face);
 }
 
 } // namespace
@@ -217,64 +192,18 @@ void actrl_Edit::OnPaint()
 
 void actrl_Edit::PaintFace(CDC& dc, const CRect& face)
 {
-    const StyleLookup style = PropertyStyle::Get();
     CString text;
     GetWindowText(text);
-    int start = 0;
-    int end = 0;
-    GetSel(start, end);
-    start = std::max(0, std::min(start, text.GetLength()));
-    end = std::max(start, std::min(end, text.GetLength()));
+    EditFaceState state;
+    state.readOnly = m_readOnly;
+    state.singleLine = IsSingleLine();
+    state.valid = m_valid;
+    state.errorMessage = m_errorMessage;
+    GetSel(state.selectionStart, state.selectionEnd);
 
     CFont* font = GetFont();
     CFont* oldFont = font ? dc.SelectObject(font) : nullptr;
-    dc.SetBkMode(TRANSPARENT);
-
-    const UINT lineFormat = IsSingleLine()
-                                ? DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX
-                                : DT_LEFT | DT_TOP | DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL;
-    CRect textRect = face;
-    textRect.left += kTextIndent;
-
-    if (m_readOnly) {
-        if (const dsc::DrawStyleColor* back = style.Colors(L"propertyList/label/background"))
-            back->fill(&dc, face, false);
-        else
-            dc.FillSolidRect(&face, kDefaultFace);
-        CRect high(face.left + 1, face.top + 1, face.right - 1, face.bottom);
-        PaintBorder(dc, style, L"propertyList/label/border", L"propertyList/label/border_high",
-                    face, high);
-        dc.SetTextColor(style.Color(L"propertyList/label/text_color", RGB(0, 0, 0)));
-        dc.DrawText(text, &textRect, lineFormat);
-    } else {
-        if (!m_valid)
-            dc.FillSolidRect(&face, kInvalidBackground);
-        else if (const dsc::DrawStyleColor* back =
-                     style.Colors(L"propertyList/combobox/background"))
-            back->fill(&dc, face, false);
-        else
-            dc.FillSolidRect(&face, kDefaultFace);
-        PaintBorder(dc, style, L"propertyList/edit/border", L"propertyList/edit/border_high", face,
-                    face);
-        COLORREF textColor = style.Color(L"propertyList/edit/text_color", RGB(0, 0, 0));
-        if (end > start) {
-            int before = dc.GetTextExtent(text.GetString(), start).cx;
-            int width = dc.GetTextExtent(text.GetString() + start, end - start).cx;
-            CRect band(face.left + kTextIndent + before, face.top + 2,
-                       face.left + kTextIndent + before + width, face.bottom - 2);
-            dc.FillSolidRect(&band, kSelectionColor);
-            textColor = start == 0 && end == text.GetLength() ? RGB(255, 255, 255) : RGB(0, 0, 0);
-        }
-        dc.SetTextColor(textColor);
-        dc.DrawText(text, &textRect, lineFormat);
-        if (!m_valid && !m_errorMessage.IsEmpty()) {
-            CRect messageRect = face;
-            messageRect.right -= 2;
-            dc.SetTextColor(kMessageColor);
-            dc.DrawText(m_errorMessage, &messageRect,
-                        DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-        }
-    }
+    EditFacePainter(PropertyStyle::Get()).Paint(dc, face, text, state);
     if (oldFont)
         dc.SelectObject(oldFont);
 }

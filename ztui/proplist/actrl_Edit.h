@@ -6,6 +6,7 @@
 #include "platform/base/CString.h"
 #include "platform/win/afxwin.h"
 #include "ztui/ZTUiExport.h"
+#include "ztui/proplist/EditFacePainter.h"
 
 #include <memory>
 
@@ -26,9 +27,9 @@ public:
         AngleEdit = 3,
         MultiTextEdit = 4,
     };
-    static constexpr COLORREF kSelectionColor = RGB(0, 120, 215);
-    static constexpr COLORREF kInvalidBackground = RGB(220, 126, 138);
-    static constexpr COLORREF kMessageColor = RGB(255, 255, 0);
+    static constexpr COLORREF kSelectionColor = EditFacePainter::kSelectionColor;
+    static constexpr COLORREF kInvalidBackground = EditFacePainter::kInvalidBackground;
+    static constexpr COLORREF kMessageColor = EditFacePainter::kMessageColor;
 
     actrl_Edit();
     ~actrl_Edit() override;

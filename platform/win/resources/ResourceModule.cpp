@@ -11,6 +11,7 @@
 #include <cwctype>
 #include <map>
 #include <mutex>
+#include <set>
 #include <tuple>
 
 namespace zt::win {
@@ -98,6 +99,38 @@ IconImage Scale(const IconImage& src, int cx, int cy)
         }
     }
     return out;
+}
+
+bool IsIdKey(const std::wstring& key)
+{
+    return key.size() > 1 && key[0] == L'#' &&
+           std::all_of(key.begin() + 1, key.end(),
+                       [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+}
+
+// Windows lists string names before ids, and ids by value, not as text.
+void SortAsWindows(std::vector<std::wstring>& names)
+{
+    std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
+        bool aId = IsIdKey(a);
+        bool bId = IsIdKey(b);
+        if (aId != bId)
+            return bId;
+        if (aId)
+            return std::wcstoul(a.c_str() + 1, nullptr, 10) <
+                   std::wcstoul(b.c_str() + 1, nullptr, 10);
+        return a < b;
+    });
+}
+
+template <class Map>
+std::vector<std::wstring> KeysOf(const Map& map)
+{
+    std::vector<std::wstring> keys;
+    keys.reserve(map.size());
+    for (const auto& entry : map)
+        keys.push_back(entry.first);
+    return keys;
 }
 
 } // namespace
@@ -207,6 +240,43 @@ bool ResourceModule::Contains(HINSTANCE module, LPCWSTR name, LPCWSTR type)
         return IS_INTRESOURCE(name) &&
                FindString(module, static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name))).has_value();
     return false;
+}
+
+std::vector<std::wstring> ResourceModule::Names(HINSTANCE module, LPCWSTR type)
+{
+    if (!type || !IS_INTRESOURCE(type))
+        return {};
+    std::vector<std::wstring> names;
+    {
+        Tables& t = GetTables();
+        std::lock_guard lock(t.mutex);
+        auto m = t.modules.find(Normalize(module));
+        if (m == t.modules.end())
+            return {};
+        if (type == RT_DIALOG) {
+            names = KeysOf(m->second.dialogs);
+        } else if (type == RT_GROUP_ICON) {
+            names = KeysOf(m->second.icons);
+        } else if (type == RT_STRING) {
+            // Strings live in blocks of sixteen; a block is named by its first id / 16 + 1.
+            std::set<UINT> blocks;
+            for (const auto& entry : m->second.strings)
+                blocks.insert(entry.first / 16 + 1);
+            for (UINT block : blocks)
+                names.push_back(L"#" + std::to_wstring(block));
+        }
+    }
+    SortAsWindows(names);
+    return names;
+}
+
+bool ResourceModule::HasResources(HINSTANCE module)
+{
+    Tables& t = GetTables();
+    std::lock_guard lock(t.mutex);
+    auto m = t.modules.find(Normalize(module));
+    return m != t.modules.end() &&
+           (!m->second.dialogs.empty() || !m->second.icons.empty() || !m->second.strings.empty());
 }
 
 IconImage ResourceModule::SelectIconImage(const std::vector<IconImage>& images, int cx, int cy)
@@ -320,4 +390,30 @@ HRSRC FindResourceW(HMODULE module, LPCWSTR name, LPCWSTR type)
     // functions, which take the module and name again.
     static const char token = 0;
     return reinterpret_cast<HRSRC>(const_cast<char*>(&token));
+}
+
+BOOL EnumResourceNamesW(HMODULE module, LPCWSTR type, ENUMRESNAMEPROCW enumFunc, LONG_PTR param)
+{
+    if (!enumFunc || !type) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    // The names are copied first, so that the function may load, add or remove resources.
+    std::vector<std::wstring> names = ResourceModule::Names(module, type);
+    if (names.empty()) {
+        SetLastError(ResourceModule::HasResources(module) ? ERROR_RESOURCE_TYPE_NOT_FOUND
+                                                          : ERROR_RESOURCE_DATA_NOT_FOUND);
+        return FALSE;
+    }
+    for (std::wstring& name : names) {
+        LPWSTR arg = name.data();
+        if (IsIdKey(name))
+            arg = const_cast<LPWSTR>(
+                MAKEINTRESOURCEW(static_cast<WORD>(std::wcstoul(name.c_str() + 1, nullptr, 10))));
+        if (!enumFunc(module, type, arg, param)) {
+            SetLastError(ERROR_RESOURCE_ENUM_USER_STOP);
+            return FALSE;
+        }
+    }
+    return TRUE;
 }

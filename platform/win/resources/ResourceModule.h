@@ -87,6 +87,12 @@ public:
     // True when the module holds a resource of the type (RT_DIALOG, RT_GROUP_ICON or RT_ICON,
     // RT_STRING with the string's id) under the name.
     static bool Contains(HINSTANCE module, LPCWSTR name, LPCWSTR type);
+    // The names of a module's resources of one type, as EnumResourceNamesW reports them:
+    // string names in upper case and sorted, then ids as "#123" in ascending order. Empty for
+    // an unknown module or type.
+    static std::vector<std::wstring> Names(HINSTANCE module, LPCWSTR type);
+    // True when the module has registered at least one resource.
+    static bool HasResources(HINSTANCE module);
 
     // The image of an icon for a size: the exact size, else the nearest larger image scaled
     // down (area average), else the largest scaled up. cx/cy of 0 take the first image's size.

@@ -1,0 +1,40 @@
+// The reference host's icon library, "ZTDemoIcons.dll": the icons the host loads into the
+// library's icon manager at start. Its resources exist from attach to detach, as those of a
+// Windows resource DLL exist while it is mapped.
+
+#include "apps/ztui-demo/icons/PickPointGlyph.h"
+#include "platform/win/Modules.h"
+#include "platform/win/resources/ResourceModule.h"
+
+namespace {
+
+struct ModuleLifetime
+{
+    ModuleLifetime() { zt::win::ModuleStarted(this); }
+    ~ModuleLifetime() { zt::win::ModuleEnding(this); }
+};
+
+ModuleLifetime g_lifetime;
+
+bool RegisterIcons(HINSTANCE self)
+{
+    // A 16-pixel image for buttons and lists, a 32-pixel one for anything larger.
+    return zt::win::ResourceModule::AddIcon(
+        self, L"pick_point", {ztdemo::RenderPickPoint(16), ztdemo::RenderPickPoint(32)});
+}
+
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) BOOL DllMain(HINSTANCE instance, DWORD reason,
+                                                               LPVOID)
+{
+    switch (reason) {
+    case DLL_PROCESS_ATTACH:
+        return RegisterIcons(instance) ? TRUE : FALSE;
+    case DLL_PROCESS_DETACH:
+        zt::win::ResourceModule::RemoveModule(instance);
+        return TRUE;
+    default:
+        return TRUE;
+    }
+}
