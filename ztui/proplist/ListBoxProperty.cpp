@@ -35,8 +35,10 @@ ListBoxProperty::~ListBoxProperty()
 {
     if (m_list && m_list->view() == this)
         m_list->SetView(nullptr);
-    // Editor windows are children of this window: they go before it.
+    // Editor windows are children of this window or of the parking window: they go first.
     m_editors.clear();
+    if (m_parking.m_hWnd)
+        m_parking.DestroyWindow();
     if (m_hWnd)
         DestroyWindow();
 }
@@ -183,7 +185,7 @@ void ListBoxProperty::LayoutEditors()
         }
     }
     // Editors whose rows moved out of reach wait hidden, parked under a hidden window of their
-    // own: the window system walks a window's children at every paint, and a long list that
+    // own: the window system walks a window's descendants at every paint, and a long list that
     // was scrolled through would otherwise keep thousands of them under the list.
     std::unordered_set<const PropertyRow*> shown;
     for (const auto& entry : m_shownRows)
@@ -209,11 +211,10 @@ void ListBoxProperty::LayoutEditors()
 
 HWND ListBoxProperty::ParkingWindow()
 {
-    // The handle of a parking window destroyed with an earlier window may name another by now.
-    if (!::IsWindow(m_parking) || ::GetParent(m_parking) != m_hWnd)
-        m_parking = ::CreateWindowExW(0, AfxRegisterWndClass(0), L"", WS_CHILD, 0, 0, 0, 0, m_hWnd,
-                                      nullptr, nullptr, nullptr);
-    return m_parking;
+    // A hidden top-level window: painting walks the list's descendants, never into it.
+    if (!m_parking.m_hWnd)
+        m_parking.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr);
+    return m_parking.m_hWnd;
 }
 
 void ListBoxProperty::ParkEditor(HWND window)

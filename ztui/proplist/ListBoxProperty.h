@@ -110,8 +110,8 @@ private:
     std::vector<CRect> m_editorRects;
     // The rows whose editors the last layout showed, with their indices.
     std::vector<std::pair<int, const PropertyRow*>> m_shownRows;
-    // A hidden child that holds the editors of rows out of reach.
-    HWND m_parking = nullptr;
+    // A hidden window that holds the editors of rows out of reach.
+    CWnd m_parking;
 };
 
 } // namespace zt
