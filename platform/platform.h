@@ -11,8 +11,10 @@
 #include "platform/base/WinTypes.h"
 
 // Window system
+#include "platform/win/DebugOutput.h"
 #include "platform/win/GdiDiagnostics.h"
 #include "platform/win/Modules.h"
+#include "platform/win/StructuredException.h"
 #include "platform/win/WinError.h"
 #include "platform/win/Desktop.h"
 #include "platform/win/WinUser.h"
@@ -46,6 +48,7 @@
 #include "platform/host/CommandLine.h"
 #include "platform/host/Commands.h"
 #include "platform/host/CurveUtil.h"
+#include "platform/host/DlgCadColor.h"
 #include "platform/host/Executors.h"
 #include "platform/host/IFormatCheck.h"
 #include "platform/host/KmSConvert.h"
@@ -53,4 +56,5 @@
 #include "platform/host/MainFrameEvent.h"
 #include "platform/host/ModelessDialogManager.h"
 #include "platform/host/PublicFunc.h"
+#include "platform/host/SE_Exception.h"
 #include "platform/host/UserEnvironment.h"

@@ -25,7 +25,9 @@
 
 // Property list.
 #include "ztui/proplist/ButtonBitmap.h"
+#include "ztui/proplist/ButtonColor.h"
 #include "ztui/proplist/ButtonIcon.h"
+#include "ztui/proplist/CommitGuard.h"
 #include "ztui/proplist/DrawStyleColor.h"
 #include "ztui/proplist/DrawStyleItem.h"
 #include "ztui/proplist/EditFacePainter.h"
@@ -50,6 +52,7 @@
 #include "ztui/proplist/ctrl_button.h"
 #include "ztui/proplist/ctrl_combobox.h"
 #include "ztui/proplist/ctrl_comboboxEx.h"
+#include "ztui/proplist/item_ctrl_color_button.h"
 #include "ztui/proplist/item_ctrl_edit_button.h"
 #include "ztui/proplist/item_ctrl_image.h"
 #include "ztui/proplist/item_ctrl_point3d_part.h"

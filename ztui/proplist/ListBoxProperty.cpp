@@ -5,6 +5,7 @@
 #include "ztui/proplist/PropertyStyle.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace zt {
 
@@ -34,8 +35,10 @@ ListBoxProperty::~ListBoxProperty()
 {
     if (m_list && m_list->view() == this)
         m_list->SetView(nullptr);
-    // Editor windows are children of this window: they go before it.
+    // Editor windows are children of this window or of the parking window: they go first.
     m_editors.clear();
+    if (m_parking.m_hWnd)
+        m_parking.DestroyWindow();
     if (m_hWnd)
         DestroyWindow();
 }
@@ -88,15 +91,17 @@ item_ctrl* ListBoxProperty::Editor(const PropertyRow* row) const
 
 void ListBoxProperty::HideEditors()
 {
-    for (const auto& [row, editor] : m_editors)
-        if (editor && editor->window())
+    for (const auto& [index, row] : m_shownRows)
+        if (item_ctrl* editor = Editor(row); editor && editor->window())
             ::ShowWindow(editor->window(), SW_HIDE);
+    m_shownRows.clear();
 }
 
 void ListBoxProperty::OnRowsClearing()
 {
     if (m_hWnd)
         ResetContent();
+    m_shownRows.clear();
     m_editors.clear();
     m_editorRects.clear();
 }
@@ -110,15 +115,44 @@ void ListBoxProperty::Repopulate()
 {
     if (!m_hWnd)
         return;
+    // One scroll-bar update and one repaint for the whole list, not one per string.
+    SendMessage(WM_SETREDRAW, FALSE, 0);
     ResetContent();
     HideEditors();
     m_editorRects.clear();
-    if (!m_list)
-        return;
-    m_list->rows().UpdateVisibleRows();
-    for (const PropertyRow* row : m_list->rows().visibleRows())
-        AddString(row->text());
+    if (m_list) {
+        m_list->rows().UpdateVisibleRows();
+        for (const PropertyRow* row : m_list->rows().visibleRows())
+            AddString(row->text());
+    }
+    SendMessage(WM_SETREDRAW, TRUE, 0);
+    Invalidate(TRUE);
     LayoutEditors();
+}
+
+void ListBoxProperty::LayOutRow(size_t index, const CRect& rowRect)
+{
+    PropertyRow* row = m_list->rows().visibleRows()[index];
+    if (row->isHeader())
+        return;
+    CRect cell(PropertyRowPainter::DividerX(rowRect, m_split) + 3, rowRect.top, rowRect.right,
+               rowRect.bottom);
+    cell.DeflateRect(1, 1);
+    m_editorRects[index] = cell;
+
+    auto& editor = m_editors[row];
+    if (!editor && m_factory) {
+        editor = m_factory(*row, this, static_cast<UINT>(EditorIds().Peek(row->kind())));
+        if (editor)
+            EditorIds().Next(row->kind());
+    }
+    if (editor && editor->window()) {
+        if (::GetParent(editor->window()) != m_hWnd)
+            ::SetParent(editor->window(), m_hWnd);
+        editor->move(cell);
+        ::ShowWindow(editor->window(), SW_SHOWNA);
+        m_shownRows.emplace_back(static_cast<int>(index), row);
+    }
 }
 
 void ListBoxProperty::LayoutEditors()
@@ -128,28 +162,66 @@ void ListBoxProperty::LayoutEditors()
         return;
     const auto& rows = m_list->rows().visibleRows();
     m_editorRects.resize(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i) {
-        PropertyRow* row = rows[i];
-        if (row->isHeader())
-            continue;
+    std::vector<std::pair<int, const PropertyRow*>> shownBefore;
+    shownBefore.swap(m_shownRows);
+    if (!rows.empty()) {
+        // Rows within a page above and below the view are laid out, so that a page scroll
+        // finds its editors in place; rows further away get theirs when they come near.
+        CRect client;
+        GetClientRect(&client);
+        const int reach = std::max(client.Height(), 1);
+        const int count = static_cast<int>(rows.size());
+        const int top = std::clamp(GetTopIndex(), 0, count - 1);
         CRect r;
-        if (GetItemRect(static_cast<int>(i), &r) == LB_ERR)
-            continue;
-        CRect cell(PropertyRowPainter::DividerX(r, m_split) + 3, r.top, r.right, r.bottom);
-        cell.DeflateRect(1, 1);
-        m_editorRects[i] = cell;
-
-        auto& editor = m_editors[row];
-        if (!editor && m_factory) {
-            editor = m_factory(*row, this, static_cast<UINT>(EditorIds().Peek(row->kind())));
-            if (editor)
-                EditorIds().Next(row->kind());
+        for (int i = top; i < count; ++i) {
+            if (GetItemRect(i, &r) == LB_ERR || r.top >= client.bottom + reach)
+                break;
+            LayOutRow(static_cast<size_t>(i), r);
         }
-        if (editor && editor->window()) {
-            editor->move(cell);
-            ::ShowWindow(editor->window(), SW_SHOWNA);
+        for (int i = top - 1; i >= 0; --i) {
+            if (GetItemRect(i, &r) == LB_ERR || r.bottom <= client.top - reach)
+                break;
+            LayOutRow(static_cast<size_t>(i), r);
         }
     }
+    // Editors whose rows moved out of reach wait hidden, parked under a hidden window of their
+    // own: the window system walks a window's descendants at every paint, and a long list that
+    // was scrolled through would otherwise keep thousands of them under the list.
+    std::unordered_set<const PropertyRow*> shown;
+    for (const auto& entry : m_shownRows)
+        shown.insert(entry.second);
+    HWND focus = ::GetFocus();
+    for (const auto& [index, row] : shownBefore) {
+        if (shown.count(row))
+            continue;
+        item_ctrl* editor = Editor(row);
+        if (!editor || !editor->window())
+            continue;
+        // The editor the user is typing in keeps its place off view, and the focus with it.
+        HWND window = editor->window();
+        CRect r;
+        if (focus && (focus == window || ::IsChild(window, focus)) &&
+            GetItemRect(index, &r) != LB_ERR) {
+            LayOutRow(static_cast<size_t>(index), r);
+            continue;
+        }
+        ParkEditor(window);
+    }
+}
+
+HWND ListBoxProperty::ParkingWindow()
+{
+    // A hidden top-level window: painting walks the list's descendants, never into it.
+    if (!m_parking.m_hWnd)
+        m_parking.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr);
+    return m_parking.m_hWnd;
+}
+
+void ListBoxProperty::ParkEditor(HWND window)
+{
+    ::ShowWindow(window, SW_HIDE);
+    if (HWND parking = ParkingWindow())
+        ::SetParent(window, parking);
 }
 
 void ListBoxProperty::MeasureItem(LPMEASUREITEMSTRUCT mis)

@@ -12,6 +12,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace zt {
@@ -44,11 +45,12 @@ public:
     // The divider position in client coordinates.
     int DividerX() const;
 
-    // By default every row gets the editor of its class (CreateDefaultEditor); an empty factory leaves
-    // every row without an editor.
+    // By default every row gets the editor of its class (CreateDefaultEditor); an empty factory
+    // leaves every row without an editor.
     void SetEditorFactory(ItemCtrlFactory factory) { m_factory = std::move(factory); }
-    // The value cell of every visible row at the last layout, in row order (empty rectangles
-    // for headers); what the editors were, or would have been, moved to.
+    // The value cell of every visible row at the last layout, in row order; what the editors
+    // were, or would have been, moved to. Only rows within a page of the view are laid out:
+    // headers and rows further away have empty rectangles.
     const std::vector<CRect>& EditorRects() const { return m_editorRects; }
     // The editor of a row, when it has one.
     item_ctrl* Editor(const PropertyRow* row) const;
@@ -89,6 +91,9 @@ private:
     void SetTrackingBar(int x);
     void RedrawAll();
     void HideEditors();
+    void LayOutRow(size_t index, const CRect& rowRect);
+    HWND ParkingWindow();
+    void ParkEditor(HWND window);
     HCURSOR ResizeCursor();
     // The counters belong to the row classes, not to one list: every list draws from them.
     static EditorIdCounter& EditorIds();
@@ -103,6 +108,10 @@ private:
     ItemCtrlFactory m_factory;
     std::map<const PropertyRow*, std::unique_ptr<item_ctrl>> m_editors;
     std::vector<CRect> m_editorRects;
+    // The rows whose editors the last layout showed, with their indices.
+    std::vector<std::pair<int, const PropertyRow*>> m_shownRows;
+    // A hidden window that holds the editors of rows out of reach.
+    CWnd m_parking;
 };
 
 } // namespace zt

@@ -1,6 +1,7 @@
 #include "ztui/proplist/PropertyEditorFactory.h"
 
 #include "ztui/proplist/PropertyRows.h"
+#include "ztui/proplist/item_ctrl_color_button.h"
 #include "ztui/proplist/item_ctrl_edit_button.h"
 #include "ztui/proplist/item_ctrl_image.h"
 #include "ztui/proplist/item_ctrl_point3d_part.h"
@@ -16,13 +17,14 @@ std::unique_ptr<item_ctrl> CreateDefaultEditor(PropertyRow& row, CWnd* parent, U
     case PropertyRowKind::Item:
     case PropertyRowKind::Angle:
         return std::make_unique<item_ctrl_simple>(*row.item(), parent, id);
+    case PropertyRowKind::Color:
+        return std::make_unique<item_ctrl_color_button>(*row.item(), parent, id);
     case PropertyRowKind::PointPart:
         return std::make_unique<item_ctrl_point3d_part>(*row.item(), row.part(), parent, id);
     case PropertyRowKind::EditButton:
         return std::make_unique<item_ctrl_edit_button>(*row.item(), parent, id);
     case PropertyRowKind::Image:
         return std::make_unique<item_ctrl_image>(*row.item(), parent, id);
-    case PropertyRowKind::Color:
     case PropertyRowKind::Group:
     case PropertyRowKind::SubGroup:
         break;

@@ -17,6 +17,7 @@ PropertyMgrUI::PropertyList* PropertyList_imp::clear()
     if (m_view)
         m_view->OnRowsClearing();
     m_rows.Clear();
+    m_itemsAlive = std::make_shared<char>(0);
     m_items.clear();
     return this;
 }

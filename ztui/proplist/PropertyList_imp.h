@@ -41,6 +41,9 @@ public:
     // skipped.
     void NotifyValueChanged(PropertyItem_imp& item);
     void NotifyButtonClicked(PropertyItem_imp& item);
+    // Expires when the items go (clear, destruction): an editor that calls several handlers in
+    // a row checks it before handing an item to the next one.
+    std::weak_ptr<const void> LifeToken() const { return m_itemsAlive; }
 
     const std::vector<std::unique_ptr<PropertyItem_imp>>& items() const { return m_items; }
     PropertyRowModel& rows() { return m_rows; }
@@ -56,6 +59,7 @@ private:
     PropertyMgrUI::PropertyHandler m_valueChanged;
     PropertyMgrUI::PropertyHandler m_buttonClicked;
     PropertyRowModel m_rows;
+    std::shared_ptr<const void> m_itemsAlive = std::make_shared<char>(0);
 };
 
 } // namespace zt

@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <map>
+#include <string>
+#include <tuple>
 
 namespace zt {
 
@@ -29,14 +32,21 @@ void FillStyled(CDC* dc, const dsc::DrawStyleColor* colors, COLORREF fallback, c
         dc->FillSolidRect(&rect, fallback);
 }
 
-HFONT CreateStyleFont(const StyleFont& font)
+// The fonts of the style, made once each and kept for the process like the style itself:
+// every caption of every paint would otherwise create and delete one.
+HFONT CachedStyleFont(const StyleFont& font)
 {
-    LOGFONTW lf{};
-    lf.lfHeight = font.height;
-    lf.lfWeight = font.weight;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    std::wcsncpy(lf.lfFaceName, font.face.c_str(), LF_FACESIZE - 1);
-    return CreateFontIndirectW(&lf);
+    static std::map<std::tuple<std::wstring, int, int>, HFONT> fonts;
+    HFONT& cached = fonts[{font.face, font.height, font.weight}];
+    if (!cached) {
+        LOGFONTW lf{};
+        lf.lfHeight = font.height;
+        lf.lfWeight = font.weight;
+        lf.lfCharSet = DEFAULT_CHARSET;
+        std::wcsncpy(lf.lfFaceName, font.face.c_str(), LF_FACESIZE - 1);
+        cached = CreateFontIndirectW(&lf);
+    }
+    return cached;
 }
 
 } // namespace
@@ -80,14 +90,12 @@ void PropertyRowPainter::DrawCaption(CDC* dc, const wchar_t* path, const CString
 {
     if (text.IsEmpty())
         return;
-    HFONT font = CreateStyleFont(m_style.Font(path));
-    HGDIOBJ old = SelectObject(dc->GetSafeHdc(), font);
+    HGDIOBJ old = SelectObject(dc->GetSafeHdc(), CachedStyleFont(m_style.Font(path)));
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(color);
     rect.left += kTextInset;
     dc->DrawText(text, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc->GetSafeHdc(), old);
-    DeleteObject(font);
 }
 
 void PropertyRowPainter::DrawGroupHeader(CDC* dc, const PropertyGroupRow& group, RECT rect) const
@@ -116,12 +124,27 @@ void PropertyRowPainter::DrawNameCell(CDC* dc, const PropertyRow& row, RECT rect
 {
     int x = DividerX(rect, split);
     rect.left += kIndent;
-    // The editor owns the value cell: painting there would flicker under it.
-    dc->ExcludeClipRect(x + 2, rect.top + 1, rect.right - 1, rect.bottom - 1);
-
+    // The editor owns the value cell: painting there would flicker under it. A solid
+    // background is laid around the cell; a gradient spans the whole row, so it is clipped.
+    const RECT editorCell{x + 2, rect.top + 1, rect.right - 1, rect.bottom - 1};
     COLORREF background = m_style.Color(L"draw/background", kDefaultBackground);
     const dsc::DrawStyleColor* itemColors = m_style.Colors(L"propertyList/item/background");
-    FillStyled(dc, itemColors, background, rect);
+    if (itemColors && itemColors->count() == 1)
+        background = itemColors->colorAt(0);
+    if (itemColors && itemColors->count() != 1) {
+        dc->ExcludeClipRect(editorCell.left, editorCell.top, editorCell.right, editorCell.bottom);
+        FillStyled(dc, itemColors, background, rect);
+    } else if (editorCell.left < editorCell.right && editorCell.top < editorCell.bottom) {
+        dc->FillSolidRect(rect.left, rect.top, editorCell.left - rect.left, rect.bottom - rect.top,
+                          background);
+        dc->FillSolidRect(editorCell.left, rect.top, rect.right - editorCell.left, 1, background);
+        dc->FillSolidRect(editorCell.left, editorCell.bottom, rect.right - editorCell.left,
+                          rect.bottom - editorCell.bottom, background);
+        dc->FillSolidRect(editorCell.right, editorCell.top, rect.right - editorCell.right,
+                          editorCell.bottom - editorCell.top, background);
+    } else {
+        dc->FillSolidRect(&rect, background);
+    }
 
     HPEN pen =
         CreatePen(PS_SOLID, 1, m_style.Color(L"propertyList/item/border", kDefaultItemBorder));
@@ -150,7 +173,10 @@ void PropertyRowPainter::DrawNameCell(CDC* dc, const PropertyRow& row, RECT rect
         }
         return;
     }
-    DrawCaption(dc, L"propertyList/item/font", row.text(), rect,
+    // The name stops where the editor cell begins.
+    RECT nameRect = rect;
+    nameRect.right = std::max(nameRect.left, std::min(nameRect.right, editorCell.left));
+    DrawCaption(dc, L"propertyList/item/font", row.text(), nameRect,
                 m_style.Color(L"propertyList/item/text_color", RGB(0, 0, 0)));
 }
 

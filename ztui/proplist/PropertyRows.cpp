@@ -1,6 +1,8 @@
 #include "ztui/proplist/PropertyRows.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 namespace zt {
 
@@ -89,21 +91,27 @@ void PropertyRowModel::Clear()
 void PropertyRowModel::Build(const std::vector<std::unique_ptr<PropertyItem_imp>>& items)
 {
     Clear();
+    // Keyed by views of the groups' own names, which stay put while the groups live.
+    std::unordered_map<std::wstring_view, PropertyGroupRow*> byName;
     for (const auto& item : items) {
-        auto it = std::find_if(m_groups.begin(), m_groups.end(),
-                               [&](const auto& g) { return g->name() == item->groupName(); });
-        if (it == m_groups.end()) {
+        const CString& groupName = item->groupName();
+        std::wstring_view key(groupName.GetString(), static_cast<size_t>(groupName.GetLength()));
+        auto found = byName.find(key);
+        PropertyGroupRow* group = found == byName.end() ? nullptr : found->second;
+        if (!group) {
             m_groups.push_back(
-                std::make_unique<PropertyGroupRow>(item->groupName(), item->groupExpanded()));
-            it = std::prev(m_groups.end());
+                std::make_unique<PropertyGroupRow>(groupName, item->groupExpanded()));
+            group = m_groups.back().get();
+            byName.emplace(std::wstring_view(group->name().GetString(),
+                                             static_cast<size_t>(group->name().GetLength())),
+                           group);
         }
-        PropertyGroupRow& group = **it;
         if (item->kind() == PropertyMgrUI::PropertyItemKind::Point) {
             for (int part = 0; part < 3; ++part)
-                group.addRow(
+                group->addRow(
                     std::make_unique<PropertyRow>(PropertyRowKind::PointPart, item.get(), part));
         } else {
-            group.addRow(std::make_unique<PropertyRow>(RowKindOf(item->kind()), item.get(), 0));
+            group->addRow(std::make_unique<PropertyRow>(RowKindOf(item->kind()), item.get(), 0));
         }
     }
     UpdateVisibleRows();

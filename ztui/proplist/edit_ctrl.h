@@ -3,6 +3,7 @@
 // The kind decides the edit type, the text shown and how typed text becomes the value.
 
 #include "platform/win/afxwin.h"
+#include "ztui/proplist/CommitGuard.h"
 #include "ztui/proplist/PropertyItem_imp.h"
 #include "ztui/proplist/PropertyList_imp.h"
 #include "ztui/proplist/actrl_Edit.h"
@@ -63,11 +64,15 @@ public:
             return;
         // Committed once: a later focus loss without typing writes nothing again.
         edit->SetModify(FALSE);
-        Kind::Write(*m_item, text, edit->LineCount());
+        PropertyItem_imp* item = m_item;
+        const int lines = edit->LineCount();
         // The owner's handler may rebuild the list and so destroy this editor: nothing of it
-        // is touched afterwards.
-        if (PropertyList_imp* list = m_item->owner())
-            list->NotifyValueChanged(*m_item);
+        // is touched from here on, and nothing the handler throws leaves the window procedure.
+        CommitGuard::Run(L"edit commit", [item, &text, lines] {
+            Kind::Write(*item, text, lines);
+            if (PropertyList_imp* list = item->owner())
+                list->NotifyValueChanged(*item);
+        });
     }
     void onSetFocus(actrl_Edit*, CWnd*) override {}
 

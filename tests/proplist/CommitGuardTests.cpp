@@ -1,0 +1,201 @@
+// Commits under the guard: an operating-system exception or a C++ exception raised by an
+// owner's handler is logged and dropped, what was written stays, and the window procedure
+// sees nothing.
+
+#include "platform/host/DlgCadColor.h"
+#include "platform/host/SE_Exception.h"
+#include "platform/win/DebugOutput.h"
+#include "platform/win/afxwin.h"
+#include "tests/support/DesktopFixture.h"
+#include "ztui/proplist/CommitGuard.h"
+#include "ztui/proplist/ListBoxProperty.h"
+#include "ztui/proplist/actrl_Edit.h"
+#include "ztui/proplist/item_ctrl_color_button.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using zt::CommitGuard;
+
+namespace {
+
+class DebugLog
+{
+public:
+    DebugLog()
+    {
+        zt::win::SetDebugOutputSink([this](const wchar_t* text) { lines.emplace_back(text); });
+    }
+    ~DebugLog() { zt::win::SetDebugOutputSink(nullptr); }
+    bool Contains(const wchar_t* part) const
+    {
+        for (const auto& line : lines)
+            if (line.find(part) != std::wstring::npos)
+                return true;
+        return false;
+    }
+    std::vector<std::wstring> lines;
+};
+
+DWORD RaiseOutsideTheGuard()
+{
+    try {
+        RaiseException(EXCEPTION_ACCESS_VIOLATION, 0, 0, nullptr);
+    } catch (const km::SE_Exception&) {
+        return 1;
+    } catch (const zt::win::StructuredException&) {
+        return 2;
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(CommitGuard, ExceptionsEndTheCommitQuietlyAndAreLogged)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void()> raise;
+        const wchar_t* logged;
+    };
+    const Case cases[] = {
+        {"os", [] { RaiseException(EXCEPTION_INT_DIVIDE_BY_ZERO, 0, 0, nullptr); }, L"0xC0000094"},
+        {"std", [] { throw std::runtime_error("owner failed"); }, L"owner failed"},
+        {"other", [] { throw 7; }, L"unknown type"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DebugLog log;
+        int written = 0;
+        bool completed = CommitGuard::Run(L"test commit", [&] {
+            written = 1;
+            c.raise();
+            written = 2;
+        });
+        EXPECT_FALSE(completed);
+        EXPECT_EQ(written, 1);
+        ASSERT_EQ(log.lines.size(), 1u);
+        EXPECT_TRUE(log.Contains(L"test commit"));
+        EXPECT_TRUE(log.Contains(c.logged));
+    }
+}
+
+TEST(CommitGuard, ACommitThatSucceedsLogsNothingAndTheTranslationEndsWithIt)
+{
+    DebugLog log;
+    DWORD inside = 0;
+    EXPECT_TRUE(CommitGuard::Run(L"test commit", [&] { inside = RaiseOutsideTheGuard(); }));
+    EXPECT_EQ(inside, 1u); // translated while the commit ran
+    EXPECT_EQ(RaiseOutsideTheGuard(), 2u);
+    EXPECT_TRUE(CommitGuard::Run(L"empty", nullptr));
+    EXPECT_TRUE(log.lines.empty());
+}
+
+namespace {
+
+struct GuardedListTest : ::testing::Test
+{
+    DesktopFixture desk;
+    CWnd parent;
+    zt::PropertyList_imp list;
+    zt::ListBoxProperty box;
+    HWND elsewhere = nullptr;
+    DebugLog log;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), L"parent",
+                                    WS_POPUP | WS_VISIBLE, 100, 100, 500, 500, nullptr, nullptr));
+        parent.SetActiveWindow();
+        ASSERT_TRUE(box.CreateList(CRect(0, 0, 320, 400), &parent, 77));
+        elsewhere = CreateWindowEx(0, L"Edit", L"", WS_CHILD | WS_VISIBLE, 340, 10, 100, 24,
+                                   parent.m_hWnd, nullptr, nullptr, nullptr);
+        box.SetList(&list);
+    }
+    void TearDown() override
+    {
+        DlgCadColor::SetResponder(nullptr);
+        box.SetList(nullptr);
+        box.DestroyWindow();
+        parent.DestroyWindow();
+    }
+    void ClickInto(HWND window)
+    {
+        RECT r;
+        ::GetWindowRect(window, &r);
+        desk.click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    }
+    HWND EditorWindow(int row)
+    {
+        zt::item_ctrl* holder = box.Editor(list.rows().visibleRow(row));
+        return holder ? holder->window() : nullptr;
+    }
+    void SelectAll()
+    {
+        desk.keyDown(VK_CONTROL);
+        desk.key('A');
+        desk.keyUp(VK_CONTROL);
+    }
+};
+
+} // namespace
+
+TEST_F(GuardedListTest, AnOsExceptionInValueChangedKeepsTheTypedValue)
+{
+    auto* count = list.addItem(L"常规", true, L"数量", nullptr)->setInt(1);
+    auto* name = list.addItem(L"常规", true, L"名称", nullptr)->setText(L"墙");
+    list.refresh();
+    int calls = 0;
+    list.setValueChanged([&](PropertyMgrUI::PropertyList&, PropertyMgrUI::PropertyItem&) {
+        ++calls;
+        RaiseException(EXCEPTION_ACCESS_VIOLATION, 0, 0, nullptr);
+    });
+
+    // Committed by Enter, then by the focus leaving.
+    ClickInto(EditorWindow(1));
+    SelectAll();
+    desk.type(L"42");
+    desk.key(VK_RETURN);
+    EXPECT_EQ(count->intValue(), 42);
+    ClickInto(EditorWindow(2));
+    SelectAll();
+    desk.type(L"柱");
+    ClickInto(elsewhere);
+    EXPECT_EQ(std::wstring(name->text().GetString()), L"柱");
+    EXPECT_EQ(calls, 2);
+    EXPECT_TRUE(log.Contains(L"0xC0000005"));
+
+    // The editors live on and commit again.
+    list.setValueChanged(
+        [&](PropertyMgrUI::PropertyList&, PropertyMgrUI::PropertyItem&) { ++calls; });
+    ClickInto(EditorWindow(1));
+    SelectAll();
+    desk.type(L"7");
+    ClickInto(elsewhere);
+    EXPECT_EQ(count->intValue(), 7);
+    EXPECT_EQ(calls, 3);
+}
+
+TEST_F(GuardedListTest, AnExceptionInTheColourClickHandlerKeepsTheColourAndSkipsTheRest)
+{
+    auto* item = list.addItem(L"外观", true, L"颜色", nullptr)->setColor(RGB(1, 2, 3));
+    list.refresh();
+    DlgCadColor::SetResponder([](COLORREF, HWND) {
+        return DlgCadColor::Answer{IDOK, RGB(10, 20, 30)};
+    });
+    int valueCalls = 0;
+    list.setButtonClicked([](PropertyMgrUI::PropertyList&, PropertyMgrUI::PropertyItem&) {
+        RaiseException(EXCEPTION_STACK_OVERFLOW, 0, 0, nullptr);
+    });
+    list.setValueChanged(
+        [&](PropertyMgrUI::PropertyList&, PropertyMgrUI::PropertyItem&) { ++valueCalls; });
+    ClickInto(EditorWindow(1));
+    EXPECT_EQ(item->color(), RGB(10, 20, 30));
+    EXPECT_EQ(valueCalls, 0);
+    EXPECT_TRUE(log.Contains(L"colour choice"));
+    EXPECT_TRUE(log.Contains(L"0xC00000FD"));
+}
