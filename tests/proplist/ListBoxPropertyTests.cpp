@@ -447,19 +447,6 @@ TEST_F(ListBoxPropertyPaint, AHeadBitmapIsCutAtTheDivider)
     EXPECT_NE(At(x + 3, r.top + 20), RGB(0, 160, 0));
 }
 
-// With the style the build ships beside its programs.
-TEST_F(ListBoxPropertyTest, APopulatedListRendersToAPicture)
-{
-    Fill();
-    list.rows().groups()[1]->setExpanded(true);
-    box.SetColumnSplit(zt::PropertyStyle::Get().ColumnSplit()); // as the owner does
-    box.Repopulate();
-    zt::win::Desktop::ComposeScreen();
-    std::wstring path = fs::path(ZTUI_TEST_OUTPUT_DIR "/proplist.png").wstring();
-    EXPECT_TRUE(zt::win::Desktop::WriteWindowPng(box.m_hWnd, path.c_str()));
-    EXPECT_TRUE(fs::exists(path));
-}
-
 TEST_F(ListBoxPropertyTest, TheTrackingBarIsInvertedWhileDraggingAndErasedAfter)
 {
     Fill();
