@@ -113,6 +113,10 @@ HDC MakeWindowDC(Window* w, bool client, const RECT* clip)
 
 void PaintTree(Window* w, bool children, int& budget)
 {
+    // Nothing under a hidden or frozen window can be drawn: a window with many hidden children
+    // (the editors of rows far from view) must not cost a walk through them at every paint.
+    if (w != Desk().desktopWindow.get() && (!w->IsVisibleFlag() || !w->redraw))
+        return;
     HWND h = w->handle;
     if (NeedsPaint(w) && Drawable(w) && budget-- > 0) {
         SendTo(w, WM_PAINT, 0, 0);
@@ -227,9 +231,12 @@ Window* FindWindowNeedingPaint(Window* root)
         if (NeedsPaint(root))
             return root;
     }
-    for (auto it = root->children.rbegin(); it != root->children.rend(); ++it)
+    for (auto it = root->children.rbegin(); it != root->children.rend(); ++it) {
+        if (!(*it)->IsVisibleFlag())
+            continue; // the common case in windows with many hidden children: no call
         if (Window* w = FindWindowNeedingPaint(*it))
             return w;
+    }
     return nullptr;
 }
 
