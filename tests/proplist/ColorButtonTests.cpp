@@ -4,7 +4,7 @@
 
 #include "platform/host/DlgCadColor.h"
 #include "platform/win/afxwin.h"
-#include "tests/support/DesktopFixture.h"
+#include "tests/proplist/EditorTestSupport.h"
 #include "ztui/proplist/ButtonColor.h"
 #include "ztui/proplist/ListBoxProperty.h"
 #include "ztui/proplist/item_ctrl_color_button.h"
@@ -19,23 +19,15 @@ using zt::ListBoxProperty;
 
 namespace {
 
-struct ColorButtonTest : ::testing::Test
+struct ColorButtonTest : EditorListFixture
 {
-    DesktopFixture desk;
-    CWnd parent;
-    zt::PropertyList_imp list;
-    ListBoxProperty box;
     std::vector<std::string> events;
     std::vector<COLORREF> pickerOpenedWith;
     DlgCadColor::Answer answer{IDOK, RGB(10, 20, 30)};
 
     void SetUp() override
     {
-        ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), L"parent",
-                                    WS_POPUP | WS_VISIBLE, 100, 100, 500, 500, nullptr, nullptr));
-        parent.SetActiveWindow();
-        ASSERT_TRUE(box.CreateList(CRect(0, 0, 320, 400), &parent, 77));
-        box.SetList(&list);
+        EditorListFixture::SetUp();
         list.setButtonClicked([this](PropertyMgrUI::PropertyList&, PropertyMgrUI::PropertyItem& i) {
             events.push_back("button " + std::to_string(i.color()));
         });
@@ -52,9 +44,7 @@ struct ColorButtonTest : ::testing::Test
     {
         DlgCadColor::SetResponder(nullptr);
         zt::win::Desktop::SetIdleHook(nullptr);
-        box.SetList(nullptr);
-        box.DestroyWindow();
-        parent.DestroyWindow();
+        EditorListFixture::TearDown();
     }
 
     PropertyMgrUI::PropertyItem* AddColor(COLORREF color)
@@ -67,17 +57,11 @@ struct ColorButtonTest : ::testing::Test
             dynamic_cast<zt::item_ctrl_color_button*>(box.Editor(list.rows().visibleRow(row)));
         return holder && holder->window() ? &holder->button() : nullptr;
     }
-    CRect ScreenRect(ButtonColor* swatch)
-    {
-        CRect r;
-        swatch->GetWindowRect(&r);
-        return r;
-    }
     void ClickSwatch(int row)
     {
         ButtonColor* swatch = Swatch(row);
         ASSERT_NE(swatch, nullptr);
-        desk.click(ScreenRect(swatch).CenterPoint());
+        desk.click(ScreenRect(swatch->m_hWnd).CenterPoint());
     }
 };
 
@@ -105,7 +89,7 @@ TEST_F(ColorButtonTest, TheSwatchShowsTheItemsColourInItsFrame)
     // The swatch fills the value cell.
     CRect cell = box.EditorRects()[1];
     box.ClientToScreen(&cell);
-    CRect r = ScreenRect(swatch);
+    CRect r = ScreenRect(swatch->m_hWnd);
     EXPECT_EQ(r, cell);
     EXPECT_EQ(desk.pixel(r.CenterPoint().x, r.CenterPoint().y), RGB(200, 40, 60));
     EXPECT_EQ(desk.pixel(r.left, r.CenterPoint().y), ButtonColor::kFrameColor);
@@ -126,7 +110,7 @@ TEST_F(ColorButtonTest, AChosenColourIsWrittenThenReportedAsAClickBeforeTheValue
     ButtonColor* swatch = Swatch(1);
     ASSERT_NE(swatch, nullptr);
     EXPECT_EQ(swatch->GetColor(), RGB(10, 20, 30));
-    CRect r = ScreenRect(swatch);
+    CRect r = ScreenRect(swatch->m_hWnd);
     EXPECT_EQ(desk.pixel(r.CenterPoint().x, r.CenterPoint().y), RGB(10, 20, 30));
 
     // The next click, well after the first (no double click), opens the picker on the new
@@ -151,7 +135,7 @@ TEST_F(ColorButtonTest, CancelChangesNothing)
     EXPECT_TRUE(events.empty());
     ButtonColor* swatch = Swatch(1);
     EXPECT_EQ(swatch->GetColor(), RGB(1, 2, 3));
-    CRect r = ScreenRect(swatch);
+    CRect r = ScreenRect(swatch->m_hWnd);
     EXPECT_EQ(desk.pixel(r.CenterPoint().x, r.CenterPoint().y), RGB(1, 2, 3));
 }
 
@@ -167,7 +151,7 @@ TEST_F(ColorButtonTest, AReadOnlyItemsSwatchChangesOnlyItself)
     EXPECT_EQ(item->color(), RGB(1, 2, 3));
     EXPECT_TRUE(events.empty());
     EXPECT_EQ(swatch->GetColor(), RGB(10, 20, 30));
-    CRect r = ScreenRect(swatch);
+    CRect r = ScreenRect(swatch->m_hWnd);
     EXPECT_EQ(desk.pixel(r.CenterPoint().x, r.CenterPoint().y), RGB(10, 20, 30));
 
     // Until the next rebuild, which shows the item's colour again.

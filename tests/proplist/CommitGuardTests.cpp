@@ -6,7 +6,7 @@
 #include "platform/host/SE_Exception.h"
 #include "platform/win/DebugOutput.h"
 #include "platform/win/afxwin.h"
-#include "tests/support/DesktopFixture.h"
+#include "tests/proplist/EditorTestSupport.h"
 #include "ztui/proplist/CommitGuard.h"
 #include "ztui/proplist/ListBoxProperty.h"
 #include "ztui/proplist/actrl_Edit.h"
@@ -97,37 +97,14 @@ TEST(CommitGuard, ACommitThatSucceedsLogsNothingAndTheTranslationEndsWithIt)
 
 namespace {
 
-struct GuardedListTest : ::testing::Test
+struct GuardedListTest : EditorListFixture
 {
-    DesktopFixture desk;
-    CWnd parent;
-    zt::PropertyList_imp list;
-    zt::ListBoxProperty box;
-    HWND elsewhere = nullptr;
     DebugLog log;
 
-    void SetUp() override
-    {
-        ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), L"parent",
-                                    WS_POPUP | WS_VISIBLE, 100, 100, 500, 500, nullptr, nullptr));
-        parent.SetActiveWindow();
-        ASSERT_TRUE(box.CreateList(CRect(0, 0, 320, 400), &parent, 77));
-        elsewhere = CreateWindowEx(0, L"Edit", L"", WS_CHILD | WS_VISIBLE, 340, 10, 100, 24,
-                                   parent.m_hWnd, nullptr, nullptr, nullptr);
-        box.SetList(&list);
-    }
     void TearDown() override
     {
         DlgCadColor::SetResponder(nullptr);
-        box.SetList(nullptr);
-        box.DestroyWindow();
-        parent.DestroyWindow();
-    }
-    void ClickInto(HWND window)
-    {
-        RECT r;
-        ::GetWindowRect(window, &r);
-        desk.click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        EditorListFixture::TearDown();
     }
     HWND EditorWindow(int row)
     {

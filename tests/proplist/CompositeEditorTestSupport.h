@@ -3,7 +3,7 @@
 // editors, with the owner's two handlers counted.
 
 #include "platform/win/afxwin.h"
-#include "tests/support/DesktopFixture.h"
+#include "tests/proplist/EditorTestSupport.h"
 #include "ztui/proplist/ListBoxProperty.h"
 #include "ztui/proplist/item_ctrl_edit_button.h"
 #include "ztui/proplist/item_ctrl_image.h"
@@ -14,47 +14,10 @@
 #include <string>
 #include <vector>
 
-struct CompositeEditorTest : ::testing::Test
+struct CompositeEditorTest : EditorListFixture
 {
-    DesktopFixture desk;
-    CWnd parent;
-    zt::PropertyList_imp list;
-    zt::ListBoxProperty box;
-    HWND elsewhere = nullptr; // takes the focus away from the editors
-    int changes = 0;
-    int clicks = 0;
-    // The handlers' calls in order: 'v' for valueChanged, 'b' for buttonClicked.
-    std::string calls;
+    std::string& calls = order;
 
-    void SetUp() override
-    {
-        ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), L"parent",
-                                    WS_POPUP | WS_VISIBLE, 100, 100, 500, 500, nullptr, nullptr));
-        parent.SetActiveWindow();
-        ASSERT_TRUE(box.CreateList(CRect(0, 0, 320, 400), &parent, 77));
-        elsewhere = CreateWindowEx(0, L"Edit", L"", WS_CHILD | WS_VISIBLE, 340, 10, 100, 24,
-                                   parent.m_hWnd, nullptr, nullptr, nullptr);
-        box.SetList(&list);
-        list.setValueChanged([this](PropertyMgrUI::PropertyList&, PropertyMgrUI::PropertyItem&) {
-            ++changes;
-            calls += 'v';
-        });
-        list.setButtonClicked([this](PropertyMgrUI::PropertyList&, PropertyMgrUI::PropertyItem&) {
-            ++clicks;
-            calls += 'b';
-        });
-    }
-    void TearDown() override
-    {
-        box.SetList(nullptr);
-        box.DestroyWindow();
-        parent.DestroyWindow();
-    }
-
-    PropertyMgrUI::PropertyItem* Add(const wchar_t* name)
-    {
-        return list.addItem(L"常规", true, name, nullptr);
-    }
     zt::item_ctrl* Holder(int row) { return box.Editor(list.rows().visibleRow(row)); }
     // The composite editor of visible row i (row 0 is the group header).
     zt::actrl_point3d_part* Point(int row)
@@ -80,14 +43,6 @@ struct CompositeEditorTest : ::testing::Test
         return text.GetString();
     }
     static std::wstring Str(const CString& s) { return s.GetString(); }
-    static CRect ScreenRect(HWND window)
-    {
-        CRect r;
-        ::GetWindowRect(window, &r);
-        return r;
-    }
-    void ClickInto(HWND window) { desk.click(ScreenRect(window).CenterPoint()); }
-    void LeaveEditor() { ClickInto(elsewhere); }
     // Repaints the list now, as the owner's next paint would.
     void Repaint()
     {

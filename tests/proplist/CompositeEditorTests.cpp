@@ -12,20 +12,6 @@ using zt::actrl_CompositeEdit;
 
 namespace {
 
-// Accepts digits only.
-class DigitsOnly : public IFormatCheck
-{
-public:
-    bool check(const CString& text) override
-    {
-        for (int i = 0; i < text.GetLength(); ++i)
-            if (text[i] < L'0' || text[i] > L'9')
-                return false;
-        return true;
-    }
-    void message(CString& text) override { text = L"WRONG"; }
-};
-
 std::wstring ClassOf(HWND window)
 {
     wchar_t name[64] = {};

@@ -25,20 +25,6 @@ void SetRoundOffs(double distance, double angle)
     DraftAid::GetInstance().SetAngleRoundOff({true, angle});
 }
 
-// Accepts digits only.
-class DigitsOnly : public IFormatCheck
-{
-public:
-    bool check(const CString& text) override
-    {
-        for (int i = 0; i < text.GetLength(); ++i)
-            if (text[i] < L'0' || text[i] > L'9')
-                return false;
-        return true;
-    }
-    void message(CString& text) override { text = L"WRONG"; }
-};
-
 struct EditEditorTest : EditorListFixture
 {
     int& calls = changes;

@@ -3,6 +3,7 @@
 // input: the list, its window, a spot elsewhere to move the focus to, and handler counters.
 
 #include "platform/cad/DraftAid.h"
+#include "platform/host/IFormatCheck.h"
 #include "platform/win/afxwin.h"
 #include "tests/support/DesktopFixture.h"
 #include "ztui/proplist/ListBoxProperty.h"
@@ -49,6 +50,24 @@ private:
     std::filesystem::path m_dir;
 };
 
+// Accepts digits only, with the message given.
+class DigitsOnly : public IFormatCheck
+{
+public:
+    explicit DigitsOnly(const wchar_t* message = L"WRONG") : m_message(message) {}
+    bool check(const CString& text) override
+    {
+        for (int i = 0; i < text.GetLength(); ++i)
+            if (text[i] < L'0' || text[i] > L'9')
+                return false;
+        return true;
+    }
+    void message(CString& text) override { text = m_message; }
+
+private:
+    const wchar_t* m_message;
+};
+
 struct EditorListFixture : ::testing::Test
 {
     DesktopFixture desk;
@@ -58,6 +77,8 @@ struct EditorListFixture : ::testing::Test
     HWND elsewhere = nullptr; // takes the focus away from the editors
     int changes = 0;
     int clicks = 0;
+    // The handlers' calls in order: 'v' for valueChanged, 'b' for buttonClicked.
+    std::string order;
 
     void SetUp() override
     {
@@ -70,10 +91,14 @@ struct EditorListFixture : ::testing::Test
         elsewhere = CreateWindowEx(0, L"Edit", L"", WS_CHILD | WS_VISIBLE, 340, 10, 100, 24,
                                    parent.m_hWnd, nullptr, nullptr, nullptr);
         box.SetList(&list);
-        list.setValueChanged(
-            [this](PropertyMgrUI::PropertyList&, PropertyMgrUI::PropertyItem&) { ++changes; });
-        list.setButtonClicked(
-            [this](PropertyMgrUI::PropertyList&, PropertyMgrUI::PropertyItem&) { ++clicks; });
+        list.setValueChanged([this](PropertyMgrUI::PropertyList&, PropertyMgrUI::PropertyItem&) {
+            ++changes;
+            order += 'v';
+        });
+        list.setButtonClicked([this](PropertyMgrUI::PropertyList&, PropertyMgrUI::PropertyItem&) {
+            ++clicks;
+            order += 'b';
+        });
     }
     void TearDown() override
     {

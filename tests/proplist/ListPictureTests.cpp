@@ -2,7 +2,6 @@
 // style the reference host ships. The test also checks that each row got the editor of its kind,
 // so a picture with a missing editor cannot pass unnoticed.
 
-#include "platform/host/IFormatCheck.h"
 #include "tests/proplist/EditorTestSupport.h"
 #include "ztui/frame/ComponentRegistry.h"
 #include "ztui/frame/IResManagerIcon.h"
@@ -15,19 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Kind = zt::PropertyRowKind;
-
-class DigitsOnly final : public IFormatCheck
-{
-public:
-    bool check(const CString& text) override
-    {
-        for (int i = 0; i < text.GetLength(); ++i)
-            if (text[i] < L'0' || text[i] > L'9')
-                return false;
-        return !text.IsEmpty();
-    }
-    void message(CString& text) override { text = L"请输入整数"; }
-};
 
 HBITMAP Picture(int w, int h)
 {
@@ -97,7 +83,7 @@ struct ListPicture : EditorListFixture
         add(L"常规", true, L"编号")->setText(L"W-0012")->setReadOnly();
         add(L"常规", true, L"数量")->setInt(4)->setDisplayText(L"*多种*");
         auto* floors = add(L"常规", true, L"层数")->setText(L"三层");
-        floors->setFormatCheck(new DigitsOnly);
+        floors->setFormatCheck(new DigitsOnly(L"请输入整数"));
         add(L"常规", true, L"说明")->setMultiText(L"保温层外置\n砌块墙体\n内侧抹灰", 3);
         add(L"尺寸", true, L"长度")->setDouble(3600);
         add(L"尺寸", true, L"旋转角")->setAngle(0.5235987755982988);

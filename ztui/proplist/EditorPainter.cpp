@@ -3,6 +3,7 @@
 #include "platform/win/CDC.h"
 #include "platform/win/WinCtl.h"
 #include "platform/win/WinGdi.h"
+#include "platform/win/afxwin.h"
 #include "platform/win/mfc/CImageList.h"
 #include "ztui/proplist/DrawStyleColor.h"
 
@@ -100,6 +101,35 @@ void EditorPainter::DrawEntry(CDC* dc, const RECT& rect, int index, const CStrin
     DrawStyledText(dc, L"propertyList/combobox/font", text, textRect,
                    DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     dc->SetTextColor(oldText);
+}
+
+void EditorPainter::DrawComboEntry(CComboBox& combo, const DRAWITEMSTRUCT& dis, bool withImages,
+                                   CImageList* images) const
+{
+    if (!dis.hDC)
+        return;
+    const int index = static_cast<int>(dis.itemID);
+    CString text;
+    int image = -1;
+    if (index >= 0 && index < combo.GetCount()) {
+        combo.GetLBText(index, text);
+        if (withImages)
+            image = static_cast<int>(static_cast<INT_PTR>(combo.GetItemData(index)));
+    }
+    const bool disabled = (dis.itemState & ODS_DISABLED) || !combo.IsWindowEnabled();
+    DrawEntry(CDC::FromHandle(dis.hDC), dis.rcItem, index, text,
+              (dis.itemState & ODS_SELECTED) != 0, disabled, withImages ? images : nullptr, image);
+}
+
+void EditorPainter::PaintComboFace(CComboBox& combo) const
+{
+    CPaintDC dc(&combo);
+    CRect client;
+    combo.GetClientRect(&client);
+    CString text;
+    if (const int sel = combo.GetCurSel(); sel >= 0)
+        combo.GetLBText(sel, text);
+    DrawClosedFace(&dc, client, text, !combo.IsWindowEnabled());
 }
 
 void EditorPainter::DrawClosedFace(CDC* dc, const RECT& client, const CString& text,

@@ -5,9 +5,11 @@
 
 #include "platform/base/CString.h"
 #include "platform/base/WinTypes.h"
+#include "platform/win/WinUserStructs.h"
 #include "ztui/ZTUiExport.h"
 #include "ztui/proplist/PropertyStyle.h"
 
+class CComboBox;
 class CDC;
 class CImageList;
 
@@ -38,6 +40,11 @@ public:
     // The closed drop-down: face, optional disabled inner area, frame with divider and arrow,
     // and the current text.
     void DrawClosedFace(CDC* dc, const RECT& client, const CString& text, bool disabled) const;
+    // The two drop-down windows' own painting: an entry of the open list (with images, the
+    // entry's data is its image index) and the whole closed face.
+    void DrawComboEntry(CComboBox& combo, const DRAWITEMSTRUCT& dis, bool withImages,
+                        CImageList* images) const;
+    void PaintComboFace(CComboBox& combo) const;
     // A push button face: background and rounded frame of the state.
     void DrawButtonFace(CDC* dc, const RECT& client, bool pressed) const;
     // Its caption, centred in the face right of `captionLeft` (moved right for an icon).

@@ -69,28 +69,13 @@ void actrl_ComboBox::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 
 void actrl_ComboBox::DrawItem(LPDRAWITEMSTRUCT dis)
 {
-    if (!dis || !dis->hDC)
-        return;
-    CDC* dc = CDC::FromHandle(dis->hDC);
-    const int index = static_cast<int>(dis->itemID);
-    CString text;
-    if (index >= 0 && index < GetCount())
-        GetLBText(index, text);
-    const bool disabled = (dis->itemState & ODS_DISABLED) || !IsWindowEnabled();
-    EditorPainter(PropertyStyle::Get())
-        .DrawEntry(dc, dis->rcItem, index, text, (dis->itemState & ODS_SELECTED) != 0, disabled);
+    if (dis)
+        EditorPainter(PropertyStyle::Get()).DrawComboEntry(*this, *dis, false, nullptr);
 }
 
 void actrl_ComboBox::OnPaint()
 {
-    CPaintDC dc(this);
-    CRect client;
-    GetClientRect(&client);
-    CString text;
-    const int sel = GetCurSel();
-    if (sel >= 0)
-        GetLBText(sel, text);
-    EditorPainter(PropertyStyle::Get()).DrawClosedFace(&dc, client, text, !IsWindowEnabled());
+    EditorPainter(PropertyStyle::Get()).PaintComboFace(*this);
 }
 
 BOOL actrl_ComboBox::OnEraseBkgnd(CDC*)

@@ -55,32 +55,13 @@ void actrl_ComboBoxEx::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 
 void actrl_ComboBoxEx::DrawItem(LPDRAWITEMSTRUCT dis)
 {
-    if (!dis || !dis->hDC)
-        return;
-    CDC* dc = CDC::FromHandle(dis->hDC);
-    const int index = static_cast<int>(dis->itemID);
-    CString text;
-    int image = -1;
-    if (index >= 0 && index < GetCount()) {
-        GetLBText(index, text);
-        image = static_cast<int>(static_cast<INT_PTR>(GetItemData(index)));
-    }
-    const bool disabled = (dis->itemState & ODS_DISABLED) || !IsWindowEnabled();
-    EditorPainter(PropertyStyle::Get())
-        .DrawEntry(dc, dis->rcItem, index, text, (dis->itemState & ODS_SELECTED) != 0, disabled,
-                   m_images, image);
+    if (dis)
+        EditorPainter(PropertyStyle::Get()).DrawComboEntry(*this, *dis, true, m_images);
 }
 
 void actrl_ComboBoxEx::OnPaint()
 {
-    CPaintDC dc(this);
-    CRect client;
-    GetClientRect(&client);
-    CString text;
-    const int sel = GetCurSel();
-    if (sel >= 0)
-        GetLBText(sel, text);
-    EditorPainter(PropertyStyle::Get()).DrawClosedFace(&dc, client, text, !IsWindowEnabled());
+    EditorPainter(PropertyStyle::Get()).PaintComboFace(*this);
 }
 
 BOOL actrl_ComboBoxEx::OnEraseBkgnd(CDC*)
