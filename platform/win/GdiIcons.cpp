@@ -31,18 +31,6 @@ std::shared_ptr<SurfacePtr> CopyOf(cairo_surface_t* s)
     return copy;
 }
 
-std::uint32_t Premultiply(std::uint32_t straight)
-{
-    const std::uint32_t a = straight >> 24;
-    if (a == 0xFF)
-        return straight;
-    if (a == 0)
-        return 0;
-    auto ch = [a](std::uint32_t v) { return (v * a + 127) / 255; };
-    return (a << 24) | (ch((straight >> 16) & 0xFF) << 16) | (ch((straight >> 8) & 0xFF) << 8) |
-           ch(straight & 0xFF);
-}
-
 HICON AddIcon(std::shared_ptr<IconObject> icon)
 {
     return static_cast<HICON>(GdiTable::Instance().Add(std::move(icon)));

@@ -7,6 +7,8 @@
 #include "platform/win/CairoPtr.h"
 #include "platform/win/GdiTypes.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <unordered_map>
@@ -166,5 +168,27 @@ std::uint32_t* SurfacePixels(cairo_surface_t* surface, int* stridePixels);
 
 // A new ARGB32 surface whose pixels are all `argb`.
 SurfacePtr NewSurface(int width, int height, std::uint32_t argb);
+
+// Between straight 0xAARRGGBB pixels (what icons and image files carry) and the premultiplied
+// pixels cairo surfaces hold, rounding to nearest both ways.
+inline std::uint32_t Premultiply(std::uint32_t straight)
+{
+    const std::uint32_t a = straight >> 24;
+    if (a == 0xFF)
+        return straight;
+    if (a == 0)
+        return 0;
+    auto ch = [a](std::uint32_t v) { return (v * a + 127) / 255; };
+    return (a << 24) | (ch((straight >> 16) & 0xFF) << 16) | (ch((straight >> 8) & 0xFF) << 8) |
+           ch(straight & 0xFF);
+}
+inline std::uint32_t Unpremultiply(std::uint32_t p)
+{
+    const std::uint32_t a = p >> 24;
+    if (a == 0xFF || a == 0)
+        return a == 0 ? 0 : p;
+    auto ch = [a](std::uint32_t v) { return std::min<std::uint32_t>(255, (v * 255 + a / 2) / a); };
+    return (a << 24) | (ch((p >> 16) & 0xFF) << 16) | (ch((p >> 8) & 0xFF) << 8) | ch(p & 0xFF);
+}
 
 } // namespace zt::win

@@ -70,27 +70,6 @@ bool KeepsAlpha(const ImageListObject& list)
     return (list.flags & ILC_COLORDDB) == ILC_COLOR32;
 }
 
-std::uint32_t Premultiply(std::uint32_t straight)
-{
-    const std::uint32_t a = straight >> 24;
-    if (a == 0xFF)
-        return straight;
-    if (a == 0)
-        return 0;
-    auto ch = [a](std::uint32_t v) { return (v * a + 127) / 255; };
-    return (a << 24) | (ch((straight >> 16) & 0xFF) << 16) | (ch((straight >> 8) & 0xFF) << 8) |
-           ch(straight & 0xFF);
-}
-
-std::uint32_t Unpremultiply(std::uint32_t p)
-{
-    const std::uint32_t a = p >> 24;
-    if (a == 0xFF || a == 0)
-        return a == 0 ? 0 : p;
-    auto ch = [a](std::uint32_t v) { return std::min<std::uint32_t>(255, (v * 255 + a / 2) / a); };
-    return (a << 24) | (ch((p >> 16) & 0xFF) << 16) | (ch((p >> 8) & 0xFF) << 8) | ch(p & 0xFF);
-}
-
 // 0x00BBGGRR as a surface pixel's 0xRRGGBB.
 std::uint32_t RgbOf(COLORREF c)
 {
