@@ -121,7 +121,7 @@ struct ListOnDesktop
     std::int64_t EditorWindows() const
     {
         std::int64_t n = 0;
-        for (const zt::PropertyRow* row : list.rows().visibleRows())
+        for (const zt::prop_item_baseObj* row : list.rows().visibleRows())
             if (const zt::item_ctrl* editor = box.Editor(row); editor && editor->window())
                 ++n;
         return n;

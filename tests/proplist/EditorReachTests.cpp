@@ -27,7 +27,7 @@ struct EditorReachTest : ::testing::Test
         ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), L"parent",
                                     WS_POPUP | WS_VISIBLE, 100, 100, 500, 500, nullptr, nullptr));
         ASSERT_TRUE(box.CreateList(CRect(0, 0, 320, kHeight), &parent, 77));
-        box.SetEditorFactory([this](zt::PropertyRow& row, CWnd* p, UINT id) {
+        box.SetEditorFactory([this](zt::prop_item_baseObj& row, CWnd* p, UINT id) {
             ++created;
             return zt::CreateDefaultEditor(row, p, id);
         });

@@ -302,7 +302,7 @@ TEST_F(ListBoxPropertyTest, EditorCellsFollowTheRowsAfterARepopulateAndAScroll)
 {
     int created = 0;
     std::vector<UINT> ids;
-    box.SetEditorFactory([&](zt::PropertyRow& row, CWnd* parentWnd, UINT id) {
+    box.SetEditorFactory([&](zt::prop_item_baseObj& row, CWnd* parentWnd, UINT id) {
         ++created;
         ids.push_back(id);
         EXPECT_FALSE(row.isHeader());
@@ -345,7 +345,7 @@ TEST_F(ListBoxPropertyTest, EditorCellsFollowTheRowsAfterARepopulateAndAScroll)
 
 TEST_F(ListBoxPropertyTest, ClearingTheListDropsStringsAndEditors)
 {
-    box.SetEditorFactory([](zt::PropertyRow&, CWnd* parentWnd, UINT id) {
+    box.SetEditorFactory([](zt::prop_item_baseObj&, CWnd* parentWnd, UINT id) {
         return std::make_unique<RecordingCtrl>(parentWnd, id);
     });
     Fill();
@@ -353,6 +353,25 @@ TEST_F(ListBoxPropertyTest, ClearingTheListDropsStringsAndEditors)
     list.clear();
     EXPECT_EQ(box.GetCount(), 0);
     EXPECT_TRUE(box.EditorRects().empty());
+}
+
+TEST_F(ListBoxPropertyTest, ShowingAnotherListDestroysTheEditorsOfTheFirst)
+{
+    Fill();
+    zt::prop_item_baseObj* row = list.rows().visibleRow(1);
+    ASSERT_NE(box.Editor(row), nullptr);
+    HWND editor = box.Editor(row)->window();
+    ASSERT_TRUE(::IsWindow(editor));
+
+    zt::PropertyList_imp other;
+    other.addItem(L"其他", true, L"宽度", nullptr)->setDouble(240);
+    box.SetList(&other);
+    other.refresh();
+    EXPECT_FALSE(::IsWindow(editor));
+    EXPECT_EQ(row->editor(), nullptr); // the first list's rows stay, without editors
+    ASSERT_NE(box.Editor(other.rows().visibleRow(1)), nullptr);
+    EXPECT_EQ(::GetParent(box.Editor(other.rows().visibleRow(1))->window()), box.m_hWnd);
+    box.SetList(nullptr);
 }
 
 TEST_F(ListBoxPropertyTest, NegativeIndicesAreNeitherMeasuredNorDrawn)
@@ -547,11 +566,11 @@ TEST_F(ListBoxPropertyPaint, ASubGroupIsIndentedWithoutGapOrGlyph)
 
 TEST_F(ListBoxPropertyTest, CollapsingAGroupHidesTheEditorsOfItsRows)
 {
-    box.SetEditorFactory([](zt::PropertyRow&, CWnd* parentWnd, UINT id) {
+    box.SetEditorFactory([](zt::prop_item_baseObj&, CWnd* parentWnd, UINT id) {
         return std::make_unique<RecordingCtrl>(parentWnd, id);
     });
     Fill();
-    zt::PropertyRow* name = list.rows().visibleRow(1);
+    zt::prop_item_baseObj* name = list.rows().visibleRow(1);
     ASSERT_NE(box.Editor(name), nullptr);
     HWND editor = box.Editor(name)->window();
     EXPECT_TRUE(IsWindowVisible(editor));

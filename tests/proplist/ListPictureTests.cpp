@@ -122,7 +122,7 @@ TEST_F(ListPicture, EveryKindOfRowRendersWithItsEditor)
     int editors = 0;
     const auto& rows = list.rows().visibleRows();
     for (size_t i = 0; i < rows.size(); ++i) {
-        const zt::PropertyRow* row = rows[i];
+        const zt::prop_item_baseObj* row = rows[i];
         if (row->isHeader())
             continue;
         zt::item_ctrl* editor = box.Editor(row);

@@ -46,7 +46,7 @@ void SetRoundOffs(double distance, double angle)
 
 } // namespace
 
-TEST(PropertyRowModel, GroupsFormByExactNameInOrderOfFirstItem)
+TEST(ListBoxPropertyDataMgr, GroupsFormByExactNameInOrderOfFirstItem)
 {
     PropertyList_imp list;
     list.addItem(L"A", true, L"a1", nullptr);
@@ -59,7 +59,7 @@ TEST(PropertyRowModel, GroupsFormByExactNameInOrderOfFirstItem)
               (std::vector<std::wstring>{L"A", L"a1", L"a2", L"B", L"b1", L"a", L"lower"}));
 }
 
-TEST(PropertyRowModel, FirstItemDecidesWhetherAGroupStartsExpanded)
+TEST(ListBoxPropertyDataMgr, FirstItemDecidesWhetherAGroupStartsExpanded)
 {
     PropertyList_imp list;
     list.addItem(L"几何", false, L"厚度", nullptr);
@@ -76,7 +76,7 @@ TEST(PropertyRowModel, FirstItemDecidesWhetherAGroupStartsExpanded)
     EXPECT_TRUE(states.at(groups[1]->name().GetString()));
 }
 
-TEST(PropertyRowModel, PointItemsGiveThreeCoordinateRows)
+TEST(ListBoxPropertyDataMgr, PointItemsGiveThreeCoordinateRows)
 {
     PropertyList_imp list;
     list.addItem(L"G", true, L"起点", nullptr)->setPoint(DPoint3d{1.234, 5, -7.5});
@@ -92,7 +92,7 @@ TEST(PropertyRowModel, PointItemsGiveThreeCoordinateRows)
     EXPECT_EQ(valuetext::FormatCoordinate(list.items()[0]->point().z), L"-7.50");
 }
 
-TEST(PropertyRowModel, RowKindsAndHeightsFollowTheItemKind)
+TEST(ListBoxPropertyDataMgr, RowKindsAndHeightsFollowTheItemKind)
 {
     PropertyList_imp list;
     auto add = [&](const wchar_t* name) { return list.addItem(L"G", true, name, nullptr); };
@@ -134,7 +134,7 @@ TEST(PropertyRowModel, RowKindsAndHeightsFollowTheItemKind)
     EXPECT_EQ(rows[4]->text(), L"sub");
 }
 
-TEST(PropertyRowModel, RowKindIsFixedAtTheLastRebuild)
+TEST(ListBoxPropertyDataMgr, RowKindIsFixedAtTheLastRebuild)
 {
     PropertyList_imp list;
     auto* item = list.addItem(L"G", true, L"n", nullptr)->setInt(1);
@@ -143,6 +143,36 @@ TEST(PropertyRowModel, RowKindIsFixedAtTheLastRebuild)
     EXPECT_EQ(list.rows().groups()[0]->rows()[0]->kind(), PropertyRowKind::Item);
     list.refresh();
     EXPECT_EQ(list.rows().groups()[0]->rows()[0]->kind(), PropertyRowKind::Color);
+}
+
+TEST(ListBoxPropertyDataMgr, EachKindGetsItsRowClass)
+{
+    PropertyList_imp list;
+    list.addItem(L"G", true, L"a", nullptr)->setInt(1);
+    list.addItem(L"G", true, L"b", nullptr)->setAngle(1);
+    list.addItem(L"G", true, L"c", nullptr)->setPoint(DPoint3d{1, 2, 3});
+    list.addItem(L"G", true, L"d", nullptr)->setEditButton(L"x");
+    list.addItem(L"G", true, L"e", nullptr)->setColor(7);
+    list.addItem(L"G", true, L"f", nullptr)->setImage(nullptr);
+    list.addItem(L"G", true, L"g", nullptr)->setSubGroup();
+    list.addItem(L"G", true, L"h", nullptr)->setCheck(true);
+    list.refresh();
+    const auto& rows = list.rows().groups()[0]->rows();
+    ASSERT_EQ(rows.size(), 10u);
+    EXPECT_NE(dynamic_cast<prop_item_comn*>(rows[0].get()), nullptr);
+    EXPECT_NE(dynamic_cast<prop_item_angle*>(rows[1].get()), nullptr);
+    for (int part = 0; part < 3; ++part) {
+        auto* coordinate = dynamic_cast<prop_item_point3d_part*>(rows[2 + part].get());
+        ASSERT_NE(coordinate, nullptr);
+        EXPECT_EQ(coordinate->part(), part);
+    }
+    EXPECT_EQ(std::wstring(rows[3]->text().GetString()), L"c Y 坐标");
+    EXPECT_NE(dynamic_cast<prop_item_edit_button*>(rows[5].get()), nullptr);
+    EXPECT_NE(dynamic_cast<prop_item_color_button*>(rows[6].get()), nullptr);
+    EXPECT_NE(dynamic_cast<prop_item_image*>(rows[7].get()), nullptr);
+    EXPECT_NE(dynamic_cast<prop_sub_group*>(rows[8].get()), nullptr);
+    EXPECT_NE(dynamic_cast<prop_item_comn*>(rows[9].get()), nullptr);
+    EXPECT_NE(dynamic_cast<prop_group*>(list.rows().visibleRow(0)), nullptr);
 }
 
 TEST(PropertyItems, SettersChangeKindAndValue)

@@ -36,7 +36,7 @@ ListBoxProperty::~ListBoxProperty()
     if (m_list && m_list->view() == this)
         m_list->SetView(nullptr);
     // Editor windows are children of this window or of the parking window: they go first.
-    m_editors.clear();
+    ReleaseEditors();
     if (m_parking.m_hWnd)
         m_parking.DestroyWindow();
     if (m_hWnd)
@@ -83,17 +83,35 @@ int ListBoxProperty::DividerX() const
     return PropertyRowPainter::DividerX(client, m_split);
 }
 
-item_ctrl* ListBoxProperty::Editor(const PropertyRow* row) const
+item_ctrl* ListBoxProperty::Editor(const prop_item_baseObj* row) const
 {
-    auto it = m_editors.find(row);
-    return it == m_editors.end() ? nullptr : it->second.get();
+    return row ? row->editor() : nullptr;
+}
+
+std::unique_ptr<item_ctrl> ListBoxProperty::CreateEditor(prop_item_baseObj& row)
+{
+    if (!m_hWnd || !m_factory)
+        return nullptr;
+    auto editor = m_factory(row, this, static_cast<UINT>(EditorIds().Peek(row.kind())));
+    if (editor)
+        EditorIds().Next(row.kind());
+    return editor;
+}
+
+void ListBoxProperty::ReleaseEditors()
+{
+    m_shownRows.clear();
+    if (!m_list)
+        return;
+    for (const auto& group : m_list->rows().groups())
+        for (const auto& row : group->rows())
+            row->destroyEditor();
 }
 
 void ListBoxProperty::HideEditors()
 {
     for (const auto& [index, row] : m_shownRows)
-        if (item_ctrl* editor = Editor(row); editor && editor->window())
-            ::ShowWindow(editor->window(), SW_HIDE);
+        row->hideEditor();
     m_shownRows.clear();
 }
 
@@ -101,8 +119,7 @@ void ListBoxProperty::OnRowsClearing()
 {
     if (m_hWnd)
         ResetContent();
-    m_shownRows.clear();
-    m_editors.clear();
+    ReleaseEditors();
     m_editorRects.clear();
 }
 
@@ -122,7 +139,7 @@ void ListBoxProperty::Repopulate()
     m_editorRects.clear();
     if (m_list) {
         m_list->rows().UpdateVisibleRows();
-        for (const PropertyRow* row : m_list->rows().visibleRows())
+        for (const prop_item_baseObj* row : m_list->rows().visibleRows())
             AddString(row->text());
     }
     SendMessage(WM_SETREDRAW, TRUE, 0);
@@ -132,7 +149,7 @@ void ListBoxProperty::Repopulate()
 
 void ListBoxProperty::LayOutRow(size_t index, const CRect& rowRect)
 {
-    PropertyRow* row = m_list->rows().visibleRows()[index];
+    prop_item_baseObj* row = m_list->rows().visibleRows()[index];
     if (row->isHeader())
         return;
     CRect cell(PropertyRowPainter::DividerX(rowRect, m_split) + 3, rowRect.top, rowRect.right,
@@ -140,17 +157,11 @@ void ListBoxProperty::LayOutRow(size_t index, const CRect& rowRect)
     cell.DeflateRect(1, 1);
     m_editorRects[index] = cell;
 
-    auto& editor = m_editors[row];
-    if (!editor && m_factory) {
-        editor = m_factory(*row, this, static_cast<UINT>(EditorIds().Peek(row->kind())));
-        if (editor)
-            EditorIds().Next(row->kind());
-    }
+    item_ctrl* editor = row->editor(this);
     if (editor && editor->window()) {
         if (::GetParent(editor->window()) != m_hWnd)
             ::SetParent(editor->window(), m_hWnd);
-        editor->move(cell);
-        ::ShowWindow(editor->window(), SW_SHOWNA);
+        row->moveEditor(cell);
         m_shownRows.emplace_back(static_cast<int>(index), row);
     }
 }
@@ -162,7 +173,7 @@ void ListBoxProperty::LayoutEditors()
         return;
     const auto& rows = m_list->rows().visibleRows();
     m_editorRects.resize(rows.size());
-    std::vector<std::pair<int, const PropertyRow*>> shownBefore;
+    std::vector<std::pair<int, prop_item_baseObj*>> shownBefore;
     shownBefore.swap(m_shownRows);
     if (!rows.empty()) {
         // Rows within a page above and below the view are laid out, so that a page scroll
@@ -187,7 +198,7 @@ void ListBoxProperty::LayoutEditors()
     // Editors whose rows moved out of reach wait hidden, parked under a hidden window of their
     // own: the window system walks a window's descendants at every paint, and a long list that
     // was scrolled through would otherwise keep thousands of them under the list.
-    std::unordered_set<const PropertyRow*> shown;
+    std::unordered_set<const prop_item_baseObj*> shown;
     for (const auto& entry : m_shownRows)
         shown.insert(entry.second);
     HWND focus = ::GetFocus();
@@ -228,21 +239,16 @@ void ListBoxProperty::MeasureItem(LPMEASUREITEMSTRUCT mis)
 {
     if (!mis || !m_list || static_cast<int>(mis->itemID) < 0)
         return;
-    if (const PropertyRow* row = m_list->rows().visibleRow(static_cast<int>(mis->itemID)))
-        mis->itemHeight = static_cast<UINT>(row->height(m_metrics));
+    if (const prop_item_baseObj* row = m_list->rows().visibleRow(static_cast<int>(mis->itemID)))
+        row->measure(*mis, m_metrics);
 }
 
 void ListBoxProperty::DrawItem(LPDRAWITEMSTRUCT dis)
 {
     if (!dis || !m_list || static_cast<int>(dis->itemID) < 0)
         return;
-    const PropertyRow* row = m_list->rows().visibleRow(static_cast<int>(dis->itemID));
-    if (!row)
-        return;
-    PropertyRowPainter(PropertyStyle::Get())
-        .Draw(CDC::FromHandle(dis->hDC), *row, dis->rcItem, m_split);
-    if (item_ctrl* editor = Editor(row))
-        editor->rowDrawn();
+    if (prop_item_baseObj* row = m_list->rows().visibleRow(static_cast<int>(dis->itemID)))
+        row->draw(*dis, m_split);
 }
 
 HBRUSH ListBoxProperty::CtlColor(CDC*, UINT)
@@ -275,21 +281,8 @@ void ListBoxProperty::OnLButtonDown(UINT nFlags, CPoint point)
     CListBox::OnLButtonDown(nFlags, point);
     if (!m_list)
         return;
-    int selected = GetCurSel();
-    if (PropertyRow* row = m_list->rows().visibleRow(selected))
-        RowLButtonDown(*row, selected, point);
-}
-
-void ListBoxProperty::RowLButtonDown(PropertyRow& row, int index, CPoint point)
-{
-    if (row.kind() != PropertyRowKind::Group)
-        return; // item rows react through their editors
-    CRect r;
-    if (GetItemRect(index, &r) == LB_ERR || point.x <= r.right - kGlyphZone)
-        return;
-    auto& group = static_cast<PropertyGroupRow&>(row);
-    group.setExpanded(!group.expanded());
-    Repopulate();
+    if (prop_item_baseObj* row = m_list->rows().visibleRow(GetCurSel()))
+        row->onLButtonDown(*this, nFlags, point);
 }
 
 void ListBoxProperty::OnLButtonUp(UINT nFlags, CPoint point)
@@ -299,6 +292,9 @@ void ListBoxProperty::OnLButtonUp(UINT nFlags, CPoint point)
         return;
     }
     CListBox::OnLButtonUp(nFlags, point);
+    if (m_list)
+        if (prop_item_baseObj* row = m_list->rows().visibleRow(GetCurSel()))
+            row->onLButtonUp(*this, nFlags, point);
 }
 
 void ListBoxProperty::OnMouseMove(UINT nFlags, CPoint point)

@@ -26,8 +26,6 @@ public:
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS;
     // Half the width of the divider's grip and of the tracking bar.
     static constexpr int kDividerGrip = 3;
-    // A click on a header this close to its right edge toggles the group.
-    static constexpr int kGlyphZone = 30;
 
     ListBoxProperty();
     ~ListBoxProperty() override;
@@ -53,7 +51,10 @@ public:
     // headers and rows further away have empty rectangles.
     const std::vector<CRect>& EditorRects() const { return m_editorRects; }
     // The editor of a row, when it has one.
-    item_ctrl* Editor(const PropertyRow* row) const;
+    item_ctrl* Editor(const prop_item_baseObj* row) const;
+    // A new editor for a row, through the factory, with the next identifier of its row class;
+    // rows ask for theirs when first laid out and own what they get.
+    std::unique_ptr<item_ctrl> CreateEditor(prop_item_baseObj& row);
 
     // Empties the window, rebuilds the visible rows and adds one string per visible row.
     void Repopulate();
@@ -83,7 +84,6 @@ protected:
 
 private:
     bool InDividerZone(CPoint point) const;
-    void RowLButtonDown(PropertyRow& row, int index, CPoint point);
     void BeginDrag(CPoint point);
     void DragLoop();
     void EndDrag(CPoint point);
@@ -91,6 +91,8 @@ private:
     void SetTrackingBar(int x);
     void RedrawAll();
     void HideEditors();
+    // Destroys the editors of the current list's rows (the rows stay).
+    void ReleaseEditors();
     void LayOutRow(size_t index, const CRect& rowRect);
     HWND ParkingWindow();
     void ParkEditor(HWND window);
@@ -106,10 +108,9 @@ private:
 
     GdiPropertyRowMetrics m_metrics;
     ItemCtrlFactory m_factory;
-    std::map<const PropertyRow*, std::unique_ptr<item_ctrl>> m_editors;
     std::vector<CRect> m_editorRects;
     // The rows whose editors the last layout showed, with their indices.
-    std::vector<std::pair<int, const PropertyRow*>> m_shownRows;
+    std::vector<std::pair<int, prop_item_baseObj*>> m_shownRows;
     // A hidden window that holds the editors of rows out of reach.
     CWnd m_parking;
 };

@@ -9,7 +9,7 @@
 
 namespace zt {
 
-std::unique_ptr<item_ctrl> CreateDefaultEditor(PropertyRow& row, CWnd* parent, UINT id)
+std::unique_ptr<item_ctrl> CreateDefaultEditor(prop_item_baseObj& row, CWnd* parent, UINT id)
 {
     if (!row.item() || !parent)
         return nullptr;

@@ -6,6 +6,7 @@
 namespace zt {
 
 // The default editor of a row (null for headers and for kinds without an editor).
-ZTUI_EXPORT std::unique_ptr<item_ctrl> CreateDefaultEditor(PropertyRow& row, CWnd* parent, UINT id);
+ZTUI_EXPORT std::unique_ptr<item_ctrl> CreateDefaultEditor(prop_item_baseObj& row, CWnd* parent,
+                                                           UINT id);
 
 } // namespace zt

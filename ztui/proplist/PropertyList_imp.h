@@ -46,8 +46,8 @@ public:
     std::weak_ptr<const void> LifeToken() const { return m_itemsAlive; }
 
     const std::vector<std::unique_ptr<PropertyItem_imp>>& items() const { return m_items; }
-    PropertyRowModel& rows() { return m_rows; }
-    const PropertyRowModel& rows() const { return m_rows; }
+    ListBoxPropertyDataMgr& rows() { return m_rows; }
+    const ListBoxPropertyDataMgr& rows() const { return m_rows; }
     void SetView(PropertyListView* view) { m_view = view; }
     PropertyListView* view() const { return m_view; }
 
@@ -58,7 +58,7 @@ private:
     std::vector<std::unique_ptr<PropertyItem_imp>> m_items;
     PropertyMgrUI::PropertyHandler m_valueChanged;
     PropertyMgrUI::PropertyHandler m_buttonClicked;
-    PropertyRowModel m_rows;
+    ListBoxPropertyDataMgr m_rows;
     std::shared_ptr<const void> m_itemsAlive = std::make_shared<char>(0);
 };
 

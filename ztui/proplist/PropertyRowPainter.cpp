@@ -58,14 +58,15 @@ int PropertyRowPainter::DividerX(const RECT& row, double split)
     return row.left + static_cast<int>(offset);
 }
 
-void PropertyRowPainter::Draw(CDC* dc, const PropertyRow& row, const RECT& rect, double split) const
+void PropertyRowPainter::Draw(CDC* dc, const prop_item_baseObj& row, const RECT& rect,
+                              double split) const
 {
     if (!dc)
         return;
     int saved = dc->SaveDC();
     switch (row.kind()) {
     case PropertyRowKind::Group:
-        DrawGroupHeader(dc, static_cast<const PropertyGroupRow&>(row), rect);
+        DrawGroupHeader(dc, static_cast<const prop_group&>(row), rect);
         break;
     case PropertyRowKind::SubGroup:
         DrawSubGroup(dc, row, rect);
@@ -98,7 +99,7 @@ void PropertyRowPainter::DrawCaption(CDC* dc, const wchar_t* path, const CString
     SelectObject(dc->GetSafeHdc(), old);
 }
 
-void PropertyRowPainter::DrawGroupHeader(CDC* dc, const PropertyGroupRow& group, RECT rect) const
+void PropertyRowPainter::DrawGroupHeader(CDC* dc, const prop_group& group, RECT rect) const
 {
     rect.top += kHeaderGap;
     FillHeader(dc, rect);
@@ -112,14 +113,14 @@ void PropertyRowPainter::DrawGroupHeader(CDC* dc, const PropertyGroupRow& group,
         dc->FillSolidRect(cx - 1, cy - 4, 2, 8, RGB(0, 0, 0));
 }
 
-void PropertyRowPainter::DrawSubGroup(CDC* dc, const PropertyRow& row, RECT rect) const
+void PropertyRowPainter::DrawSubGroup(CDC* dc, const prop_item_baseObj& row, RECT rect) const
 {
     rect.left += kIndent;
     FillHeader(dc, rect);
     DrawCaption(dc, L"propertyList/group/font", row.text(), rect, RGB(0, 0, 0));
 }
 
-void PropertyRowPainter::DrawNameCell(CDC* dc, const PropertyRow& row, RECT rect,
+void PropertyRowPainter::DrawNameCell(CDC* dc, const prop_item_baseObj& row, RECT rect,
                                       double split) const
 {
     int x = DividerX(rect, split);

@@ -12,8 +12,8 @@ class CDC;
 
 namespace zt {
 
-class PropertyRow;
-class PropertyGroupRow;
+class prop_item_baseObj;
+class prop_group;
 
 class ZTUI_EXPORT PropertyRowPainter
 {
@@ -33,10 +33,10 @@ public:
     // else a width in pixels (at most the row's width) from its left edge.
     static int DividerX(const RECT& row, double split);
 
-    void Draw(CDC* dc, const PropertyRow& row, const RECT& rect, double split) const;
-    void DrawGroupHeader(CDC* dc, const PropertyGroupRow& group, RECT rect) const;
-    void DrawSubGroup(CDC* dc, const PropertyRow& row, RECT rect) const;
-    void DrawNameCell(CDC* dc, const PropertyRow& row, RECT rect, double split) const;
+    void Draw(CDC* dc, const prop_item_baseObj& row, const RECT& rect, double split) const;
+    void DrawGroupHeader(CDC* dc, const prop_group& group, RECT rect) const;
+    void DrawSubGroup(CDC* dc, const prop_item_baseObj& row, RECT rect) const;
+    void DrawNameCell(CDC* dc, const prop_item_baseObj& row, RECT rect, double split) const;
 
 private:
     void FillHeader(CDC* dc, const RECT& rect) const;

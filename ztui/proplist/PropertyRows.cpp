@@ -1,5 +1,9 @@
 #include "ztui/proplist/PropertyRows.h"
 
+#include "ztui/proplist/ListBoxProperty.h"
+#include "ztui/proplist/PropertyRowPainter.h"
+#include "ztui/proplist/PropertyStyle.h"
+
 #include <algorithm>
 #include <string_view>
 #include <unordered_map>
@@ -14,45 +18,52 @@ constexpr int kMultiTextLineHeight = 16;
 constexpr int kImageRowHeightWithoutImage = 60;
 constexpr int kImageListRowPadding = 10;
 
-PropertyRowKind RowKindOf(PropertyMgrUI::PropertyItemKind kind)
+// The row class of an item's kind; a Point item makes three rows instead, elsewhere.
+std::unique_ptr<prop_item_baseObj> MakeRow(PropertyItem_imp* item)
 {
     using K = PropertyMgrUI::PropertyItemKind;
-    switch (kind) {
+    switch (item->kind()) {
     case K::Color:
-        return PropertyRowKind::Color;
+        return std::make_unique<prop_item_color_button>(item);
     case K::Image:
-        return PropertyRowKind::Image;
+        return std::make_unique<prop_item_image>(item);
     case K::EditButton:
-        return PropertyRowKind::EditButton;
+        return std::make_unique<prop_item_edit_button>(item);
     case K::Angle:
-        return PropertyRowKind::Angle;
+        return std::make_unique<prop_item_angle>(item);
     case K::SubGroup:
-        return PropertyRowKind::SubGroup;
+        return std::make_unique<prop_sub_group>(item);
     default:
-        return PropertyRowKind::Item;
+        return std::make_unique<prop_item_comn>(item);
     }
 }
 
 } // namespace
 
-CString PropertyRow::text() const
+prop_item_baseObj::prop_item_baseObj(PropertyRowKind kind, PropertyItem_imp* item, int part)
+    : m_kind(kind), m_item(item), m_part(part)
+{}
+
+prop_item_baseObj::~prop_item_baseObj() = default;
+
+CString prop_item_baseObj::text() const
 {
-    if (!m_item)
-        return CString();
-    if (m_kind == PropertyRowKind::PointPart) {
-        CString s;
-        s.Format(L"%s %c 坐标", m_item->name(), static_cast<wchar_t>(88 + m_part));
-        return s;
-    }
-    return m_item->name();
+    return m_item ? m_item->name() : CString();
 }
 
-HBITMAP PropertyRow::headBitmap() const
+CString prop_item_point3d_part::text() const
+{
+    CString s;
+    s.Format(L"%s %c 坐标", item()->name(), static_cast<wchar_t>(L'X' + part()));
+    return s;
+}
+
+HBITMAP prop_item_baseObj::headBitmap() const
 {
     return m_item ? m_item->headBitmap() : nullptr;
 }
 
-int PropertyRow::height(const PropertyRowMetrics& metrics) const
+int prop_item_baseObj::height(const PropertyRowMetrics& metrics) const
 {
     using K = PropertyMgrUI::PropertyItemKind;
     switch (m_kind) {
@@ -82,25 +93,73 @@ int PropertyRow::height(const PropertyRowMetrics& metrics) const
     return kItemRowHeight;
 }
 
-void PropertyRowModel::Clear()
+void prop_item_baseObj::moveEditor(const RECT& rect)
+{
+    if (!m_editor || !m_editor->window())
+        return;
+    m_editor->move(rect);
+    ::ShowWindow(m_editor->window(), SW_SHOWNA);
+}
+
+void prop_item_baseObj::hideEditor()
+{
+    if (m_editor && m_editor->window())
+        ::ShowWindow(m_editor->window(), SW_HIDE);
+}
+
+item_ctrl* prop_item_baseObj::editor(ListBoxProperty* list)
+{
+    if (!m_editor && list)
+        m_editor = list->CreateEditor(*this);
+    return m_editor.get();
+}
+
+void prop_item_baseObj::draw(const DRAWITEMSTRUCT& drawItem, double split)
+{
+    PropertyRowPainter(PropertyStyle::Get())
+        .Draw(CDC::FromHandle(drawItem.hDC), *this, drawItem.rcItem, split);
+    if (m_editor)
+        m_editor->rowDrawn();
+}
+
+void prop_item_baseObj::measure(MEASUREITEMSTRUCT& measureItem,
+                                const PropertyRowMetrics& metrics) const
+{
+    measureItem.itemHeight = static_cast<UINT>(height(metrics));
+}
+
+void prop_item_baseObj::onLButtonDown(ListBoxProperty&, UINT, CPoint) {}
+
+void prop_item_baseObj::onLButtonUp(ListBoxProperty&, UINT, CPoint) {}
+
+void prop_group::onLButtonDown(ListBoxProperty& list, UINT, CPoint point)
+{
+    // The list selected this row under the pointer before passing the press on.
+    CRect r;
+    if (list.GetItemRect(list.GetCurSel(), &r) == LB_ERR || point.x <= r.right - kGlyphZone)
+        return;
+    setExpanded(!expanded());
+    list.Repopulate();
+}
+
+void ListBoxPropertyDataMgr::Clear()
 {
     m_visible.clear();
     m_groups.clear();
 }
 
-void PropertyRowModel::Build(const std::vector<std::unique_ptr<PropertyItem_imp>>& items)
+void ListBoxPropertyDataMgr::Build(const std::vector<std::unique_ptr<PropertyItem_imp>>& items)
 {
     Clear();
     // Keyed by views of the groups' own names, which stay put while the groups live.
-    std::unordered_map<std::wstring_view, PropertyGroupRow*> byName;
+    std::unordered_map<std::wstring_view, prop_group*> byName;
     for (const auto& item : items) {
         const CString& groupName = item->groupName();
         std::wstring_view key(groupName.GetString(), static_cast<size_t>(groupName.GetLength()));
         auto found = byName.find(key);
-        PropertyGroupRow* group = found == byName.end() ? nullptr : found->second;
+        prop_group* group = found == byName.end() ? nullptr : found->second;
         if (!group) {
-            m_groups.push_back(
-                std::make_unique<PropertyGroupRow>(groupName, item->groupExpanded()));
+            m_groups.push_back(std::make_unique<prop_group>(groupName, item->groupExpanded()));
             group = m_groups.back().get();
             byName.emplace(std::wstring_view(group->name().GetString(),
                                              static_cast<size_t>(group->name().GetLength())),
@@ -108,16 +167,15 @@ void PropertyRowModel::Build(const std::vector<std::unique_ptr<PropertyItem_imp>
         }
         if (item->kind() == PropertyMgrUI::PropertyItemKind::Point) {
             for (int part = 0; part < 3; ++part)
-                group->addRow(
-                    std::make_unique<PropertyRow>(PropertyRowKind::PointPart, item.get(), part));
+                group->addRow(std::make_unique<prop_item_point3d_part>(item.get(), part));
         } else {
-            group->addRow(std::make_unique<PropertyRow>(RowKindOf(item->kind()), item.get(), 0));
+            group->addRow(MakeRow(item.get()));
         }
     }
     UpdateVisibleRows();
 }
 
-void PropertyRowModel::UpdateVisibleRows()
+void ListBoxPropertyDataMgr::UpdateVisibleRows()
 {
     m_visible.clear();
     for (const auto& group : m_groups) {
@@ -128,14 +186,14 @@ void PropertyRowModel::UpdateVisibleRows()
     }
 }
 
-PropertyRow* PropertyRowModel::visibleRow(int index) const
+prop_item_baseObj* ListBoxPropertyDataMgr::visibleRow(int index) const
 {
     if (index < 0 || static_cast<size_t>(index) >= m_visible.size())
         return nullptr;
     return m_visible[static_cast<size_t>(index)];
 }
 
-void PropertyRowModel::CollectGroupStates(PropertyMgrUI::GroupStateMap& states) const
+void ListBoxPropertyDataMgr::CollectGroupStates(PropertyMgrUI::GroupStateMap& states) const
 {
     for (const auto& group : m_groups)
         states[group->name().GetString()] = group->expanded();

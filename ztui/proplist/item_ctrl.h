@@ -12,7 +12,7 @@ class CWnd;
 
 namespace zt {
 
-class PropertyRow;
+class prop_item_baseObj;
 
 class ZTUI_EXPORT item_ctrl
 {
@@ -30,6 +30,6 @@ public:
 // Creates the editor of an item row, with the list window as parent and the given identifier;
 // null when the row has no editor.
 using ItemCtrlFactory =
-    std::function<std::unique_ptr<item_ctrl>(PropertyRow& row, CWnd* parent, UINT id)>;
+    std::function<std::unique_ptr<item_ctrl>(prop_item_baseObj& row, CWnd* parent, UINT id)>;
 
 } // namespace zt
