@@ -7,8 +7,8 @@
 #include "platform/win/GdiDiagnostics.h"
 #include "platform/win/afxwin.h"
 #include "tests/support/DesktopFixture.h"
-#include "ztui/proplist/ListBoxProperty.h"
-#include "ztui/proplist/PropertyList_imp.h"
+#include "ztui/proplist/model/PropertyList_imp.h"
+#include "ztui/proplist/window/ListBoxProperty.h"
 
 #include <benchmark/benchmark.h>
 

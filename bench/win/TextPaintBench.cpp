@@ -3,9 +3,9 @@
 // DrawText per cell. A repaint of unchanged text must create no new layout.
 
 #include "platform/win/GdiDiagnostics.h"
-#include "platform/win/SurfaceDC.h"
 #include "platform/win/WinGdi.h"
 #include "platform/win/WinUserDraw.h"
+#include "platform/win/gdi/SurfaceDC.h"
 
 #include <benchmark/benchmark.h>
 #include <cairo.h>

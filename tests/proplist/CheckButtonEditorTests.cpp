@@ -2,9 +2,9 @@
 // the item, and the button's click and owner-drawn icon.
 
 #include "tests/proplist/EditorTestSupport.h"
-#include "ztui/proplist/PropertyButtonIcon.h"
-#include "ztui/proplist/actrl_Button.h"
-#include "ztui/proplist/actrl_CheckBox.h"
+#include "ztui/proplist/editors/PropertyButtonIcon.h"
+#include "ztui/proplist/editors/actrl_Button.h"
+#include "ztui/proplist/editors/actrl_CheckBox.h"
 
 #include <vector>
 

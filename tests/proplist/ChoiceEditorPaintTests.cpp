@@ -3,10 +3,10 @@
 // read (each test runs in its own process).
 
 #include "tests/proplist/EditorTestSupport.h"
-#include "ztui/proplist/PropertyStyle.h"
-#include "ztui/proplist/actrl_Button.h"
-#include "ztui/proplist/actrl_ComboBox.h"
-#include "ztui/proplist/actrl_ComboBoxEx.h"
+#include "ztui/proplist/editors/actrl_Button.h"
+#include "ztui/proplist/editors/actrl_ComboBox.h"
+#include "ztui/proplist/editors/actrl_ComboBoxEx.h"
+#include "ztui/proplist/style/PropertyStyle.h"
 
 #include <algorithm>
 #include <vector>

@@ -3,9 +3,9 @@
 // never does (the selected entry again, the mixed-value placeholder, the wheel).
 
 #include "tests/proplist/EditorTestSupport.h"
-#include "ztui/proplist/actrl_ComboBox.h"
-#include "ztui/proplist/actrl_ComboBoxEx.h"
-#include "ztui/proplist/ctrl_comboboxEx.h"
+#include "ztui/proplist/editors/actrl_ComboBox.h"
+#include "ztui/proplist/editors/actrl_ComboBoxEx.h"
+#include "ztui/proplist/editors/ctrl_comboboxEx.h"
 
 #include <string>
 #include <vector>

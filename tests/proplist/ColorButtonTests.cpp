@@ -5,9 +5,9 @@
 #include "platform/host/DlgCadColor.h"
 #include "platform/win/afxwin.h"
 #include "tests/proplist/EditorTestSupport.h"
-#include "ztui/proplist/ButtonColor.h"
-#include "ztui/proplist/ListBoxProperty.h"
-#include "ztui/proplist/item_ctrl_color_button.h"
+#include "ztui/proplist/editors/ButtonColor.h"
+#include "ztui/proplist/editors/item_ctrl_color_button.h"
+#include "ztui/proplist/window/ListBoxProperty.h"
 
 #include <gtest/gtest.h>
 

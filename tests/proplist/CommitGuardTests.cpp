@@ -7,10 +7,10 @@
 #include "platform/win/DebugOutput.h"
 #include "platform/win/afxwin.h"
 #include "tests/proplist/EditorTestSupport.h"
-#include "ztui/proplist/CommitGuard.h"
-#include "ztui/proplist/ListBoxProperty.h"
-#include "ztui/proplist/actrl_Edit.h"
-#include "ztui/proplist/item_ctrl_color_button.h"
+#include "ztui/proplist/editors/CommitGuard.h"
+#include "ztui/proplist/editors/actrl_Edit.h"
+#include "ztui/proplist/editors/item_ctrl_color_button.h"
+#include "ztui/proplist/window/ListBoxProperty.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 
 #include "platform/win/afxwin.h"
 #include "tests/proplist/EditorTestSupport.h"
-#include "ztui/proplist/ListBoxProperty.h"
-#include "ztui/proplist/item_ctrl_edit_button.h"
-#include "ztui/proplist/item_ctrl_image.h"
-#include "ztui/proplist/item_ctrl_point3d_part.h"
+#include "ztui/proplist/editors/item_ctrl_edit_button.h"
+#include "ztui/proplist/editors/item_ctrl_image.h"
+#include "ztui/proplist/editors/item_ctrl_point3d_part.h"
+#include "ztui/proplist/window/ListBoxProperty.h"
 
 #include <gtest/gtest.h>
 

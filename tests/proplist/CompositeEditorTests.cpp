@@ -4,7 +4,7 @@
 
 #include "platform/host/IFormatCheck.h"
 #include "tests/proplist/CompositeEditorTestSupport.h"
-#include "ztui/proplist/EditFacePainter.h"
+#include "ztui/proplist/painting/EditFacePainter.h"
 
 #include <cmath>
 

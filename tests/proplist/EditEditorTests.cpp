@@ -5,9 +5,9 @@
 #include "platform/host/IFormatCheck.h"
 #include "platform/win/afxwin.h"
 #include "tests/proplist/EditorTestSupport.h"
-#include "ztui/proplist/ListBoxProperty.h"
-#include "ztui/proplist/PropertyStyle.h"
-#include "ztui/proplist/actrl_Edit.h"
+#include "ztui/proplist/editors/actrl_Edit.h"
+#include "ztui/proplist/style/PropertyStyle.h"
+#include "ztui/proplist/window/ListBoxProperty.h"
 
 #include <gtest/gtest.h>
 

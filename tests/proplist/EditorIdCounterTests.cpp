@@ -1,6 +1,6 @@
 // Identifiers of editor windows, one counter per row class.
 
-#include "ztui/proplist/EditorIdCounter.h"
+#include "ztui/proplist/window/EditorIdCounter.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include "platform/win/afxwin.h"
 #include "tests/support/DesktopFixture.h"
-#include "ztui/proplist/ListBoxProperty.h"
-#include "ztui/proplist/PropertyEditorFactory.h"
+#include "ztui/proplist/editors/PropertyEditorFactory.h"
+#include "ztui/proplist/window/ListBoxProperty.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "platform/host/IFormatCheck.h"
 #include "platform/win/afxwin.h"
 #include "tests/support/DesktopFixture.h"
-#include "ztui/proplist/ListBoxProperty.h"
-#include "ztui/proplist/item_ctrl_simple.h"
+#include "ztui/proplist/editors/item_ctrl_simple.h"
+#include "ztui/proplist/window/ListBoxProperty.h"
 
 #include <gtest/gtest.h>
 

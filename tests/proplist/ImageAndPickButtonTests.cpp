@@ -5,7 +5,7 @@
 #include "tests/proplist/CompositeEditorTestSupport.h"
 #include "ztui/frame/ComponentRegistry.h"
 #include "ztui/frame/IResManagerIcon.h"
-#include "ztui/proplist/ButtonIcon.h"
+#include "ztui/proplist/editors/ButtonIcon.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include "platform/win/GdiDiagnostics.h"
 #include "platform/win/afxwin.h"
 #include "tests/support/DesktopFixture.h"
-#include "ztui/proplist/ListBoxProperty.h"
-#include "ztui/proplist/PropertyRowPainter.h"
-#include "ztui/proplist/PropertyStyle.h"
+#include "ztui/proplist/painting/PropertyRowPainter.h"
+#include "ztui/proplist/style/PropertyStyle.h"
+#include "ztui/proplist/window/ListBoxProperty.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include "tests/proplist/EditorTestSupport.h"
 #include "ztui/frame/ComponentRegistry.h"
 #include "ztui/frame/IResManagerIcon.h"
-#include "ztui/proplist/PropertyButtonIcon.h"
-#include "ztui/proplist/PropertyStyle.h"
+#include "ztui/proplist/editors/PropertyButtonIcon.h"
+#include "ztui/proplist/style/PropertyStyle.h"
 
 #include <filesystem>
 

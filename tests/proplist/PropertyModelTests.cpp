@@ -1,8 +1,8 @@
 #include "platform/cad/DraftAid.h"
 #include "platform/host/IFormatCheck.h"
 #include "platform/win/WinGdi.h"
-#include "ztui/proplist/PropertyList_imp.h"
-#include "ztui/proplist/ValueText.h"
+#include "ztui/proplist/model/PropertyList_imp.h"
+#include "ztui/proplist/model/ValueText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ztui/proplist/DrawStyleColor.h"
-#include "ztui/proplist/PropertyStyle.h"
-#include "ztui/proplist/XmlReader.h"
+#include "ztui/proplist/style/DrawStyleColor.h"
+#include "ztui/proplist/style/PropertyStyle.h"
+#include "ztui/proplist/style/XmlReader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Backgrounds and frames painted from colour lists, checked on the pixels of a memory DC.
 
-#include "platform/win/CDC.h"
 #include "platform/win/WinGdi.h"
-#include "ztui/proplist/DrawStyleColor.h"
+#include "platform/win/mfc/CDC.h"
+#include "ztui/proplist/style/DrawStyleColor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "GdiTestSupport.h"
 
-#include "platform/win/SurfaceDC.h"
+#include "platform/win/gdi/SurfaceDC.h"
 
 #include <cairo.h>
 

@@ -3,11 +3,11 @@
 // right away and drawing is one masked paint. Transparency is decided once, when an image is
 // added: from the bitmap's alpha (ILC_COLOR32 lists) and from the mask (ILC_MASK lists).
 
-#include "platform/win/DeviceContext.h"
-#include "platform/win/GdiObjects.h"
 #include "platform/win/WinCtl.h"
 #include "platform/win/WinGdi.h"
 #include "platform/win/WinUserDraw.h"
+#include "platform/win/gdi/DeviceContext.h"
+#include "platform/win/gdi/GdiObjects.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,8 +1,8 @@
 #pragma once
 // A DC over a window's client area (GetDC), released on destruction.
 
-#include "platform/win/CDC.h"
 #include "platform/win/WinUser.h"
+#include "platform/win/mfc/CDC.h"
 
 class CWnd;
 

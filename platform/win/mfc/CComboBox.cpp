@@ -1,7 +1,7 @@
 #include "platform/win/mfc/CComboBox.h"
 
-#include "platform/win/CPoint.h"
 #include "platform/win/WinCtl.h"
+#include "platform/win/mfc/CPoint.h"
 
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 

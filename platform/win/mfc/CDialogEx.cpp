@@ -1,6 +1,6 @@
 #include "platform/win/mfc/CDialogEx.h"
 
-#include "platform/win/CDC.h"
+#include "platform/win/mfc/CDC.h"
 
 IMPLEMENT_DYNAMIC(CDialogEx, CDialog)
 

@@ -2,9 +2,9 @@
 // MFC's image list: owns one image list handle (destroyed with the object unless detached).
 // Owners such as the property list's image drop-down borrow it by pointer and draw from it.
 
-#include "platform/win/CBitmap.h"
-#include "platform/win/CDC.h"
 #include "platform/win/WinCtl.h"
+#include "platform/win/mfc/CBitmap.h"
+#include "platform/win/mfc/CDC.h"
 #include "platform/win/mfc/CObject.h"
 
 class CImageList : public CObject

@@ -1,8 +1,8 @@
 #pragma once
 // The DC of a WM_PAINT handler: BeginPaint on construction, EndPaint on destruction.
 
-#include "platform/win/CDC.h"
 #include "platform/win/WinUser.h"
+#include "platform/win/mfc/CDC.h"
 
 class CWnd;
 

@@ -1,6 +1,6 @@
 #include "platform/win/mfc/CToolTipCtrl.h"
 
-#include "platform/win/CPoint.h"
+#include "platform/win/mfc/CPoint.h"
 
 #include <string>
 #include <unordered_map>

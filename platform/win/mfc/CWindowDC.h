@@ -2,8 +2,8 @@
 // A DC over a whole window, frame included (GetWindowDC), released on destruction. A null
 // window gives the screen DC.
 
-#include "platform/win/CDC.h"
 #include "platform/win/WinUser.h"
+#include "platform/win/mfc/CDC.h"
 
 class CWnd;
 

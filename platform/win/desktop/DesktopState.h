@@ -1,0 +1,228 @@
+#pragma once
+// The desktop's state and the helpers that the window functions share. Internal to ztwin.
+
+#include "platform/win/Desktop.h"
+#include "platform/win/WinUser.h"
+#include "platform/win/desktop/WindowRecord.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <unordered_map>
+#include <vector>
+
+namespace zt::win {
+
+// The part of the desktop that other threads touch: posted messages, injected input, wake-ups.
+// It outlives every desktop so that a late PostMessage from another thread finds it.
+struct Inbox
+{
+    std::mutex mutex;
+    std::condition_variable cv;
+    std::deque<MSG> posted; // window and thread messages, in posting order
+    std::deque<INPUT> raw;  // injected input not yet turned into messages
+    bool woken = false;
+    bool quitPosted = false;
+    int quitCode = 0;
+    std::function<std::size_t()> taskRunner;
+    std::function<void()> idleHook;
+    BOOL (*preTranslateHook)(MSG*) = nullptr;
+    void (*creationHook)(HWND, const CREATESTRUCTW*) = nullptr;
+    void (*destructionHook)(HWND) = nullptr;
+    SIZE screenSize{Desktop::kDefaultScreenWidth, Desktop::kDefaultScreenHeight};
+};
+Inbox& GetInbox();
+
+struct Timer
+{
+    HWND hwnd = nullptr;
+    UINT_PTR id = 0;
+    UINT elapse = 0;
+    ULONGLONG due = 0;
+    TIMERPROC proc = nullptr;
+};
+
+struct CaretState
+{
+    HWND owner = nullptr;
+    RECT rect{}; // client coordinates of the owner
+    int hideCount = 1;
+    bool drawn = false;         // its pixels are inverted on the owner's surface now
+    bool hiddenByPaint = false; // BeginPaint took it off; EndPaint puts it back
+    ULONGLONG nextToggle = 0;
+};
+
+struct ClickRecord
+{
+    UINT downMessage = 0; // the client button-down message of the last press
+    HWND hwnd = nullptr;
+    LONG_PTR hit = 0;
+    DWORD time = 0;
+    POINT pt{};
+};
+
+class DesktopState
+{
+public:
+    // Starts the desktop on the calling thread when there is none.
+    static DesktopState& Get();
+    static DesktopState* Current();
+    static void Destroy();
+
+    DesktopState();
+    ~DesktopState();
+    DesktopState(const DesktopState&) = delete;
+    DesktopState& operator=(const DesktopState&) = delete;
+
+    Window* Find(HWND hwnd) const;
+    ULONGLONG Now() const;
+
+    std::thread::id uiThread;
+    std::unique_ptr<Window> desktopWindow;
+    std::unordered_map<HWND, std::unique_ptr<Window>> windows;
+    std::vector<std::unique_ptr<Window>> graveyard;
+    std::uintptr_t nextHandle = 0x10020;
+    std::map<std::wstring, std::shared_ptr<WndClass>> classes; // keyed by lower-case name
+    ATOM nextAtom = 0xC000;
+
+    bool realClock = false;
+    ULONGLONG handClock = 0;
+    ULONGLONG realClockStart = 0;
+
+    std::deque<MSG> cooked; // input turned into messages, not yet retrieved
+    DWORD messageTime = 0;
+    POINT messagePos{};
+    int dispatchDepth = 0;
+    int sendDepth = 0;
+
+    POINT cursor{};
+    BYTE keys[256]{};      // as of the last retrieved input message
+    BYTE asyncKeys[256]{}; // as of the last injected input
+    HWND capture = nullptr;
+    HWND focus = nullptr;
+    HWND active = nullptr;
+    HCURSOR currentCursor = nullptr;
+    HWND trackLeave = nullptr;
+    bool trackLeaveNonClient = false;
+    HWND trackHover = nullptr;
+    bool trackHoverNonClient = false;
+    ULONGLONG hoverDue = 0;
+    DWORD hoverTime = 400;
+    POINT hoverOrigin{};
+    HWND lastMouseWindow = nullptr;
+    LONG_PTR lastMouseHit = 0;
+    ClickRecord lastClick;
+    bool inMoveLoop = false;
+
+    CaretState caret;
+    UINT caretBlinkTime = 530;
+
+    std::vector<Timer> timers;
+    UINT_PTR nextTimerId = 0x7FFF0000;
+
+    cairo_surface_t* screen = nullptr;
+    unsigned long long paintGeneration = 1;
+    unsigned long long composedGeneration = 0;
+    int screenDCs = 0;
+    HWND paintHandedOut = nullptr;
+};
+
+// Shared helpers.
+DesktopState& Desk();
+Window* FindWindowRecord(HWND hwnd);
+LRESULT SendTo(Window* w, UINT msg, WPARAM wParam, LPARAM lParam);
+HWND HandleOf(const Window* w);
+Window* TopLevelOf(Window* w);
+// The nearest ancestor-or-self with a backing surface.
+Window* SurfaceOwnerOf(Window* w);
+bool IsShownOnScreen(const Window* w);
+void MarkScreenDirty();
+void FreeGraveyardIfIdle();
+
+// Geometry.
+void RecomputeClientRect(Window* w);
+RECT DefaultClientFromWindow(const Window* w, RECT windowRect);
+void OffsetWindowTree(Window* w, int dx, int dy);
+RECT ParentClientOrigin(const Window* w);
+void EnsureSurface(Window* w);
+void DropSurface(Window* w);
+bool WantsOwnSurface(const Window* w);
+
+// Input and focus.
+void ForgetWindowForInput(Window* w);
+bool ActivateWindow(Window* top, WORD how);
+bool CanActivate(const Window* top);
+void CookRawInput(const INPUT& in);
+void CheckMouseHover();
+LRESULT RunMoveLoop(Window* w, POINT start);
+LRESULT RunSizeLoop(Window* w, int edge, POINT start);
+
+// Painting.
+void InvalidateWindowArea(Window* w, const RECT* clientRect, UINT flags);
+void InvalidateParentArea(Window* w, const RECT& screenRect);
+void PaintNow(Window* w, bool children);
+Window* FindWindowNeedingPaint(Window* root);
+void ValidateAll(Window* w);
+bool NeedsPaint(const Window* w);
+void DefaultNcPaint(Window* w);
+void DefaultEraseBackground(Window* w, HDC dc, LRESULT* result);
+void PaintAllPending();
+bool IsScreenDC(HDC dc);
+
+// The standard scroll bars.
+void DrawScrollBars(Window* w, HDC dc);
+LRESULT RunScrollLoop(Window* w, int bar, POINT start);
+
+// The caret.
+void UpdateCaretBlink();
+void CaretOffForPaint(HWND hwnd);
+void CaretBackAfterPaint(HWND hwnd);
+void ForgetCaretOf(HWND hwnd);
+
+// Timers.
+bool TakeDueTimer(HWND filter, UINT filterMin, UINT filterMax, bool remove, MSG* out);
+void KillWindowTimers(HWND hwnd);
+ULONGLONG NextTimerDue();
+
+// Messages.
+bool RetrieveMessage(MSG* out, HWND filter, UINT min, UINT max, bool remove);
+bool WaitForMore();
+bool SomethingQueued();
+
+// Composition.
+void ComposeScreenNow();
+unsigned int SurfacePixel(cairo_surface_t* surface, int x, int y);
+void ComposeInto(cairo_surface_t* screen, const std::vector<Window*>& bottomToTop,
+                 COLORREF desktopColour);
+
+inline void ShiftRect(RECT* r, int dx, int dy)
+{
+    r->left += dx;
+    r->right += dx;
+    r->top += dy;
+    r->bottom += dy;
+}
+
+inline bool IntersectRects(RECT* out, const RECT& a, const RECT& b)
+{
+    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+           std::min(a.bottom, b.bottom)};
+    if (r.left >= r.right || r.top >= r.bottom) {
+        *out = RECT{0, 0, 0, 0};
+        return false;
+    }
+    *out = r;
+    return true;
+}
+
+inline bool PtInRectInclusiveExclusive(const RECT& r, POINT p)
+{
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+
+} // namespace zt::win

@@ -1,0 +1,48 @@
+#pragma once
+// Painting with GDI's raster operations. cairo composites; GDI mixes bits. Copying a colour
+// (PATCOPY, R2_COPYPEN) goes straight through cairo; every other mix renders the shape into an
+// unsmoothed coverage mask and combines pattern, source and destination bit by bit under it, so
+// that XOR and invert modes undo themselves exactly when drawn twice.
+
+#include "platform/win/gdi/DeviceContext.h"
+
+#include <functional>
+
+namespace zt::win {
+
+inline constexpr BYTE kRopPatCopy = 0xF0;
+inline constexpr BYTE kRopSrcCopy = 0xCC;
+inline constexpr BYTE kRopDst = 0xAA;
+
+// The ternary code (bits of the truth table over pattern, source, destination) of a ROP2 mode.
+BYTE Rop2ToRop3(int rop2);
+inline BYTE Rop3Code(DWORD rop)
+{
+    return static_cast<BYTE>((rop >> 16) & 0xFF);
+}
+bool RopUsesSource(BYTE rop3);
+bool RopUsesPattern(BYTE rop3);
+
+// What a fill paints with: a plain colour or a brush (pattern brushes included).
+struct Ink
+{
+    COLORREF color = 0;
+    const BrushObject* brush = nullptr;
+};
+
+using PathBuilder = std::function<void(cairo_t*)>;
+
+// Fills the path that `build` adds (surface pixels) with `ink`, mixed by `rop3`. `bounds` must
+// contain the path; it limits the work done for non-copy mixes.
+// With a stroke width the path is stroked instead, with round caps and joins (GDI's geometric
+// pens).
+void FillPath(DeviceContext& dc, const RECT& bounds, const PathBuilder& build, const Ink& ink,
+              BYTE rop3, cairo_fill_rule_t rule = CAIRO_FILL_RULE_WINDING, double strokeWidth = 0);
+
+// Combines over `area` (surface pixels), inside the clip and the optional path: pattern from
+// `ink` (may be null when the rop does not use it), source pixels from `source` (an ARGB32
+// surface the size of `area`, may be null), and the destination.
+void ApplyRop(DeviceContext& dc, const RECT& area, const PathBuilder* path, const Ink* ink,
+              cairo_surface_t* source, BYTE rop3);
+
+} // namespace zt::win

@@ -1,0 +1,55 @@
+#include "ztui/proplist/editors/item_ctrl_color_button.h"
+
+#include "ztui/proplist/editors/CommitGuard.h"
+#include "ztui/proplist/model/PropertyItem_imp.h"
+#include "ztui/proplist/model/PropertyList_imp.h"
+
+namespace zt {
+
+namespace {
+
+void CommitColor(PropertyItem_imp* item, COLORREF color)
+{
+    item->setColor(color);
+    PropertyList_imp* list = item->owner();
+    if (!list)
+        return;
+    std::weak_ptr<const void> alive = list->LifeToken();
+    list->NotifyButtonClicked(*item);
+    // A click handler that cleared or destroyed the list took the item with it.
+    if (alive.expired())
+        return;
+    list->NotifyValueChanged(*item);
+}
+
+} // namespace
+
+item_ctrl_color_button::item_ctrl_color_button(PropertyItem_imp& item, CWnd* parent, UINT id)
+{
+    if (!m_button.CreateButton(CString(), CRect(0, 0, 0, 0), parent, id, item.color()))
+        return;
+    if (item.isReadOnly())
+        return;
+    PropertyItem_imp* target = &item;
+    ButtonColor* button = &m_button;
+    m_button.SetClickCallback([target, button](UINT) {
+        COLORREF color = button->GetColor();
+        CommitGuard::Run(L"colour choice", [target, color] { CommitColor(target, color); });
+    });
+}
+
+item_ctrl_color_button::~item_ctrl_color_button()
+{
+    if (m_button.m_hWnd)
+        m_button.DestroyWindow();
+}
+
+void item_ctrl_color_button::move(const RECT& rect)
+{
+    if (!m_button.m_hWnd)
+        return;
+    m_button.MoveWindow(&rect, TRUE);
+    m_button.Invalidate(FALSE);
+}
+
+} // namespace zt

@@ -1,0 +1,184 @@
+#include "ztui/proplist/painting/PropertyRowPainter.h"
+
+#include "platform/win/WinGdi.h"
+#include "platform/win/WinUserDraw.h"
+#include "platform/win/mfc/CDC.h"
+#include "ztui/proplist/style/DrawStyleColor.h"
+#include "ztui/proplist/window/PropertyRows.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <map>
+#include <string>
+#include <tuple>
+
+namespace zt {
+
+namespace {
+
+constexpr COLORREF kDefaultBackground = RGB(240, 240, 240);
+constexpr COLORREF kDefaultGroupBackground = RGB(222, 222, 222);
+constexpr COLORREF kDefaultGroupBorder = RGB(158, 158, 158);
+constexpr COLORREF kDefaultItemBorder = RGB(230, 230, 230);
+constexpr COLORREF kCollapsedCaption = RGB(50, 50, 50);
+
+// Fills with the element's colour list (which may be a gradient), or solidly with the
+// fallback colour when the element has none.
+void FillStyled(CDC* dc, const dsc::DrawStyleColor* colors, COLORREF fallback, const RECT& rect)
+{
+    if (colors)
+        colors->fill(dc, rect, false);
+    else
+        dc->FillSolidRect(&rect, fallback);
+}
+
+// The fonts of the style, made once each and kept for the process like the style itself:
+// every caption of every paint would otherwise create and delete one.
+HFONT CachedStyleFont(const StyleFont& font)
+{
+    static std::map<std::tuple<std::wstring, int, int>, HFONT> fonts;
+    HFONT& cached = fonts[{font.face, font.height, font.weight}];
+    if (!cached) {
+        LOGFONTW lf{};
+        lf.lfHeight = font.height;
+        lf.lfWeight = font.weight;
+        lf.lfCharSet = DEFAULT_CHARSET;
+        std::wcsncpy(lf.lfFaceName, font.face.c_str(), LF_FACESIZE - 1);
+        cached = CreateFontIndirectW(&lf);
+    }
+    return cached;
+}
+
+} // namespace
+
+int PropertyRowPainter::DividerX(const RECT& row, double split)
+{
+    double width = row.right - row.left;
+    double offset = split < 1.0 ? width * split : std::min(width, split);
+    return row.left + static_cast<int>(offset);
+}
+
+void PropertyRowPainter::Draw(CDC* dc, const prop_item_baseObj& row, const RECT& rect,
+                              double split) const
+{
+    if (!dc)
+        return;
+    int saved = dc->SaveDC();
+    switch (row.kind()) {
+    case PropertyRowKind::Group:
+        DrawGroupHeader(dc, static_cast<const prop_group&>(row), rect);
+        break;
+    case PropertyRowKind::SubGroup:
+        DrawSubGroup(dc, row, rect);
+        break;
+    default:
+        DrawNameCell(dc, row, rect, split);
+        break;
+    }
+    dc->RestoreDC(saved);
+}
+
+void PropertyRowPainter::FillHeader(CDC* dc, const RECT& rect) const
+{
+    FillStyled(dc, m_style.Colors(L"propertyList/group/background"),
+               m_style.Color(L"propertyList/group/background", kDefaultGroupBackground), rect);
+    COLORREF border = m_style.Color(L"propertyList/group/border", kDefaultGroupBorder);
+    dsc::DrawStyleColor(std::vector<COLORREF>{border}).frame(dc, rect);
+}
+
+void PropertyRowPainter::DrawCaption(CDC* dc, const wchar_t* path, const CString& text, RECT rect,
+                                     COLORREF color) const
+{
+    if (text.IsEmpty())
+        return;
+    HGDIOBJ old = SelectObject(dc->GetSafeHdc(), CachedStyleFont(m_style.Font(path)));
+    dc->SetBkMode(TRANSPARENT);
+    dc->SetTextColor(color);
+    rect.left += kTextInset;
+    dc->DrawText(text, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc->GetSafeHdc(), old);
+}
+
+void PropertyRowPainter::DrawGroupHeader(CDC* dc, const prop_group& group, RECT rect) const
+{
+    rect.top += kHeaderGap;
+    FillHeader(dc, rect);
+    bool expanded = group.expanded();
+    DrawCaption(dc, L"propertyList/group/font", group.name(), rect,
+                expanded ? RGB(0, 0, 0) : kCollapsedCaption);
+    int cx = rect.right - kGlyphInset;
+    int cy = (rect.top + rect.bottom) / 2;
+    dc->FillSolidRect(cx - 4, cy - 1, 8, 2, RGB(0, 0, 0));
+    if (!expanded)
+        dc->FillSolidRect(cx - 1, cy - 4, 2, 8, RGB(0, 0, 0));
+}
+
+void PropertyRowPainter::DrawSubGroup(CDC* dc, const prop_item_baseObj& row, RECT rect) const
+{
+    rect.left += kIndent;
+    FillHeader(dc, rect);
+    DrawCaption(dc, L"propertyList/group/font", row.text(), rect, RGB(0, 0, 0));
+}
+
+void PropertyRowPainter::DrawNameCell(CDC* dc, const prop_item_baseObj& row, RECT rect,
+                                      double split) const
+{
+    int x = DividerX(rect, split);
+    rect.left += kIndent;
+    // The editor owns the value cell: painting there would flicker under it. A solid
+    // background is laid around the cell; a gradient spans the whole row, so it is clipped.
+    const RECT editorCell{x + 2, rect.top + 1, rect.right - 1, rect.bottom - 1};
+    COLORREF background = m_style.Color(L"draw/background", kDefaultBackground);
+    const dsc::DrawStyleColor* itemColors = m_style.Colors(L"propertyList/item/background");
+    if (itemColors && itemColors->count() == 1)
+        background = itemColors->colorAt(0);
+    if (itemColors && itemColors->count() != 1) {
+        dc->ExcludeClipRect(editorCell.left, editorCell.top, editorCell.right, editorCell.bottom);
+        FillStyled(dc, itemColors, background, rect);
+    } else if (editorCell.left < editorCell.right && editorCell.top < editorCell.bottom) {
+        dc->FillSolidRect(rect.left, rect.top, editorCell.left - rect.left, rect.bottom - rect.top,
+                          background);
+        dc->FillSolidRect(editorCell.left, rect.top, rect.right - editorCell.left, 1, background);
+        dc->FillSolidRect(editorCell.left, editorCell.bottom, rect.right - editorCell.left,
+                          rect.bottom - editorCell.bottom, background);
+        dc->FillSolidRect(editorCell.right, editorCell.top, rect.right - editorCell.right,
+                          editorCell.bottom - editorCell.top, background);
+    } else {
+        dc->FillSolidRect(&rect, background);
+    }
+
+    HPEN pen =
+        CreatePen(PS_SOLID, 1, m_style.Color(L"propertyList/item/border", kDefaultItemBorder));
+    HGDIOBJ oldPen = SelectObject(dc->GetSafeHdc(), pen);
+    POINT outline[4] = {{rect.left, rect.top},
+                        {rect.left, rect.bottom - 1},
+                        {rect.right - 1, rect.bottom - 1},
+                        {rect.right - 1, rect.top - 1}};
+    dc->Polyline(outline, 4);
+    POINT divider[2] = {{x, rect.top}, {x, rect.bottom}};
+    dc->Polyline(divider, 2);
+    SelectObject(dc->GetSafeHdc(), oldPen);
+    DeleteObject(pen);
+
+    if (HBITMAP head = row.headBitmap()) {
+        BITMAP bm{};
+        if (GetObject(head, sizeof(bm), &bm)) {
+            HDC memory = CreateCompatibleDC(dc->GetSafeHdc());
+            HGDIOBJ oldBitmap = SelectObject(memory, head);
+            int width = std::min(x - static_cast<int>(rect.left), static_cast<int>(bm.bmWidth));
+            if (width > 0)
+                BitBlt(dc->GetSafeHdc(), rect.left, rect.top, width, rect.bottom - rect.top, memory,
+                       0, 0, SRCCOPY);
+            SelectObject(memory, oldBitmap);
+            DeleteDC(memory);
+        }
+        return;
+    }
+    // The name stops where the editor cell begins.
+    RECT nameRect = rect;
+    nameRect.right = std::max(nameRect.left, std::min(nameRect.right, editorCell.left));
+    DrawCaption(dc, L"propertyList/item/font", row.text(), nameRect,
+                m_style.Color(L"propertyList/item/text_color", RGB(0, 0, 0)));
+}
+
+} // namespace zt

@@ -1,0 +1,451 @@
+#include "ztui/proplist/window/ListBoxProperty.h"
+
+#include "ztui/proplist/editors/PropertyEditorFactory.h"
+#include "ztui/proplist/painting/PropertyRowPainter.h"
+#include "ztui/proplist/style/PropertyStyle.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace zt {
+
+namespace {
+
+constexpr double kMinSplit = 0.1;
+constexpr double kMaxSplit = 0.9;
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(ListBoxProperty, CListBox)
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_MOUSEMOVE()
+ON_WM_SETCURSOR()
+ON_WM_VSCROLL()
+ON_WM_MOUSEWHEEL()
+ON_WM_SIZE()
+ON_WM_ERASEBKGND()
+ON_MESSAGE(ListBoxProperty::kLayoutEditorsMessage, OnLayoutEditors)
+ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+ListBoxProperty::ListBoxProperty() : m_factory(&CreateDefaultEditor) {}
+
+ListBoxProperty::~ListBoxProperty()
+{
+    if (m_list && m_list->view() == this)
+        m_list->SetView(nullptr);
+    // Editor windows are children of this window or of the parking window: they go first.
+    ReleaseEditors();
+    if (m_parking.m_hWnd)
+        m_parking.DestroyWindow();
+    if (m_hWnd)
+        DestroyWindow();
+}
+
+BOOL ListBoxProperty::CreateList(const RECT& rect, CWnd* parent, UINT id)
+{
+    return Create(kStyle, rect, parent, id);
+}
+
+void ListBoxProperty::SetList(PropertyList_imp* list)
+{
+    if (m_list == list)
+        return;
+    if (m_list && m_list->view() == this)
+        m_list->SetView(nullptr);
+    OnRowsClearing();
+    m_list = list;
+    if (m_list) {
+        m_list->SetView(this);
+        Repopulate();
+    }
+}
+
+HBRUSH ListBoxProperty::BackgroundBrush()
+{
+    // Shared by every property list for the life of the process.
+    static HBRUSH brush =
+        CreateSolidBrush(PropertyStyle::Get().Color(L"draw/background", RGB(240, 240, 240)));
+    return brush;
+}
+
+EditorIdCounter& ListBoxProperty::EditorIds()
+{
+    static EditorIdCounter ids;
+    return ids;
+}
+
+int ListBoxProperty::DividerX() const
+{
+    CRect client;
+    GetClientRect(&client);
+    return PropertyRowPainter::DividerX(client, m_split);
+}
+
+item_ctrl* ListBoxProperty::Editor(const prop_item_baseObj* row) const
+{
+    return row ? row->editor() : nullptr;
+}
+
+std::unique_ptr<item_ctrl> ListBoxProperty::CreateEditor(prop_item_baseObj& row)
+{
+    if (!m_hWnd || !m_factory)
+        return nullptr;
+    auto editor = m_factory(row, this, static_cast<UINT>(EditorIds().Peek(row.kind())));
+    if (editor)
+        EditorIds().Next(row.kind());
+    return editor;
+}
+
+void ListBoxProperty::ReleaseEditors()
+{
+    m_shownRows.clear();
+    if (!m_list)
+        return;
+    for (const auto& group : m_list->rows().groups())
+        for (const auto& row : group->rows())
+            row->destroyEditor();
+}
+
+void ListBoxProperty::HideEditors()
+{
+    for (const auto& [index, row] : m_shownRows)
+        row->hideEditor();
+    m_shownRows.clear();
+}
+
+void ListBoxProperty::OnRowsClearing()
+{
+    if (m_hWnd)
+        ResetContent();
+    ReleaseEditors();
+    m_editorRects.clear();
+}
+
+void ListBoxProperty::OnRowsRebuilt()
+{
+    Repopulate();
+}
+
+void ListBoxProperty::Repopulate()
+{
+    if (!m_hWnd)
+        return;
+    // One scroll-bar update and one repaint for the whole list, not one per string.
+    SendMessage(WM_SETREDRAW, FALSE, 0);
+    ResetContent();
+    HideEditors();
+    m_editorRects.clear();
+    if (m_list) {
+        m_list->rows().UpdateVisibleRows();
+        for (const prop_item_baseObj* row : m_list->rows().visibleRows())
+            AddString(row->text());
+    }
+    SendMessage(WM_SETREDRAW, TRUE, 0);
+    Invalidate(TRUE);
+    LayoutEditors();
+}
+
+void ListBoxProperty::LayOutRow(size_t index, const CRect& rowRect)
+{
+    prop_item_baseObj* row = m_list->rows().visibleRows()[index];
+    if (row->isHeader())
+        return;
+    CRect cell(PropertyRowPainter::DividerX(rowRect, m_split) + 3, rowRect.top, rowRect.right,
+               rowRect.bottom);
+    cell.DeflateRect(1, 1);
+    m_editorRects[index] = cell;
+
+    item_ctrl* editor = row->editor(this);
+    if (editor && editor->window()) {
+        if (::GetParent(editor->window()) != m_hWnd)
+            ::SetParent(editor->window(), m_hWnd);
+        row->moveEditor(cell);
+        m_shownRows.emplace_back(static_cast<int>(index), row);
+    }
+}
+
+void ListBoxProperty::LayoutEditors()
+{
+    m_editorRects.clear();
+    if (!m_hWnd || !m_list)
+        return;
+    const auto& rows = m_list->rows().visibleRows();
+    m_editorRects.resize(rows.size());
+    std::vector<std::pair<int, prop_item_baseObj*>> shownBefore;
+    shownBefore.swap(m_shownRows);
+    if (!rows.empty()) {
+        // Rows within a page above and below the view are laid out, so that a page scroll
+        // finds its editors in place; rows further away get theirs when they come near.
+        CRect client;
+        GetClientRect(&client);
+        const int reach = std::max(client.Height(), 1);
+        const int count = static_cast<int>(rows.size());
+        const int top = std::clamp(GetTopIndex(), 0, count - 1);
+        CRect r;
+        for (int i = top; i < count; ++i) {
+            if (GetItemRect(i, &r) == LB_ERR || r.top >= client.bottom + reach)
+                break;
+            LayOutRow(static_cast<size_t>(i), r);
+        }
+        for (int i = top - 1; i >= 0; --i) {
+            if (GetItemRect(i, &r) == LB_ERR || r.bottom <= client.top - reach)
+                break;
+            LayOutRow(static_cast<size_t>(i), r);
+        }
+    }
+    // Editors whose rows moved out of reach wait hidden, parked under a hidden window of their
+    // own: the window system walks a window's descendants at every paint, and a long list that
+    // was scrolled through would otherwise keep thousands of them under the list.
+    std::unordered_set<const prop_item_baseObj*> shown;
+    for (const auto& entry : m_shownRows)
+        shown.insert(entry.second);
+    HWND focus = ::GetFocus();
+    for (const auto& [index, row] : shownBefore) {
+        if (shown.count(row))
+            continue;
+        item_ctrl* editor = Editor(row);
+        if (!editor || !editor->window())
+            continue;
+        // The editor the user is typing in keeps its place off view, and the focus with it.
+        HWND window = editor->window();
+        CRect r;
+        if (focus && (focus == window || ::IsChild(window, focus)) &&
+            GetItemRect(index, &r) != LB_ERR) {
+            LayOutRow(static_cast<size_t>(index), r);
+            continue;
+        }
+        ParkEditor(window);
+    }
+}
+
+HWND ListBoxProperty::ParkingWindow()
+{
+    // A hidden top-level window: painting walks the list's descendants, never into it.
+    if (!m_parking.m_hWnd)
+        m_parking.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr);
+    return m_parking.m_hWnd;
+}
+
+void ListBoxProperty::ParkEditor(HWND window)
+{
+    ::ShowWindow(window, SW_HIDE);
+    if (HWND parking = ParkingWindow())
+        ::SetParent(window, parking);
+}
+
+void ListBoxProperty::MeasureItem(LPMEASUREITEMSTRUCT mis)
+{
+    if (!mis || !m_list || static_cast<int>(mis->itemID) < 0)
+        return;
+    if (const prop_item_baseObj* row = m_list->rows().visibleRow(static_cast<int>(mis->itemID)))
+        row->measure(*mis, m_metrics);
+}
+
+void ListBoxProperty::DrawItem(LPDRAWITEMSTRUCT dis)
+{
+    if (!dis || !m_list || static_cast<int>(dis->itemID) < 0)
+        return;
+    if (prop_item_baseObj* row = m_list->rows().visibleRow(static_cast<int>(dis->itemID)))
+        row->draw(*dis, m_split);
+}
+
+HBRUSH ListBoxProperty::CtlColor(CDC*, UINT)
+{
+    return BackgroundBrush();
+}
+
+bool ListBoxProperty::InDividerZone(CPoint point) const
+{
+    CRect client;
+    GetClientRect(&client);
+    int x = PropertyRowPainter::DividerX(client, m_split);
+    return point.x >= x - kDividerGrip && point.x < x + kDividerGrip && point.y >= client.top &&
+           point.y < client.bottom;
+}
+
+HCURSOR ListBoxProperty::ResizeCursor()
+{
+    if (!m_resizeCursor)
+        m_resizeCursor = ::LoadCursor(nullptr, IDC_SIZEWE);
+    return m_resizeCursor;
+}
+
+void ListBoxProperty::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (InDividerZone(point)) {
+        BeginDrag(point);
+        return;
+    }
+    CListBox::OnLButtonDown(nFlags, point);
+    if (!m_list)
+        return;
+    if (prop_item_baseObj* row = m_list->rows().visibleRow(GetCurSel()))
+        row->onLButtonDown(*this, nFlags, point);
+}
+
+void ListBoxProperty::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    if (m_dragging) {
+        EndDrag(point);
+        return;
+    }
+    CListBox::OnLButtonUp(nFlags, point);
+    if (m_list)
+        if (prop_item_baseObj* row = m_list->rows().visibleRow(GetCurSel()))
+            row->onLButtonUp(*this, nFlags, point);
+}
+
+void ListBoxProperty::OnMouseMove(UINT nFlags, CPoint point)
+{
+    HCURSOR cursor = ResizeCursor();
+    if (m_dragging) {
+        ::SetCursor(cursor);
+        if (nFlags & MK_LBUTTON) {
+            InvertTrackingBar();
+            SetTrackingBar(point.x);
+            InvertTrackingBar();
+        }
+        return;
+    }
+    if (InDividerZone(point))
+        ::SetCursor(cursor);
+    CListBox::OnMouseMove(nFlags, point);
+}
+
+BOOL ListBoxProperty::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    CPoint p;
+    ::GetCursorPos(&p);
+    ScreenToClient(&p);
+    if (nHitTest == HTCLIENT && (m_dragging || InDividerZone(p))) {
+        ::SetCursor(ResizeCursor());
+        return TRUE;
+    }
+    return CListBox::OnSetCursor(pWnd, nHitTest, message);
+}
+
+void ListBoxProperty::SetTrackingBar(int x)
+{
+    CRect client;
+    GetClientRect(&client);
+    m_trackingBar.SetRect(x - kDividerGrip, client.top, x + kDividerGrip, client.bottom);
+}
+
+void ListBoxProperty::InvertTrackingBar()
+{
+    if (m_trackingBar.IsRectEmpty())
+        return;
+    // Inverting twice restores the pixels: the bar needs no saved background.
+    CWindowDC dc(this);
+    CBrush* old = dc.SelectObject(CDC::GetHalftoneBrush());
+    dc.PatBlt(m_trackingBar.left, m_trackingBar.top, m_trackingBar.Width(), m_trackingBar.Height(),
+              PATINVERT);
+    dc.SelectObject(old);
+}
+
+void ListBoxProperty::BeginDrag(CPoint point)
+{
+    m_dragging = true;
+    SetCapture();
+    SetTrackingBar(point.x);
+    InvertTrackingBar();
+    DragLoop();
+}
+
+void ListBoxProperty::DragLoop()
+{
+    HWND self = m_hWnd;
+    LONG idleCount = 0;
+    while (m_dragging) {
+        MSG msg{};
+        if (!::PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE))
+            if (CWinThread* thread = AfxGetThread())
+                thread->OnIdle(idleCount++);
+        int got = ::GetMessage(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            // A quit or nothing left that could end the drag: give up the drag, keep the quit.
+            if (got == 0)
+                ::PostQuitMessage(static_cast<int>(msg.wParam));
+            if (!::IsWindow(self))
+                return;
+            m_dragging = false;
+            if (::GetCapture() == self)
+                ::ReleaseCapture();
+            m_trackingBar.SetRectEmpty();
+            RedrawAll();
+            return;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+        if (!::IsWindow(self))
+            return;
+        if (m_dragging && ::GetCapture() != self) {
+            m_dragging = false;
+            m_trackingBar.SetRectEmpty();
+            RedrawAll();
+        }
+    }
+}
+
+void ListBoxProperty::EndDrag(CPoint point)
+{
+    m_dragging = false;
+    ::ReleaseCapture();
+    CRect client;
+    GetClientRect(&client);
+    double split = client.Width() > 0 ? static_cast<double>(point.x) / client.Width() : 0.5;
+    m_split = std::clamp(split, kMinSplit, kMaxSplit);
+    InvertTrackingBar();
+    m_trackingBar.SetRectEmpty();
+    RedrawAll();
+    PostMessage(kLayoutEditorsMessage);
+}
+
+void ListBoxProperty::RedrawAll()
+{
+    Invalidate(TRUE);
+    UpdateWindow();
+}
+
+void ListBoxProperty::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    CListBox::OnVScroll(nSBCode, nPos, pScrollBar);
+    RedrawAll();
+    PostMessage(kLayoutEditorsMessage);
+}
+
+BOOL ListBoxProperty::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    BOOL handled = CListBox::OnMouseWheel(nFlags, zDelta, pt);
+    RedrawAll();
+    PostMessage(kLayoutEditorsMessage);
+    return handled;
+}
+
+void ListBoxProperty::OnSize(UINT nType, int cx, int cy)
+{
+    CListBox::OnSize(nType, cx, cy);
+    LayoutEditors();
+}
+
+BOOL ListBoxProperty::OnEraseBkgnd(CDC* pDC)
+{
+    // The list box leaves owner-drawn rows to their owner, and rows paint only their name
+    // column: the indent and the editor cells show this brush.
+    if (!pDC)
+        return FALSE;
+    CRect client;
+    GetClientRect(&client);
+    ::FillRect(pDC->GetSafeHdc(), &client, BackgroundBrush());
+    return TRUE;
+}
+
+LRESULT ListBoxProperty::OnLayoutEditors(WPARAM, LPARAM)
+{
+    LayoutEditors();
+    return 0;
+}
+
+} // namespace zt

@@ -1,0 +1,194 @@
+#pragma once
+// The rows the property list shows, derived from its items at every rebuild: groups in the
+// order of their first item, each with its rows, and the flat list of visible rows (every
+// group's header, then its rows when the group is expanded).
+
+#include "platform/win/WinUserStructs.h"
+#include "platform/win/mfc/CPoint.h"
+#include "ztui/proplist/editors/item_ctrl.h"
+#include "ztui/proplist/model/PropertyItem_imp.h"
+
+#include <memory>
+#include <vector>
+
+namespace zt {
+
+enum class PropertyRowKind
+{
+    Group,
+    SubGroup, // a SubGroup item: a header row without glyph
+    Item,     // every kind without a row class of its own
+    Angle,
+    PointPart, // one of the three coordinate rows of a Point item
+    EditButton,
+    Color,
+    Image,
+};
+
+class ListBoxProperty;
+class prop_group;
+
+// Sizes the rows cannot know by themselves: those of bitmaps and image lists.
+class ZTUI_EXPORT PropertyRowMetrics
+{
+public:
+    virtual ~PropertyRowMetrics() = default;
+    virtual int BitmapHeight(HBITMAP bitmap) const = 0;
+    // The height of the list's first image; 0 when it has none.
+    virtual int ImageListHeight(CImageList* imageList) const = 0;
+};
+
+// One row of a group: an item row, or a group or sub-group header. A row owns the holder of
+// its editor, made the first time the list lays the row out, so editors live exactly as long as
+// the rows a rebuild made.
+class ZTUI_EXPORT prop_item_baseObj
+{
+public:
+    prop_item_baseObj(PropertyRowKind kind, PropertyItem_imp* item, int part);
+    virtual ~prop_item_baseObj();
+    prop_item_baseObj(const prop_item_baseObj&) = delete;
+    prop_item_baseObj& operator=(const prop_item_baseObj&) = delete;
+
+    PropertyRowKind kind() const { return m_kind; }
+    PropertyItem_imp* item() const { return m_item; }
+    // 0, 1 or 2 (X, Y, Z) for coordinate rows.
+    int part() const { return m_part; }
+    bool isHeader() const
+    {
+        return m_kind == PropertyRowKind::Group || m_kind == PropertyRowKind::SubGroup;
+    }
+
+    // The string the list box holds for the row.
+    virtual CString text() const;
+    HBITMAP headBitmap() const;
+    // Places the editor (when it has a window) in its value cell and shows it without
+    // activating it; the editor may use less than the rectangle.
+    void moveEditor(const RECT& rect);
+    void hideEditor();
+    // The row's editor holder; with a list, one is made through the list when the row has none.
+    item_ctrl* editor(ListBoxProperty* list);
+    item_ctrl* editor() const { return m_editor.get(); }
+    // Destroys the editor (and its window) now.
+    void destroyEditor() { m_editor.reset(); }
+    // Paints the row (header, or name cell) with the given divider split; an editor showing the
+    // item's value takes it up afterwards.
+    virtual void draw(const DRAWITEMSTRUCT& drawItem, double split);
+    void measure(MEASUREITEMSTRUCT& measureItem, const PropertyRowMetrics& metrics) const;
+    int height(const PropertyRowMetrics& metrics) const;
+    // Mouse presses the list passes on to its selected row after its own handling.
+    virtual void onLButtonDown(ListBoxProperty& list, UINT flags, CPoint point);
+    virtual void onLButtonUp(ListBoxProperty& list, UINT flags, CPoint point);
+
+private:
+    PropertyRowKind m_kind;
+    PropertyItem_imp* m_item; // null for group headers
+    int m_part;
+    std::unique_ptr<item_ctrl> m_editor;
+};
+
+class ZTUI_EXPORT prop_group final : public prop_item_baseObj
+{
+public:
+    // Clicks this far from a header's right edge, or nearer, toggle the group.
+    static constexpr int kGlyphZone = 30;
+
+    prop_group(const CString& name, bool expanded)
+        : prop_item_baseObj(PropertyRowKind::Group, nullptr, 0), m_name(name), m_expanded(expanded)
+    {}
+    CString text() const override { return m_name; }
+    const CString& name() const { return m_name; }
+    bool expanded() const { return m_expanded; }
+    void setExpanded(bool expanded) { m_expanded = expanded; }
+    const std::vector<std::unique_ptr<prop_item_baseObj>>& rows() const { return m_rows; }
+    void addRow(std::unique_ptr<prop_item_baseObj> row) { m_rows.push_back(std::move(row)); }
+    // A press on the glyph zone of the header toggles the group and repopulates the list.
+    void onLButtonDown(ListBoxProperty& list, UINT flags, CPoint point) override;
+
+private:
+    CString m_name;
+    bool m_expanded;
+    std::vector<std::unique_ptr<prop_item_baseObj>> m_rows;
+};
+
+// A SubGroup item: a header without glyph, indented under its group.
+class ZTUI_EXPORT prop_sub_group final : public prop_item_baseObj
+{
+public:
+    explicit prop_sub_group(PropertyItem_imp* item)
+        : prop_item_baseObj(PropertyRowKind::SubGroup, item, 0)
+    {}
+};
+
+// Every item kind without a row class of its own; its editor comes from the kind.
+class ZTUI_EXPORT prop_item_comn final : public prop_item_baseObj
+{
+public:
+    explicit prop_item_comn(PropertyItem_imp* item)
+        : prop_item_baseObj(PropertyRowKind::Item, item, 0)
+    {}
+};
+
+class ZTUI_EXPORT prop_item_angle final : public prop_item_baseObj
+{
+public:
+    explicit prop_item_angle(PropertyItem_imp* item)
+        : prop_item_baseObj(PropertyRowKind::Angle, item, 0)
+    {}
+};
+
+// One of the three coordinate rows of a Point item: part 0, 1 or 2 for X, Y, Z.
+class ZTUI_EXPORT prop_item_point3d_part final : public prop_item_baseObj
+{
+public:
+    prop_item_point3d_part(PropertyItem_imp* item, int part)
+        : prop_item_baseObj(PropertyRowKind::PointPart, item, part)
+    {}
+    CString text() const override;
+};
+
+class ZTUI_EXPORT prop_item_edit_button final : public prop_item_baseObj
+{
+public:
+    explicit prop_item_edit_button(PropertyItem_imp* item)
+        : prop_item_baseObj(PropertyRowKind::EditButton, item, 0)
+    {}
+};
+
+class ZTUI_EXPORT prop_item_color_button final : public prop_item_baseObj
+{
+public:
+    explicit prop_item_color_button(PropertyItem_imp* item)
+        : prop_item_baseObj(PropertyRowKind::Color, item, 0)
+    {}
+};
+
+class ZTUI_EXPORT prop_item_image final : public prop_item_baseObj
+{
+public:
+    explicit prop_item_image(PropertyItem_imp* item)
+        : prop_item_baseObj(PropertyRowKind::Image, item, 0)
+    {}
+};
+
+class ZTUI_EXPORT ListBoxPropertyDataMgr
+{
+public:
+    // Rebuilds groups and rows from the items, in insertion order. Groups are matched by exact,
+    // case-sensitive name; a group's expanded flag comes from its first item.
+    void Build(const std::vector<std::unique_ptr<PropertyItem_imp>>& items);
+    void Clear();
+    // Rebuilds the flat list of visible rows from the groups' current expanded flags.
+    void UpdateVisibleRows();
+
+    const std::vector<std::unique_ptr<prop_group>>& groups() const { return m_groups; }
+    const std::vector<prop_item_baseObj*>& visibleRows() const { return m_visible; }
+    // The visible row at index, or null when the index is out of range.
+    prop_item_baseObj* visibleRow(int index) const;
+    void CollectGroupStates(PropertyMgrUI::GroupStateMap& states) const;
+
+private:
+    std::vector<std::unique_ptr<prop_group>> m_groups;
+    std::vector<prop_item_baseObj*> m_visible;
+};
+
+} // namespace zt
