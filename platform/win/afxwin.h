@@ -8,6 +8,7 @@
 #include "platform/win/mfc/CComboBox.h"
 #include "platform/win/mfc/CDialog.h"
 #include "platform/win/mfc/CDialogEx.h"
+#include "platform/win/mfc/CDocument.h"
 #include "platform/win/mfc/CDockablePane.h"
 #include "platform/win/mfc/CDynLinkLibrary.h"
 #include "platform/win/mfc/CEdit.h"

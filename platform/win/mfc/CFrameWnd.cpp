@@ -1,6 +1,7 @@
 #include "platform/win/mfc/CFrameWnd.h"
 
 #include "platform/win/afxgdi.h"
+#include "platform/win/mfc/CDocument.h"
 #include "platform/win/mfc/CView.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
@@ -26,6 +27,7 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     int y = useDefault ? CW_USEDEFAULT : rect.top;
     int cx = useDefault ? CW_USEDEFAULT : rect.right - rect.left;
     int cy = useDefault ? CW_USEDEFAULT : rect.bottom - rect.top;
+    m_strTitle = lpszWindowName ? lpszWindowName : L"";
     return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, cx, cy,
                     pParentWnd ? pParentWnd->m_hWnd : nullptr, nullptr);
 }
@@ -46,6 +48,22 @@ void CFrameWnd::PostNcDestroy()
 void CFrameWnd::SetActiveView(CView* pViewNew, BOOL)
 {
     m_pViewActive = pViewNew;
+}
+
+CDocument* CFrameWnd::GetActiveDocument()
+{
+    return m_pViewActive ? m_pViewActive->GetDocument() : nullptr;
+}
+
+void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
+{
+    if (!m_hWnd)
+        return;
+    CDocument* doc = GetActiveDocument();
+    CString caption = m_strTitle;
+    if (bAddToTitle && doc && !doc->GetTitle().IsEmpty())
+        caption = m_strTitle.IsEmpty() ? doc->GetTitle() : doc->GetTitle() + L" - " + m_strTitle;
+    SetWindowText(caption);
 }
 
 void CFrameWnd::RecalcLayout(BOOL)

@@ -3,8 +3,10 @@
 // id AFX_IDW_PANE_FIRST). Frames are created with new and delete themselves when their window
 // is destroyed.
 
+#include "platform/base/CString.h"
 #include "platform/win/mfc/CWnd.h"
 
+class CDocument;
 class CView;
 
 inline constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
@@ -26,6 +28,13 @@ public:
 
     CView* GetActiveView() const { return m_pViewActive; }
     void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
+    // The document of the active view, or null.
+    virtual CDocument* GetActiveDocument();
+    // Captions the frame "document title - frame title" (the frame title alone without a
+    // document). The frame title is the window name the frame was created with.
+    virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+    const CString& GetTitle() const { return m_strTitle; }
+    void SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle ? lpszTitle : L""; }
     // Gives the whole client area to the view.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
 
@@ -40,4 +49,5 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     CView* m_pViewActive = nullptr;
+    CString m_strTitle;
 };

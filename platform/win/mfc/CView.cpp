@@ -1,6 +1,7 @@
 #include "platform/win/mfc/CView.h"
 
 #include "platform/win/afxgdi.h"
+#include "platform/win/mfc/CDocument.h"
 #include "platform/win/mfc/CFrameWnd.h"
 #include "platform/win/mfc/CPaintDC.h"
 
@@ -13,7 +14,21 @@ ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CView::CView() = default;
-CView::~CView() = default;
+CView::~CView()
+{
+    SetDocument(nullptr);
+}
+
+void CView::SetDocument(CDocument* pDocument)
+{
+    if (m_pDocument == pDocument)
+        return;
+    if (m_pDocument)
+        m_pDocument->RemoveView(this);
+    m_pDocument = pDocument;
+    if (m_pDocument)
+        m_pDocument->AddView(this);
+}
 
 BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
 {

@@ -4,6 +4,7 @@
 
 #include "platform/win/mfc/CWnd.h"
 
+class CDocument;
 class CFrameWnd;
 
 class CView : public CWnd
@@ -15,6 +16,9 @@ public:
 
     virtual void OnDraw(CDC* pDC) = 0;
     CFrameWnd* GetParentFrame() const;
+    CDocument* GetDocument() const { return m_pDocument; }
+    // Joins the document (and leaves the previous one); null leaves it.
+    void SetDocument(CDocument* pDocument);
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void PostNcDestroy() override;
@@ -24,4 +28,6 @@ protected:
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
+
+    CDocument* m_pDocument = nullptr;
 };
