@@ -72,6 +72,10 @@ public:
     // any more (no task, no timer): a test can inject input or post messages here. If the hook
     // adds nothing, GetMessage returns -1 instead of waiting forever.
     static void SetIdleHook(std::function<void()> hook);
+    // Called on the user-interface thread in real-clock mode when the message loop has
+    // dispatched messages since it last waited and is about to wait again: the screen may have
+    // changed. A presenter that shows the screen in a window of another thread composes then.
+    static void SetSettledHook(std::function<void()> hook);
 
     // Called right after a window record exists and before WM_NCCREATE is sent: the class
     // library attaches its window object here, as it does with a CBT hook on Windows.

@@ -211,6 +211,13 @@ void Desktop::SetIdleHook(std::function<void()> hook)
     in.idleHook = std::move(hook);
 }
 
+void Desktop::SetSettledHook(std::function<void()> hook)
+{
+    Inbox& in = GetInbox();
+    std::lock_guard lock(in.mutex);
+    in.settledHook = std::move(hook);
+}
+
 void Desktop::SetCreationHook(void (*hook)(HWND, const CREATESTRUCTW*))
 {
     Inbox& in = GetInbox();

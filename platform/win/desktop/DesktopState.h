@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -31,6 +32,7 @@ struct Inbox
     int quitCode = 0;
     std::function<std::size_t()> taskRunner;
     std::function<void()> idleHook;
+    std::function<void()> settledHook;
     BOOL (*preTranslateHook)(MSG*) = nullptr;
     void (*creationHook)(HWND, const CREATESTRUCTW*) = nullptr;
     void (*destructionHook)(HWND) = nullptr;
@@ -98,6 +100,9 @@ public:
     DWORD messageTime = 0;
     POINT messagePos{};
     int dispatchDepth = 0;
+    // Messages dispatched, and how many there were when the loop last settled.
+    std::uint64_t dispatched = 0;
+    std::uint64_t dispatchedAtSettle = 0;
     int sendDepth = 0;
 
     POINT cursor{};

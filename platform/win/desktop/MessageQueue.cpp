@@ -145,6 +145,16 @@ bool WaitForMore()
     if (SomethingQueued())
         return true;
     if (d.realClock) {
+        if (d.dispatched != d.dispatchedAtSettle) {
+            d.dispatchedAtSettle = d.dispatched;
+            std::function<void()> settled;
+            {
+                std::lock_guard lock(in.mutex);
+                settled = in.settledHook;
+            }
+            if (settled)
+                settled();
+        }
         ULONGLONG due = NextTimerDue();
         // The caret and hover tracking have deadlines of their own.
         if (d.caret.owner && d.caret.hideCount == 0)
@@ -303,6 +313,7 @@ LRESULT DispatchMessageW(const MSG* msg)
     if (!msg)
         return 0;
     DesktopState& d = Desk();
+    ++d.dispatched;
     if (msg->message == WM_TIMER && msg->lParam) {
         auto proc = reinterpret_cast<TIMERPROC>(msg->lParam);
         proc(msg->hwnd, WM_TIMER, msg->wParam, static_cast<DWORD>(d.Now()));
