@@ -13,6 +13,7 @@
 #include "ztui/frame/ZTUiEvent.h"
 #include "ztui/frame/ZTUiEventListener.h"
 #include "ztui/frame/ZTUiMainFrameEventListener.h"
+#include "ztui/frame/ZTUiMgn.h"
 #include "ztui/frame/ZTUiModule.h"
 #include "ztui/frame/ZTUiResourceScope.h"
 #include "ztui/frame/ZTViewMsgEvent.h"
@@ -56,3 +57,6 @@
 #include "ztui/proplist/window/GdiPropertyRowMetrics.h"
 #include "ztui/proplist/window/ListBoxProperty.h"
 #include "ztui/proplist/window/PropertyRows.h"
+
+// Widgets.
+#include "ztui/widgets/IconButton.h"

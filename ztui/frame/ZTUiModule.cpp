@@ -7,6 +7,7 @@
 #include "ztui/frame/GraphicsViewHook.h"
 #include "ztui/frame/LibraryComponents.h"
 #include "ztui/frame/ZTCmdLineEventListener.h"
+#include "ztui/frame/ZTDlgPopMessage.h"
 #include "ztui/frame/ZTUiEventListener.h"
 #include "ztui/frame/ZTUiMainFrameEventListener.h"
 #include "ztui/frame/ZTUiResources.h"
@@ -90,7 +91,9 @@ void ZTUiModule::Detach()
 {
     if (!g_state.attached)
         return;
-    // The library may be unloaded before the host ends: nothing of it may stay reachable.
+    // The library may be unloaded before the host ends: nothing of it may stay reachable,
+    // and no window of it may outlive its code.
+    ZTDlgPopMessage::DestroyInstance();
     Tessel::TSMainFrameEventListener::Get().DropListener(&ZTUiMainFrameEventListener::instance());
     UninstallGraphicsViewHook();
     AfxTermExtensionModule(g_extension);

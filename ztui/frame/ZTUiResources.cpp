@@ -1,7 +1,9 @@
 // The message icons of the library, drawn at registration.
 #include "ztui/frame/ZTUiResources.h"
 
+#include "platform/win/WinUserDefs.h"
 #include "platform/win/resources/IconPainter.h"
+#include "platform/win/resources/ResourceModule.h"
 
 namespace zt {
 
@@ -43,6 +45,43 @@ IconPainter InformationIcon()
     return p;
 }
 
+// The pop-up message: see-through wherever it shows the key colour, over everything, never
+// catching the mouse. The three icons lie on top of each other; one shows at a time.
+zt::win::DialogTemplate PopMessageTemplate()
+{
+    zt::win::DialogTemplate t;
+    t.style = WS_POPUP;
+    t.exStyle = WS_EX_TOPMOST | WS_EX_TRANSPARENT | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE;
+    t.cx = 311;
+    t.cy = 178;
+    t.fontName = L"MS Shell Dlg";
+    t.pointSize = 8;
+    auto icon = [](int id) {
+        zt::win::DialogItemTemplate item;
+        item.className = L"Button";
+        item.id = id;
+        item.style = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
+        item.x = 7;
+        item.y = 0;
+        item.cx = 46;
+        item.cy = 40;
+        return item;
+    };
+    t.items.push_back(icon(kPopIdErrorIcon));
+    t.items.push_back(icon(kPopIdWarningIcon));
+    t.items.push_back(icon(kPopIdInfoIcon));
+    zt::win::DialogItemTemplate text;
+    text.className = L"Static";
+    text.id = kPopIdText;
+    text.style = WS_CHILD | WS_VISIBLE | SS_LEFT;
+    text.x = 57;
+    text.y = 10;
+    text.cx = 247;
+    text.cy = 164;
+    t.items.push_back(text);
+    return t;
+}
+
 } // namespace
 
 bool RegisterZTUiResources(HINSTANCE module)
@@ -63,6 +102,9 @@ bool RegisterZTUiResources(HINSTANCE module)
                                               {painter.Render(16), painter.Render(64)}) &&
              ok;
     }
+    ok = zt::win::ResourceModule::AddDialog(module, MAKEINTRESOURCEW(kDialogPopMessage),
+                                            PopMessageTemplate()) &&
+         ok;
     return ok;
 }
 
