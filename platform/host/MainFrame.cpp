@@ -3,6 +3,8 @@
 #include "platform/host/Executors.h"
 #include "platform/host/MainFrameEvent.h"
 
+#include <algorithm>
+
 namespace zt::host {
 
 namespace {
@@ -54,8 +56,46 @@ int HostMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return 0;
 }
 
+void HostMainFrame::SetEdgeWindows(CWnd* top, CWnd* bottom, CWnd* right, int rightWidth)
+{
+    m_top = top;
+    m_bottom = bottom;
+    m_right = right;
+    m_rightWidth = std::max(rightWidth, 0);
+    RecalcLayout();
+}
+
+void HostMainFrame::RecalcLayout(BOOL bNotify)
+{
+    if (!m_top && !m_bottom && !m_right) {
+        CFrameWnd::RecalcLayout(bNotify);
+        return;
+    }
+    CRect rc;
+    GetClientRect(&rc);
+    auto heightOf = [](CWnd* w) {
+        CRect r;
+        w->GetWindowRect(&r);
+        return r.Height();
+    };
+    auto place = [](CWnd* w, int x, int y, int cx, int cy) {
+        if (w && w->m_hWnd)
+            w->SetWindowPos(nullptr, x, y, std::max(cx, 0), std::max(cy, 0),
+                            SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    int top = m_top && m_top->m_hWnd ? heightOf(m_top) : 0;
+    int bottom = m_bottom && m_bottom->m_hWnd ? heightOf(m_bottom) : 0;
+    int right = m_right && m_right->m_hWnd ? std::min(m_rightWidth, rc.Width() / 2) : 0;
+    int middle = rc.Height() - top - bottom;
+    place(m_top, 0, 0, rc.Width(), top);
+    place(m_bottom, 0, rc.bottom - bottom, rc.Width(), bottom);
+    place(m_right, rc.right - right, top, right, middle);
+    place(m_view, 0, top, rc.Width() - right, middle);
+}
+
 void HostMainFrame::OnDestroy()
 {
+    m_top = m_bottom = m_right = nullptr;
     Tessel::TSMainFrameEventListener::Get().NotifyMainFrameClosing();
     m_view = nullptr;
     CFrameWnd::OnDestroy();

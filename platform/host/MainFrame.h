@@ -26,6 +26,13 @@ class HostMainFrame : public CFrameWnd
 public:
     HostGraphicsView* GetGraphicsView() const { return m_view; }
 
+    // Windows along the edges of the client area, the view taking the rest: a bar across the
+    // top (the ribbon) and one across the bottom (the command line) at their own heights, and
+    // a pane down the right side at the given width. Null leaves an edge empty. The frame
+    // does not own them.
+    void SetEdgeWindows(CWnd* top, CWnd* bottom, CWnd* right, int rightWidth);
+    void RecalcLayout(BOOL bNotify = TRUE) override;
+
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
@@ -34,6 +41,10 @@ protected:
 
 private:
     HostGraphicsView* m_view = nullptr;
+    CWnd* m_top = nullptr;
+    CWnd* m_bottom = nullptr;
+    CWnd* m_right = nullptr;
+    int m_rightWidth = 0;
 };
 
 // Creates the main frame on the user-interface thread (once; a second call returns the
