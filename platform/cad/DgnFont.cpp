@@ -1,11 +1,11 @@
 #include "platform/cad/DgnFont.h"
 
+#include "platform/cad/TextString.h"
+
 #include <deque>
 #include <mutex>
 
 namespace {
-
-constexpr const wchar_t* kDefaultFace = L"微软雅黑";
 
 struct FontTable
 {
@@ -24,12 +24,15 @@ FontTable& Table()
 
 const DgnFont& DgnFontManager::GetDefaultTrueTypeFont()
 {
-    return FindFont(kDefaultFace);
+    static const WString face(TextString::DEFAULT_TRUETYPE_FONT, true);
+    return FindFont(face.c_str());
 }
 
 const DgnFont& DgnFontManager::FindFont(const wchar_t* faceName)
 {
-    const WString name = faceName && *faceName ? WString(faceName) : WString(kDefaultFace);
+    if (!faceName || !*faceName)
+        return GetDefaultTrueTypeFont();
+    const WString name(faceName);
     FontTable& table = Table();
     std::lock_guard lock(table.mutex);
     for (const DgnFont& font : table.fonts)

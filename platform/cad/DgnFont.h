@@ -1,6 +1,7 @@
 #pragma once
-// Fonts of the platform's text. A font is named by its face; the view draws its text with the
-// window system's font of that face (the fontconfig mapping decides which family that is).
+// Fonts of the platform's text. A font is named by its face; a text string carries the face's
+// name (TextString::SetFontName) and the view draws it with the window system's font of that
+// face (the fontconfig mapping decides which family that is).
 
 #include "platform/base/WString.h"
 
@@ -25,7 +26,7 @@ private:
 class DgnFontManager
 {
 public:
-    // A font that shows Latin and Chinese text alike.
+    // A font that shows Latin and Chinese text alike (TextString::DEFAULT_TRUETYPE_FONT).
     static const DgnFont& GetDefaultTrueTypeFont();
     // The font of that face, made on first use and kept for the process; the default font for
     // an empty name.

@@ -42,6 +42,10 @@ public:
     // The solid swept by moving the closed polygon `base` along `extrusion`: in shaded views
     // its faces that face the viewer, lit, with their edges; in wireframe its edges.
     virtual void DrawExtrusion(int numPoints, const DPoint3d* base, const DVec3d& extrusion) = 0;
+    // The same for a closed profile of lines and arcs, laid at the height baseZ (the profile's
+    // own z is ignored). An open or empty profile draws nothing.
+    virtual void DrawProfileExtrusion(const CurveVector& profile, double baseZ,
+                                      const DVec3d& extrusion) = 0;
 };
 
 using IDrawGeomR = IDrawGeom&;

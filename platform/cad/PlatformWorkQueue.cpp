@@ -38,3 +38,9 @@ void PlatformWorkQueue::Post(Task task)
     else
         task();
 }
+
+bool PlatformWorkQueue::HasPoster()
+{
+    std::lock_guard lock(Slot().mutex);
+    return static_cast<bool>(Slot().poster);
+}

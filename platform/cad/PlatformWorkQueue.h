@@ -15,4 +15,6 @@ public:
     // goes back to running tasks in place.
     static void SetPoster(Poster poster);
     static void Post(Task task);
+    // True while the host's poster is installed (work then runs later, on the work thread).
+    static bool HasPoster();
 };

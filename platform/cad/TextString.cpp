@@ -1,14 +1,8 @@
 #include "platform/cad/TextString.h"
 
-#include "platform/cad/DgnFont.h"
-
-#include <cmath>
-
-namespace {
-
-bool IsKnownJustification(TextElementJustification j)
+void TextString::SetJustification(TextElementJustification justification)
 {
-    switch (j) {
+    switch (justification) {
     case TextElementJustification::LeftTop:
     case TextElementJustification::LeftMiddle:
     case TextElementJustification::LeftBaseline:
@@ -18,38 +12,27 @@ bool IsKnownJustification(TextElementJustification j)
     case TextElementJustification::RightTop:
     case TextElementJustification::RightMiddle:
     case TextElementJustification::RightBaseline:
-        return true;
-    }
-    return false;
-}
-
-} // namespace
-
-TextStringProperties::TextStringProperties() : m_font(&DgnFontManager::GetDefaultTrueTypeFont()) {}
-
-TextStringProperties::TextStringProperties(const DgnFont& font, const DPoint2d& size,
-                                           TextElementJustification justification)
-    : m_font(&font)
-{
-    SetSize(size);
-    SetJustification(justification);
-}
-
-void TextStringProperties::SetSize(const DPoint2d& size)
-{
-    if (size.x > 0.0 && size.y > 0.0 && std::isfinite(size.x) && std::isfinite(size.y))
-        m_size = size;
-}
-
-void TextStringProperties::SetJustification(TextElementJustification justification)
-{
-    // Unknown numbers keep the old justification rather than placing the text somewhere odd.
-    if (IsKnownJustification(justification))
         m_justification = justification;
+        break;
+    }
 }
 
-TextString::TextString(const wchar_t* text, const DPoint3d* origin, const RotMatrix* rotation,
-                       const TextStringProperties& properties)
-    : m_text(text ? text : L""), m_origin(origin ? *origin : DPoint3d{}),
-      m_rotation(rotation ? *rotation : RotMatrix{}), m_properties(properties)
-{}
+void TextString::ApplyTransform(const Transform& transform)
+{
+    m_origin = transform.Multiply(m_origin);
+    DVec3d x = transform.matrix.Multiply(m_orientation.GetColumn(0));
+    DVec3d y = transform.matrix.Multiply(m_orientation.GetColumn(1));
+    // Only the directions turn: a scaled transform must not change the character size twice.
+    if (x.Normalize() > 0.0 && y.Normalize() > 0.0) {
+        DVec3d z = DVec3d::FromCrossProduct(x, y);
+        if (z.Normalize() > 0.0)
+            m_orientation = RotMatrix::FromColumnVectors(x, y, z);
+    }
+}
+
+bool operator==(const TextString& a, const TextString& b)
+{
+    return a.m_text == b.m_text && a.m_origin.IsEqual(b.m_origin) &&
+           a.m_orientation.IsEqual(b.m_orientation) && a.m_size.x == b.m_size.x &&
+           a.m_size.y == b.m_size.y && a.m_fontName == b.m_fontName;
+}

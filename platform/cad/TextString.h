@@ -1,16 +1,16 @@
 #pragma once
-// A single line of text placed in the world: an origin, a rotation that gives the text's own
-// axes (its columns: along the baseline, up, out of the text), a font, a size in world units
-// and the justification that says which point of the text sits at the origin.
+// A single line of text placed in the model: its characters, the point it starts at (the
+// left end of its baseline), its orientation (columns: the text's x and y directions in world
+// axes), its character height and width in model units, and its font.
 
 #include "platform/base/WString.h"
 #include "platform/cad/DPoint2d.h"
+#include "platform/cad/DPoint3d.h"
 #include "platform/cad/RotMatrix.h"
+#include "platform/cad/Transform.h"
 
-class DgnFont;
-
-// Where the origin lies on the text: horizontally left, centre or right, vertically at the top,
-// the middle or the baseline. The values are the platform's justification numbers.
+// Which point of the text sits at its origin: horizontally left, centre or right, vertically
+// at the top, the middle or the baseline. The values are the platform's justification numbers.
 enum class TextElementJustification
 {
     LeftTop = 0,
@@ -24,47 +24,44 @@ enum class TextElementJustification
     RightBaseline = 14,
 };
 
-class TextStringProperties
-{
-public:
-    // The default font, one unit high and wide, left and baseline justified.
-    TextStringProperties();
-    TextStringProperties(const DgnFont& font, const DPoint2d& size,
-                         TextElementJustification justification);
-
-    const DgnFont& GetFont() const { return *m_font; }
-    void SetFont(const DgnFont& font) { m_font = &font; }
-    // x is the width of a character cell, y the text's height, both in world units. A size
-    // that is not a positive finite number is refused and the old one kept.
-    const DPoint2d& GetSize() const { return m_size; }
-    void SetSize(const DPoint2d& size);
-    TextElementJustification GetJustification() const { return m_justification; }
-    void SetJustification(TextElementJustification justification);
-
-private:
-    const DgnFont* m_font;
-    DPoint2d m_size{1.0, 1.0};
-    TextElementJustification m_justification = TextElementJustification::LeftBaseline;
-};
-
 class TextString
 {
 public:
-    // A null origin is the world origin, a null rotation the identity (text in the XY plane,
-    // reading along +X).
-    TextString(const wchar_t* text, const DPoint3d* origin, const RotMatrix* rotation,
-               const TextStringProperties& properties);
+    // The font text gets when none is named: a TrueType face every installation maps.
+    static constexpr const char* DEFAULT_TRUETYPE_FONT = "SimSun";
+
+    TextString() = default;
+    TextString(WString text, const DPoint3d& origin, double height)
+        : m_text(std::move(text)), m_origin(origin), m_size{height, height}
+    {}
 
     const WString& GetText() const { return m_text; }
+    void SetText(WString text) { m_text = std::move(text); }
     const DPoint3d& GetOrigin() const { return m_origin; }
-    const RotMatrix& GetRotMatrix() const { return m_rotation; }
-    const TextStringProperties& GetProperties() const { return m_properties; }
+    void SetOrigin(const DPoint3d& origin) { m_origin = origin; }
+    const RotMatrix& GetOrientation() const { return m_orientation; }
+    void SetOrientation(const RotMatrix& orientation) { m_orientation = orientation; }
+    // x: character width, y: character height, both in model units.
+    const DPoint2d& GetSize() const { return m_size; }
+    void SetSize(const DPoint2d& size) { m_size = size; }
+    double GetHeight() const { return m_size.y; }
+    // Left and baseline unless told otherwise; unknown numbers keep the current value.
+    TextElementJustification GetJustification() const { return m_justification; }
+    void SetJustification(TextElementJustification justification);
+    const Utf8String& GetFontName() const { return m_fontName; }
+    void SetFontName(Utf8String name) { m_fontName = std::move(name); }
+
+    // Moves the origin and turns the orientation; the size stays (text keeps its height when
+    // it is moved, rotated or mirrored).
+    void ApplyTransform(const Transform& transform);
+
+    friend bool operator==(const TextString& a, const TextString& b);
 
 private:
     WString m_text;
     DPoint3d m_origin;
-    RotMatrix m_rotation;
-    TextStringProperties m_properties;
+    RotMatrix m_orientation;
+    DPoint2d m_size{1.0, 1.0};
+    Utf8String m_fontName{DEFAULT_TRUETYPE_FONT};
+    TextElementJustification m_justification = TextElementJustification::LeftBaseline;
 };
-
-using TextStringCR = const TextString&;

@@ -1,6 +1,5 @@
 #include "platform/cad/ViewDrawGeom.h"
 
-#include "platform/cad/DgnFont.h"
 #include "platform/cad/GeomTolerance.h"
 #include "platform/cad/TextString.h"
 
@@ -448,8 +447,8 @@ void ViewDrawGeom::DrawTextString(const TextString& text, const double* zDepth)
     const DPoint3d o = ToWorld(origin);
     if (!f.IsInFrontOfEye(o))
         return;
-    const DPoint2d& size = text.GetProperties().GetSize();
-    const RotMatrix& rot = text.GetRotMatrix();
+    const DPoint2d& size = text.GetSize();
+    const RotMatrix& rot = text.GetOrientation();
     DVec3d along = rot.GetColumn(0) * size.x;
     DVec3d up = rot.GetColumn(1) * size.y;
     if (!m_transforms.empty()) {
@@ -461,11 +460,11 @@ void ViewDrawGeom::DrawTextString(const TextString& text, const double* zDepth)
     const DPoint3d vu = f.WorldToView(o + up);
     DisplayText t;
     t.text = text.GetText();
-    t.face = text.GetProperties().GetFont().GetName();
+    t.face = WString(text.GetFontName());
     t.origin = ToFloat(vo);
     t.widthVector = ViewPoint2f{float(va.x - vo.x), float(va.y - vo.y)};
     t.heightVector = ViewPoint2f{float(vu.x - vo.x), float(vu.y - vo.y)};
-    t.justification = text.GetProperties().GetJustification();
+    t.justification = text.GetJustification();
     // Left out when even the whole string's reach around its origin misses the view.
     const double reach = (std::hypot(t.widthVector.x, t.widthVector.y) * double(t.text.size()) +
                           std::hypot(t.heightVector.x, t.heightVector.y)) *

@@ -41,6 +41,8 @@ public:
     void DrawCurvePrimitive(const ICurvePrimitive& curve, bool closed, bool filled) override;
     void DrawTextString(const TextString& text, const double* zDepth = nullptr) override;
     void DrawExtrusion(int numPoints, const DPoint3d* base, const DVec3d& extrusion) override;
+    void DrawProfileExtrusion(const CurveVector& profile, double baseZ,
+                              const DVec3d& extrusion) override;
 
     // Local coordinates for the calls that follow; transforms nest.
     void PushTransform(const Transform& transform);

@@ -129,3 +129,32 @@ void ViewDrawGeom::DrawExtrusion(int numPoints, const DPoint3d* base, const DVec
         DrawFace(face, (bottom[j] - bottom[i]).CrossProduct(sweep) * turning);
     }
 }
+
+void ViewDrawGeom::DrawProfileExtrusion(const CurveVector& profile, double baseZ,
+                                        const DVec3d& extrusion)
+{
+    if (!profile.IsClosedPath())
+        return;
+    // The profile is stroked in world units that are already local to the pushed transform,
+    // so its points go through AppendCurve without the transform and then through
+    // DrawExtrusion with it.
+    std::vector<DPoint3d> loop;
+    std::vector<DPoint3d> part;
+    std::vector<Transform> pushed;
+    pushed.swap(m_transforms);
+    for (const ICurvePrimitivePtr& curve : profile) {
+        if (!curve)
+            continue;
+        part.clear();
+        AppendCurve(*curve, part);
+        for (DPoint3d p : part) {
+            p.z = baseZ;
+            if (loop.empty() || !loop.back().IsEqual(p))
+                loop.push_back(p);
+        }
+    }
+    pushed.swap(m_transforms);
+    if (loop.size() >= std::size_t(kMaxProfilePoints))
+        return;
+    DrawExtrusion(int(loop.size()), loop.data(), extrusion);
+}

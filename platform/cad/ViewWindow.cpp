@@ -3,6 +3,7 @@
 #include "platform/cad/DgnButtonEvent.h"
 #include "platform/cad/IViewManager.h"
 #include "platform/cad/PlatformWorkQueue.h"
+#include "platform/cad/ProjectViewScene.h"
 #include "platform/cad/StandardViewRotationTool.h"
 #include "platform/cad/ToolInput.h"
 #include "platform/cad/ViewDisplayList.h"
@@ -118,6 +119,9 @@ int ViewWindow::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CView::OnCreate(lpCreateStruct) == -1)
         return -1;
+    // The window shows the current project unless the application chose another scene.
+    if (!IViewManager::GetManager().GetViewScene())
+        ProjectViewScene::Install();
     IndexedViewSet& set = ViewSet();
     // A window without views shows the first one, as a plan.
     if (set.GetOpenCount() == 0) {
