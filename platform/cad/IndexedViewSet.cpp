@@ -1,5 +1,18 @@
 #include "platform/cad/IndexedViewSet.h"
 
+#include "platform/cad/IViewOutput.h"
+
+namespace {
+
+void TellOutput(const std::unique_ptr<IndexedViewport>& view)
+{
+    if (view)
+        if (IViewOutput* output = view->GetIViewOutput())
+            output->ViewportClosing();
+}
+
+} // namespace
+
 IndexedViewSet::IndexedViewSet() = default;
 IndexedViewSet::~IndexedViewSet() = default;
 
@@ -7,6 +20,7 @@ IndexedViewport* IndexedViewSet::GetViewport(int viewNumber) const
 {
     if (viewNumber < 0 || viewNumber >= MAX_VIEWS)
         return nullptr;
+    std::lock_guard lock(m_mutex);
     return m_views[viewNumber].get();
 }
 
@@ -14,6 +28,7 @@ IndexedViewport* IndexedViewSet::OpenViewport(int viewNumber)
 {
     if (viewNumber < 0 || viewNumber >= MAX_VIEWS)
         return nullptr;
+    std::lock_guard lock(m_mutex);
     if (!m_views[viewNumber])
         m_views[viewNumber] = std::make_unique<IndexedViewport>(viewNumber);
     return m_views[viewNumber].get();
@@ -21,28 +36,50 @@ IndexedViewport* IndexedViewSet::OpenViewport(int viewNumber)
 
 bool IndexedViewSet::CloseViewport(int viewNumber)
 {
-    IndexedViewport* view = GetViewport(viewNumber);
-    if (!view)
+    if (viewNumber < 0 || viewNumber >= MAX_VIEWS)
         return false;
-    if (m_selected == view)
-        m_selected = nullptr;
-    m_views[viewNumber].reset();
+    std::unique_ptr<IndexedViewport> closing;
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_views[viewNumber])
+            return false;
+        IndexedViewport* expected = m_views[viewNumber].get();
+        m_selected.compare_exchange_strong(expected, nullptr);
+        closing = std::move(m_views[viewNumber]);
+    }
+    TellOutput(closing);
     return true;
 }
 
 void IndexedViewSet::CloseAll()
 {
-    m_selected = nullptr;
-    for (auto& view : m_views)
-        view.reset();
+    std::array<std::unique_ptr<IndexedViewport>, MAX_VIEWS> closing;
+    {
+        std::lock_guard lock(m_mutex);
+        m_selected.store(nullptr);
+        closing.swap(m_views);
+    }
+    for (const auto& view : closing)
+        TellOutput(view);
 }
 
 int IndexedViewSet::GetOpenCount() const
 {
+    std::lock_guard lock(m_mutex);
     int count = 0;
     for (const auto& view : m_views)
         count += view ? 1 : 0;
     return count;
+}
+
+std::vector<IndexedViewport*> IndexedViewSet::GetOpenViewports() const
+{
+    std::lock_guard lock(m_mutex);
+    std::vector<IndexedViewport*> open;
+    for (const auto& view : m_views)
+        if (view)
+            open.push_back(view.get());
+    return open;
 }
 
 bool IndexedViewSet::SetSelectedViewport(int viewNumber)
@@ -50,7 +87,7 @@ bool IndexedViewSet::SetSelectedViewport(int viewNumber)
     IndexedViewport* view = GetViewport(viewNumber);
     if (!view)
         return false;
-    m_selected = view;
+    m_selected.store(view);
     return true;
 }
 
@@ -58,6 +95,6 @@ bool IndexedViewSet::SetSelectedViewport(IndexedViewport* viewport)
 {
     if (!viewport || GetViewport(viewport->GetViewNumber()) != viewport)
         return false;
-    m_selected = viewport;
+    m_selected.store(viewport);
     return true;
 }

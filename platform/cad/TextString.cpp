@@ -1,5 +1,22 @@
 #include "platform/cad/TextString.h"
 
+void TextString::SetJustification(TextElementJustification justification)
+{
+    switch (justification) {
+    case TextElementJustification::LeftTop:
+    case TextElementJustification::LeftMiddle:
+    case TextElementJustification::LeftBaseline:
+    case TextElementJustification::CenterTop:
+    case TextElementJustification::CenterMiddle:
+    case TextElementJustification::CenterBaseline:
+    case TextElementJustification::RightTop:
+    case TextElementJustification::RightMiddle:
+    case TextElementJustification::RightBaseline:
+        m_justification = justification;
+        break;
+    }
+}
+
 void TextString::ApplyTransform(const Transform& transform)
 {
     m_origin = transform.Multiply(m_origin);

@@ -9,6 +9,21 @@
 #include "platform/cad/RotMatrix.h"
 #include "platform/cad/Transform.h"
 
+// Which point of the text sits at its origin: horizontally left, centre or right, vertically
+// at the top, the middle or the baseline. The values are the platform's justification numbers.
+enum class TextElementJustification
+{
+    LeftTop = 0,
+    LeftMiddle = 1,
+    LeftBaseline = 2,
+    CenterTop = 6,
+    CenterMiddle = 7,
+    CenterBaseline = 8,
+    RightTop = 12,
+    RightMiddle = 13,
+    RightBaseline = 14,
+};
+
 class TextString
 {
 public:
@@ -30,6 +45,9 @@ public:
     const DPoint2d& GetSize() const { return m_size; }
     void SetSize(const DPoint2d& size) { m_size = size; }
     double GetHeight() const { return m_size.y; }
+    // Left and baseline unless told otherwise; unknown numbers keep the current value.
+    TextElementJustification GetJustification() const { return m_justification; }
+    void SetJustification(TextElementJustification justification);
     const Utf8String& GetFontName() const { return m_fontName; }
     void SetFontName(Utf8String name) { m_fontName = std::move(name); }
 
@@ -45,4 +63,5 @@ private:
     RotMatrix m_orientation;
     DPoint2d m_size{1.0, 1.0};
     Utf8String m_fontName{DEFAULT_TRUETYPE_FONT};
+    TextElementJustification m_justification = TextElementJustification::LeftBaseline;
 };

@@ -14,23 +14,7 @@ HostMainFrame* g_mainFrame = nullptr;
 
 } // namespace
 
-IMPLEMENT_DYNCREATE(HostGraphicsView, CView)
-
-BEGIN_MESSAGE_MAP(HostGraphicsView, CView)
-ON_WM_ERASEBKGND()
-END_MESSAGE_MAP()
-
-void HostGraphicsView::OnDraw(CDC* pDC)
-{
-    CRect rc;
-    GetClientRect(&rc);
-    pDC->FillSolidRect(&rc, kBackground);
-}
-
-BOOL HostGraphicsView::OnEraseBkgnd(CDC*)
-{
-    return TRUE; // OnDraw covers every pixel
-}
+IMPLEMENT_DYNCREATE(HostGraphicsView, ViewWindow)
 
 IMPLEMENT_DYNCREATE(HostMainFrame, CFrameWnd)
 

@@ -1,23 +1,19 @@
 #pragma once
 // The host's main frame: a frame window whose client area is the graphics view, a child of
-// class "AfxFrameOrView120u" with WS_EX_CLIENTEDGE. The view draws a plain background until
-// the CAD layer draws models in it.
+// class "AfxFrameOrView120u" with WS_EX_CLIENTEDGE: the CAD platform's view window, which
+// shows the views of the active view set.
 
+#include "platform/cad/ViewWindow.h"
+#include "platform/cad/Viewport.h"
 #include "platform/win/afxwin.h"
 
 namespace zt::host {
 
-class HostGraphicsView : public CView
+class HostGraphicsView : public ViewWindow
 {
     DECLARE_DYNCREATE(HostGraphicsView)
 public:
-    static constexpr COLORREF kBackground = RGB(33, 40, 48);
-
-    void OnDraw(CDC* pDC) override;
-
-protected:
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    DECLARE_MESSAGE_MAP()
+    static constexpr COLORREF kBackground = Viewport::kDefaultBackground;
 };
 
 class HostMainFrame : public CFrameWnd
