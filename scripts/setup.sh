@@ -9,7 +9,7 @@ packages=(
   libjsoncpp-dev
   libcairo2-dev libpango1.0-dev libfontconfig-dev fontconfig
   fonts-wqy-microhei fonts-dejavu-core
-  libsqlite3-dev libsdl2-dev libpng-dev
+  libsqlite3-dev libsqlitecpp-dev libsdl2-dev libpng-dev
 )
 
 missing=()
