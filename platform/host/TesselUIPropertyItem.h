@@ -59,9 +59,15 @@ public:
     TesselUIPropertyItem(const wchar_t* name, const MultiText& value, HBITMAP head = nullptr);
     ~TesselUIPropertyItem();
 
-    // Records are moved by swap, so that a checker has one owner at a time.
+    // Records are moved (or swapped), never copied, so that a checker has one owner.
     TesselUIPropertyItem(const TesselUIPropertyItem&) = delete;
     TesselUIPropertyItem& operator=(const TesselUIPropertyItem&) = delete;
+    TesselUIPropertyItem(TesselUIPropertyItem&& other) noexcept { swap(other); }
+    TesselUIPropertyItem& operator=(TesselUIPropertyItem&& other) noexcept
+    {
+        TesselUIPropertyItem(std::move(other)).swap(*this);
+        return *this;
+    }
     void swap(TesselUIPropertyItem& other) noexcept;
 
     const WString& getName() const { return m_name; }
