@@ -1,4 +1,4 @@
-#include "platform/siblings/ztcore/BuildingQuantities.h"
+#include "platform/siblings/ZTCore/BuildingQuantities.h"
 
 #include "platform/cad/DgnProject.h"
 #include "platform/host/TSArchiStoreyManager.h"

@@ -1,7 +1,7 @@
 // "ZTCore.dll", the host's core sibling library. The property panel loads it when it first
 // shows a building element and calls "appendAttributeInfo" with the element it shows.
 
-#include "platform/siblings/ztcore/BuildingQuantities.h"
+#include "platform/siblings/ZTCore/BuildingQuantities.h"
 #include "platform/win/Modules.h"
 
 namespace {
