@@ -1,0 +1,30 @@
+#pragma once
+// The reference host's running drawing tool: one at a time; starting another ends the one
+// before. The graphics view's tool input forwards its data, motion and reset events here,
+// on the work thread.
+
+#include "apps/ztui-demo/tools/HostTool.h"
+
+namespace ztdemo {
+
+class HostToolSession
+{
+public:
+    static HostToolSession& Get();
+
+    // Ends the running tool and starts this one; false (and no tool running) when it
+    // refuses to start.
+    bool Start(HostToolPtr tool);
+    void Stop();
+    HostTool* GetActiveTool() const { return m_tool.get(); }
+
+    void DataPoint(const DPoint3d& point);
+    void Motion(const DPoint3d& point);
+    void Reset();
+
+private:
+    HostToolSession() = default;
+    HostToolPtr m_tool;
+};
+
+} // namespace ztdemo
