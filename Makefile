@@ -1,10 +1,28 @@
-# The two commands of the repository. Everything else is CMake presets.
+# The commands of the repository. Everything else is CMake presets.
+#
+#   make demo   the reference host's scripted session: pictures of every scene in build/demo/
+#   make run    the same host in a window (needs a display)
+#   make test   every test, under AddressSanitizer (PRESET=tsan for ThreadSanitizer)
 PRESET ?= asan
 
-.PHONY: test setup
+.PHONY: demo run test setup gallery
 
 setup:
 	@bash scripts/setup.sh
+
+demo: setup
+	cmake --preset release
+	cmake --build --preset release --target ztui-demo
+	./build/release/bin/ztui-demo --out build/demo
+
+run: setup
+	cmake --preset release
+	cmake --build --preset release --target ztui-run ztui-demo
+	./build/release/bin/ztui-run --project build/demo/示例办公楼.ztproj
+
+# Refreshes the README's gallery (docs/gallery) from a new scripted session.
+gallery: demo
+	bash scripts/refresh-gallery.sh build/demo docs/gallery
 
 test: setup
 	cmake --preset $(PRESET)

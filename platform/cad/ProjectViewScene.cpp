@@ -6,6 +6,7 @@
 #include "platform/cad/PlatformWorkQueue.h"
 #include "platform/cad/ProjectEvents.h"
 #include "platform/cad/ViewContext.h"
+#include "platform/cad/ViewDecorations.h"
 
 #include <unordered_map>
 
@@ -97,8 +98,10 @@ void ProjectViewScene::Install()
 
 ProjectViewScene::ProjectViewScene()
 {
-    // Built first, so that it is still there when this scene goes at the end of the process.
+    // Built first, so that they are still there when this scene goes at the end of the process
+    // and the views redraw without it.
     IViewManager::GetManager();
+    ViewDecorations::Get();
     ProjectEvents::Get().AddElementListener(this);
     ProjectEvents::Get().AddProjectListener(this);
 }

@@ -1,6 +1,7 @@
 #include "platform/host/Executors.h"
 
 #include "platform/base/RefCounted.h"
+#include "platform/cad/PlatformWorkQueue.h"
 #include "platform/win/Desktop.h"
 #include "platform/win/afxwin.h"
 
@@ -216,10 +217,15 @@ Executors::Executors() : m_impl(std::make_unique<Impl>())
         return e.Mode() == ExecutorMode::Manual ? e.PumpAll() : e.RunUIPending();
     });
     SetUIWakeHook([] { zt::win::Desktop::Wake(); });
+    // The platform's own work (redrawing views after elements changed) runs on the work
+    // thread too.
+    PlatformWorkQueue::SetPoster(
+        [](PlatformWorkQueue::Task task) { Executors::Get().PostToWork(std::move(task)); });
 }
 
 Executors::~Executors()
 {
+    PlatformWorkQueue::SetPoster(nullptr);
     m_impl->StopThreads();
 }
 

@@ -3,6 +3,7 @@
 // Windows resource DLL exist while it is mapped.
 
 #include "apps/ztui-demo/icons/PickPointGlyph.h"
+#include "apps/ztui-demo/icons/RibbonGlyphs.h"
 #include "platform/win/Modules.h"
 #include "platform/win/resources/ResourceModule.h"
 
@@ -18,9 +19,22 @@ ModuleLifetime g_lifetime;
 
 bool RegisterIcons(HINSTANCE self)
 {
-    // A 16-pixel image for buttons and lists, a 32-pixel one for anything larger.
-    return zt::win::ResourceModule::AddIcon(
+    // A 16-pixel image for buttons and lists, a 32-pixel one for anything larger; the ribbon
+    // draws its pictures at 24 pixels.
+    using zt::win::ResourceModule;
+    bool ok = ResourceModule::AddIcon(
         self, L"pick_point", {ztdemo::RenderPickPoint(16), ztdemo::RenderPickPoint(32)});
+    struct Glyph
+    {
+        const wchar_t* name;
+        zt::win::IconImage (*render)(int);
+    } glyphs[] = {{L"ribbon_wall", &ztdemo::RenderWallGlyph},
+                  {L"ribbon_plan", &ztdemo::RenderPlanGlyph},
+                  {L"ribbon_iso", &ztdemo::RenderIsoGlyph}};
+    for (const Glyph& g : glyphs)
+        ok = ResourceModule::AddIcon(self, g.name, {g.render(16), g.render(24), g.render(32)}) &&
+             ok;
+    return ok;
 }
 
 } // namespace

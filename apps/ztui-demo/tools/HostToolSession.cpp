@@ -1,5 +1,7 @@
 #include "apps/ztui-demo/tools/HostToolSession.h"
 
+#include "apps/ztui-demo/tools/HostViewTool.h"
+
 namespace ztdemo {
 
 HostToolSession& HostToolSession::Get()
@@ -14,6 +16,8 @@ bool HostToolSession::Start(HostToolPtr tool)
     if (tool.IsNull() || !tool->OnStart())
         return false;
     m_tool = tool;
+    // The view hands its clicks and moves to the platform's active tool: this one's bridge.
+    HostViewTool::Get().InstallTool();
     return true;
 }
 
@@ -24,6 +28,12 @@ void HostToolSession::Stop()
     m_tool = nullptr;
     if (ending)
         ending->OnCleanup();
+    HostViewTool& bridge = HostViewTool::Get();
+    if (bridge.IsActive()) {
+        bridge.m_ending = true;
+        bridge.ExitTool();
+        bridge.m_ending = false;
+    }
 }
 
 void HostToolSession::DataPoint(const DPoint3d& point)
