@@ -10,6 +10,9 @@ packages=(
   libcairo2-dev libpango1.0-dev libfontconfig-dev fontconfig
   fonts-wqy-microhei fonts-dejavu-core
   libsqlite3-dev libsqlitecpp-dev libsdl2-dev libpng-dev
+  # Only the test of the reference host's real window: a virtual X server, X input and
+  # screenshots.
+  xvfb xdotool imagemagick
 )
 
 missing=()

@@ -288,6 +288,13 @@ int SdlPresenter::Run()
         if (!SDL_WaitEvent(&e))
             return 1;
         do {
+            if (m_snapshot && e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_F12) {
+                if (m_snapshot()) {
+                    Desktop::SetSettledHook(nullptr);
+                    return 0;
+                }
+                continue;
+            }
             if (!m.Handle(e, resized, repaint)) {
                 Desktop::SetSettledHook(nullptr);
                 return 0;

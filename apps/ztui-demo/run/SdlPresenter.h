@@ -30,6 +30,10 @@ public:
     // Asked on the user-interface thread, with every new picture, for the window's caption.
     void SetTitleSource(std::function<std::wstring()> source) { m_title = std::move(source); }
 
+    // Called on the main thread when F12 is pressed, instead of giving the key to the
+    // desktop; returning true closes the window. For scripted checks of the real window.
+    void SetSnapshotHandler(std::function<bool()> handler) { m_snapshot = std::move(handler); }
+
     // Runs until the window is closed, on the thread that opened the window, with the
     // executors in threaded mode. Returns the process exit code.
     int Run();
@@ -39,6 +43,7 @@ private:
     std::unique_ptr<Impl> m_impl;
     std::function<void(int, int)> m_onResize;
     std::function<std::wstring()> m_title;
+    std::function<bool()> m_snapshot;
 };
 
 } // namespace ztdemo
