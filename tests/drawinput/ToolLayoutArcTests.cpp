@@ -195,3 +195,18 @@ TEST_F(LayoutTest, StartDirectionPreviewsAFullCircleWithoutChangingTheDirection)
     EXPECT_FALSE(mgr.IsFullSweep());
     EXPECT_NEAR(mgr.GetDynamicTracerInfo().sweepAngle, 40, 1e-9);
 }
+
+TEST_F(CirclePointsTest, ThirdClickKeepsTheCentreOfTheLastPreviewNotOfTheClicks)
+{
+    Way(ZTDrawWay::ArcCirclePointsEnd);
+    Click(10, 0);
+    Click(0, 10);
+    ArcOf(Move(-10, 0)); // the circle about the origin
+    // The click lands elsewhere: the circle through the three clicks is not centred at the
+    // origin.
+    Click(-6, 2);
+    EXPECT_POINT_NEAR(mgr.TryGetCircleCenter(), DPoint3d{}, 1e-9);
+    DEllipse3d arc = ArcOf(Move(0, -30));
+    EXPECT_POINT_NEAR(arc.center, DPoint3d{}, 1e-9);
+    EXPECT_NEAR(arc.vector0.Magnitude(), 10.0, 1e-9);
+}

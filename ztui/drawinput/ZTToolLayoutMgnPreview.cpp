@@ -49,8 +49,9 @@ ICurvePrimitivePtr ZTToolLayoutMgn::Preview()
         m_guideLine = nullptr;
         if (n == 2)
             return line(c[0], c[1]);
-        // A single point is not a curve; the tool has nothing to show yet.
-        return n > 2 ? ICurvePrimitive::CreateLineString(c) : nullptr;
+        // Before the first click this is the cursor alone: a one-point line string, which the
+        // tool may show as a marker.
+        return ICurvePrimitive::CreateLineString(c);
     case ZTDrawWay::TangentArc:
         if (n == 2 && GetProfileSize() > 0) {
             m_guideLine = line(c[0], c[1]);
