@@ -157,6 +157,7 @@ TEST_F(LayoutTest, DirectionFollowsTheCursorAcrossTheStartOnly)
         double cursorDegrees;
         double sweepDegrees;
     } steps[] = {
+        {-10, -10}, // near the start on the clockwise side, whatever an earlier layout left
         {30, 30},   // across the start near it: counter-clockwise
         {-30, -30}, // back across: clockwise
         {-60, -60},   {-120, -120},
