@@ -162,6 +162,65 @@ TEST(XmlReader, BrokenDocumentsGiveNoTree)
     }
 }
 
+// A style file is read at start: one nested too deeply must give no document, not exhaust the
+// stack of the thread that reads it.
+TEST(XmlReader, DeepNestingGivesNoDocumentInsteadOfOverflowingTheStack)
+{
+    constexpr int kLevels = 100000;
+    std::wstring elements, between;
+    for (int i = 0; i < kLevels; ++i)
+        elements += L"<a>";
+    for (int i = 0; i < kLevels; ++i)
+        elements += L"</a>";
+    EXPECT_EQ(xml::ParseDocument(elements), nullptr);
+
+    for (int i = 0; i < kLevels; ++i)
+        between += L"<a><!-- note --><!DOCTYPE x><?pi?>";
+    for (int i = 0; i < kLevels; ++i)
+        between += L"</a>";
+    EXPECT_EQ(xml::ParseDocument(between), nullptr);
+
+    // An unclosed deep document fails the same way.
+    EXPECT_EQ(xml::ParseDocument(elements.substr(0, elements.size() / 2)), nullptr);
+}
+
+TEST(XmlReader, NestingUpToTheLimitIsRead)
+{
+    auto nested = [](int levels) {
+        std::wstring text;
+        for (int i = 0; i < levels; ++i)
+            text += L"<a>";
+        text += L"x";
+        for (int i = 0; i < levels; ++i)
+            text += L"</a>";
+        return text;
+    };
+    auto doc = xml::ParseDocument(nested(xml::kMaxElementDepth));
+    ASSERT_NE(doc, nullptr);
+    const xml::Node* node = doc.get();
+    int depth = 1;
+    while (!node->children.empty()) {
+        node = node->children.front().get();
+        ++depth;
+    }
+    EXPECT_EQ(depth, xml::kMaxElementDepth);
+    EXPECT_EQ(node->text, L"x");
+    EXPECT_EQ(xml::ParseDocument(nested(xml::kMaxElementDepth + 1)), nullptr);
+}
+
+TEST(StyleTree, ADeepTreeIsTornDownWithoutRecursion)
+{
+    // Built by hand, deeper than any parse allows: destruction must not recurse per level.
+    std::unique_ptr<xml::Node> root = std::make_unique<xml::Node>();
+    xml::Node* tip = root.get();
+    for (int i = 0; i < 100000; ++i) {
+        tip->children.push_back(std::make_unique<xml::Node>());
+        tip = tip->children.back().get();
+        tip->name = L"a";
+    }
+    root.reset(); // a recursive teardown overflows the stack here
+}
+
 TEST(ColorList, ParsesHexAndRgbAndSkipsWhatDoesNotParse)
 {
     struct Case

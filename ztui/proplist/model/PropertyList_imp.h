@@ -24,7 +24,8 @@ class ZTUI_EXPORT PropertyList_imp : public PropertyMgrUI::PropertyList
 {
 public:
     PropertyList_imp();
-    ~PropertyList_imp() override;
+    // Virtual here, after the interface's operations, so the interface's table keeps its order.
+    virtual ~PropertyList_imp();
     PropertyList_imp(const PropertyList_imp&) = delete;
     PropertyList_imp& operator=(const PropertyList_imp&) = delete;
 
