@@ -235,6 +235,40 @@ TEST_F(EditEditorTest, CtrlASelectsAllAndCtrlZUndoesOnlyWhenItCan)
     EXPECT_EQ(std::wstring(item->text().GetString()), L"x");
 }
 
+TEST_F(EditEditorTest, CtrlCXAndVCopyCutAndPasteBetweenEditors)
+{
+    auto* wall = Add(L"名称")->setText(L"墙体");
+    auto* door = Add(L"门")->setText(L"门");
+    list.refresh();
+    actrl_Edit* first = Edit(1);
+    actrl_Edit* second = Edit(2);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+
+    Focus(first);
+    desk.keyDown(VK_CONTROL);
+    MSG copy{first->m_hWnd, WM_KEYDOWN, 'C', 0, 0, {}};
+    EXPECT_TRUE(first->PreTranslateMessage(&copy)); // consumed: copied by the editor itself
+    desk.keyUp(VK_CONTROL);
+    EXPECT_EQ(std::wstring(Text(first).GetString()), L"墙体");
+
+    Focus(second);
+    Ctrl('V');
+    EXPECT_EQ(std::wstring(Text(second).GetString()), L"墙体");
+    desk.key(VK_RETURN);
+    EXPECT_EQ(std::wstring(door->text().GetString()), L"墙体");
+
+    Focus(first);
+    Ctrl('X');
+    EXPECT_TRUE(Text(first).IsEmpty());
+    desk.type(L"新");
+    Ctrl('V');
+    EXPECT_EQ(std::wstring(Text(first).GetString()), L"新墙体");
+    desk.key(VK_RETURN);
+    EXPECT_EQ(std::wstring(wall->text().GetString()), L"新墙体");
+    EXPECT_EQ(calls, 2);
+}
+
 TEST_F(EditEditorTest, AMultiTextItemGetsATallMultiLineEditThatIsNotCentred)
 {
     auto* item = Add(L"说明")->setMultiText(L"a\r\nb\r\nc", 3);

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -319,6 +322,52 @@ TEST(StyleFile, TheCurrentDirectoryIsSearchedFirstAndTheFileIsReadOnce)
     dir.Write("property.xml", "<pane/>");
     EXPECT_EQ(PropertyStyle::Get().Color(L"propertyList/group/background", RGB(0, 0, 0)),
               RGB(0xDE, 0xDE, 0xDE));
+}
+
+// Run as a copy of this test program placed in a folder of its own: prints where the style file
+// is found from a current directory that holds none.
+TEST(StyleFile, FoundBesideTheExecutableThenInItsSupportFolder)
+{
+    if (std::getenv("ZTUI_STYLE_PROBE")) {
+        std::printf("style=%s\n", PropertyStyle::FindStyleFile().c_str());
+        return;
+    }
+    const fs::path home =
+        fs::path(ZTUI_TEST_OUTPUT_DIR) / ("style-probe-" + std::to_string(getpid()));
+    fs::remove_all(home);
+    fs::create_directories(home / "support");
+    fs::create_directories(home / "elsewhere");
+    const fs::path program = home / "probe";
+    std::error_code ec;
+    fs::create_hard_link(fs::read_symlink("/proc/self/exe"), program, ec);
+    if (ec)
+        fs::copy_file(fs::read_symlink("/proc/self/exe"), program, ec);
+    ASSERT_FALSE(ec) << ec.message();
+    const std::string libraries = fs::read_symlink("/proc/self/exe").parent_path().string();
+
+    auto whereFound = [&] {
+        std::string command = "cd '" + (home / "elsewhere").string() +
+                              "' && ZTUI_STYLE_PROBE=1 LD_LIBRARY_PATH='" + libraries + "' '" +
+                              program.string() +
+                              "' --gtest_filter=StyleFile.FoundBesideTheExecutableThenInItsSupport"
+                              "Folder 2>/dev/null";
+        std::string out;
+        if (FILE* pipe = popen(command.c_str(), "r")) {
+            char line[4096];
+            while (std::fgets(line, sizeof line, pipe))
+                if (std::strncmp(line, "style=", 6) == 0)
+                    out = std::string(line + 6, std::strcspn(line + 6, "\n"));
+            pclose(pipe);
+        }
+        return out;
+    };
+
+    EXPECT_EQ(whereFound(), "");
+    std::ofstream(home / "support" / "property.xml") << "<pane/>";
+    EXPECT_EQ(whereFound(), (home / "support" / "property.xml").string());
+    std::ofstream(home / "property.xml") << "<pane/>";
+    EXPECT_EQ(whereFound(), (home / "property.xml").string()); // beside the program comes first
+    fs::remove_all(home);
 }
 
 TEST(StyleFile, ColumnSplitRules)
