@@ -269,6 +269,32 @@ TEST_F(EditEditorTest, CtrlCXAndVCopyCutAndPasteBetweenEditors)
     EXPECT_EQ(calls, 2);
 }
 
+TEST_F(EditEditorTest, TheFormattingRectangleFollowsTheSizeWithoutWaitingForAPaint)
+{
+    Add(L"名称")->setText(L"墙");
+    list.refresh();
+    actrl_Edit* edit = Edit(1);
+    ASSERT_NE(edit, nullptr);
+    auto expected = [&] {
+        CRect r;
+        edit->GetClientRect(&r);
+        r.OffsetRect(3, 5);
+        r.right -= 5;
+        r.bottom += 5;
+        return r;
+    };
+    CRect format;
+    edit->GetRect(&format);
+    EXPECT_EQ(format, expected());
+    const CRect before = format;
+
+    // Resized and not painted: the text is already placed for the new size.
+    edit->SetWindowPos(nullptr, 0, 0, 180, 30, SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
+    edit->GetRect(&format);
+    EXPECT_EQ(format, expected());
+    EXPECT_NE(format, before);
+}
+
 TEST_F(EditEditorTest, AMultiTextItemGetsATallMultiLineEditThatIsNotCentred)
 {
     auto* item = Add(L"说明")->setMultiText(L"a\r\nb\r\nc", 3);
