@@ -10,7 +10,8 @@ foreach(target IN LISTS ztui_layers ITEMS ztui)
   set_target_properties(${target} PROPERTIES INSTALL_RPATH "$ORIGIN")
 endforeach()
 
-install(TARGETS ${ztui_layers} ztplatform ztui
+get_property(ztui_entries GLOBAL PROPERTY ZTUI_ENTRY_TARGETS)
+install(TARGETS ${ztui_layers} ${ztui_entries} ztplatform ztui
   EXPORT ZTUiTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}

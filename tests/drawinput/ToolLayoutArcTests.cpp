@@ -157,6 +157,7 @@ TEST_F(LayoutTest, DirectionFollowsTheCursorAcrossTheStartOnly)
         double cursorDegrees;
         double sweepDegrees;
     } steps[] = {
+        {-10, -10}, // near the start on the clockwise side, whatever an earlier layout left
         {30, 30},   // across the start near it: counter-clockwise
         {-30, -30}, // back across: clockwise
         {-60, -60},   {-120, -120},
@@ -194,4 +195,20 @@ TEST_F(LayoutTest, StartDirectionPreviewsAFullCircleWithoutChangingTheDirection)
     ArcOf(mgr.AddDynamicPoint(OnCircle(25, 40)));
     EXPECT_FALSE(mgr.IsFullSweep());
     EXPECT_NEAR(mgr.GetDynamicTracerInfo().sweepAngle, 40, 1e-9);
+}
+
+TEST_F(CirclePointsTest, ThirdClickKeepsTheCentreOfTheLastPreviewNotOfTheClicks)
+{
+    mgr.SetRandomSeed(SeedFor(true));
+    Way(ZTDrawWay::ArcCirclePointsEnd);
+    Click(10, 0);
+    Click(0, 10);
+    ArcOf(Move(-10, 0)); // the circle about the origin
+    // The click lands elsewhere: the circle through the three clicks is not centred at the
+    // origin.
+    Click(-6, 2);
+    EXPECT_POINT_NEAR(mgr.TryGetCircleCenter(), DPoint3d{}, 1e-9);
+    DEllipse3d arc = ArcOf(Move(0, -30));
+    EXPECT_POINT_NEAR(arc.center, DPoint3d{}, 1e-9);
+    EXPECT_NEAR(arc.vector0.Magnitude(), 10.0, 1e-9);
 }

@@ -5,19 +5,23 @@
 using zt::ZTDrawWay;
 using namespace zt::cad;
 
+// The singleton lives for the process, so the layout "before Begin" is checked in a process of
+// its own: the threadsafe death-test style runs this test afresh in a child.
 TEST(ToolLayoutMgnLifecycle, ClicksBeforeBeginAreIgnored)
 {
-    zt::ZTToolLayoutMgn& mgr = zt::ZTToolLayoutMgn::Get();
-    if (mgr.GetProfile().IsValid())
-        GTEST_SKIP() << "needs a process of its own (ctest runs each test alone)";
-    EXPECT_TRUE(mgr.AddDataButtonPoint(DPoint3d{1, 2, 0}));
-    EXPECT_EQ(mgr.GetPointSize(), 0u);
-    EXPECT_TRUE(mgr.AddDynamicPoint(DPoint3d{1, 2, 0}).IsNull());
-    EXPECT_FALSE(mgr.SetResetButton());
-    EXPECT_FALSE(mgr.IsClosed());
-    mgr.SetBackSpace();
-    EXPECT_EQ(mgr.GetProfileSize(), 0);
-    EXPECT_EQ(&mgr, &zt::ZTToolLayoutMgn::Get());
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            zt::ZTToolLayoutMgn& mgr = zt::ZTToolLayoutMgn::Get();
+            bool ignored = mgr.GetProfile().IsNull() && mgr.AddDataButtonPoint(DPoint3d{1, 2, 0}) &&
+                           mgr.GetPointSize() == 0 &&
+                           mgr.AddDynamicPoint(DPoint3d{1, 2, 0}).IsNull() &&
+                           !mgr.SetResetButton() && !mgr.IsClosed();
+            mgr.SetBackSpace();
+            ignored = ignored && mgr.GetProfileSize() == 0 && mgr.GetPointSize() == 0;
+            std::exit(ignored ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(LayoutTest, BeginClearsTheLayoutAndEndKeepsTheProfileObject)
@@ -427,4 +431,58 @@ TEST_F(LayoutTest, BackSpaceWithoutCurvesForgetsEveryClick)
     mgr.SetBackSpace();
     EXPECT_EQ(mgr.GetPointSize(), 0u);
     EXPECT_TRUE(mgr.GetCurDrawPoints().empty());
+}
+
+TEST_F(LayoutTest, LinePreviewBeforeAnyClickIsTheCursorAsAOnePointLineString)
+{
+    Way(ZTDrawWay::Line);
+    ICurvePrimitivePtr preview = Move(4, 7);
+    ASSERT_TRUE(preview.IsValid());
+    const bvector<DPoint3d>* points = preview->GetLineStringCP();
+    ASSERT_NE(points, nullptr);
+    ASSERT_EQ(points->size(), 1u);
+    EXPECT_POINT_NEAR(points->front(), (DPoint3d{4, 7, 0}), 0);
+    EXPECT_EQ(mgr.GetPointSize(), 0u);
+}
+
+TEST_F(LayoutTest, AuxiliaryInfoOfTangentAndEndMidArcsWithTwoPoints)
+{
+    DPoint3d p;
+    DVec3d d;
+    Way(ZTDrawWay::ArcStartTangentEnd);
+    Click(1, 1);
+    Click(4, 5); // tangent point
+    Move(20, 20);
+    ASSERT_TRUE(mgr.GetAuxiliaryInfo(p, d)); // the start, towards the tangent point
+    EXPECT_POINT_NEAR(p, (DPoint3d{1, 1, 0}), 0);
+    EXPECT_VEC_NEAR(d, (DVec3d{0.6, 0.8, 0}), 1e-15);
+
+    mgr.Begin();
+    Way(ZTDrawWay::ArcStartEndMid);
+    Click(2, 0);
+    Click(2, -9); // the arc's end
+    Move(7, 7);
+    ASSERT_TRUE(mgr.GetAuxiliaryInfo(p, d)); // the start, towards the end
+    EXPECT_POINT_NEAR(p, (DPoint3d{2, 0, 0}), 0);
+    EXPECT_VEC_NEAR(d, -DVec3d::UnitY(), 1e-15);
+}
+
+TEST_F(LayoutTest, IsClosedSnapsAnArcEndOntoTheFirstPoint)
+{
+    Way(ZTDrawWay::Line);
+    Click(0, 0);
+    Click(10, 0);
+    Way(ZTDrawWay::ArcStartEndMid);
+    Click(0.4, 0.3); // the arc's end, within the tolerance of the first point
+    Click(5, 8);     // a point on the arc
+    ASSERT_EQ(mgr.GetProfileSize(), 2);
+    DEllipse3d before;
+    ASSERT_TRUE(mgr.GetProfile(1)->TryGetArc(before));
+    ASSERT_TRUE(mgr.IsClosed());
+    DEllipse3d after;
+    ASSERT_TRUE(mgr.GetProfile(1)->TryGetArc(after)); // still an arc
+    EXPECT_POINT_NEAR(after.FractionParameterToPoint(1), DPoint3d{}, 1e-9);
+    EXPECT_POINT_NEAR(after.FractionParameterToPoint(0), (DPoint3d{10, 0, 0}), 1e-9);
+    EXPECT_EQ(after.IsCCWXY(), before.IsCCWXY());
+    ExpectConnectedProfile();
 }

@@ -242,8 +242,8 @@ TEST_F(ChoiceEditorTest, EnterInTheTypingFieldAddsOrSelectsTheTypedEntry)
     typeAndEnter(L"乙");
     EXPECT_EQ(changes, 4);
 
-    // The placeholder, the current entry and nothing at all change nothing.
-    for (const wchar_t* text : {L"*多种*", L"乙", L""}) {
+    // The placeholder and the current entry change nothing.
+    for (const wchar_t* text : {L"*多种*", L"乙"}) {
         SCOPED_TRACE(std::wstring(text).size());
         typeAndEnter(text);
         EXPECT_EQ(item->selectedIndex(), 1);
@@ -251,6 +251,34 @@ TEST_F(ChoiceEditorTest, EnterInTheTypingFieldAddsOrSelectsTheTypedEntry)
         EXPECT_EQ(changes, 4);
     }
     EXPECT_TRUE(item->isEditableList());
+}
+
+TEST_F(ChoiceEditorTest, EnterWithAnEmptyTypingFieldAddsAndSelectsTheEmptyEntry)
+{
+    auto* item = AddList(L"可输入", true, 0); // no placeholder: the display text is empty
+    list.refresh();
+    actrl_ComboBox* combo = Combo(1);
+    ASSERT_NE(combo, nullptr);
+    HWND field = combo->TypingField();
+    ASSERT_NE(field, nullptr);
+    auto enterEmpty = [&] {
+        ClickInto(field);
+        ::SendMessageW(field, EM_SETSEL, 0, -1);
+        desk.key(VK_DELETE);
+        desk.key(VK_RETURN);
+    };
+
+    enterEmpty();
+    auto entries = item->listEntries();
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_TRUE(entries[4].IsEmpty());
+    EXPECT_EQ(item->selectedIndex(), 4);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(combo->GetCurSel(), 4);
+
+    enterEmpty(); // now the current entry: nothing changes
+    EXPECT_EQ(item->listEntries().size(), 5u);
+    EXPECT_EQ(changes, 1);
 }
 
 TEST_F(ChoiceEditorTest, TheWheelChangesTheImageDropDownButScrollsPastThePlainOne)

@@ -124,6 +124,31 @@ TEST_F(ColorButtonTest, AChosenColourIsWrittenThenReportedAsAClickBeforeTheValue
     EXPECT_EQ(events.size(), 4u);
 }
 
+TEST_F(ColorButtonTest, TheOwnerHearsOfTheColourBeforeTheSwatchRepaints)
+{
+    auto* item = AddColor(RGB(1, 2, 3));
+    list.refresh();
+    ButtonColor* swatch = Swatch(1);
+    ASSERT_NE(swatch, nullptr);
+    const CPoint centre = ScreenRect(swatch->m_hWnd).CenterPoint();
+    HWND swatchWindow = swatch->m_hWnd;
+    COLORREF shownAtClick = 0, itemAtClick = 0;
+    list.setButtonClicked([&](PropertyMgrUI::PropertyList&, PropertyMgrUI::PropertyItem& i) {
+        itemAtClick = i.color();
+        // The swatch's own pixels as they stand, without running pending paints.
+        HDC dc = ::GetDC(swatchWindow);
+        RECT client;
+        ::GetClientRect(swatchWindow, &client);
+        shownAtClick = ::GetPixel(dc, client.right / 2, client.bottom / 2);
+        ::ReleaseDC(swatchWindow, dc);
+    });
+    ClickSwatch(1);
+    EXPECT_EQ(itemAtClick, RGB(10, 20, 30)); // the item already has the colour
+    EXPECT_EQ(shownAtClick, RGB(1, 2, 3));   // the swatch has not repainted yet
+    EXPECT_EQ(desk.pixel(centre.x, centre.y), RGB(10, 20, 30));
+    EXPECT_EQ(item->color(), RGB(10, 20, 30));
+}
+
 TEST_F(ColorButtonTest, CancelChangesNothing)
 {
     auto* item = AddColor(RGB(1, 2, 3));

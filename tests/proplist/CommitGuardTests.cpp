@@ -176,3 +176,36 @@ TEST_F(GuardedListTest, AnExceptionInTheColourClickHandlerKeepsTheColourAndSkips
     EXPECT_TRUE(log.Contains(L"colour choice"));
     EXPECT_TRUE(log.Contains(L"0xC00000FD"));
 }
+
+// Every editor hands its item to the owner through the list, inside the one guard: a handler
+// that throws is logged and the window procedure returns normally (the desktop would otherwise
+// let the exception through, as Windows would crash on it).
+TEST_F(GuardedListTest, EveryEditorsHandlersRunInsideTheGuard)
+{
+    auto* check = list.addItem(L"常规", true, L"显示", nullptr)->setCheck(false);
+    list.addItem(L"常规", true, L"操作", nullptr)->setButton(L"执行");
+    auto* choice = list.addItem(L"常规", true, L"类型", nullptr);
+    choice->addListEntry(L"甲", false)->addListEntry(L"乙", false)->setSelectedIndex(0);
+    list.refresh();
+    int calls = 0;
+    auto fail = [&](PropertyMgrUI::PropertyList&, PropertyMgrUI::PropertyItem&) {
+        ++calls;
+        throw std::runtime_error("owner failed");
+    };
+    list.setValueChanged(fail);
+    list.setButtonClicked(fail);
+
+    ClickInto(EditorWindow(1)); // the check box
+    EXPECT_TRUE(check->checkValue());
+    desk.advance(1000);
+    ClickInto(EditorWindow(2)); // the push button
+    HWND combo = EditorWindow(3);
+    ::SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    ::SendMessageW(box.m_hWnd, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(combo));
+    EXPECT_EQ(choice->selectedIndex(), 1);
+    EXPECT_EQ(calls, 3);
+    EXPECT_TRUE(log.Contains(L"valueChanged"));
+    EXPECT_TRUE(log.Contains(L"buttonClicked"));
+    EXPECT_TRUE(log.Contains(L"owner failed"));
+}

@@ -235,6 +235,66 @@ TEST_F(EditEditorTest, CtrlASelectsAllAndCtrlZUndoesOnlyWhenItCan)
     EXPECT_EQ(std::wstring(item->text().GetString()), L"x");
 }
 
+TEST_F(EditEditorTest, CtrlCXAndVCopyCutAndPasteBetweenEditors)
+{
+    auto* wall = Add(L"名称")->setText(L"墙体");
+    auto* door = Add(L"门")->setText(L"门");
+    list.refresh();
+    actrl_Edit* first = Edit(1);
+    actrl_Edit* second = Edit(2);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+
+    Focus(first);
+    desk.keyDown(VK_CONTROL);
+    MSG copy{first->m_hWnd, WM_KEYDOWN, 'C', 0, 0, {}};
+    EXPECT_TRUE(first->PreTranslateMessage(&copy)); // consumed: copied by the editor itself
+    desk.keyUp(VK_CONTROL);
+    EXPECT_EQ(std::wstring(Text(first).GetString()), L"墙体");
+
+    Focus(second);
+    Ctrl('V');
+    EXPECT_EQ(std::wstring(Text(second).GetString()), L"墙体");
+    desk.key(VK_RETURN);
+    EXPECT_EQ(std::wstring(door->text().GetString()), L"墙体");
+
+    Focus(first);
+    Ctrl('X');
+    EXPECT_TRUE(Text(first).IsEmpty());
+    desk.type(L"新");
+    Ctrl('V');
+    EXPECT_EQ(std::wstring(Text(first).GetString()), L"新墙体");
+    desk.key(VK_RETURN);
+    EXPECT_EQ(std::wstring(wall->text().GetString()), L"新墙体");
+    EXPECT_EQ(calls, 2);
+}
+
+TEST_F(EditEditorTest, TheFormattingRectangleFollowsTheSizeWithoutWaitingForAPaint)
+{
+    Add(L"名称")->setText(L"墙");
+    list.refresh();
+    actrl_Edit* edit = Edit(1);
+    ASSERT_NE(edit, nullptr);
+    auto expected = [&] {
+        CRect r;
+        edit->GetClientRect(&r);
+        r.OffsetRect(3, 5);
+        r.right -= 5;
+        r.bottom += 5;
+        return r;
+    };
+    CRect format;
+    edit->GetRect(&format);
+    EXPECT_EQ(format, expected());
+    const CRect before = format;
+
+    // Resized and not painted: the text is already placed for the new size.
+    edit->SetWindowPos(nullptr, 0, 0, 180, 30, SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
+    edit->GetRect(&format);
+    EXPECT_EQ(format, expected());
+    EXPECT_NE(format, before);
+}
+
 TEST_F(EditEditorTest, AMultiTextItemGetsATallMultiLineEditThatIsNotCentred)
 {
     auto* item = Add(L"说明")->setMultiText(L"a\r\nb\r\nc", 3);

@@ -319,3 +319,34 @@ TEST(PropertyItems, OwnedBitmapsAreDeletedWithTheItemOrWhenReplaced)
     EXPECT_FALSE(alive(head));
     EXPECT_FALSE(alive(second));
 }
+
+// itemChanged: every other item is offered the changed one (syncWith, which keeps no state of
+// its own), then the rows are rebuilt as refresh rebuilds them.
+TEST(PropertyListHandlers, ItemChangedRebuildsTheRowsAsRefreshDoes)
+{
+    struct CountingView : PropertyListView
+    {
+        void OnRowsClearing() override { ++clearing; }
+        void OnRowsRebuilt() override { ++rebuilt; }
+        int clearing = 0, rebuilt = 0;
+    } view;
+    PropertyList_imp list;
+    list.SetView(&view);
+    auto* first = list.addItem(L"G", true, L"位置", nullptr)->setInt(1);
+    list.addItem(L"G", true, L"宽度", nullptr)->setDouble(2.0);
+    list.refresh();
+    ASSERT_EQ(list.rows().visibleRows().size(), 3u);
+    EXPECT_EQ(view.rebuilt, 1);
+
+    first->setPoint(DPoint3d{1, 2, 3}); // the row kind stays until the next rebuild
+    EXPECT_EQ(list.rows().visibleRows().size(), 3u);
+    EXPECT_EQ(first->syncWith(list.items()[1].get()), first);
+    EXPECT_EQ(list.itemChanged(first), &list);
+    EXPECT_EQ(view.rebuilt, 2);
+    EXPECT_EQ(VisibleTexts(list), (std::vector<std::wstring>{L"G", L"位置 X 坐标", L"位置 Y 坐标",
+                                                             L"位置 Z 坐标", L"宽度"}));
+    EXPECT_EQ(list.items()[1]->doubleValue(), 2.0); // the other item is unchanged
+    list.itemChanged(nullptr);                      // no item: a plain rebuild
+    EXPECT_EQ(view.rebuilt, 3);
+    list.SetView(nullptr);
+}

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -162,6 +165,65 @@ TEST(XmlReader, BrokenDocumentsGiveNoTree)
     }
 }
 
+// A style file is read at start: one nested too deeply must give no document, not exhaust the
+// stack of the thread that reads it.
+TEST(XmlReader, DeepNestingGivesNoDocumentInsteadOfOverflowingTheStack)
+{
+    constexpr int kLevels = 100000;
+    std::wstring elements, between;
+    for (int i = 0; i < kLevels; ++i)
+        elements += L"<a>";
+    for (int i = 0; i < kLevels; ++i)
+        elements += L"</a>";
+    EXPECT_EQ(xml::ParseDocument(elements), nullptr);
+
+    for (int i = 0; i < kLevels; ++i)
+        between += L"<a><!-- note --><!DOCTYPE x><?pi?>";
+    for (int i = 0; i < kLevels; ++i)
+        between += L"</a>";
+    EXPECT_EQ(xml::ParseDocument(between), nullptr);
+
+    // An unclosed deep document fails the same way.
+    EXPECT_EQ(xml::ParseDocument(elements.substr(0, elements.size() / 2)), nullptr);
+}
+
+TEST(XmlReader, NestingUpToTheLimitIsRead)
+{
+    auto nested = [](int levels) {
+        std::wstring text;
+        for (int i = 0; i < levels; ++i)
+            text += L"<a>";
+        text += L"x";
+        for (int i = 0; i < levels; ++i)
+            text += L"</a>";
+        return text;
+    };
+    auto doc = xml::ParseDocument(nested(xml::kMaxElementDepth));
+    ASSERT_NE(doc, nullptr);
+    const xml::Node* node = doc.get();
+    int depth = 1;
+    while (!node->children.empty()) {
+        node = node->children.front().get();
+        ++depth;
+    }
+    EXPECT_EQ(depth, xml::kMaxElementDepth);
+    EXPECT_EQ(node->text, L"x");
+    EXPECT_EQ(xml::ParseDocument(nested(xml::kMaxElementDepth + 1)), nullptr);
+}
+
+TEST(StyleTree, ADeepTreeIsTornDownWithoutRecursion)
+{
+    // Built by hand, deeper than any parse allows: destruction must not recurse per level.
+    std::unique_ptr<xml::Node> root = std::make_unique<xml::Node>();
+    xml::Node* tip = root.get();
+    for (int i = 0; i < 100000; ++i) {
+        tip->children.push_back(std::make_unique<xml::Node>());
+        tip = tip->children.back().get();
+        tip->name = L"a";
+    }
+    root.reset(); // a recursive teardown overflows the stack here
+}
+
 TEST(ColorList, ParsesHexAndRgbAndSkipsWhatDoesNotParse)
 {
     struct Case
@@ -260,6 +322,52 @@ TEST(StyleFile, TheCurrentDirectoryIsSearchedFirstAndTheFileIsReadOnce)
     dir.Write("property.xml", "<pane/>");
     EXPECT_EQ(PropertyStyle::Get().Color(L"propertyList/group/background", RGB(0, 0, 0)),
               RGB(0xDE, 0xDE, 0xDE));
+}
+
+// Run as a copy of this test program placed in a folder of its own: prints where the style file
+// is found from a current directory that holds none.
+TEST(StyleFile, FoundBesideTheExecutableThenInItsSupportFolder)
+{
+    if (std::getenv("ZTUI_STYLE_PROBE")) {
+        std::printf("style=%s\n", PropertyStyle::FindStyleFile().c_str());
+        return;
+    }
+    const fs::path home =
+        fs::path(ZTUI_TEST_OUTPUT_DIR) / ("style-probe-" + std::to_string(getpid()));
+    fs::remove_all(home);
+    fs::create_directories(home / "support");
+    fs::create_directories(home / "elsewhere");
+    const fs::path program = home / "probe";
+    std::error_code ec;
+    fs::create_hard_link(fs::read_symlink("/proc/self/exe"), program, ec);
+    if (ec)
+        fs::copy_file(fs::read_symlink("/proc/self/exe"), program, ec);
+    ASSERT_FALSE(ec) << ec.message();
+    const std::string libraries = fs::read_symlink("/proc/self/exe").parent_path().string();
+
+    auto whereFound = [&] {
+        std::string command = "cd '" + (home / "elsewhere").string() +
+                              "' && ZTUI_STYLE_PROBE=1 LD_LIBRARY_PATH='" + libraries + "' '" +
+                              program.string() +
+                              "' --gtest_filter=StyleFile.FoundBesideTheExecutableThenInItsSupport"
+                              "Folder 2>/dev/null";
+        std::string out;
+        if (FILE* pipe = popen(command.c_str(), "r")) {
+            char line[4096];
+            while (std::fgets(line, sizeof line, pipe))
+                if (std::strncmp(line, "style=", 6) == 0)
+                    out = std::string(line + 6, std::strcspn(line + 6, "\n"));
+            pclose(pipe);
+        }
+        return out;
+    };
+
+    EXPECT_EQ(whereFound(), "");
+    std::ofstream(home / "support" / "property.xml") << "<pane/>";
+    EXPECT_EQ(whereFound(), (home / "support" / "property.xml").string());
+    std::ofstream(home / "property.xml") << "<pane/>";
+    EXPECT_EQ(whereFound(), (home / "property.xml").string()); // beside the program comes first
+    fs::remove_all(home);
 }
 
 TEST(StyleFile, ColumnSplitRules)

@@ -2,9 +2,16 @@
 
 #include "platform/win/WinGdi.h"
 #include "platform/win/mfc/CDC.h"
+#include "ztui/proplist/model/PropertyList_imp.h"
+#include "ztui/proplist/painting/PropertyRowPainter.h"
 #include "ztui/proplist/style/DrawStyleColor.h"
+#include "ztui/proplist/style/PropertyStyle.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -99,4 +106,29 @@ TEST(StyleColorFrame, EdgesTakeTheirColours)
     EXPECT_EQ(four.at(5, 10), RGB(0, 0, 255));
     EXPECT_EQ(four.at(1, 5), RGB(255, 255, 0));
     EXPECT_EQ(four.at(11, 5), RGB(1, 1, 1)); // nothing outside the rectangle
+}
+
+// The name cell is filled with the first colour of the item background even when the element
+// lists a gradient; gradients are for headers and editor faces.
+TEST(NameCellFill, AGradientItemBackgroundFillsTheNameCellWithItsFirstColour)
+{
+    namespace fs = std::filesystem;
+    fs::path file = fs::temp_directory_path() / ("ztui-cell-" + std::to_string(getpid()) + ".xml");
+    std::ofstream(file) << "<pane><propertyList><item>"
+                           "<background type=\"color\">#FF0000;#0000FF</background>"
+                           "</item></propertyList></pane>";
+    std::unique_ptr<dsc::DrawStyleItem> tree = zt::PropertyStyle::LoadTree(file.string());
+    fs::remove(file);
+    ASSERT_NE(tree, nullptr);
+    zt::PropertyRowPainter painter(zt::StyleLookup(zt::PropertyStyle::StyleRootOf(tree.get())));
+
+    zt::PropertyList_imp list;
+    list.addItem(L"组", true, L"", nullptr)->setInt(1);
+    list.refresh();
+    ASSERT_EQ(list.rows().visibleRows().size(), 2u);
+    Canvas c(200, 40);
+    painter.DrawNameCell(c.dc(), *list.rows().visibleRows()[1], RECT{0, 0, 200, 40}, 0.5);
+    EXPECT_EQ(c.at(30, 2), RGB(255, 0, 0));
+    EXPECT_EQ(c.at(30, 37), RGB(255, 0, 0)); // a gradient would have reached blue here
+    EXPECT_EQ(c.at(60, 20), RGB(255, 0, 0));
 }

@@ -1,5 +1,7 @@
 #include "GdiTestSupport.h"
 
+#include "platform/win/GdiDiagnostics.h"
+
 #include <random>
 
 // Drawing calls with arbitrary arguments, stale handles and extreme coordinates: each one must
@@ -21,6 +23,11 @@ TEST_P(GdiRobustness, ArbitraryCallsComeBackQuietly)
         }
     };
     Canvas c(64, 48);
+    // Stock objects come into being on first use and stay: the ones used below count in the
+    // baseline.
+    for (int stock : {NULL_PEN, DC_BRUSH, BLACK_PEN, WHITE_BRUSH, SYSTEM_FONT})
+        GetStockObject(stock);
+    const std::size_t baseline = zt::win::GetGdiObjectCount();
     HBITMAP mono = CreateBitmap(8, 8, 1, 1, nullptr);
     HDC other = CreateCompatibleDC(nullptr);
     std::vector<HGDIOBJ> objects = {CreatePen(PS_DOT, 1, RGB(1, 2, 3)),
@@ -113,7 +120,9 @@ TEST_P(GdiRobustness, ArbitraryCallsComeBackQuietly)
         DeleteObject(o);
     DeleteObject(mono);
     DeleteDC(other);
-    SUCCEED();
+    // Whatever the calls did, they made no object of their own: deleting what the test made
+    // returns the count to where it started.
+    EXPECT_EQ(zt::win::GetGdiObjectCount(), baseline);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, GdiRobustness, testing::Values(20261206u, 1u, 77u, 4242u));

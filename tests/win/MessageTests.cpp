@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace {
 
 struct Messages : ::testing::Test
@@ -219,3 +221,38 @@ TEST_F(Messages, GetTickCountFollowsTheClock)
 }
 
 } // namespace
+
+namespace {
+
+LRESULT ThrowingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_USER + 7)
+        throw std::runtime_error("handler failed");
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+} // namespace
+
+// On Windows an exception leaving a window procedure takes the host down; the desktop does not
+// hide it either, so a test meets it, and the desktop itself stays sound.
+TEST_F(Messages, AnExceptionLeavingAWindowProcedureReachesTheSenderAndTheDesktopCarriesOn)
+{
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = ThrowingProc;
+    wc.lpszClassName = L"ThrowingWindow";
+    ASSERT_NE(RegisterClassExW(&wc), 0);
+    HWND thrower = CreateWindowExW(0, L"ThrowingWindow", L"", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                   nullptr, nullptr, nullptr);
+    ASSERT_NE(thrower, nullptr);
+    EXPECT_THROW(SendMessageW(thrower, WM_USER + 7, 0, 0), std::runtime_error);
+    PostMessageW(thrower, WM_USER + 7, 0, 0);
+    EXPECT_THROW(desk.pump(), std::runtime_error);
+
+    // Messages, destruction and the other windows work on.
+    EXPECT_EQ(SendMessageW(win, WM_USER + 2, 0, 0), 0);
+    EXPECT_TRUE(DestroyWindow(thrower));
+    EXPECT_FALSE(IsWindow(thrower));
+    desk.pump();
+    UnregisterClassW(L"ThrowingWindow", nullptr);
+}

@@ -249,8 +249,8 @@ bool ZTToolLayoutMgn::AddDataButtonPoint(const DPoint3d& point)
         if (n == 2) {
             m_prompt = layout_prompt::kThirdCirclePoint;
         } else if (n == 3) {
-            // The circle the preview showed for this very point.
-            m_circleCenter = DEllipse3d::FromPointsOnArc(c[0], c[2], c[1]).center;
+            // The centre is the one the last preview stored: the circle the user saw while
+            // aiming, even when the click itself landed a little elsewhere.
             ChooseRandomSweep();
             m_prompt = layout_prompt::kEndPoint;
         } else if (n == 4) {

@@ -49,8 +49,9 @@ ICurvePrimitivePtr ZTToolLayoutMgn::Preview()
         m_guideLine = nullptr;
         if (n == 2)
             return line(c[0], c[1]);
-        // A single point is not a curve; the tool has nothing to show yet.
-        return n > 2 ? ICurvePrimitive::CreateLineString(c) : nullptr;
+        // Before the first click this is the cursor alone: a one-point line string, which the
+        // tool may show as a marker.
+        return ICurvePrimitive::CreateLineString(c);
     case ZTDrawWay::TangentArc:
         if (n == 2 && GetProfileSize() > 0) {
             m_guideLine = line(c[0], c[1]);
@@ -174,7 +175,9 @@ ICurvePrimitivePtr ZTToolLayoutMgn::PreviewArcAboutCentre(const DPoint3d& start,
         else if (degrees > -90.0 && degrees < 0.0 && m_previousSweep > 0.0 &&
                  std::fabs(m_midAngle) < 90.0)
             m_counterClockwise = false;
-        // Clockwise, the arc to the same end sweeps the rest of the turn the other way.
+        // Clockwise, the arc to the same end sweeps the rest of the turn the other way: s - 2π.
+        // Negating the counter-clockwise sweep (-s) would end at the mirror of the cursor and
+        // draw the long way round, which no user aiming at the cursor means.
         double sweep = m_counterClockwise ? counterClockwise : counterClockwise - kTwoPi;
         m_previousSweep = m_currentSweep = sweep;
     }

@@ -147,17 +147,24 @@ LRESULT SendTo(Window* w, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     DesktopState& d = Desk();
     ++d.sendDepth;
-    LRESULT r = 0;
-    // A window procedure that throws must not unwind through the window manager's state.
+    // An exception escaping a window procedure would take a Windows host down; here it is not
+    // hidden either. It travels on to whoever sent or dispatched the message (a test fails on
+    // it), and the window manager's own bookkeeping is put right on the way.
+    struct Depth
+    {
+        DesktopState& d;
+        ~Depth()
+        {
+            --d.sendDepth;
+            FreeGraveyardIfIdle();
+        }
+    } depth{d};
     try {
-        r = w->proc(w->handle, msg, wParam, lParam);
+        return w->proc(w->handle, msg, wParam, lParam);
     } catch (...) {
-        std::fprintf(stderr, "ztwin: exception in window procedure (message 0x%04x)\n", msg);
-        r = 0;
+        std::fprintf(stderr, "ztwin: exception escaped a window procedure (message 0x%04x)\n", msg);
+        throw;
     }
-    --d.sendDepth;
-    FreeGraveyardIfIdle();
-    return r;
 }
 
 Window* TopLevelOf(Window* w)

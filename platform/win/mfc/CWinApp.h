@@ -12,6 +12,10 @@ public:
 
     LPCTSTR m_pszAppName = nullptr;
     HINSTANCE m_hInstance = nullptr;
+    // How the main window is first shown and the command line after the program's name, set
+    // by the entry point before InitInstance.
+    int m_nCmdShow = SW_SHOWNORMAL;
+    LPTSTR m_lpCmdLine = nullptr;
 
     BOOL InitInstance() override;
     int ExitInstance() override;

@@ -42,15 +42,21 @@ void ButtonColor::OnClicked()
     if (dialog.DoModal() != IDOK)
         return;
     m_color = dialog.GetSelectedColor();
-    Invalidate(FALSE);
-    UpdateWindow();
-    if (!m_callback)
-        return;
-    // The callback may rebuild the list and destroy this button: it runs from a copy, and
-    // nothing of the button is touched after it.
-    UINT id = static_cast<UINT>(GetDlgCtrlID());
-    ClickCallback callback = m_callback;
-    callback(id);
+    // The item takes the colour and the owner hears of it before the swatch repaints, so what
+    // the swatch shows is what the owner accepted. The callback may rebuild the list and
+    // destroy this button: it runs from a copy, and the button is repainted only if it lived.
+    if (m_callback) {
+        UINT id = static_cast<UINT>(GetDlgCtrlID());
+        std::weak_ptr<const void> alive = m_alive;
+        ClickCallback callback = m_callback;
+        callback(id);
+        if (alive.expired())
+            return;
+    }
+    if (m_hWnd) {
+        Invalidate(FALSE);
+        UpdateWindow();
+    }
 }
 
 } // namespace zt

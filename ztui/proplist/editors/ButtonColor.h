@@ -7,6 +7,7 @@
 #include "ztui/ZTUiExport.h"
 
 #include <functional>
+#include <memory>
 
 namespace zt {
 
@@ -36,6 +37,8 @@ protected:
 private:
     COLORREF m_color = RGB(0, 0, 0);
     ClickCallback m_callback;
+    // Expires with the button: a callback that rebuilt the list leaves nothing to repaint.
+    std::shared_ptr<const void> m_alive = std::make_shared<char>(0);
 };
 
 } // namespace zt

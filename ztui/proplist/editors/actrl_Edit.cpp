@@ -18,6 +18,7 @@ bool CtrlHeld()
 
 BEGIN_MESSAGE_MAP(actrl_Edit, CEdit)
 ON_WM_PAINT()
+ON_WM_SIZE()
 ON_WM_ERASEBKGND()
 ON_WM_SETFOCUS()
 ON_WM_KILLFOCUS()
@@ -46,6 +47,7 @@ BOOL actrl_Edit::CreateEdit(const RECT& rect, CWnd* parent, UINT id, bool readOn
     if (!Create(style, rect, parent, id))
         return FALSE;
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    UpdateFormattingRect();
     return TRUE;
 }
 
@@ -181,9 +183,16 @@ void actrl_Edit::UpdateFormattingRect()
     SetRectNP(&text);
 }
 
+// The formatting rectangle follows the window's size: set when the window is made and when it
+// is resized, never while painting, so a paint changes nothing of the window.
+void actrl_Edit::OnSize(UINT nType, int cx, int cy)
+{
+    CEdit::OnSize(nType, cx, cy);
+    UpdateFormattingRect();
+}
+
 void actrl_Edit::OnPaint()
 {
-    UpdateFormattingRect();
     CPaintDC dc(this);
     CRect face;
     GetClientRect(&face);

@@ -40,7 +40,11 @@ void ctrl_combobox::onSelChange(actrl_ComboBox* combo, int index)
         return;
     CString text;
     combo->GetLBText(index, text);
-    if (text == m_item->displayText() || index == m_item->selectedIndex())
+    // The placeholder stands for the mixed values only while the item shows it; otherwise an
+    // entry that happens to read like an old or empty placeholder (the empty entry typed into
+    // an editable list) is a value like any other.
+    if ((m_item->hasDisplayText() && text == m_item->displayText()) ||
+        index == m_item->selectedIndex())
         return;
     m_item->setSelectedIndex(index);
     // The owner's handler may rebuild the list and so destroy this editor.
@@ -50,7 +54,8 @@ void ctrl_combobox::onSelChange(actrl_ComboBox* combo, int index)
 
 void ctrl_combobox::onEditEnter(actrl_ComboBox* combo, const CString& text)
 {
-    if (!m_item || !combo || text.IsEmpty())
+    // An empty typing field is an entry too: the empty text is added, selected and reported.
+    if (!m_item || !combo)
         return;
     int index = combo->FindExact(text);
     if (index < 0) {

@@ -3,7 +3,6 @@
 // The kind decides the edit type, the text shown and how typed text becomes the value.
 
 #include "platform/win/afxwin.h"
-#include "ztui/proplist/editors/CommitGuard.h"
 #include "ztui/proplist/editors/actrl_Edit.h"
 #include "ztui/proplist/editors/actrl_Edit_msgHook.h"
 #include "ztui/proplist/editors/ctrl_object.h"
@@ -67,12 +66,10 @@ public:
         PropertyItem_imp* item = m_item;
         const int lines = edit->LineCount();
         // The owner's handler may rebuild the list and so destroy this editor: nothing of it
-        // is touched from here on, and nothing the handler throws leaves the window procedure.
-        CommitGuard::Run(L"edit commit", [item, &text, lines] {
-            Kind::Write(*item, text, lines);
-            if (PropertyList_imp* list = item->owner())
-                list->NotifyValueChanged(*item);
-        });
+        // is touched from here on. The list runs the handler inside its guard.
+        Kind::Write(*item, text, lines);
+        if (PropertyList_imp* list = item->owner())
+            list->NotifyValueChanged(*item, L"edit commit");
     }
     void onSetFocus(actrl_Edit*, CWnd*) override {}
 

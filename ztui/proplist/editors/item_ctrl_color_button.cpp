@@ -1,6 +1,5 @@
 #include "ztui/proplist/editors/item_ctrl_color_button.h"
 
-#include "ztui/proplist/editors/CommitGuard.h"
 #include "ztui/proplist/model/PropertyItem_imp.h"
 #include "ztui/proplist/model/PropertyList_imp.h"
 
@@ -15,11 +14,11 @@ void CommitColor(PropertyItem_imp* item, COLORREF color)
     if (!list)
         return;
     std::weak_ptr<const void> alive = list->LifeToken();
-    list->NotifyButtonClicked(*item);
-    // A click handler that cleared or destroyed the list took the item with it.
-    if (alive.expired())
+    // A click handler that failed ends the choice there; one that cleared or destroyed the
+    // list took the item with it.
+    if (!list->NotifyButtonClicked(*item, L"colour choice") || alive.expired())
         return;
-    list->NotifyValueChanged(*item);
+    list->NotifyValueChanged(*item, L"colour choice");
 }
 
 } // namespace
@@ -34,7 +33,7 @@ item_ctrl_color_button::item_ctrl_color_button(PropertyItem_imp& item, CWnd* par
     ButtonColor* button = &m_button;
     m_button.SetClickCallback([target, button](UINT) {
         COLORREF color = button->GetColor();
-        CommitGuard::Run(L"colour choice", [target, color] { CommitColor(target, color); });
+        CommitColor(target, color);
     });
 }
 

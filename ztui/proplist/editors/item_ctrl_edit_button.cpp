@@ -46,7 +46,9 @@ void item_ctrl_edit_button::rowDrawn()
 
 void item_ctrl_edit_button::onTextCommitted(const CString& text)
 {
-    // Leaving the placeholder as it stands is no entry: the several values stay.
+    // Leaving the placeholder as it stands is no entry: the several values stay. The general
+    // mixed-value rule wins over the composite editor's commit on every focus loss, which would
+    // write the shown text over every selected object.
     if (m_item->hasDisplayText() && text == m_item->displayText())
         return;
     m_item->setEditButton(text);

@@ -58,7 +58,9 @@ void item_ctrl_point3d_part::rowDrawn()
 
 void item_ctrl_point3d_part::onTextCommitted(const CString& text)
 {
-    // Leaving the placeholder as it stands is no entry: the several values stay.
+    // Leaving the placeholder as it stands is no entry: the several values stay. The general
+    // mixed-value rule wins over the composite editor's commit on every focus loss, which would
+    // write the shown text over every selected object.
     if (m_item->hasDisplayText() && text == m_item->displayText())
         return;
     DPoint3d point = m_item->point();

@@ -1,5 +1,7 @@
 #include "ztui/proplist/model/PropertyList_imp.h"
 
+#include "ztui/proplist/editors/CommitGuard.h"
+
 namespace zt {
 
 PropertyList_imp::PropertyList_imp() = default;
@@ -75,17 +77,21 @@ PropertyList_imp::collectGroupStates(PropertyMgrUI::GroupStateMap& states)
     return this;
 }
 
-void PropertyList_imp::NotifyValueChanged(PropertyItem_imp& item)
+bool PropertyList_imp::NotifyValueChanged(PropertyItem_imp& item, const wchar_t* what)
 {
     // A handler may clear or refill the list; the copy keeps the callable alive meanwhile.
-    if (auto handler = m_valueChanged)
-        handler(*this, item);
+    auto handler = m_valueChanged;
+    if (!handler)
+        return true;
+    return CommitGuard::Run(what, [&] { handler(*this, item); });
 }
 
-void PropertyList_imp::NotifyButtonClicked(PropertyItem_imp& item)
+bool PropertyList_imp::NotifyButtonClicked(PropertyItem_imp& item, const wchar_t* what)
 {
-    if (auto handler = m_buttonClicked)
-        handler(*this, item);
+    auto handler = m_buttonClicked;
+    if (!handler)
+        return true;
+    return CommitGuard::Run(what, [&] { handler(*this, item); });
 }
 
 } // namespace zt

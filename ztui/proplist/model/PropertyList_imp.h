@@ -24,7 +24,8 @@ class ZTUI_EXPORT PropertyList_imp : public PropertyMgrUI::PropertyList
 {
 public:
     PropertyList_imp();
-    ~PropertyList_imp() override;
+    // Virtual here, after the interface's operations, so the interface's table keeps its order.
+    virtual ~PropertyList_imp();
     PropertyList_imp(const PropertyList_imp&) = delete;
     PropertyList_imp& operator=(const PropertyList_imp&) = delete;
 
@@ -38,9 +39,11 @@ public:
     PropertyMgrUI::PropertyList* collectGroupStates(PropertyMgrUI::GroupStateMap& states) override;
 
     // Called by the editors after they wrote a new value into an item; unset handlers are
-    // skipped.
-    void NotifyValueChanged(PropertyItem_imp& item);
-    void NotifyButtonClicked(PropertyItem_imp& item);
+    // skipped. Every owner handler runs here inside the one commit guard: handlers are foreign
+    // code called from a window procedure, which nothing may leave by an exception. False when
+    // the handler ended by an exception (logged with `what`, naming the commit).
+    bool NotifyValueChanged(PropertyItem_imp& item, const wchar_t* what = L"valueChanged");
+    bool NotifyButtonClicked(PropertyItem_imp& item, const wchar_t* what = L"buttonClicked");
     // Expires when the items go (clear, destruction): an editor that calls several handlers in
     // a row checks it before handing an item to the next one.
     std::weak_ptr<const void> LifeToken() const { return m_itemsAlive; }

@@ -133,10 +133,12 @@ using PropertyHandler = std::function<void(PropertyList& list, PropertyItem& ite
 // list's next rebuild.
 using GroupStateMap = std::map<const wchar_t*, bool>;
 
+// The table of operations starts with clear, as host code compiled against it expects: the
+// interface has no virtual destructor of its own. A list is destroyed through its implementation,
+// never through this interface.
 class ZTUI_EXPORT PropertyList
 {
 public:
-    virtual ~PropertyList() = default;
     virtual PropertyList* clear() = 0;
     virtual PropertyItem* addItem(const CString& groupName, bool groupExpanded, const CString& name,
                                   HBITMAP headBitmap) = 0;
@@ -145,6 +147,9 @@ public:
     virtual PropertyList* setButtonClicked(PropertyHandler handler) = 0;
     virtual PropertyList* itemChanged(PropertyItem* item) = 0;
     virtual PropertyList* collectGroupStates(GroupStateMap& states) = 0;
+
+protected:
+    ~PropertyList() = default;
 };
 
 } // namespace PropertyMgrUI

@@ -125,17 +125,13 @@ void PropertyRowPainter::DrawNameCell(CDC* dc, const prop_item_baseObj& row, REC
 {
     int x = DividerX(rect, split);
     rect.left += kIndent;
-    // The editor owns the value cell: painting there would flicker under it. A solid
-    // background is laid around the cell; a gradient spans the whole row, so it is clipped.
+    // The editor owns the value cell: painting there would flicker under it, so the solid
+    // background is laid around the cell. The cell takes the first colour of its element even
+    // when the element lists a gradient: only header and editor faces shade.
     const RECT editorCell{x + 2, rect.top + 1, rect.right - 1, rect.bottom - 1};
-    COLORREF background = m_style.Color(L"draw/background", kDefaultBackground);
-    const dsc::DrawStyleColor* itemColors = m_style.Colors(L"propertyList/item/background");
-    if (itemColors && itemColors->count() == 1)
-        background = itemColors->colorAt(0);
-    if (itemColors && itemColors->count() != 1) {
-        dc->ExcludeClipRect(editorCell.left, editorCell.top, editorCell.right, editorCell.bottom);
-        FillStyled(dc, itemColors, background, rect);
-    } else if (editorCell.left < editorCell.right && editorCell.top < editorCell.bottom) {
+    COLORREF background = m_style.Color(L"propertyList/item/background",
+                                        m_style.Color(L"draw/background", kDefaultBackground));
+    if (editorCell.left < editorCell.right && editorCell.top < editorCell.bottom) {
         dc->FillSolidRect(rect.left, rect.top, editorCell.left - rect.left, rect.bottom - rect.top,
                           background);
         dc->FillSolidRect(editorCell.left, rect.top, rect.right - editorCell.left, 1, background);

@@ -11,13 +11,13 @@ class CDC;
 namespace dsc {
 
 // The colours of one style element: one colour for a solid fill, two for a vertical gradient,
-// four for a gradient in two halves.
-class ZTUI_EXPORT DrawStyleColor
+// four for a gradient in two halves. Its table of operations starts with count, as host code
+// expects, so the class has no virtual destructor; nothing derives from it.
+class ZTUI_EXPORT DrawStyleColor final
 {
 public:
     DrawStyleColor() = default;
     explicit DrawStyleColor(std::vector<COLORREF> colors) : m_colors(std::move(colors)) {}
-    virtual ~DrawStyleColor() = default;
 
     virtual int count() const { return static_cast<int>(m_colors.size()); }
     // The colour at i; black for an index out of range.

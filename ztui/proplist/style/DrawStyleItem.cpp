@@ -11,7 +11,17 @@ DrawStyleItem::DrawStyleItem(std::wstring name, std::wstring value)
     : m_name(std::move(name)), m_value(std::move(value))
 {}
 
-DrawStyleItem::~DrawStyleItem() = default;
+DrawStyleItem::~DrawStyleItem()
+{
+    std::vector<std::unique_ptr<DrawStyleItem>> pending = std::move(m_children);
+    while (!pending.empty()) {
+        std::unique_ptr<DrawStyleItem> item = std::move(pending.back());
+        pending.pop_back();
+        for (auto& child : item->m_children)
+            pending.push_back(std::move(child));
+        item->m_children.clear();
+    }
+}
 
 int DrawStyleItem::intValue() const
 {

@@ -14,12 +14,16 @@ struct Node;
 namespace dsc {
 
 // One element of the style tree: its name, its text and, for elements of type "color", its
-// colour list.
-class ZTUI_EXPORT DrawStyleItem
+// colour list. Host code calls through the table of operations in the documented order, name
+// first, so the class has no virtual destructor; nothing derives from it.
+class ZTUI_EXPORT DrawStyleItem final
 {
 public:
     DrawStyleItem(std::wstring name, std::wstring value);
-    virtual ~DrawStyleItem();
+    // Tears the subtree down level by level, whatever its depth.
+    ~DrawStyleItem();
+    DrawStyleItem(const DrawStyleItem&) = delete;
+    DrawStyleItem& operator=(const DrawStyleItem&) = delete;
 
     virtual const std::wstring& name() const { return m_name; }
     virtual const std::wstring& value() const { return m_value; }

@@ -16,6 +16,18 @@ const std::wstring* Node::Attribute(std::wstring_view attributeName) const
     return nullptr;
 }
 
+Node::~Node()
+{
+    std::vector<std::unique_ptr<Node>> pending = std::move(children);
+    while (!pending.empty()) {
+        std::unique_ptr<Node> node = std::move(pending.back());
+        pending.pop_back();
+        for (auto& child : node->children)
+            pending.push_back(std::move(child));
+        node->children.clear();
+    }
+}
+
 namespace {
 
 std::wstring DecodeUtf8UpToFirstBadSequence(std::string_view bytes)
@@ -168,6 +180,14 @@ private:
 
     std::unique_ptr<Node> Element()
     {
+        if (m_depth >= kMaxElementDepth)
+            return Fail();
+        struct Level
+        {
+            int& depth;
+            explicit Level(int& d) : depth(++d) {}
+            ~Level() { --depth; }
+        } level(m_depth);
         ++m_pos; // '<'
         auto node = std::make_unique<Node>();
         node->name = Name();
@@ -246,6 +266,7 @@ private:
 
     std::wstring_view m_s;
     size_t m_pos = 0;
+    int m_depth = 0;
     bool m_ok = true;
 };
 

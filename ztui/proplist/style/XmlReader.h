@@ -16,6 +16,12 @@ namespace zt::xml {
 
 struct ZTUI_EXPORT Node
 {
+    Node() = default;
+    // Tears the subtree down level by level, so that no document is too deep to destroy.
+    ~Node();
+    Node(const Node&) = delete;
+    Node& operator=(const Node&) = delete;
+
     // Markup declarations (<!DOCTYPE ...>, <![CDATA[...]]>) are kept as non-element nodes.
     bool isElement = true;
     std::wstring name;
@@ -34,7 +40,13 @@ struct ZTUI_EXPORT Node
 // or cut short. Without a mark the bytes are in the ANSI code page.
 ZTUI_EXPORT std::wstring DecodeDocumentBytes(std::string_view bytes);
 
-// The root element, or nullptr for text that is not a well-formed document or has no element.
+// Elements nested deeper than this make a document malformed. A hand-written style file needs a
+// handful of levels; the limit keeps the reader's recursion far from the end of any thread's
+// stack, a user-interface thread's included.
+constexpr int kMaxElementDepth = 256;
+
+// The root element, or nullptr for text that is not a well-formed document, has no element or
+// nests elements deeper than kMaxElementDepth.
 ZTUI_EXPORT std::unique_ptr<Node> ParseDocument(std::wstring_view text);
 ZTUI_EXPORT std::unique_ptr<Node> ParseFile(const std::string& path);
 
