@@ -56,3 +56,15 @@
 #include "ztui/proplist/item_ctrl_edit_button.h"
 #include "ztui/proplist/item_ctrl_image.h"
 #include "ztui/proplist/item_ctrl_point3d_part.h"
+
+// Owner-drawn widgets.
+#include "ztui/widgets/CCustomEdit.h"
+#include "ztui/widgets/CollapseGroupBox.h"
+#include "ztui/widgets/ControlGroups.h"
+#include "ztui/widgets/ExpressionEvaluator.h"
+
+// Dialog layout.
+#include "ztui/dlglayout/CQDockDlg.h"
+#include "ztui/dlglayout/LayoutRules.h"
+#include "ztui/dlglayout/QDlgResize.h"
+#include "ztui/dlglayout/ResizeTracker.h"
