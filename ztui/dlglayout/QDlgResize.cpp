@@ -101,6 +101,15 @@ bool QDlgResize::ControlRect(int id, RECT& rect) const
 void QDlgResize::SetGroupsPair(const CtrlPairGroups& groups)
 {
     m_groupsPair = groups;
+    m_pairIds.clear();
+    for (const CtrlPairGroup& group : groups) {
+        CtrlGroup& ids = m_pairIds.emplace_back();
+        for (const CtrlPairRow& row : group) {
+            CtrlRow& idRow = ids.emplace_back();
+            for (const CtrlModePair& pair : row)
+                idRow.push_back(pair.first);
+        }
+    }
     m_gaps.clear();
     m_bHasListBox = false;
     for (std::size_t i = 1; i < groups.size(); ++i) {
@@ -167,12 +176,12 @@ void QDlgResize::LayoutGroups()
         for (const CtrlGroup& group : m_groups)
             for (const CtrlRow& row : group)
                 m_pTracker->LayoutIdRow(row);
-        RestackIdGroups();
+        StackGroups(m_groups, nullptr);
     } else if (UsesPairLayout()) {
         for (const CtrlPairGroup& group : m_groupsPair)
             for (const CtrlPairRow& row : group)
                 m_pTracker->LayoutModeRow(row);
-        RestackPairGroups();
+        StackGroups(m_pairIds, &m_gaps);
     }
 }
 
@@ -186,11 +195,11 @@ void QDlgResize::MoveDown(int id, int dy)
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void QDlgResize::RestackIdGroups()
+void QDlgResize::StackGroups(const CtrlGroups& groups, const std::vector<int>* gaps)
 {
-    for (std::size_t i = 0; i + 1 < m_groups.size(); ++i) {
-        const CtrlGroup& upper = m_groups[i];
-        const CtrlGroup& lower = m_groups[i + 1];
+    for (std::size_t i = 0; i + 1 < groups.size(); ++i) {
+        const CtrlGroup& upper = groups[i];
+        const CtrlGroup& lower = groups[i + 1];
         if (upper.empty() || lower.empty())
             break;
         if (upper.front().empty() || lower.front().empty())
@@ -199,34 +208,13 @@ void QDlgResize::RestackIdGroups()
         RECT b;
         if (!ControlRect(upper.front().front(), a) || !ControlRect(lower.front().front(), b))
             continue;
-        int dy = a.bottom - b.top + kGroupSpacing;
+        int gap = !gaps ? kGroupSpacing : i < gaps->size() ? (*gaps)[i] : 0;
+        int dy = a.bottom + gap - b.top;
+        // Of the first row only the group's head moves: the rest of that row is laid beside it.
         MoveDown(lower.front().front(), dy);
         for (std::size_t row = 1; row < lower.size(); ++row)
             for (int id : lower[row])
                 MoveDown(id, dy);
-    }
-}
-
-void QDlgResize::RestackPairGroups()
-{
-    for (std::size_t i = 0; i + 1 < m_groupsPair.size(); ++i) {
-        const CtrlPairGroup& upper = m_groupsPair[i];
-        const CtrlPairGroup& lower = m_groupsPair[i + 1];
-        if (upper.empty() || lower.empty())
-            break;
-        if (upper.front().empty() || lower.front().empty())
-            continue;
-        RECT a;
-        RECT b;
-        if (!ControlRect(upper.front().front().first, a) ||
-            !ControlRect(lower.front().front().first, b))
-            continue;
-        int gap = i < m_gaps.size() ? m_gaps[i] : 0;
-        int dy = a.bottom + gap - b.top;
-        MoveDown(lower.front().front().first, dy);
-        for (std::size_t row = 1; row < lower.size(); ++row)
-            for (const CtrlModePair& pair : lower[row])
-                MoveDown(pair.first, dy);
     }
 }
 
@@ -236,9 +224,9 @@ void QDlgResize::RestackGroups()
         return;
     if (UsesIdLayout()) {
         for (std::size_t i = 0; i < m_groups.size(); ++i)
-            RestackIdGroups();
+            StackGroups(m_groups, nullptr);
     } else if (UsesPairLayout()) {
-        RestackPairGroups();
+        StackGroups(m_pairIds, &m_gaps);
     }
 }
 

@@ -96,8 +96,9 @@ protected:
 
 private:
     void LayoutGroups();
-    void RestackIdGroups();
-    void RestackPairGroups();
+    // Moves each group under the one above it: by the designed gap of the pair groups when
+    // gaps are given, else ten pixels below it.
+    void StackGroups(const CtrlGroups& groups, const std::vector<int>* gaps);
     void MoveDown(int id, int dy);
     bool ControlRect(int id, RECT& rect) const;
     // Raises a client size below the initial one; true when the dialog was resized.
@@ -107,6 +108,8 @@ private:
     std::unique_ptr<ResizeTracker> m_pTracker;
     CtrlGroups m_groups;
     CtrlPairGroups m_groupsPair;
+    // The ids of the pair groups, in the same shape, for stacking.
+    CtrlGroups m_pairIds;
     std::vector<int> m_gaps;
     int m_nInitHeight = 0;
     int m_nInitWidth = 0;
