@@ -186,6 +186,10 @@ TEST_F(DlgLayoutTest, AFoldedBoxPullsTheGroupsBelowUpAndKeepsTheirDesignedGap)
     EXPECT_EQ(RectOf(kBox2).top, 5 + 21 + 15);
     EXPECT_EQ(RectOf(kBox2Label).top, 115 - 54);
     EXPECT_EQ(panel.updates, 1);
+    // The dialog repaints under the band and the band stays on top, lit under the pointer.
+    POINT band{150, 10};
+    box.ClientToScreen(&band);
+    EXPECT_EQ(desk.pixel(band.x, band.y), RGB(0xCF, 0xCF, 0xCF));
 
     desk.click(header.x, header.y);
     EXPECT_FALSE(box.IsCollapsed());
