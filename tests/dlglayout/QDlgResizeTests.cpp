@@ -251,3 +251,33 @@ TEST_F(DlgLayoutTest, RowsNamingMissingControlsOrTooManyAreLeftAsDesigned)
     // Two identifiers, the second missing: the value keeps its left and its designed right.
     EXPECT_EQ(RectOf(kValue), CRect(70, 10, 120, 30));
 }
+
+TEST_F(DlgLayoutTest, ResizingWithAFoldedGroupLaysOutHiddenRowsAndKeepsTheGroupsClosedUp)
+{
+    CollapseGroupBox box;
+    ASSERT_TRUE(box.Create(L"一", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, CRect(5, 5, 195, 80), &panel,
+                           kBox1));
+    Add(L"Edit", kBox1Value, {70, 30, 190, 50}, WS_BORDER);
+    Add(L"Static", kBox2, {5, 95, 195, 110});
+    Add(L"Edit", kBox2Value, {70, 115, 190, 135}, WS_BORDER);
+    panel.SetGroupsPair({{{{kBox1, kModeStretch}}, {{kBox1Value, kModeStretch}}},
+                         {{{kBox2, kModeStretch}}, {{kBox2Value, kModeStretch}}}});
+    desk.pump();
+    box.SetCollapsed(TRUE);
+    desk.pump();
+    ASSERT_EQ(RectOf(kBox2).top, 41);
+
+    Grow(40, 20);
+    EXPECT_EQ(RectOf(kBox1), CRect(5, 5, 235, 26));
+    EXPECT_EQ(RectOf(kBox2), CRect(5, 41, 235, 56));
+    EXPECT_EQ(RectOf(kBox2Value), CRect(70, 61, 230, 81));
+    EXPECT_EQ(RectOf(kBox1Value), CRect(70, 30, 230, 50));
+
+    // Unfolded, the group opens to its designed height at the new width.
+    box.SetCollapsed(FALSE);
+    EXPECT_EQ(RectOf(kBox1), CRect(5, 5, 235, 80));
+    EXPECT_TRUE(panel.GetDlgItem(kBox1Value)->IsWindowVisible());
+    EXPECT_EQ(RectOf(kBox2).top, 95);
+    EXPECT_EQ(RectOf(kBox2Value).top, 115);
+    box.DestroyWindow();
+}
