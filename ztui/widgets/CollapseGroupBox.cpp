@@ -80,14 +80,19 @@ void CollapseGroupBox::PreSubclassWindow()
     m_members.clear();
 }
 
-void CollapseGroupBox::RebuildFont()
+void CollapseGroupBox::ReleaseFont()
 {
-    // The off-screen DC may hold the old font; it goes back to its own before the swap.
+    // The off-screen DC may hold the font; it goes back to its own before the font goes.
     if (m_memDC.m_hDC && m_oldFont) {
         m_memDC.SelectObject(m_oldFont);
         m_oldFont = nullptr;
     }
     m_font.DeleteObject();
+}
+
+void CollapseGroupBox::RebuildFont()
+{
+    ReleaseFont();
     m_font.CreateFontIndirect(&m_logFont);
 }
 
@@ -153,11 +158,7 @@ void CollapseGroupBox::SetPointSize(int pointSize)
     LOGFONTW pointFont = m_logFont;
     pointFont.lfHeight = pointSize * 10;
     pointFont.lfWidth = 0;
-    if (m_memDC.m_hDC && m_oldFont) {
-        m_memDC.SelectObject(m_oldFont);
-        m_oldFont = nullptr;
-    }
-    m_font.DeleteObject();
+    ReleaseFont();
     if (m_font.CreatePointFontIndirect(&pointFont))
         m_font.GetLogFont(&m_logFont);
     else

@@ -78,6 +78,7 @@ protected:
 
 private:
     void ResetFont();
+    void ReleaseFont();
     void RebuildFont();
     void CollectMembers();
     void Render();
