@@ -58,5 +58,15 @@
 #include "ztui/proplist/window/ListBoxProperty.h"
 #include "ztui/proplist/window/PropertyRows.h"
 
-// Widgets.
+// Owner-drawn widgets.
+#include "ztui/widgets/CCustomEdit.h"
+#include "ztui/widgets/CollapseGroupBox.h"
+#include "ztui/widgets/ControlGroups.h"
+#include "ztui/widgets/ExpressionEvaluator.h"
 #include "ztui/widgets/IconButton.h"
+
+// Dialog layout.
+#include "ztui/dlglayout/CQDockDlg.h"
+#include "ztui/dlglayout/LayoutRules.h"
+#include "ztui/dlglayout/QDlgResize.h"
+#include "ztui/dlglayout/ResizeTracker.h"
