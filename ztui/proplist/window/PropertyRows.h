@@ -1,7 +1,7 @@
 #pragma once
-// The rows the property list shows, derived from its items at every rebuild: groups in the
-// order of their first item, each with its rows, and the flat list of visible rows (every
-// group's header, then its rows when the group is expanded).
+// The row classes of the property list: group and sub-group headers and one class per kind of
+// item row, each deciding its own height, editor and drawing. ListBoxPropertyDataMgr.h derives
+// them from the items.
 
 #include "platform/win/WinUserStructs.h"
 #include "platform/win/mfc/CPoint.h"
@@ -199,27 +199,6 @@ public:
     // As tall as the picture; a row without one keeps room for it.
     int height(const PropertyRowMetrics& metrics) const override;
     std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
-};
-
-class ZTUI_EXPORT ListBoxPropertyDataMgr
-{
-public:
-    // Rebuilds groups and rows from the items, in insertion order. Groups are matched by exact,
-    // case-sensitive name; a group's expanded flag comes from its first item.
-    void Build(const std::vector<std::unique_ptr<PropertyItem_imp>>& items);
-    void Clear();
-    // Rebuilds the flat list of visible rows from the groups' current expanded flags.
-    void UpdateVisibleRows();
-
-    const std::vector<std::unique_ptr<prop_group>>& groups() const { return m_groups; }
-    const std::vector<prop_item_baseObj*>& visibleRows() const { return m_visible; }
-    // The visible row at index, or null when the index is out of range.
-    prop_item_baseObj* visibleRow(int index) const;
-    void CollectGroupStates(PropertyMgrUI::GroupStateMap& states) const;
-
-private:
-    std::vector<std::unique_ptr<prop_group>> m_groups;
-    std::vector<prop_item_baseObj*> m_visible;
 };
 
 } // namespace zt
