@@ -56,6 +56,7 @@
 #include "ztui/proplist/window/EditorIdCounter.h"
 #include "ztui/proplist/window/GdiPropertyRowMetrics.h"
 #include "ztui/proplist/window/ListBoxProperty.h"
+#include "ztui/proplist/window/ListBoxPropertyDataMgr.h"
 #include "ztui/proplist/window/PropertyRows.h"
 
 // Owner-drawn widgets.

@@ -22,65 +22,65 @@ LRESULT ComboBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         Create(reinterpret_cast<const CREATESTRUCTW*>(lParam));
         return 0;
     case WM_DESTROY:
-        if (list_ && IsWindow(list_))
-            DestroyWindow(list_);
-        list_ = nullptr;
+        if (m_list && IsWindow(m_list))
+            DestroyWindow(m_list);
+        m_list = nullptr;
         return 0;
     case WM_WINDOWPOSCHANGING: {
         auto* wp = reinterpret_cast<WINDOWPOS*>(lParam);
-        if (wp && !(wp->flags & SWP_NOSIZE) && !sizing_ && wp->cy != ClosedHeight()) {
+        if (wp && !(wp->flags & SWP_NOSIZE) && !m_sizing && wp->cy != ClosedHeight()) {
             // The height asked for is the height with the list open.
-            droppedHeight_ = wp->cy;
+            m_droppedHeight = wp->cy;
             wp->cy = ClosedHeight();
         }
-        return DefWindowProcW(hwnd_, msg, wParam, lParam);
+        return DefWindowProcW(m_hwnd, msg, wParam, lParam);
     }
     case WM_SIZE:
         Layout();
-        InvalidateRect(hwnd_, nullptr, TRUE);
+        InvalidateRect(m_hwnd, nullptr, TRUE);
         return 0;
     case WM_SETFONT:
-        font_ = reinterpret_cast<HFONT>(wParam);
-        if (edit_)
-            SendMessageW(edit_, WM_SETFONT, wParam, lParam);
-        if (list_)
-            SendMessageW(list_, WM_SETFONT, wParam, 0);
-        if (!OwnerDraw() && !fieldHeightSet_) {
-            fieldHeight_ = MeasureField();
+        m_font = reinterpret_cast<HFONT>(wParam);
+        if (m_edit)
+            SendMessageW(m_edit, WM_SETFONT, wParam, lParam);
+        if (m_list)
+            SendMessageW(m_list, WM_SETFONT, wParam, 0);
+        if (!OwnerDraw() && !m_fieldHeightSet) {
+            m_fieldHeight = MeasureField();
             RECT wr{};
-            GetWindowRect(hwnd_, &wr);
-            sizing_ = true;
-            SetWindowPos(hwnd_, nullptr, 0, 0, wr.right - wr.left, ClosedHeight(),
+            GetWindowRect(m_hwnd, &wr);
+            m_sizing = true;
+            SetWindowPos(m_hwnd, nullptr, 0, 0, wr.right - wr.left, ClosedHeight(),
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-            sizing_ = false;
+            m_sizing = false;
         }
         if (LOWORD(lParam))
-            InvalidateRect(hwnd_, nullptr, TRUE);
+            InvalidateRect(m_hwnd, nullptr, TRUE);
         return 0;
     case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(font_);
+        return reinterpret_cast<LRESULT>(m_font);
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
         Paint();
         return 0;
     case WM_ENABLE:
-        if (edit_)
-            EnableWindow(edit_, wParam != 0);
-        if (!wParam && dropped_)
+        if (m_edit)
+            EnableWindow(m_edit, wParam != 0);
+        if (!wParam && m_dropped)
             ShowDropDown(false, false);
-        InvalidateRect(hwnd_, nullptr, TRUE);
+        InvalidateRect(m_hwnd, nullptr, TRUE);
         return 0;
     case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS | (dropped_ ? DLGC_WANTALLKEYS : 0);
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (m_dropped ? DLGC_WANTALLKEYS : 0);
     case WM_SETFOCUS:
-        if (edit_) {
-            SetFocus(edit_);
+        if (m_edit) {
+            SetFocus(m_edit);
             return 0;
         }
-        if (!hasFocus_) {
-            hasFocus_ = true;
-            InvalidateRect(hwnd_, nullptr, TRUE);
+        if (!m_hasFocus) {
+            m_hasFocus = true;
+            InvalidateRect(m_hwnd, nullptr, TRUE);
             Notify(CBN_SETFOCUS);
         }
         return 0;
@@ -90,13 +90,13 @@ LRESULT ComboBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         if (!OwnsFocus(GetFocus()))
-            SetFocus(hwnd_);
-        if (!IsWindow(hwnd_))
+            SetFocus(m_hwnd);
+        if (!IsWindow(m_hwnd))
             return 0;
         POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         RECT b = ButtonRect();
         if (!HasEdit() || PtInRect(&b, p))
-            ShowDropDown(!dropped_, true);
+            ShowDropDown(!m_dropped, true);
         return 0;
     }
     case WM_KEYDOWN:
@@ -104,26 +104,26 @@ LRESULT ComboBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_SYSKEYDOWN:
         if (wParam == static_cast<WPARAM>(VK_DOWN) || wParam == static_cast<WPARAM>(VK_UP)) {
-            ShowDropDown(!dropped_, true);
+            ShowDropDown(!m_dropped, true);
             return 0;
         }
-        return DefWindowProcW(hwnd_, msg, wParam, lParam);
+        return DefWindowProcW(m_hwnd, msg, wParam, lParam);
     case WM_CHAR:
         if (!HasEdit() && HasStrings() && wParam >= 0x20) {
             std::wstring prefix(1, static_cast<wchar_t>(wParam));
             int i = static_cast<int>(List(LB_FINDSTRING, static_cast<WPARAM>(Selection()),
                                           reinterpret_cast<LPARAM>(prefix.c_str())));
             if (i >= 0) {
-                if (dropped_)
-                    SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
+                if (m_dropped)
+                    SendMessageW(m_list, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
                 else
                     SelectByUser(i);
             }
         }
         return 0;
     case WM_MOUSEWHEEL: {
-        if (dropped_)
-            return SendMessageW(list_, msg, wParam, lParam);
+        if (m_dropped)
+            return SendMessageW(m_list, msg, wParam, lParam);
         int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
         if (notches) {
             int sel = Selection();
@@ -134,24 +134,24 @@ LRESULT ComboBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND: {
         HWND from = reinterpret_cast<HWND>(lParam);
         UINT code = HIWORD(wParam);
-        if (from && from == edit_) {
-            if (code == EN_CHANGE && !syncing_)
+        if (from && from == m_edit) {
+            if (code == EN_CHANGE && !m_syncing)
                 Notify(CBN_EDITCHANGE);
-            else if (code == EN_UPDATE && !syncing_)
+            else if (code == EN_UPDATE && !m_syncing)
                 Notify(CBN_EDITUPDATE);
-            else if (code == EN_SETFOCUS && !hasFocus_) {
-                hasFocus_ = true;
-                SendMessageW(edit_, EM_SETSEL, 0, -1);
+            else if (code == EN_SETFOCUS && !m_hasFocus) {
+                m_hasFocus = true;
+                SendMessageW(m_edit, EM_SETSEL, 0, -1);
                 Notify(CBN_SETFOCUS);
             }
             return 0;
         }
-        if (from && from == list_ && code == LBN_SELCHANGE && dropped_) {
+        if (from && from == m_list && code == LBN_SELCHANGE && m_dropped) {
             int sel = Selection();
             SyncEditToSelection();
-            InvalidateRect(hwnd_, nullptr, TRUE);
-            if (sel != notifiedSel_) {
-                notifiedSel_ = sel;
+            InvalidateRect(m_hwnd, nullptr, TRUE);
+            if (sel != m_notifiedSel) {
+                m_notifiedSel = sel;
                 Notify(CBN_SELCHANGE);
             }
             return 0;
@@ -162,26 +162,26 @@ LRESULT ComboBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORSCROLLBAR: {
-        HWND parent = GetParent(hwnd_);
+        HWND parent = GetParent(m_hwnd);
         LRESULT r = parent ? SendMessageW(parent, msg, wParam, lParam) : 0;
-        return r ? r : DefWindowProcW(hwnd_, msg, wParam, lParam);
+        return r ? r : DefWindowProcW(m_hwnd, msg, wParam, lParam);
     }
     case WM_SETTEXT: {
-        if (edit_)
-            return SendMessageW(edit_, msg, wParam, lParam);
+        if (m_edit)
+            return SendMessageW(m_edit, msg, wParam, lParam);
         auto* text = reinterpret_cast<LPCWSTR>(lParam);
         int i =
             text ? static_cast<int>(List(LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), lParam)) : -1;
         if (i < 0)
             return CB_ERR;
         List(LB_SETCURSEL, static_cast<WPARAM>(i), 0);
-        InvalidateRect(hwnd_, nullptr, TRUE);
+        InvalidateRect(m_hwnd, nullptr, TRUE);
         return TRUE;
     }
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH: {
-        if (edit_)
-            return SendMessageW(edit_, msg, wParam, lParam);
+        if (m_edit)
+            return SendMessageW(m_edit, msg, wParam, lParam);
         int sel = Selection();
         if (sel < 0 || !HasStrings()) {
             if (msg == WM_GETTEXT && lParam && wParam)
@@ -207,7 +207,7 @@ LRESULT ComboBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         return List(LB_INSERTSTRING, wParam, lParam);
     case CB_DELETESTRING: {
         LRESULT r = List(LB_DELETESTRING, wParam, lParam);
-        InvalidateRect(hwnd_, nullptr, TRUE);
+        InvalidateRect(m_hwnd, nullptr, TRUE);
         return r;
     }
     case CB_GETCOUNT:
@@ -218,13 +218,13 @@ LRESULT ComboBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         LRESULT r = List(LB_SETCURSEL, wParam, 0);
         if (r >= 0)
             SyncEditToSelection();
-        else if (edit_) {
-            syncing_ = true;
-            SetWindowTextW(edit_, L"");
-            syncing_ = false;
+        else if (m_edit) {
+            m_syncing = true;
+            SetWindowTextW(m_edit, L"");
+            m_syncing = false;
         }
-        notifiedSel_ = Selection();
-        InvalidateRect(hwnd_, nullptr, TRUE);
+        m_notifiedSel = Selection();
+        InvalidateRect(m_hwnd, nullptr, TRUE);
         return r;
     }
     case CB_GETLBTEXT:
@@ -233,13 +233,13 @@ LRESULT ComboBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         return List(LB_GETTEXTLEN, wParam, lParam);
     case CB_RESETCONTENT:
         List(LB_RESETCONTENT, 0, 0);
-        if (edit_) {
-            syncing_ = true;
-            SetWindowTextW(edit_, L"");
-            syncing_ = false;
+        if (m_edit) {
+            m_syncing = true;
+            SetWindowTextW(m_edit, L"");
+            m_syncing = false;
         }
-        notifiedSel_ = selAtOpen_ = -1;
-        InvalidateRect(hwnd_, nullptr, TRUE);
+        m_notifiedSel = m_selAtOpen = -1;
+        InvalidateRect(m_hwnd, nullptr, TRUE);
         return CB_OKAY;
     case CB_FINDSTRING:
         return List(LB_FINDSTRING, wParam, lParam);
@@ -249,8 +249,8 @@ LRESULT ComboBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         LRESULT r = List(LB_SELECTSTRING, wParam, lParam);
         if (r >= 0) {
             SyncEditToSelection();
-            notifiedSel_ = Selection();
-            InvalidateRect(hwnd_, nullptr, TRUE);
+            m_notifiedSel = Selection();
+            InvalidateRect(m_hwnd, nullptr, TRUE);
         }
         return r;
     }
@@ -268,16 +268,16 @@ LRESULT ComboBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         if (h <= 0 || h > 255 * 64)
             return CB_ERR;
         if (index == -1) {
-            fieldHeight_ = h;
-            fieldHeightSet_ = true;
+            m_fieldHeight = h;
+            m_fieldHeightSet = true;
             RECT wr{};
-            GetWindowRect(hwnd_, &wr);
-            sizing_ = true;
-            SetWindowPos(hwnd_, nullptr, 0, 0, wr.right - wr.left, ClosedHeight(),
+            GetWindowRect(m_hwnd, &wr);
+            m_sizing = true;
+            SetWindowPos(m_hwnd, nullptr, 0, 0, wr.right - wr.left, ClosedHeight(),
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-            sizing_ = false;
+            m_sizing = false;
             Layout();
-            InvalidateRect(hwnd_, nullptr, TRUE);
+            InvalidateRect(m_hwnd, nullptr, TRUE);
             return CB_OKAY;
         }
         return List(LB_SETITEMHEIGHT, wParam, lParam) == LB_ERR ? CB_ERR : CB_OKAY;
@@ -285,49 +285,49 @@ LRESULT ComboBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     case CB_GETITEMHEIGHT: {
         int index = static_cast<int>(static_cast<INT_PTR>(wParam));
         if (index == -1)
-            return fieldHeight_;
+            return m_fieldHeight;
         return List(LB_GETITEMHEIGHT, wParam, 0);
     }
     case CB_SHOWDROPDOWN:
         ShowDropDown(wParam != 0, false);
         return TRUE;
     case CB_GETDROPPEDSTATE:
-        return dropped_ ? TRUE : FALSE;
+        return m_dropped ? TRUE : FALSE;
     case CB_GETDROPPEDCONTROLRECT: {
         if (!lParam)
             return CB_ERR;
         RECT wr{};
-        GetWindowRect(hwnd_, &wr);
-        wr.bottom = wr.top + std::max(droppedHeight_, ClosedHeight());
+        GetWindowRect(m_hwnd, &wr);
+        wr.bottom = wr.top + std::max(m_droppedHeight, ClosedHeight());
         *reinterpret_cast<RECT*>(lParam) = wr;
         return TRUE;
     }
     case CB_SETDROPPEDWIDTH:
-        droppedWidth_ = static_cast<int>(wParam);
-        return droppedWidth_;
+        m_droppedWidth = static_cast<int>(wParam);
+        return m_droppedWidth;
     case CB_GETDROPPEDWIDTH: {
         RECT wr{};
-        GetWindowRect(hwnd_, &wr);
-        return std::max<int>(droppedWidth_, wr.right - wr.left);
+        GetWindowRect(m_hwnd, &wr);
+        return std::max<int>(m_droppedWidth, wr.right - wr.left);
     }
     case CB_GETEDITSEL:
-        if (!edit_)
+        if (!m_edit)
             return CB_ERR;
-        return SendMessageW(edit_, EM_GETSEL, wParam, lParam);
+        return SendMessageW(m_edit, EM_GETSEL, wParam, lParam);
     case CB_SETEDITSEL:
-        if (!edit_)
+        if (!m_edit)
             return CB_ERR;
-        SendMessageW(edit_, EM_SETSEL,
+        SendMessageW(m_edit, EM_SETSEL,
                      static_cast<WPARAM>(static_cast<INT_PTR>(static_cast<short>(LOWORD(lParam)))),
                      static_cast<LPARAM>(static_cast<short>(HIWORD(lParam))));
         return TRUE;
     case CB_LIMITTEXT:
-        if (!edit_)
+        if (!m_edit)
             return CB_ERR;
-        SendMessageW(edit_, EM_LIMITTEXT, wParam, 0);
+        SendMessageW(m_edit, EM_LIMITTEXT, wParam, 0);
         return TRUE;
     default:
-        return DefWindowProcW(hwnd_, msg, wParam, lParam);
+        return DefWindowProcW(m_hwnd, msg, wParam, lParam);
     }
 }
 

@@ -60,21 +60,21 @@ void DrawDropArrow(HDC dc, const RECT& r, bool disabled)
 
 } // namespace
 
-ComboBoxWindow::ComboBoxWindow(HWND hwnd) : hwnd_(hwnd) {}
+ComboBoxWindow::ComboBoxWindow(HWND hwnd) : m_hwnd(hwnd) {}
 
 DWORD ComboBoxWindow::Style() const
 {
-    return StyleOf(hwnd_);
+    return StyleOf(m_hwnd);
 }
 
 void ComboBoxWindow::Notify(UINT code)
 {
-    NotifyCommand(hwnd_, code);
+    NotifyCommand(m_hwnd, code);
 }
 
 LRESULT ComboBoxWindow::List(UINT msg, WPARAM wParam, LPARAM lParam) const
 {
-    return list_ ? SendMessageW(list_, msg, wParam, lParam) : CB_ERR;
+    return m_list ? SendMessageW(m_list, msg, wParam, lParam) : CB_ERR;
 }
 
 int ComboBoxWindow::Selection() const
@@ -85,7 +85,7 @@ int ComboBoxWindow::Selection() const
 RECT ComboBoxWindow::ButtonRect() const
 {
     RECT c{};
-    GetClientRect(hwnd_, &c);
+    GetClientRect(m_hwnd, &c);
     int w = GetSystemMetrics(SM_CXVSCROLL);
     return RECT{std::max(c.left, c.right - kBorder + 1 - w), c.top + kBorder - 1,
                 c.right - kBorder + 1, c.bottom - kBorder + 1};
@@ -94,7 +94,7 @@ RECT ComboBoxWindow::ButtonRect() const
 RECT ComboBoxWindow::FieldRect() const
 {
     RECT c{};
-    GetClientRect(hwnd_, &c);
+    GetClientRect(m_hwnd, &c);
     RECT b = ButtonRect();
     return RECT{c.left + kBorder, c.top + kBorder, std::max(c.left + kBorder, b.left - 1),
                 c.bottom - kBorder};
@@ -102,20 +102,20 @@ RECT ComboBoxWindow::FieldRect() const
 
 int ComboBoxWindow::MeasureField()
 {
-    HDC dc = GetDC(hwnd_);
-    HGDIOBJ old = SelectObject(dc, FontOrDefault(font_));
+    HDC dc = GetDC(m_hwnd);
+    HGDIOBJ old = SelectObject(dc, FontOrDefault(m_font));
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     SelectObject(dc, old);
-    ReleaseDC(hwnd_, dc);
+    ReleaseDC(m_hwnd, dc);
     int h = std::max<int>(1, tm.tmHeight + 2);
     if (OwnerDraw()) {
         MEASUREITEMSTRUCT mis{};
         mis.CtlType = ODT_COMBOBOX;
-        mis.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd_));
+        mis.CtlID = static_cast<UINT>(GetDlgCtrlID(m_hwnd));
         mis.itemID = static_cast<UINT>(-1);
         mis.itemHeight = static_cast<UINT>(h);
-        if (HWND parent = GetParent(hwnd_))
+        if (HWND parent = GetParent(m_hwnd))
             SendMessageW(parent, WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis));
         h = std::clamp(static_cast<int>(mis.itemHeight), 1, 255 * 64);
     }
@@ -124,7 +124,7 @@ int ComboBoxWindow::MeasureField()
 
 void ComboBoxWindow::Create(const CREATESTRUCTW* cs)
 {
-    droppedHeight_ = cs ? cs->cy : 0;
+    m_droppedHeight = cs ? cs->cy : 0;
     DWORD style = Style();
     DWORD listStyle = WS_POPUP | WS_BORDER | WS_VSCROLL | LBS_COMBOBOX | LBS_NOTIFY;
     if (style & CBS_OWNERDRAWFIXED)
@@ -137,47 +137,47 @@ void ComboBoxWindow::Create(const CREATESTRUCTW* cs)
         listStyle |= LBS_SORT;
     if (style & CBS_DISABLENOSCROLL)
         listStyle |= LBS_DISABLENOSCROLL;
-    list_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, WC_COMBOLBOXW, L"",
-                            listStyle, 0, 0, std::max(1, cs ? cs->cx : 1), 1, hwnd_, nullptr,
-                            nullptr, hwnd_);
-    fieldHeight_ = MeasureField();
+    m_list = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, WC_COMBOLBOXW,
+                             L"", listStyle, 0, 0, std::max(1, cs ? cs->cx : 1), 1, m_hwnd, nullptr,
+                             nullptr, m_hwnd);
+    m_fieldHeight = MeasureField();
     if (HasEdit()) {
         DWORD editStyle = WS_CHILD | WS_VISIBLE | ES_LEFT;
         if (style & CBS_AUTOHSCROLL)
             editStyle |= ES_AUTOHSCROLL;
         RECT f = FieldRect();
-        edit_ = CreateWindowExW(
+        m_edit = CreateWindowExW(
             0, WC_EDITW, cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName) ? cs->lpszName : L"",
-            editStyle, f.left, f.top, f.right - f.left, f.bottom - f.top, hwnd_,
+            editStyle, f.left, f.top, f.right - f.left, f.bottom - f.top, m_hwnd,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(ZT_COMBO_EDIT_ID)), nullptr, nullptr);
-        if (edit_)
-            editProc_ = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ComboEditProc)));
+        if (m_edit)
+            m_editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+                m_edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ComboEditProc)));
     }
     // The scroll bar styles belong to the list; the box itself never shows a bar.
     if (style & (WS_VSCROLL | WS_HSCROLL))
-        SetWindowLongPtrW(hwnd_, GWL_STYLE,
+        SetWindowLongPtrW(m_hwnd, GWL_STYLE,
                           static_cast<LONG_PTR>(style & ~(WS_VSCROLL | WS_HSCROLL)));
     RECT wr{};
-    GetWindowRect(hwnd_, &wr);
-    sizing_ = true;
-    SetWindowPos(hwnd_, nullptr, 0, 0, wr.right - wr.left, ClosedHeight(),
+    GetWindowRect(m_hwnd, &wr);
+    m_sizing = true;
+    SetWindowPos(m_hwnd, nullptr, 0, 0, wr.right - wr.left, ClosedHeight(),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    sizing_ = false;
+    m_sizing = false;
     Layout();
 }
 
 void ComboBoxWindow::Layout()
 {
-    if (!edit_)
+    if (!m_edit)
         return;
     RECT f = FieldRect();
-    MoveWindow(edit_, f.left, f.top, f.right - f.left, f.bottom - f.top, TRUE);
+    MoveWindow(m_edit, f.left, f.top, f.right - f.left, f.bottom - f.top, TRUE);
 }
 
 void ComboBoxWindow::SyncEditToSelection()
 {
-    if (!edit_)
+    if (!m_edit)
         return;
     int sel = Selection();
     std::wstring text;
@@ -191,11 +191,11 @@ void ComboBoxWindow::SyncEditToSelection()
     }
     if (sel < 0)
         return;
-    syncing_ = true;
-    SetWindowTextW(edit_, text.c_str());
-    syncing_ = false;
-    if (GetFocus() == edit_)
-        SendMessageW(edit_, EM_SETSEL, 0, -1);
+    m_syncing = true;
+    SetWindowTextW(m_edit, text.c_str());
+    m_syncing = false;
+    if (GetFocus() == m_edit)
+        SendMessageW(m_edit, EM_SETSEL, 0, -1);
 }
 
 void ComboBoxWindow::SelectByUser(int index)
@@ -208,25 +208,25 @@ void ComboBoxWindow::SelectByUser(int index)
         return;
     List(LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SyncEditToSelection();
-    InvalidateRect(hwnd_, nullptr, TRUE);
-    notifiedSel_ = index;
+    InvalidateRect(m_hwnd, nullptr, TRUE);
+    m_notifiedSel = index;
     Notify(CBN_SELCHANGE);
 }
 
 void ComboBoxWindow::ShowDropDown(bool show, bool ok, bool revert)
 {
-    if (!list_ || show == dropped_)
+    if (!m_list || show == m_dropped)
         return;
     if (show) {
         Notify(CBN_DROPDOWN);
-        if (!IsWindow(hwnd_) || dropped_)
+        if (!IsWindow(m_hwnd) || m_dropped)
             return;
         RECT wr{};
-        GetWindowRect(hwnd_, &wr);
-        int width = std::max<int>(droppedWidth_, wr.right - wr.left);
+        GetWindowRect(m_hwnd, &wr);
+        int width = std::max<int>(m_droppedWidth, wr.right - wr.left);
         int count = static_cast<int>(List(LB_GETCOUNT, 0, 0));
         int itemHeight = std::max(1, static_cast<int>(List(LB_GETITEMHEIGHT, 0, 0)));
-        int maxHeight = std::max(itemHeight, droppedHeight_ - ClosedHeight());
+        int maxHeight = std::max(itemHeight, m_droppedHeight - ClosedHeight());
         int content = 0;
         for (int i = 0; i < count && content < maxHeight; ++i)
             content +=
@@ -238,36 +238,36 @@ void ComboBoxWindow::ShowDropDown(bool show, bool ok, bool revert)
         SIZE screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
         if (y + height > screen.cy && wr.top - height >= 0)
             y = wr.top - height;
-        selAtOpen_ = notifiedSel_ = Selection();
-        dropped_ = true;
-        SetWindowPos(list_, HWND_TOPMOST, wr.left, y, width, height,
+        m_selAtOpen = m_notifiedSel = Selection();
+        m_dropped = true;
+        SetWindowPos(m_list, HWND_TOPMOST, wr.left, y, width, height,
                      SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        SendMessageW(list_, ComboListShownMessage(), TRUE, 0);
-        InvalidateRect(hwnd_, nullptr, TRUE);
+        SendMessageW(m_list, ComboListShownMessage(), TRUE, 0);
+        InvalidateRect(m_hwnd, nullptr, TRUE);
         return;
     }
-    dropped_ = false;
-    SendMessageW(list_, ComboListShownMessage(), FALSE, 0);
-    ShowWindow(list_, SW_HIDE);
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    m_dropped = false;
+    SendMessageW(m_list, ComboListShownMessage(), FALSE, 0);
+    ShowWindow(m_list, SW_HIDE);
+    InvalidateRect(m_hwnd, nullptr, TRUE);
     if (ok) {
         SyncEditToSelection();
         Notify(CBN_SELENDOK);
     } else {
-        if (revert && Selection() != selAtOpen_) {
-            List(LB_SETCURSEL, static_cast<WPARAM>(selAtOpen_), 0);
+        if (revert && Selection() != m_selAtOpen) {
+            List(LB_SETCURSEL, static_cast<WPARAM>(m_selAtOpen), 0);
             SyncEditToSelection();
         }
         Notify(CBN_SELENDCANCEL);
     }
-    if (!IsWindow(hwnd_))
+    if (!IsWindow(m_hwnd))
         return;
     Notify(CBN_CLOSEUP);
-    if (!IsWindow(hwnd_))
+    if (!IsWindow(m_hwnd))
         return;
     int sel = Selection();
-    if (sel != notifiedSel_) {
-        notifiedSel_ = sel;
+    if (sel != m_notifiedSel) {
+        m_notifiedSel = sel;
         Notify(CBN_SELCHANGE);
     }
 }
@@ -276,23 +276,23 @@ void ComboBoxWindow::PaintFace(HDC dc)
 {
     RECT f = FieldRect();
     int sel = Selection();
-    bool enabled = IsWindowEnabled(hwnd_) != FALSE;
-    bool focusLook = hasFocus_ && !dropped_ && enabled;
+    bool enabled = IsWindowEnabled(m_hwnd) != FALSE;
+    bool focusLook = m_hasFocus && !m_dropped && enabled;
     if (OwnerDraw()) {
         DRAWITEMSTRUCT dis{};
         dis.CtlType = ODT_COMBOBOX;
-        dis.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd_));
+        dis.CtlID = static_cast<UINT>(GetDlgCtrlID(m_hwnd));
         dis.itemID = static_cast<UINT>(sel);
         dis.itemAction = ODA_DRAWENTIRE;
         dis.itemState = ODS_COMBOBOXEDIT | (focusLook ? (ODS_SELECTED | ODS_FOCUS) : 0) |
                         (enabled ? 0 : ODS_DISABLED);
-        dis.hwndItem = hwnd_;
+        dis.hwndItem = m_hwnd;
         dis.hDC = dc;
         dis.rcItem = f;
         dis.itemData =
             sel >= 0 ? static_cast<ULONG_PTR>(List(LB_GETITEMDATA, static_cast<WPARAM>(sel), 0))
                      : 0;
-        if (HWND parent = GetParent(hwnd_))
+        if (HWND parent = GetParent(m_hwnd))
             SendMessageW(parent, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
         return;
     }
@@ -327,44 +327,44 @@ void ComboBoxWindow::PaintFace(HDC dc)
 void ComboBoxWindow::Paint()
 {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
+    HDC dc = BeginPaint(m_hwnd, &ps);
     if (!dc)
         return;
-    bool enabled = IsWindowEnabled(hwnd_) != FALSE;
-    HBRUSH brush = RequestCtlColor(hwnd_, dc, enabled ? WM_CTLCOLORLISTBOX : WM_CTLCOLORSTATIC);
+    bool enabled = IsWindowEnabled(m_hwnd) != FALSE;
+    HBRUSH brush = RequestCtlColor(m_hwnd, dc, enabled ? WM_CTLCOLORLISTBOX : WM_CTLCOLORSTATIC);
     RECT c{};
-    GetClientRect(hwnd_, &c);
+    GetClientRect(m_hwnd, &c);
     FillRect(dc, &c, brush);
     RECT edge = c;
     DrawEdge(dc, &edge, EDGE_SUNKEN, BF_RECT);
-    HGDIOBJ oldFont = SelectObject(dc, FontOrDefault(font_));
+    HGDIOBJ oldFont = SelectObject(dc, FontOrDefault(m_font));
     if (!HasEdit())
         PaintFace(dc);
     RECT b = ButtonRect();
     FillRect(dc, &b, GetSysColorBrush(COLOR_BTNFACE));
     RECT be = b;
-    DrawEdge(dc, &be, dropped_ ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    DrawEdge(dc, &be, m_dropped ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     DrawDropArrow(dc, b, !enabled);
     SelectObject(dc, oldFont);
-    EndPaint(hwnd_, &ps);
+    EndPaint(m_hwnd, &ps);
 }
 
 bool ComboBoxWindow::OwnsFocus(HWND focus) const
 {
-    return focus && (focus == hwnd_ || focus == edit_ || focus == list_);
+    return focus && (focus == m_hwnd || focus == m_edit || focus == m_list);
 }
 
 void ComboBoxWindow::FocusChanged(HWND gaining)
 {
     if (OwnsFocus(gaining))
         return;
-    if (dropped_)
+    if (m_dropped)
         ShowDropDown(false, false);
-    if (!IsWindow(hwnd_))
+    if (!IsWindow(m_hwnd))
         return;
-    if (hasFocus_) {
-        hasFocus_ = false;
-        InvalidateRect(hwnd_, nullptr, TRUE);
+    if (m_hasFocus) {
+        m_hasFocus = false;
+        InvalidateRect(m_hwnd, nullptr, TRUE);
         Notify(CBN_KILLFOCUS);
     }
 }
@@ -382,7 +382,7 @@ bool ComboBoxWindow::EditKey(WPARAM vk, LPARAM lParam)
     case VK_ESCAPE:
         // These keys belong to the combo box; they reach its procedure (and any subclass of it)
         // as its own key-downs.
-        SendMessageW(hwnd_, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, lParam);
+        SendMessageW(m_hwnd, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, lParam);
         return true;
     default:
         return false;
@@ -392,10 +392,10 @@ bool ComboBoxWindow::EditKey(WPARAM vk, LPARAM lParam)
 void ComboBoxWindow::KeyDown(WPARAM vk, LPARAM)
 {
     if (vk == static_cast<WPARAM>(VK_F4)) {
-        ShowDropDown(!dropped_, true);
+        ShowDropDown(!m_dropped, true);
         return;
     }
-    if (dropped_) {
+    if (m_dropped) {
         switch (vk) {
         case VK_RETURN:
             ShowDropDown(false, true);
@@ -409,7 +409,7 @@ void ComboBoxWindow::KeyDown(WPARAM vk, LPARAM)
         case VK_NEXT:
         case VK_HOME:
         case VK_END:
-            SendMessageW(list_, WM_KEYDOWN, vk, 0);
+            SendMessageW(m_list, WM_KEYDOWN, vk, 0);
             return;
         default:
             return;

@@ -18,8 +18,8 @@ public:
     LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
     // Keys of the edit child that the combo box handles (arrows, F4, Enter, Escape).
     bool EditKey(WPARAM vk, LPARAM lParam);
-    HWND Edit() const { return edit_; }
-    WNDPROC EditProc() const { return editProc_; }
+    HWND Edit() const { return m_edit; }
+    WNDPROC EditProc() const { return m_editProc; }
 
 private:
     DWORD Style() const;
@@ -28,7 +28,7 @@ private:
     bool OwnerDraw() const { return (Style() & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) != 0; }
     bool HasStrings() const { return !OwnerDraw() || (Style() & CBS_HASSTRINGS); }
 
-    int ClosedHeight() const { return fieldHeight_ + 2 * kBorder; }
+    int ClosedHeight() const { return m_fieldHeight + 2 * kBorder; }
     RECT ButtonRect() const;
     RECT FieldRect() const;
     void Create(const CREATESTRUCTW* cs);
@@ -48,21 +48,21 @@ private:
 
     static constexpr int kBorder = 3;
 
-    HWND hwnd_;
-    HWND edit_ = nullptr;
-    HWND list_ = nullptr;
-    WNDPROC editProc_ = nullptr;
-    HFONT font_ = nullptr;
-    int fieldHeight_ = 0;
-    bool fieldHeightSet_ = false;
-    int droppedHeight_ = 0;
-    int droppedWidth_ = 0;
-    bool dropped_ = false;
-    bool hasFocus_ = false;
-    int selAtOpen_ = -1;
-    int notifiedSel_ = -1;
-    bool sizing_ = false;
-    bool syncing_ = false;
+    HWND m_hwnd;
+    HWND m_edit = nullptr;
+    HWND m_list = nullptr;
+    WNDPROC m_editProc = nullptr;
+    HFONT m_font = nullptr;
+    int m_fieldHeight = 0;
+    bool m_fieldHeightSet = false;
+    int m_droppedHeight = 0;
+    int m_droppedWidth = 0;
+    bool m_dropped = false;
+    bool m_hasFocus = false;
+    int m_selAtOpen = -1;
+    int m_notifiedSel = -1;
+    bool m_sizing = false;
+    bool m_syncing = false;
 };
 
 } // namespace zt::win::controls

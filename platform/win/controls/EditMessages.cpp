@@ -14,32 +14,32 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
     case WM_CREATE: {
         auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        password_ = (Style() & ES_PASSWORD) != 0;
+        m_password = (Style() & ES_PASSWORD) != 0;
         DefaultRect();
         if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName))
-            model_.SetText(cs->lpszName);
+            m_model.SetText(cs->lpszName);
         Relayout();
         UpdateScrollBars();
         return 0;
     }
     case WM_SIZE:
-        if (!fmtSet_)
+        if (!m_fmtSet)
             DefaultRect();
         Relayout();
         ScrollCaret();
         Redraw();
         return 0;
     case WM_STYLECHANGED:
-        password_ = (Style() & ES_PASSWORD) != 0;
+        m_password = (Style() & ES_PASSWORD) != 0;
         Relayout();
         ScrollCaret();
         Redraw();
         return 0;
     case WM_SETFONT:
         SetFont(reinterpret_cast<HFONT>(wParam));
-        if (focused_) {
-            CreateCaret(hwnd_, nullptr, 1, lineHeight_);
-            ShowCaret(hwnd_);
+        if (m_focused) {
+            CreateCaret(m_hwnd, nullptr, 1, m_lineHeight);
+            ShowCaret(m_hwnd);
         }
         Relayout();
         ScrollCaret();
@@ -47,12 +47,12 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
             Redraw();
         return 0;
     case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(font_);
+        return reinterpret_cast<LRESULT>(m_font);
     case WM_SETTEXT: {
         auto* text = reinterpret_cast<LPCWSTR>(lParam);
-        model_.SetText(text ? text : L"");
-        xOffset_ = 0;
-        firstLine_ = 0;
+        m_model.SetText(text ? text : L"");
+        m_xOffset = 0;
+        m_firstLine = 0;
         Changed();
         return TRUE;
     }
@@ -60,13 +60,13 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         auto* buf = reinterpret_cast<LPWSTR>(lParam);
         if (!buf || wParam == 0)
             return 0;
-        std::size_t n = std::min<std::size_t>(model_.Text().size(), wParam - 1);
-        model_.Text().copy(buf, n);
+        std::size_t n = std::min<std::size_t>(m_model.Text().size(), wParam - 1);
+        m_model.Text().copy(buf, n);
         buf[n] = 0;
         return static_cast<LRESULT>(n);
     }
     case WM_GETTEXTLENGTH:
-        return model_.Length();
+        return m_model.Length();
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
@@ -82,47 +82,47 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         return code;
     }
     case WM_SETFOCUS:
-        focused_ = true;
+        m_focused = true;
         // The system caret, one pixel wide and a line high, blinks where typing goes.
-        CreateCaret(hwnd_, nullptr, 1, lineHeight_);
+        CreateCaret(m_hwnd, nullptr, 1, m_lineHeight);
         PlaceCaret();
-        ShowCaret(hwnd_);
+        ShowCaret(m_hwnd);
         Redraw();
         Notify(EN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
-        focused_ = false;
-        selecting_ = false;
+        m_focused = false;
+        m_selecting = false;
         DestroyCaret();
         Redraw();
         Notify(EN_KILLFOCUS);
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-        if (GetFocus() != hwnd_)
-            SetFocus(hwnd_);
-        if (!IsWindow(hwnd_))
+        if (GetFocus() != m_hwnd)
+            SetFocus(m_hwnd);
+        if (!IsWindow(m_hwnd))
             return 0;
         POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         int pos = CharFromPoint(p);
         if (msg == WM_LBUTTONDBLCLK) {
-            model_.SetSel(model_.WordStart(pos), model_.WordEnd(pos));
+            m_model.SetSel(m_model.WordStart(pos), m_model.WordEnd(pos));
         } else {
-            model_.MoveCaret(pos, (wParam & MK_SHIFT) != 0);
-            selecting_ = true;
-            SetCapture(hwnd_);
+            m_model.MoveCaret(pos, (wParam & MK_SHIFT) != 0);
+            m_selecting = true;
+            SetCapture(m_hwnd);
         }
-        preferredX_ = -1;
+        m_preferredX = -1;
         ScrollCaret();
         Redraw();
         return 0;
     }
     case WM_MOUSEMOVE: {
         POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (selecting_ && (wParam & MK_LBUTTON)) {
+        if (m_selecting && (wParam & MK_LBUTTON)) {
             int pos = CharFromPoint(p);
-            if (pos != model_.Caret()) {
-                model_.MoveCaret(pos, true);
+            if (pos != m_model.Caret()) {
+                m_model.MoveCaret(pos, true);
                 ScrollCaret();
                 Redraw();
             }
@@ -130,14 +130,14 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_LBUTTONUP:
-        if (selecting_) {
-            selecting_ = false;
-            if (GetCapture() == hwnd_)
+        if (m_selecting) {
+            m_selecting = false;
+            if (GetCapture() == m_hwnd)
                 ReleaseCapture();
         }
         return 0;
     case WM_CAPTURECHANGED:
-        selecting_ = false;
+        m_selecting = false;
         return 0;
     case WM_KEYDOWN:
         KeyDown(wParam);
@@ -146,13 +146,13 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         Char(static_cast<wchar_t>(wParam));
         return 0;
     case WM_MOUSEWHEEL:
-        if (Multi() && lines_.size() > static_cast<std::size_t>(VisibleLines())) {
+        if (Multi() && m_lines.size() > static_cast<std::size_t>(VisibleLines())) {
             int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
             Notify(EN_VSCROLL);
             ScrollLines(-notches * kWheelLines);
             return 0;
         }
-        return DefWindowProcW(hwnd_, msg, wParam, lParam);
+        return DefWindowProcW(m_hwnd, msg, wParam, lParam);
     case WM_VSCROLL:
         if (!Multi())
             return 0;
@@ -172,14 +172,14 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
             ScrollLines(VisibleLines());
             break;
         case SB_TOP:
-            ScrollLines(-firstLine_);
+            ScrollLines(-m_firstLine);
             break;
         case SB_BOTTOM:
-            ScrollLines(static_cast<int>(lines_.size()));
+            ScrollLines(static_cast<int>(m_lines.size()));
             break;
         case SB_THUMBTRACK:
         case SB_THUMBPOSITION:
-            ScrollLines(static_cast<int>(HIWORD(wParam)) - firstLine_);
+            ScrollLines(static_cast<int>(HIWORD(wParam)) - m_firstLine);
             break;
         default:
             break;
@@ -189,14 +189,14 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         Copy();
         return 0;
     case WM_CUT:
-        if (ReadOnly() || !model_.HasSelection())
+        if (ReadOnly() || !m_model.HasSelection())
             return 0;
         Copy();
-        if (model_.ReplaceSel(std::wstring(), true))
+        if (m_model.ReplaceSel(std::wstring(), true))
             Changed();
         return 0;
     case WM_CLEAR:
-        if (!ReadOnly() && model_.ReplaceSel(std::wstring(), true))
+        if (!ReadOnly() && m_model.ReplaceSel(std::wstring(), true))
             Changed();
         return 0;
     case WM_PASTE:
@@ -205,18 +205,18 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_UNDO:
     case EM_UNDO:
-        if (ReadOnly() || !model_.Undo())
+        if (ReadOnly() || !m_model.Undo())
             return FALSE;
         Changed();
         return TRUE;
     case EM_CANUNDO:
-        return model_.CanUndo() ? TRUE : FALSE;
+        return m_model.CanUndo() ? TRUE : FALSE;
     case EM_EMPTYUNDOBUFFER:
-        model_.EmptyUndo();
+        m_model.EmptyUndo();
         return 0;
     case EM_GETSEL: {
-        auto start = static_cast<DWORD>(model_.SelStart());
-        auto end = static_cast<DWORD>(model_.SelEnd());
+        auto start = static_cast<DWORD>(m_model.SelStart());
+        auto end = static_cast<DWORD>(m_model.SelEnd());
         if (wParam)
             *reinterpret_cast<DWORD*>(wParam) = start;
         if (lParam)
@@ -225,9 +225,9 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
             MAKELONG(std::min<DWORD>(start, 0xFFFF), std::min<DWORD>(end, 0xFFFF)));
     }
     case EM_SETSEL:
-        model_.SetSel(static_cast<int>(static_cast<INT_PTR>(wParam)),
-                      static_cast<int>(static_cast<INT_PTR>(lParam)));
-        preferredX_ = -1;
+        m_model.SetSel(static_cast<int>(static_cast<INT_PTR>(wParam)),
+                       static_cast<int>(static_cast<INT_PTR>(lParam)));
+        m_preferredX = -1;
         Redraw();
         return 0;
     case EM_SCROLLCARET:
@@ -235,22 +235,22 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case EM_REPLACESEL: {
         auto* text = reinterpret_cast<LPCWSTR>(lParam);
-        if (model_.ReplaceSel(text ? text : L"", wParam != 0))
+        if (m_model.ReplaceSel(text ? text : L"", wParam != 0))
             Changed();
         return 0;
     }
     case EM_GETRECT:
         if (lParam)
-            *reinterpret_cast<RECT*>(lParam) = fmt_;
+            *reinterpret_cast<RECT*>(lParam) = m_fmt;
         return 0;
     case EM_SETRECT:
     case EM_SETRECTNP:
         if (lParam) {
-            fmt_ = *reinterpret_cast<const RECT*>(lParam);
-            fmtSet_ = true;
+            m_fmt = *reinterpret_cast<const RECT*>(lParam);
+            m_fmtSet = true;
         } else {
             DefaultRect();
-            fmtSet_ = false;
+            m_fmtSet = false;
         }
         Relayout();
         ScrollCaret();
@@ -258,70 +258,70 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
             Redraw();
         return 0;
     case EM_GETMODIFY:
-        return model_.Modified() ? TRUE : FALSE;
+        return m_model.Modified() ? TRUE : FALSE;
     case EM_SETMODIFY:
-        model_.SetModified(wParam != 0);
+        m_model.SetModified(wParam != 0);
         return 0;
     case EM_SETREADONLY:
         SetWindowLongPtrW(
-            hwnd_, GWL_STYLE,
+            m_hwnd, GWL_STYLE,
             static_cast<LONG_PTR>(wParam ? (Style() | ES_READONLY) : (Style() & ~ES_READONLY)));
         Redraw();
         return TRUE;
     case EM_LIMITTEXT:
-        model_.SetLimit(static_cast<int>(std::min<WPARAM>(wParam, EditModel::kMaxLimit)));
+        m_model.SetLimit(static_cast<int>(std::min<WPARAM>(wParam, EditModel::kMaxLimit)));
         return 0;
     case EM_GETLIMITTEXT:
-        return model_.Limit();
+        return m_model.Limit();
     case EM_GETLINECOUNT:
-        return static_cast<LRESULT>(lines_.size());
+        return static_cast<LRESULT>(m_lines.size());
     case EM_GETFIRSTVISIBLELINE:
-        return Multi() ? firstLine_ : 0;
+        return Multi() ? m_firstLine : 0;
     case EM_LINEINDEX: {
         int line = static_cast<int>(static_cast<INT_PTR>(wParam));
         if (line == -1)
-            line = LineOf(model_.Caret());
-        if (line < 0 || line >= static_cast<int>(lines_.size()))
+            line = LineOf(m_model.Caret());
+        if (line < 0 || line >= static_cast<int>(m_lines.size()))
             return -1;
-        return lines_[static_cast<std::size_t>(line)].start;
+        return m_lines[static_cast<std::size_t>(line)].start;
     }
     case EM_LINELENGTH: {
         int pos = static_cast<int>(static_cast<INT_PTR>(wParam));
         if (pos == -1) {
             // The characters on the selection's lines that are not selected.
-            const Line& a = lines_[static_cast<std::size_t>(LineOf(model_.SelStart()))];
-            const Line& b = lines_[static_cast<std::size_t>(LineOf(model_.SelEnd()))];
-            if (!model_.HasSelection())
+            const Line& a = m_lines[static_cast<std::size_t>(LineOf(m_model.SelStart()))];
+            const Line& b = m_lines[static_cast<std::size_t>(LineOf(m_model.SelEnd()))];
+            if (!m_model.HasSelection())
                 return a.length;
-            return (model_.SelStart() - a.start) + (b.start + b.length - model_.SelEnd());
+            return (m_model.SelStart() - a.start) + (b.start + b.length - m_model.SelEnd());
         }
-        if (pos < 0 || pos > model_.Length())
+        if (pos < 0 || pos > m_model.Length())
             return 0;
-        return lines_[static_cast<std::size_t>(LineOf(pos))].length;
+        return m_lines[static_cast<std::size_t>(LineOf(pos))].length;
     }
     case EM_GETLINE: {
         int line = static_cast<int>(wParam);
         auto* buf = reinterpret_cast<wchar_t*>(lParam);
-        if (!buf || line < 0 || line >= static_cast<int>(lines_.size()))
+        if (!buf || line < 0 || line >= static_cast<int>(m_lines.size()))
             return 0;
         // The first word of the buffer holds its size in characters, as on Windows.
         WORD size = 0;
         std::memcpy(&size, buf, sizeof size);
         int max = static_cast<int>(size);
-        const Line& l = lines_[static_cast<std::size_t>(line)];
+        const Line& l = m_lines[static_cast<std::size_t>(line)];
         int n = std::min(max, l.length);
-        model_.Text().copy(buf, static_cast<std::size_t>(n), static_cast<std::size_t>(l.start));
+        m_model.Text().copy(buf, static_cast<std::size_t>(n), static_cast<std::size_t>(l.start));
         return n;
     }
     case EM_LINEFROMCHAR: {
         int pos = static_cast<int>(static_cast<INT_PTR>(wParam));
         if (pos < 0)
-            pos = model_.SelStart();
-        return LineOf(std::min(pos, model_.Length()));
+            pos = m_model.SelStart();
+        return LineOf(std::min(pos, m_model.Length()));
     }
     case EM_POSFROMCHAR: {
         int pos = static_cast<int>(wParam);
-        if (pos < 0 || pos > model_.Length())
+        if (pos < 0 || pos > m_model.Length())
             return -1;
         POINT p = PosFromChar(pos);
         return static_cast<LRESULT>(MAKELONG(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
@@ -337,7 +337,7 @@ LRESULT EditWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
             ScrollLines(static_cast<int>(lParam));
         return TRUE;
     default:
-        return DefWindowProcW(hwnd_, msg, wParam, lParam);
+        return DefWindowProcW(m_hwnd, msg, wParam, lParam);
     }
 }
 

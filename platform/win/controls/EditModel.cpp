@@ -16,67 +16,67 @@ bool IsWordChar(wchar_t c)
 
 std::wstring EditModel::SelectedText() const
 {
-    return text_.substr(static_cast<std::size_t>(SelStart()),
-                        static_cast<std::size_t>(SelEnd() - SelStart()));
+    return m_text.substr(static_cast<std::size_t>(SelStart()),
+                         static_cast<std::size_t>(SelEnd() - SelStart()));
 }
 
 void EditModel::SetSel(int start, int end)
 {
     if (start == -1) {
-        anchor_ = caret_;
-        typingRun_ = false;
+        m_anchor = m_caret;
+        m_typingRun = false;
         return;
     }
     if (end < 0 || end > Length())
         end = Length();
-    anchor_ = Clamp(start);
-    caret_ = Clamp(end);
-    typingRun_ = false;
+    m_anchor = Clamp(start);
+    m_caret = Clamp(end);
+    m_typingRun = false;
 }
 
 void EditModel::MoveCaret(int pos, bool extend)
 {
-    caret_ = Clamp(pos);
+    m_caret = Clamp(pos);
     if (!extend)
-        anchor_ = caret_;
-    typingRun_ = false;
+        m_anchor = m_caret;
+    m_typingRun = false;
 }
 
 void EditModel::SetText(const std::wstring& text)
 {
-    text_ = text.size() > static_cast<std::size_t>(limit_) ? text.substr(0, limit_) : text;
-    anchor_ = caret_ = 0;
-    modified_ = false;
+    m_text = text.size() > static_cast<std::size_t>(m_limit) ? text.substr(0, m_limit) : text;
+    m_anchor = m_caret = 0;
+    m_modified = false;
     EmptyUndo();
 }
 
 void EditModel::SaveUndo()
 {
-    undoText_ = text_;
-    undoAnchor_ = anchor_;
-    undoCaret_ = caret_;
-    hasUndo_ = true;
+    m_undoText = m_text;
+    m_undoAnchor = m_anchor;
+    m_undoCaret = m_caret;
+    m_hasUndo = true;
 }
 
 bool EditModel::ReplaceSel(const std::wstring& s, bool canUndo, bool typing)
 {
     int start = SelStart();
     int end = SelEnd();
-    std::size_t room = static_cast<std::size_t>(limit_) - (text_.size() - (end - start));
-    if (text_.size() - (end - start) > static_cast<std::size_t>(limit_))
+    std::size_t room = static_cast<std::size_t>(m_limit) - (m_text.size() - (end - start));
+    if (m_text.size() - (end - start) > static_cast<std::size_t>(m_limit))
         room = 0;
     std::wstring insert = s.size() > room ? s.substr(0, room) : s;
     if (insert.empty() && start == end)
         return false;
-    bool joins = typing && typingRun_ && start == end && start == caret_;
+    bool joins = typing && m_typingRun && start == end && start == m_caret;
     if (canUndo && !joins)
         SaveUndo();
     else if (!canUndo)
         EmptyUndo();
-    text_.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start), insert);
-    caret_ = anchor_ = start + static_cast<int>(insert.size());
-    typingRun_ = typing && canUndo;
-    modified_ = true;
+    m_text.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start), insert);
+    m_caret = m_anchor = start + static_cast<int>(insert.size());
+    m_typingRun = typing && canUndo;
+    m_modified = true;
     return true;
 }
 
@@ -84,51 +84,51 @@ bool EditModel::DeleteChar(bool backward)
 {
     if (!HasSelection()) {
         if (backward) {
-            if (caret_ == 0)
+            if (m_caret == 0)
                 return false;
-            int from = caret_ - 1;
-            if (from > 0 && text_[from] == L'\n' && text_[from - 1] == L'\r')
+            int from = m_caret - 1;
+            if (from > 0 && m_text[from] == L'\n' && m_text[from - 1] == L'\r')
                 --from;
-            anchor_ = from;
+            m_anchor = from;
         } else {
-            if (caret_ >= Length())
+            if (m_caret >= Length())
                 return false;
-            int to = caret_ + 1;
-            if (text_[caret_] == L'\r' && to < Length() && text_[to] == L'\n')
+            int to = m_caret + 1;
+            if (m_text[m_caret] == L'\r' && to < Length() && m_text[to] == L'\n')
                 ++to;
-            anchor_ = to;
+            m_anchor = to;
         }
     }
-    typingRun_ = false;
+    m_typingRun = false;
     return ReplaceSel(std::wstring(), true);
 }
 
 bool EditModel::Undo()
 {
-    if (!hasUndo_)
+    if (!m_hasUndo)
         return false;
-    std::wstring text = text_;
-    int anchor = anchor_;
-    int caret = caret_;
-    text_.swap(undoText_);
-    undoText_ = std::move(text);
-    anchor_ = Clamp(undoAnchor_);
-    caret_ = Clamp(undoCaret_);
-    undoAnchor_ = anchor;
-    undoCaret_ = caret;
+    std::wstring text = m_text;
+    int anchor = m_anchor;
+    int caret = m_caret;
+    m_text.swap(m_undoText);
+    m_undoText = std::move(text);
+    m_anchor = Clamp(m_undoAnchor);
+    m_caret = Clamp(m_undoCaret);
+    m_undoAnchor = anchor;
+    m_undoCaret = caret;
     // The restored text comes back selected where it differed, as a user expects to see what
     // the undo brought back; the caret goes to the end of the restored selection.
-    typingRun_ = false;
-    modified_ = true;
+    m_typingRun = false;
+    m_modified = true;
     return true;
 }
 
 int EditModel::WordLeft(int pos) const
 {
     int p = Clamp(pos);
-    while (p > 0 && !IsWordChar(text_[p - 1]))
+    while (p > 0 && !IsWordChar(m_text[p - 1]))
         --p;
-    while (p > 0 && IsWordChar(text_[p - 1]))
+    while (p > 0 && IsWordChar(m_text[p - 1]))
         --p;
     return p;
 }
@@ -137,9 +137,9 @@ int EditModel::WordRight(int pos) const
 {
     int p = Clamp(pos);
     int n = Length();
-    while (p < n && IsWordChar(text_[p]))
+    while (p < n && IsWordChar(m_text[p]))
         ++p;
-    while (p < n && !IsWordChar(text_[p]) && text_[p] != L'\r' && text_[p] != L'\n')
+    while (p < n && !IsWordChar(m_text[p]) && m_text[p] != L'\r' && m_text[p] != L'\n')
         ++p;
     return p;
 }
@@ -147,8 +147,8 @@ int EditModel::WordRight(int pos) const
 int EditModel::WordStart(int pos) const
 {
     int p = Clamp(pos);
-    bool word = p < Length() ? IsWordChar(text_[p]) : (p > 0 && IsWordChar(text_[p - 1]));
-    while (p > 0 && IsWordChar(text_[p - 1]) == word && text_[p - 1] != L'\n')
+    bool word = p < Length() ? IsWordChar(m_text[p]) : (p > 0 && IsWordChar(m_text[p - 1]));
+    while (p > 0 && IsWordChar(m_text[p - 1]) == word && m_text[p - 1] != L'\n')
         --p;
     return p;
 }
@@ -157,8 +157,8 @@ int EditModel::WordEnd(int pos) const
 {
     int p = Clamp(pos);
     int n = Length();
-    bool word = p < n ? IsWordChar(text_[p]) : false;
-    while (p < n && IsWordChar(text_[p]) == word && text_[p] != L'\r' && text_[p] != L'\n')
+    bool word = p < n ? IsWordChar(m_text[p]) : false;
+    while (p < n && IsWordChar(m_text[p]) == word && m_text[p] != L'\r' && m_text[p] != L'\n')
         ++p;
     return p;
 }

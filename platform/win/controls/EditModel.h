@@ -10,15 +10,15 @@ namespace zt::win::controls {
 class EditModel
 {
 public:
-    const std::wstring& Text() const { return text_; }
-    int Length() const { return static_cast<int>(text_.size()); }
+    const std::wstring& Text() const { return m_text; }
+    int Length() const { return static_cast<int>(m_text.size()); }
 
     // The selection runs between the anchor and the caret; the caret is where typing goes.
-    int Anchor() const { return anchor_; }
-    int Caret() const { return caret_; }
-    int SelStart() const { return anchor_ < caret_ ? anchor_ : caret_; }
-    int SelEnd() const { return anchor_ < caret_ ? caret_ : anchor_; }
-    bool HasSelection() const { return anchor_ != caret_; }
+    int Anchor() const { return m_anchor; }
+    int Caret() const { return m_caret; }
+    int SelStart() const { return m_anchor < m_caret ? m_anchor : m_caret; }
+    int SelEnd() const { return m_anchor < m_caret ? m_caret : m_anchor; }
+    bool HasSelection() const { return m_anchor != m_caret; }
     std::wstring SelectedText() const;
 
     // EM_SETSEL semantics: start -1 removes the selection (caret stays); end -1 or beyond the
@@ -35,20 +35,20 @@ public:
     // Deletes the character before (backward) or after the caret, or the selection.
     bool DeleteChar(bool backward);
 
-    bool Modified() const { return modified_; }
-    void SetModified(bool m) { modified_ = m; }
+    bool Modified() const { return m_modified; }
+    void SetModified(bool m) { m_modified = m; }
 
-    bool CanUndo() const { return hasUndo_; }
+    bool CanUndo() const { return m_hasUndo; }
     // Swaps the text with the undo copy, so that undoing twice redoes.
     bool Undo();
     void EmptyUndo()
     {
-        hasUndo_ = false;
-        typingRun_ = false;
+        m_hasUndo = false;
+        m_typingRun = false;
     }
 
-    int Limit() const { return limit_; }
-    void SetLimit(int limit) { limit_ = limit > 0 ? limit : kMaxLimit; }
+    int Limit() const { return m_limit; }
+    void SetLimit(int limit) { m_limit = limit > 0 ? limit : kMaxLimit; }
     static constexpr int kMaxLimit = 0x7FFFFFFE;
 
     // Word boundaries for Ctrl+arrows and double-click.
@@ -61,17 +61,17 @@ private:
     int Clamp(int p) const { return p < 0 ? 0 : (p > Length() ? Length() : p); }
     void SaveUndo();
 
-    std::wstring text_;
-    int anchor_ = 0;
-    int caret_ = 0;
-    bool modified_ = false;
-    int limit_ = kMaxLimit;
+    std::wstring m_text;
+    int m_anchor = 0;
+    int m_caret = 0;
+    bool m_modified = false;
+    int m_limit = kMaxLimit;
 
-    bool hasUndo_ = false;
-    std::wstring undoText_;
-    int undoAnchor_ = 0;
-    int undoCaret_ = 0;
-    bool typingRun_ = false; // the last change was typing that ended at caret_
+    bool m_hasUndo = false;
+    std::wstring m_undoText;
+    int m_undoAnchor = 0;
+    int m_undoCaret = 0;
+    bool m_typingRun = false; // the last change was typing that ended at m_caret
 };
 
 } // namespace zt::win::controls

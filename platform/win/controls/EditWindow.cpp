@@ -34,60 +34,60 @@ std::wstring ClipboardText()
 
 } // namespace
 
-EditWindow::EditWindow(HWND hwnd) : hwnd_(hwnd)
+EditWindow::EditWindow(HWND hwnd) : m_hwnd(hwnd)
 {
-    measure_ = CreateCompatibleDC(nullptr);
+    m_measure = CreateCompatibleDC(nullptr);
     SetFont(nullptr);
 }
 
 EditWindow::~EditWindow()
 {
-    if (measure_) {
-        SelectObject(measure_, measureOldFont_);
-        DeleteDC(measure_);
+    if (m_measure) {
+        SelectObject(m_measure, m_measureOldFont);
+        DeleteDC(m_measure);
     }
 }
 
 DWORD EditWindow::Style() const
 {
-    return StyleOf(hwnd_);
+    return StyleOf(m_hwnd);
 }
 
 void EditWindow::Notify(UINT code)
 {
-    NotifyCommand(hwnd_, code);
+    NotifyCommand(m_hwnd, code);
 }
 
 void EditWindow::SetFont(HFONT font)
 {
-    font_ = font;
-    HGDIOBJ old = SelectObject(measure_, FontOrDefault(font_));
-    if (!measureOldFont_)
-        measureOldFont_ = old;
+    m_font = font;
+    HGDIOBJ old = SelectObject(m_measure, FontOrDefault(m_font));
+    if (!m_measureOldFont)
+        m_measureOldFont = old;
     TEXTMETRICW tm{};
-    GetTextMetricsW(measure_, &tm);
-    lineHeight_ = std::max<int>(1, tm.tmHeight);
-    widths_.clear();
+    GetTextMetricsW(m_measure, &tm);
+    m_lineHeight = std::max<int>(1, tm.tmHeight);
+    m_widths.clear();
 }
 
 int EditWindow::CharWidth(wchar_t c)
 {
-    if (password_)
+    if (m_password)
         c = L'*';
     else if (c == L'\t')
         c = L' ';
-    auto it = widths_.find(c);
-    if (it != widths_.end())
+    auto it = m_widths.find(c);
+    if (it != m_widths.end())
         return it->second;
     SIZE s{};
-    GetTextExtentPoint32W(measure_, &c, 1, &s);
-    widths_.emplace(c, s.cx);
+    GetTextExtentPoint32W(m_measure, &c, 1, &s);
+    m_widths.emplace(c, s.cx);
     return s.cx;
 }
 
 int EditWindow::Width(int from, int to)
 {
-    const std::wstring& t = model_.Text();
+    const std::wstring& t = m_model.Text();
     int w = 0;
     for (int i = from; i < to; ++i)
         w += CharWidth(t[static_cast<std::size_t>(i)]);
@@ -97,20 +97,20 @@ int EditWindow::Width(int from, int to)
 void EditWindow::DefaultRect()
 {
     RECT c{};
-    GetClientRect(hwnd_, &c);
-    fmt_ = RECT{c.left + 1, c.top + 1, std::max(c.left + 1, c.right - 1), c.bottom};
+    GetClientRect(m_hwnd, &c);
+    m_fmt = RECT{c.left + 1, c.top + 1, std::max(c.left + 1, c.right - 1), c.bottom};
 }
 
 void EditWindow::Relayout()
 {
-    lines_.clear();
-    const std::wstring& t = model_.Text();
-    int n = model_.Length();
+    m_lines.clear();
+    const std::wstring& t = m_model.Text();
+    int n = m_model.Length();
     if (!Multi()) {
-        lines_.push_back(Line{0, n, n});
+        m_lines.push_back(Line{0, n, n});
         return;
     }
-    int wrapWidth = Wraps() ? std::max(1, static_cast<int>(fmt_.right - fmt_.left)) : 0;
+    int wrapWidth = Wraps() ? std::max(1, static_cast<int>(m_fmt.right - m_fmt.left)) : 0;
     int start = 0;
     while (true) {
         int i = start;
@@ -151,10 +151,10 @@ void EditWindow::Relayout()
             ++i;
         }
         if (end < 0) {
-            lines_.push_back(Line{start, n - start, n});
+            m_lines.push_back(Line{start, n - start, n});
             break;
         }
-        lines_.push_back(Line{start, end - start, next});
+        m_lines.push_back(Line{start, end - start, next});
         start = next;
     }
 }
@@ -162,11 +162,11 @@ void EditWindow::Relayout()
 int EditWindow::LineOf(int pos) const
 {
     // The last line whose start is at or before pos.
-    auto it = std::upper_bound(lines_.begin(), lines_.end(), pos,
+    auto it = std::upper_bound(m_lines.begin(), m_lines.end(), pos,
                                [](int p, const Line& l) { return p < l.start; });
-    if (it == lines_.begin())
+    if (it == m_lines.begin())
         return 0;
-    int index = static_cast<int>(it - lines_.begin()) - 1;
+    int index = static_cast<int>(it - m_lines.begin()) - 1;
     // A position right after a soft wrap belongs to the next line; after a hard break's
     // characters too.
     return index;
@@ -174,18 +174,18 @@ int EditWindow::LineOf(int pos) const
 
 int EditWindow::VisibleLines() const
 {
-    return std::max(1, static_cast<int>((fmt_.bottom - fmt_.top) / lineHeight_));
+    return std::max(1, static_cast<int>((m_fmt.bottom - m_fmt.top) / m_lineHeight));
 }
 
 int EditWindow::LineLeft(int line)
 {
-    int left = fmt_.left - xOffset_;
+    int left = m_fmt.left - m_xOffset;
     DWORD align = Style() & (ES_CENTER | ES_RIGHT);
     if (!align)
         return left;
     // Centred and right-aligned lines move within the rectangle while they fit in it.
-    const Line& l = lines_[static_cast<std::size_t>(line)];
-    int room = static_cast<int>(fmt_.right - fmt_.left) - Width(l.start, l.start + l.length);
+    const Line& l = m_lines[static_cast<std::size_t>(line)];
+    int room = static_cast<int>(m_fmt.right - m_fmt.left) - Width(l.start, l.start + l.length);
     if (room <= 0)
         return left;
     return left + ((align & ES_RIGHT) ? room - 1 : room / 2);
@@ -193,21 +193,23 @@ int EditWindow::LineLeft(int line)
 
 POINT EditWindow::PosFromChar(int pos)
 {
-    pos = std::clamp(pos, 0, model_.Length());
+    pos = std::clamp(pos, 0, m_model.Length());
     int line = LineOf(pos);
-    const Line& l = lines_[static_cast<std::size_t>(line)];
+    const Line& l = m_lines[static_cast<std::size_t>(line)];
     int to = std::min(pos, l.start + l.length);
-    return POINT{LineLeft(line) + Width(l.start, to), fmt_.top + (line - firstLine_) * lineHeight_};
+    return POINT{LineLeft(line) + Width(l.start, to),
+                 m_fmt.top + (line - m_firstLine) * m_lineHeight};
 }
 
 int EditWindow::CharFromPoint(POINT p)
 {
-    int line = firstLine_ + (p.y >= fmt_.top ? (p.y - fmt_.top) / lineHeight_
-                                             : -((fmt_.top - p.y + lineHeight_ - 1) / lineHeight_));
-    line = std::clamp(line, 0, static_cast<int>(lines_.size()) - 1);
-    const Line& l = lines_[static_cast<std::size_t>(line)];
+    int line =
+        m_firstLine + (p.y >= m_fmt.top ? (p.y - m_fmt.top) / m_lineHeight
+                                        : -((m_fmt.top - p.y + m_lineHeight - 1) / m_lineHeight));
+    line = std::clamp(line, 0, static_cast<int>(m_lines.size()) - 1);
+    const Line& l = m_lines[static_cast<std::size_t>(line)];
     int x = LineLeft(line);
-    const std::wstring& t = model_.Text();
+    const std::wstring& t = m_model.Text();
     for (int i = l.start; i < l.start + l.length; ++i) {
         int cw = CharWidth(t[static_cast<std::size_t>(i)]);
         if (p.x < x + (cw + 1) / 2)
@@ -219,68 +221,68 @@ int EditWindow::CharFromPoint(POINT p)
 
 void EditWindow::ScrollCaret()
 {
-    int caret = model_.Caret();
+    int caret = m_model.Caret();
     int line = LineOf(caret);
     bool changed = false;
     if (Multi()) {
         int visible = VisibleLines();
-        int first = firstLine_;
+        int first = m_firstLine;
         if (line < first)
             first = line;
         else if (line >= first + visible)
             first = line - visible + 1;
-        if (first != firstLine_) {
-            firstLine_ = first;
+        if (first != m_firstLine) {
+            m_firstLine = first;
             changed = true;
         }
     }
     if (!Wraps()) {
-        const Line& l = lines_[static_cast<std::size_t>(line)];
+        const Line& l = m_lines[static_cast<std::size_t>(line)];
         int x = Width(l.start, std::min(caret, l.start + l.length));
-        int width = std::max(1, static_cast<int>(fmt_.right - fmt_.left));
-        int offset = xOffset_;
+        int width = std::max(1, static_cast<int>(m_fmt.right - m_fmt.left));
+        int offset = m_xOffset;
         // Scroll by a third of the width at a time so that typing does not scroll on every key.
         if (x < offset)
             offset = std::max(0, x - width / 3);
         else if (x >= offset + width)
             offset = x - width + width / 3;
-        if (offset != xOffset_) {
-            xOffset_ = offset;
+        if (offset != m_xOffset) {
+            m_xOffset = offset;
             changed = true;
         }
     }
     if (changed)
-        InvalidateRect(hwnd_, nullptr, FALSE);
+        InvalidateRect(m_hwnd, nullptr, FALSE);
     UpdateScrollBars();
     PlaceCaret();
 }
 
 void EditWindow::UpdateScrollBars()
 {
-    if (!Multi() || !(wantsBar_ || (Style() & WS_VSCROLL)))
+    if (!Multi() || !(m_wantsBar || (Style() & WS_VSCROLL)))
         return;
-    wantsBar_ = true;
+    m_wantsBar = true;
     SCROLLINFO now{sizeof now, SIF_ALL, 0, 0, 0, 0, 0};
-    GetScrollInfo(hwnd_, SB_VERT, &now);
-    int max = std::max(0, static_cast<int>(lines_.size()) - 1);
+    GetScrollInfo(m_hwnd, SB_VERT, &now);
+    int max = std::max(0, static_cast<int>(m_lines.size()) - 1);
     int page = VisibleLines();
     if (now.nMin == 0 && now.nMax == max && static_cast<int>(now.nPage) == page &&
-        now.nPos == firstLine_)
+        now.nPos == m_firstLine)
         return;
     // A multi-line edit keeps its bar, disabled while everything fits.
     SCROLLINFO si{
-        sizeof si, SIF_ALL | SIF_DISABLENOSCROLL, 0, max, static_cast<UINT>(page), firstLine_, 0};
-    SetScrollInfo(hwnd_, SB_VERT, &si, TRUE);
+        sizeof si, SIF_ALL | SIF_DISABLENOSCROLL, 0, max, static_cast<UINT>(page), m_firstLine, 0};
+    SetScrollInfo(m_hwnd, SB_VERT, &si, TRUE);
 }
 
 void EditWindow::ScrollLines(int delta)
 {
-    int maxFirst = std::max(0, static_cast<int>(lines_.size()) - VisibleLines());
-    int first = std::clamp(firstLine_ + delta, 0, maxFirst);
-    if (first == firstLine_)
+    int maxFirst = std::max(0, static_cast<int>(m_lines.size()) - VisibleLines());
+    int first = std::clamp(m_firstLine + delta, 0, maxFirst);
+    if (first == m_firstLine)
         return;
-    firstLine_ = first;
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    m_firstLine = first;
+    InvalidateRect(m_hwnd, nullptr, FALSE);
     UpdateScrollBars();
     PlaceCaret();
 }
@@ -289,75 +291,75 @@ void EditWindow::Changed(bool notify)
 {
     if (notify)
         Notify(EN_UPDATE);
-    if (!IsWindow(hwnd_))
+    if (!IsWindow(m_hwnd))
         return;
     Relayout();
     ScrollCaret();
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    InvalidateRect(m_hwnd, nullptr, FALSE);
     if (notify)
         Notify(EN_CHANGE);
 }
 
 void EditWindow::Redraw()
 {
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    InvalidateRect(m_hwnd, nullptr, FALSE);
     PlaceCaret();
 }
 
 void EditWindow::PlaceCaret()
 {
-    if (!focused_)
+    if (!m_focused)
         return;
-    POINT c = PosFromChar(model_.Caret());
+    POINT c = PosFromChar(m_model.Caret());
     SetCaretPos(c.x, c.y);
 }
 
 void EditWindow::Paint()
 {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
+    HDC dc = BeginPaint(m_hwnd, &ps);
     if (!dc)
         return;
-    bool enabled = IsWindowEnabled(hwnd_) != FALSE;
+    bool enabled = IsWindowEnabled(m_hwnd) != FALSE;
     UINT colorMsg = (ReadOnly() || !enabled) ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
-    HBRUSH brush = RequestCtlColor(hwnd_, dc, colorMsg);
+    HBRUSH brush = RequestCtlColor(m_hwnd, dc, colorMsg);
     RECT client{};
-    GetClientRect(hwnd_, &client);
+    GetClientRect(m_hwnd, &client);
     FillRect(dc, &client, brush);
     if (!enabled)
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-    HGDIOBJ oldFont = SelectObject(dc, FontOrDefault(font_));
+    HGDIOBJ oldFont = SelectObject(dc, FontOrDefault(m_font));
     int saved = SaveDC(dc);
-    IntersectClipRect(dc, fmt_.left, fmt_.top, fmt_.right, fmt_.bottom);
+    IntersectClipRect(dc, m_fmt.left, m_fmt.top, m_fmt.right, m_fmt.bottom);
 
-    const std::wstring& t = model_.Text();
-    bool showSel = model_.HasSelection() && (focused_ || (Style() & ES_NOHIDESEL));
-    int selStart = model_.SelStart();
-    int selEnd = model_.SelEnd();
+    const std::wstring& t = m_model.Text();
+    bool showSel = m_model.HasSelection() && (m_focused || (Style() & ES_NOHIDESEL));
+    int selStart = m_model.SelStart();
+    int selEnd = m_model.SelEnd();
     COLORREF textColor = GetTextColor(dc);
     COLORREF bkColor = GetBkColor(dc);
     int bkMode = GetBkMode(dc);
     int visible = VisibleLines() + 1;
-    int last = std::min(static_cast<int>(lines_.size()), firstLine_ + visible);
-    for (int li = std::max(0, firstLine_); li < last; ++li) {
-        const Line& l = lines_[static_cast<std::size_t>(li)];
-        int y = fmt_.top + (li - firstLine_) * lineHeight_;
+    int last = std::min(static_cast<int>(m_lines.size()), m_firstLine + visible);
+    for (int li = std::max(0, m_firstLine); li < last; ++li) {
+        const Line& l = m_lines[static_cast<std::size_t>(li)];
+        int y = m_fmt.top + (li - m_firstLine) * m_lineHeight;
         int x = LineLeft(li);
         int i = l.start;
         int end = l.start + l.length;
         // Skip what lies left of the rectangle without drawing it.
         while (i < end) {
             int cw = CharWidth(t[static_cast<std::size_t>(i)]);
-            if (x + cw >= fmt_.left)
+            if (x + cw >= m_fmt.left)
                 break;
             x += cw;
             ++i;
         }
-        while (i < end && x < fmt_.right) {
+        while (i < end && x < m_fmt.right) {
             bool selected = showSel && i >= selStart && i < selEnd;
             int runEnd = i;
             int runWidth = 0;
-            while (runEnd < end && x + runWidth < fmt_.right &&
+            while (runEnd < end && x + runWidth < m_fmt.right &&
                    (showSel && runEnd >= selStart && runEnd < selEnd) == selected) {
                 runWidth += CharWidth(t[static_cast<std::size_t>(runEnd)]);
                 ++runEnd;
@@ -366,7 +368,7 @@ void EditWindow::Paint()
                 SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
                 SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
                 SetBkMode(dc, OPAQUE);
-                RECT band{x, y, x + runWidth, y + lineHeight_};
+                RECT band{x, y, x + runWidth, y + m_lineHeight};
                 FillRect(dc, &band, GetSysColorBrush(COLOR_HIGHLIGHT));
             }
             std::wstring run =
@@ -374,7 +376,7 @@ void EditWindow::Paint()
             for (auto& c : run)
                 if (c == L'\t')
                     c = L' ';
-            if (password_)
+            if (m_password)
                 run.assign(run.size(), L'*');
             TextOutW(dc, x, y, run.c_str(), static_cast<int>(run.size()));
             if (selected) {
@@ -387,27 +389,27 @@ void EditWindow::Paint()
         }
         // A selected line break shows as a short band, as the user sees what will be removed.
         if (showSel && l.next > end && end >= selStart && end < selEnd) {
-            RECT band{x, y, x + CharWidth(L' '), y + lineHeight_};
+            RECT band{x, y, x + CharWidth(L' '), y + m_lineHeight};
             FillRect(dc, &band, GetSysColorBrush(COLOR_HIGHLIGHT));
         }
     }
     RestoreDC(dc, saved);
     SelectObject(dc, oldFont);
-    EndPaint(hwnd_, &ps);
+    EndPaint(m_hwnd, &ps);
 }
 
 void EditWindow::Copy()
 {
-    if (!model_.HasSelection() || password_)
+    if (!m_model.HasSelection() || m_password)
         return;
-    std::wstring s = model_.SelectedText();
+    std::wstring s = m_model.SelectedText();
     HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, (s.size() + 1) * sizeof(wchar_t));
     if (!mem)
         return;
     auto* p = static_cast<wchar_t*>(GlobalLock(mem));
     std::memcpy(p, s.c_str(), (s.size() + 1) * sizeof(wchar_t));
     GlobalUnlock(mem);
-    if (!OpenClipboard(hwnd_)) {
+    if (!OpenClipboard(m_hwnd)) {
         GlobalFree(mem);
         return;
     }
@@ -426,21 +428,21 @@ bool EditWindow::Paste()
         if (cut != std::wstring::npos)
             s.erase(cut);
     }
-    if (s.empty() && !model_.HasSelection())
+    if (s.empty() && !m_model.HasSelection())
         return false;
-    return model_.ReplaceSel(s, true);
+    return m_model.ReplaceSel(s, true);
 }
 
 int EditWindow::LineMove(int pos, int lines)
 {
     int line = LineOf(pos);
-    const Line& l = lines_[static_cast<std::size_t>(line)];
-    int x = preferredX_ >= 0 ? preferredX_ : Width(l.start, std::min(pos, l.start + l.length));
-    preferredX_ = x;
-    int target = std::clamp(line + lines, 0, static_cast<int>(lines_.size()) - 1);
-    const Line& t = lines_[static_cast<std::size_t>(target)];
+    const Line& l = m_lines[static_cast<std::size_t>(line)];
+    int x = m_preferredX >= 0 ? m_preferredX : Width(l.start, std::min(pos, l.start + l.length));
+    m_preferredX = x;
+    int target = std::clamp(line + lines, 0, static_cast<int>(m_lines.size()) - 1);
+    const Line& t = m_lines[static_cast<std::size_t>(target)];
     int acc = 0;
-    const std::wstring& text = model_.Text();
+    const std::wstring& text = m_model.Text();
     for (int i = t.start; i < t.start + t.length; ++i) {
         int cw = CharWidth(text[static_cast<std::size_t>(i)]);
         if (x < acc + (cw + 1) / 2)
@@ -454,38 +456,38 @@ void EditWindow::KeyDown(WPARAM vk)
 {
     bool shift = controls::KeyDown(VK_SHIFT);
     bool ctrl = controls::KeyDown(VK_CONTROL);
-    int caret = model_.Caret();
+    int caret = m_model.Caret();
     int target = caret;
     bool vertical = false;
     switch (vk) {
     case VK_LEFT:
-        if (!shift && model_.HasSelection())
-            target = model_.SelStart();
+        if (!shift && m_model.HasSelection())
+            target = m_model.SelStart();
         else if (ctrl)
-            target = model_.WordLeft(caret);
+            target = m_model.WordLeft(caret);
         else
-            target = (caret > 1 && model_.Text()[caret - 1] == L'\n' &&
-                      model_.Text()[caret - 2] == L'\r')
+            target = (caret > 1 && m_model.Text()[caret - 1] == L'\n' &&
+                      m_model.Text()[caret - 2] == L'\r')
                          ? caret - 2
                          : caret - 1;
         break;
     case VK_RIGHT:
-        if (!shift && model_.HasSelection())
-            target = model_.SelEnd();
+        if (!shift && m_model.HasSelection())
+            target = m_model.SelEnd();
         else if (ctrl)
-            target = model_.WordRight(caret);
+            target = m_model.WordRight(caret);
         else
-            target = (caret + 1 < model_.Length() && model_.Text()[caret] == L'\r' &&
-                      model_.Text()[caret + 1] == L'\n')
+            target = (caret + 1 < m_model.Length() && m_model.Text()[caret] == L'\r' &&
+                      m_model.Text()[caret + 1] == L'\n')
                          ? caret + 2
                          : caret + 1;
         break;
     case VK_HOME:
-        target = ctrl ? 0 : lines_[static_cast<std::size_t>(LineOf(caret))].start;
+        target = ctrl ? 0 : m_lines[static_cast<std::size_t>(LineOf(caret))].start;
         break;
     case VK_END: {
-        const Line& l = lines_[static_cast<std::size_t>(LineOf(caret))];
-        target = ctrl ? model_.Length() : l.start + l.length;
+        const Line& l = m_lines[static_cast<std::size_t>(LineOf(caret))];
+        target = ctrl ? m_model.Length() : l.start + l.length;
         break;
     }
     case VK_UP:
@@ -509,25 +511,25 @@ void EditWindow::KeyDown(WPARAM vk)
     case VK_DELETE:
         if (ReadOnly())
             return;
-        if (shift && model_.HasSelection()) {
-            SendMessageW(hwnd_, WM_CUT, 0, 0);
+        if (shift && m_model.HasSelection()) {
+            SendMessageW(m_hwnd, WM_CUT, 0, 0);
             return;
         }
-        if (model_.DeleteChar(false))
+        if (m_model.DeleteChar(false))
             Changed();
         return;
     case VK_INSERT:
         if (ctrl)
-            SendMessageW(hwnd_, WM_COPY, 0, 0);
+            SendMessageW(m_hwnd, WM_COPY, 0, 0);
         else if (shift)
-            SendMessageW(hwnd_, WM_PASTE, 0, 0);
+            SendMessageW(m_hwnd, WM_PASTE, 0, 0);
         return;
     default:
         return;
     }
     if (!vertical)
-        preferredX_ = -1;
-    model_.MoveCaret(target, shift);
+        m_preferredX = -1;
+    m_model.MoveCaret(target, shift);
     ScrollCaret();
     Redraw();
 }
@@ -536,21 +538,21 @@ void EditWindow::Char(wchar_t ch)
 {
     switch (ch) {
     case 0x01: // Ctrl+A
-        model_.SetSel(0, -1);
+        m_model.SetSel(0, -1);
         ScrollCaret();
         Redraw();
         return;
     case 0x03: // Ctrl+C
-        SendMessageW(hwnd_, WM_COPY, 0, 0);
+        SendMessageW(m_hwnd, WM_COPY, 0, 0);
         return;
     case 0x16: // Ctrl+V
-        SendMessageW(hwnd_, WM_PASTE, 0, 0);
+        SendMessageW(m_hwnd, WM_PASTE, 0, 0);
         return;
     case 0x18: // Ctrl+X
-        SendMessageW(hwnd_, WM_CUT, 0, 0);
+        SendMessageW(m_hwnd, WM_CUT, 0, 0);
         return;
     case 0x1A: // Ctrl+Z
-        SendMessageW(hwnd_, WM_UNDO, 0, 0);
+        SendMessageW(m_hwnd, WM_UNDO, 0, 0);
         return;
     default:
         break;
@@ -558,7 +560,7 @@ void EditWindow::Char(wchar_t ch)
     if (ReadOnly())
         return;
     if (ch == 8) {
-        if (model_.DeleteChar(true))
+        if (m_model.DeleteChar(true))
             Changed();
         return;
     }
@@ -585,16 +587,16 @@ void EditWindow::Char(wchar_t ch)
     }
     if (!Multi() && !(style & ES_AUTOHSCROLL)) {
         // Without horizontal scrolling a single line takes only what fits.
-        int width = Width(0, model_.SelStart()) + Width(model_.SelEnd(), model_.Length()) +
+        int width = Width(0, m_model.SelStart()) + Width(m_model.SelEnd(), m_model.Length()) +
                     CharWidth(insert[0]);
-        if (width > fmt_.right - fmt_.left)
+        if (width > m_fmt.right - m_fmt.left)
             return;
     }
-    if (model_.Length() - (model_.SelEnd() - model_.SelStart()) >= model_.Limit()) {
+    if (m_model.Length() - (m_model.SelEnd() - m_model.SelStart()) >= m_model.Limit()) {
         Notify(EN_MAXTEXT);
         return;
     }
-    if (model_.ReplaceSel(insert, true, true))
+    if (m_model.ReplaceSel(insert, true, true))
         Changed();
 }
 

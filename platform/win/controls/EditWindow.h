@@ -60,23 +60,23 @@ private:
     int LineMove(int pos, int lines);
     void Notify(UINT code);
 
-    HWND hwnd_;
-    EditModel model_;
-    HFONT font_ = nullptr;
-    HDC measure_ = nullptr;
-    HGDIOBJ measureOldFont_ = nullptr;
-    int lineHeight_ = 16;
-    std::unordered_map<wchar_t, int> widths_;
-    RECT fmt_{};
-    bool fmtSet_ = false;
-    int xOffset_ = 0;
-    int firstLine_ = 0;
-    bool focused_ = false;
-    bool password_ = false; // ES_PASSWORD: shown and measured as asterisks, never copied
-    bool selecting_ = false;
-    int preferredX_ = -1; // for up/down keeping the column
-    std::vector<Line> lines_;
-    bool wantsBar_ = false; // created with WS_VSCROLL
+    HWND m_hwnd;
+    EditModel m_model;
+    HFONT m_font = nullptr;
+    HDC m_measure = nullptr;
+    HGDIOBJ m_measureOldFont = nullptr;
+    int m_lineHeight = 16;
+    std::unordered_map<wchar_t, int> m_widths;
+    RECT m_fmt{};
+    bool m_fmtSet = false;
+    int m_xOffset = 0;
+    int m_firstLine = 0;
+    bool m_focused = false;
+    bool m_password = false; // ES_PASSWORD: shown and measured as asterisks, never copied
+    bool m_selecting = false;
+    int m_preferredX = -1; // for up/down keeping the column
+    std::vector<Line> m_lines;
+    bool m_wantsBar = false; // created with WS_VSCROLL
 };
 
 } // namespace zt::win::controls

@@ -13,53 +13,53 @@ namespace zt::win::controls {
 LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg >= 0xC000 && msg == ComboListShownMessage()) {
-        dropped_ = wParam != 0;
-        pressedInside_ = false;
-        if (dropped_) {
-            EnsureVisible(model_.Selection());
-            SetCapture(hwnd_);
+        m_dropped = wParam != 0;
+        m_pressedInside = false;
+        if (m_dropped) {
+            EnsureVisible(m_model.Selection());
+            SetCapture(m_hwnd);
         } else {
-            if (GetCapture() == hwnd_)
+            if (GetCapture() == m_hwnd)
                 ReleaseCapture();
         }
         return 0;
     }
     switch (msg) {
     case WM_CREATE:
-        wantsBar_ = (Style() & WS_VSCROLL) != 0;
+        m_wantsBar = (Style() & WS_VSCROLL) != 0;
         if ((Style() & LBS_OWNERDRAWFIXED) && !Variable())
-            fixedHeight_ = MeasureItem(0, 0);
+            m_fixedHeight = MeasureItem(0, 0);
         UpdateScrollBar();
         return 0;
     case WM_DESTROY:
         // The owner frees what it keeps for each item.
-        for (int i = model_.Count() - 1; i >= 0 && IsWindow(hwnd_); --i)
+        for (int i = m_model.Count() - 1; i >= 0 && IsWindow(m_hwnd); --i)
             DeleteNotify(i);
-        model_.Clear();
+        m_model.Clear();
         return 0;
     case WM_SIZE:
-        model_.SetTop(model_.Top(), ViewHeight());
+        m_model.SetTop(m_model.Top(), ViewHeight());
         UpdateScrollBar();
-        InvalidateRect(hwnd_, nullptr, TRUE);
+        InvalidateRect(m_hwnd, nullptr, TRUE);
         return 0;
     case WM_SETFONT:
-        font_ = reinterpret_cast<HFONT>(wParam);
+        m_font = reinterpret_cast<HFONT>(wParam);
         if (!OwnerDraw()) {
-            fixedHeight_ = 0;
+            m_fixedHeight = 0;
             int h = DefaultItemHeight();
-            for (int i = 0; i < model_.Count(); ++i)
-                model_.At(i).height = h;
+            for (int i = 0; i < m_model.Count(); ++i)
+                m_model.At(i).height = h;
         }
         Changed();
         if (LOWORD(lParam))
-            InvalidateRect(hwnd_, nullptr, TRUE);
+            InvalidateRect(m_hwnd, nullptr, TRUE);
         return 0;
     case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(font_);
+        return reinterpret_cast<LRESULT>(m_font);
     case WM_SETREDRAW:
-        redraw_ = wParam != 0;
-        DefWindowProcW(hwnd_, msg, wParam, lParam);
-        if (redraw_)
+        m_redraw = wParam != 0;
+        DefWindowProcW(m_hwnd, msg, wParam, lParam);
+        if (m_redraw)
             UpdateScrollBar();
         return 0;
     case WM_ERASEBKGND:
@@ -68,20 +68,20 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         Paint();
         return 0;
     case WM_ENABLE:
-        InvalidateRect(hwnd_, nullptr, TRUE);
+        InvalidateRect(m_hwnd, nullptr, TRUE);
         return 0;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFOCUS:
-        focused_ = true;
-        if (model_.CaretIndex() < 0 && model_.Count())
-            model_.SetCaretIndex(0);
-        InvalidateRect(hwnd_, nullptr, TRUE);
+        m_focused = true;
+        if (m_model.CaretIndex() < 0 && m_model.Count())
+            m_model.SetCaretIndex(0);
+        InvalidateRect(m_hwnd, nullptr, TRUE);
         Notify(LBN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
-        focused_ = false;
-        InvalidateRect(hwnd_, nullptr, TRUE);
+        m_focused = false;
+        InvalidateRect(m_hwnd, nullptr, TRUE);
         Notify(LBN_KILLFOCUS);
         return 0;
     case WM_LBUTTONDOWN:
@@ -89,78 +89,78 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP: {
         POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (dropped_) {
+        if (m_dropped) {
             DropMouse(msg, wParam, p);
             return 0;
         }
         if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) {
-            if (!combo_ && GetFocus() != hwnd_)
-                SetFocus(hwnd_);
-            if (!IsWindow(hwnd_))
+            if (!m_combo && GetFocus() != m_hwnd)
+                SetFocus(m_hwnd);
+            if (!IsWindow(m_hwnd))
                 return 0;
             int i = ItemFromClient(p);
-            if (model_.Valid(i) && !(Style() & LBS_NOSEL))
+            if (m_model.Valid(i) && !(Style() & LBS_NOSEL))
                 SelectByUser(i, true);
             if (msg == WM_LBUTTONDBLCLK) {
-                if (model_.Valid(i))
+                if (m_model.Valid(i))
                     Notify(LBN_DBLCLK);
                 return 0;
             }
-            tracking_ = true;
-            SetCapture(hwnd_);
+            m_tracking = true;
+            SetCapture(m_hwnd);
             return 0;
         }
         if (msg == WM_MOUSEMOVE) {
-            if (tracking_ && (wParam & MK_LBUTTON)) {
+            if (m_tracking && (wParam & MK_LBUTTON)) {
                 RECT c{};
-                GetClientRect(hwnd_, &c);
-                int i = p.y < 0 ? model_.Top() - 1 : ItemFromClient(p);
+                GetClientRect(m_hwnd, &c);
+                int i = p.y < 0 ? m_model.Top() - 1 : ItemFromClient(p);
                 if (p.y >= c.bottom)
-                    i = model_.Top() + model_.FullyVisibleFrom(model_.Top(), ViewHeight());
+                    i = m_model.Top() + m_model.FullyVisibleFrom(m_model.Top(), ViewHeight());
                 if (i < 0 && p.y >= 0)
-                    i = model_.Count() - 1;
-                i = std::clamp(i, 0, model_.Count() - 1);
-                if (model_.Valid(i) && !(Style() & LBS_NOSEL))
+                    i = m_model.Count() - 1;
+                i = std::clamp(i, 0, m_model.Count() - 1);
+                if (m_model.Valid(i) && !(Style() & LBS_NOSEL))
                     SelectByUser(i, true);
             }
             return 0;
         }
         // WM_LBUTTONUP
-        if (tracking_) {
-            tracking_ = false;
-            if (GetCapture() == hwnd_)
+        if (m_tracking) {
+            m_tracking = false;
+            if (GetCapture() == m_hwnd)
                 ReleaseCapture();
         }
         return 0;
     }
     case WM_CAPTURECHANGED:
-        tracking_ = false;
+        m_tracking = false;
         return 0;
     case WM_KEYDOWN:
         KeyDown(wParam);
         return 0;
     case WM_CHAR:
         // A typed character selects the next row that starts with it.
-        if (HasStrings() && wParam >= 0x20 && model_.Count()) {
+        if (HasStrings() && wParam >= 0x20 && m_model.Count()) {
             std::wstring prefix(1, static_cast<wchar_t>(wParam));
-            int i = model_.FindPrefix(model_.Selection(), prefix);
+            int i = m_model.FindPrefix(m_model.Selection(), prefix);
             if (i >= 0)
                 SelectByUser(i, true);
         }
         return 0;
     case WM_MOUSEWHEEL: {
-        if (!model_.Count())
-            return DefWindowProcW(hwnd_, msg, wParam, lParam);
-        wheelRemainder_ += GET_WHEEL_DELTA_WPARAM(wParam);
-        int notches = wheelRemainder_ / WHEEL_DELTA;
-        wheelRemainder_ -= notches * WHEEL_DELTA;
+        if (!m_model.Count())
+            return DefWindowProcW(m_hwnd, msg, wParam, lParam);
+        m_wheelRemainder += GET_WHEEL_DELTA_WPARAM(wParam);
+        int notches = m_wheelRemainder / WHEEL_DELTA;
+        m_wheelRemainder -= notches * WHEEL_DELTA;
         if (notches)
-            SetTop(model_.Top() - notches * kWheelLines);
+            SetTop(m_model.Top() - notches * kWheelLines);
         return 0;
     }
     case WM_VSCROLL: {
-        int top = model_.Top();
-        int page = std::max(1, model_.FullyVisibleFrom(top, ViewHeight()) - 1);
+        int top = m_model.Top();
+        int page = std::max(1, m_model.FullyVisibleFrom(top, ViewHeight()) - 1);
         switch (LOWORD(wParam)) {
         case SB_LINEUP:
             SetTop(top - 1);
@@ -178,7 +178,7 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
             SetTop(0);
             break;
         case SB_BOTTOM:
-            SetTop(model_.Count());
+            SetTop(m_model.Count());
             break;
         case SB_THUMBPOSITION:
             SetTop(static_cast<int>(HIWORD(wParam)));
@@ -186,7 +186,7 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         case SB_THUMBTRACK: {
             // The 32-bit tracking position, so that lists past 65535 items track too.
             SCROLLINFO si{sizeof si, SIF_TRACKPOS, 0, 0, 0, 0, 0};
-            GetScrollInfo(hwnd_, SB_VERT, &si);
+            GetScrollInfo(m_hwnd, SB_VERT, &si);
             SetTop(si.nTrackPos);
             break;
         }
@@ -201,59 +201,59 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         return Insert(static_cast<int>(static_cast<INT_PTR>(wParam)), lParam);
     case LB_DELETESTRING: {
         int i = static_cast<int>(static_cast<INT_PTR>(wParam));
-        if (!model_.Valid(i))
+        if (!m_model.Valid(i))
             return LB_ERR;
         DeleteNotify(i);
-        model_.Erase(i);
+        m_model.Erase(i);
         Changed();
-        return model_.Count();
+        return m_model.Count();
     }
     case LB_RESETCONTENT:
         ResetContent();
         return 0;
     case LB_GETCOUNT:
-        return model_.Count();
+        return m_model.Count();
     case LB_GETCURSEL:
-        return model_.Selection();
+        return m_model.Selection();
     case LB_SETCURSEL: {
         int i = static_cast<int>(static_cast<INT_PTR>(wParam));
-        if (!model_.Valid(i)) {
-            model_.SetSelection(-1);
-            InvalidateRect(hwnd_, nullptr, TRUE);
+        if (!m_model.Valid(i)) {
+            m_model.SetSelection(-1);
+            InvalidateRect(m_hwnd, nullptr, TRUE);
             return i == -1 ? LB_ERR : LB_ERR;
         }
-        model_.SetSelection(i);
-        model_.SetCaretIndex(i);
+        m_model.SetSelection(i);
+        m_model.SetCaretIndex(i);
         EnsureVisible(i);
-        if (redraw_)
-            InvalidateRect(hwnd_, nullptr, TRUE);
+        if (m_redraw)
+            InvalidateRect(m_hwnd, nullptr, TRUE);
         return i;
     }
     case LB_GETSEL: {
         int i = static_cast<int>(static_cast<INT_PTR>(wParam));
-        return model_.Valid(i) ? (model_.Selection() == i ? 1 : 0) : LB_ERR;
+        return m_model.Valid(i) ? (m_model.Selection() == i ? 1 : 0) : LB_ERR;
     }
     case LB_GETCARETINDEX:
-        return model_.CaretIndex();
+        return m_model.CaretIndex();
     case LB_SETCARETINDEX: {
         int i = static_cast<int>(static_cast<INT_PTR>(wParam));
-        if (!model_.Valid(i))
+        if (!m_model.Valid(i))
             return LB_ERR;
-        model_.SetCaretIndex(i);
+        m_model.SetCaretIndex(i);
         EnsureVisible(i);
-        InvalidateRect(hwnd_, nullptr, TRUE);
+        InvalidateRect(m_hwnd, nullptr, TRUE);
         return 0;
     }
     case LB_GETTEXT: {
         int i = static_cast<int>(static_cast<INT_PTR>(wParam));
-        if (!model_.Valid(i) || !lParam)
+        if (!m_model.Valid(i) || !lParam)
             return LB_ERR;
         if (!HasStrings()) {
-            ULONG_PTR data = model_.At(i).data;
+            ULONG_PTR data = m_model.At(i).data;
             std::memcpy(reinterpret_cast<void*>(lParam), &data, sizeof data);
             return sizeof data;
         }
-        const std::wstring& t = model_.At(i).text;
+        const std::wstring& t = m_model.At(i).text;
         auto* buf = reinterpret_cast<wchar_t*>(lParam);
         t.copy(buf, t.size());
         buf[t.size()] = 0;
@@ -261,52 +261,52 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case LB_GETTEXTLEN: {
         int i = static_cast<int>(static_cast<INT_PTR>(wParam));
-        if (!model_.Valid(i))
+        if (!m_model.Valid(i))
             return LB_ERR;
-        return HasStrings() ? static_cast<LRESULT>(model_.At(i).text.size())
+        return HasStrings() ? static_cast<LRESULT>(m_model.At(i).text.size())
                             : static_cast<LRESULT>(sizeof(ULONG_PTR));
     }
     case LB_GETITEMDATA: {
         int i = static_cast<int>(static_cast<INT_PTR>(wParam));
-        return model_.Valid(i) ? static_cast<LRESULT>(model_.At(i).data) : LB_ERR;
+        return m_model.Valid(i) ? static_cast<LRESULT>(m_model.At(i).data) : LB_ERR;
     }
     case LB_SETITEMDATA: {
         int i = static_cast<int>(static_cast<INT_PTR>(wParam));
         if (i == -1) {
-            for (int k = 0; k < model_.Count(); ++k)
-                model_.At(k).data = static_cast<ULONG_PTR>(lParam);
+            for (int k = 0; k < m_model.Count(); ++k)
+                m_model.At(k).data = static_cast<ULONG_PTR>(lParam);
             return 0;
         }
-        if (!model_.Valid(i))
+        if (!m_model.Valid(i))
             return LB_ERR;
-        model_.At(i).data = static_cast<ULONG_PTR>(lParam);
+        m_model.At(i).data = static_cast<ULONG_PTR>(lParam);
         return 0;
     }
     case LB_GETTOPINDEX:
-        return model_.Top();
+        return m_model.Top();
     case LB_SETTOPINDEX: {
         int i = static_cast<int>(static_cast<INT_PTR>(wParam));
-        if (!model_.Valid(i) && !(i == 0 && model_.Count() == 0))
+        if (!m_model.Valid(i) && !(i == 0 && m_model.Count() == 0))
             return LB_ERR;
         SetTop(i);
         return 0;
     }
     case LB_GETITEMRECT: {
         int i = static_cast<int>(static_cast<INT_PTR>(wParam));
-        if (!lParam || (!model_.Valid(i) && !(i == 0 && model_.Count() == 0)))
+        if (!lParam || (!m_model.Valid(i) && !(i == 0 && m_model.Count() == 0)))
             return LB_ERR;
         RECT c{};
-        GetClientRect(hwnd_, &c);
+        GetClientRect(m_hwnd, &c);
         *reinterpret_cast<RECT*>(lParam) =
-            model_.Valid(i) ? ItemRect(i) : RECT{c.left, 0, c.right, DefaultItemHeight()};
+            m_model.Valid(i) ? ItemRect(i) : RECT{c.left, 0, c.right, DefaultItemHeight()};
         return 1;
     }
     case LB_GETITEMHEIGHT: {
         int i = static_cast<int>(static_cast<INT_PTR>(wParam));
         if (Variable()) {
-            if (model_.Valid(i))
-                return model_.At(i).height;
-            return model_.Count() == 0 && i == 0 ? DefaultItemHeight() : LB_ERR;
+            if (m_model.Valid(i))
+                return m_model.At(i).height;
+            return m_model.Count() == 0 && i == 0 ? DefaultItemHeight() : LB_ERR;
         }
         return DefaultItemHeight();
     }
@@ -316,25 +316,25 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         if (h <= 0 || h > 255 * 64)
             return LB_ERR;
         if (Variable()) {
-            if (!model_.Valid(i))
+            if (!m_model.Valid(i))
                 return LB_ERR;
-            model_.At(i).height = h;
+            m_model.At(i).height = h;
         } else {
-            fixedHeight_ = h;
-            for (int k = 0; k < model_.Count(); ++k)
-                model_.At(k).height = h;
+            m_fixedHeight = h;
+            for (int k = 0; k < m_model.Count(); ++k)
+                m_model.At(k).height = h;
         }
         Changed();
         return 0;
     }
     case LB_ITEMFROMPOINT: {
         POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (!model_.Count())
+        if (!m_model.Count())
             return MAKELONG(0, 1);
         int i = ItemFromClient(p);
         bool outside = !InClient(p) || i < 0;
         if (i < 0)
-            i = p.y < 0 ? model_.Top() : model_.Count() - 1;
+            i = p.y < 0 ? m_model.Top() : m_model.Count() - 1;
         return MAKELONG(static_cast<WORD>(i), outside ? 1 : 0);
     }
     case LB_FINDSTRINGEXACT:
@@ -343,21 +343,21 @@ LRESULT ListBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam)
         if (!text || !HasStrings())
             return LB_ERR;
         int after = static_cast<int>(static_cast<INT_PTR>(wParam));
-        return msg == LB_FINDSTRINGEXACT ? model_.FindExact(after, text)
-                                         : model_.FindPrefix(after, text);
+        return msg == LB_FINDSTRINGEXACT ? m_model.FindExact(after, text)
+                                         : m_model.FindPrefix(after, text);
     }
     case LB_SELECTSTRING: {
         auto* text = reinterpret_cast<LPCWSTR>(lParam);
         if (!text || !HasStrings())
             return LB_ERR;
-        int i = model_.FindPrefix(static_cast<int>(static_cast<INT_PTR>(wParam)), text);
+        int i = m_model.FindPrefix(static_cast<int>(static_cast<INT_PTR>(wParam)), text);
         if (i < 0)
             return LB_ERR;
-        SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
+        SendMessageW(m_hwnd, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
         return i;
     }
     default:
-        return DefWindowProcW(hwnd_, msg, wParam, lParam);
+        return DefWindowProcW(m_hwnd, msg, wParam, lParam);
     }
 }
 

@@ -31,48 +31,48 @@ int ListBoxModel::Insert(int index, Item item)
 {
     if (index < 0 || index > Count())
         index = Count();
-    items_.insert(items_.begin() + index, std::move(item));
-    if (selection_ >= index)
-        ++selection_;
-    if (caret_ >= index)
-        ++caret_;
-    if (caret_ < 0)
-        caret_ = 0;
+    m_items.insert(m_items.begin() + index, std::move(item));
+    if (m_selection >= index)
+        ++m_selection;
+    if (m_caret >= index)
+        ++m_caret;
+    if (m_caret < 0)
+        m_caret = 0;
     return index;
 }
 
 int ListBoxModel::SortedPosition(const std::wstring& text) const
 {
     auto it = std::upper_bound(
-        items_.begin(), items_.end(), text,
+        m_items.begin(), m_items.end(), text,
         [](const std::wstring& t, const Item& i) { return CompareNoCase(t, i.text) < 0; });
-    return static_cast<int>(it - items_.begin());
+    return static_cast<int>(it - m_items.begin());
 }
 
 bool ListBoxModel::Erase(int index)
 {
     if (!Valid(index))
         return false;
-    items_.erase(items_.begin() + index);
-    if (selection_ == index)
-        selection_ = -1;
-    else if (selection_ > index)
-        --selection_;
-    if (caret_ >= Count())
-        caret_ = Count() - 1;
-    else if (caret_ > index)
-        --caret_;
-    if (top_ >= Count())
-        top_ = std::max(0, Count() - 1);
+    m_items.erase(m_items.begin() + index);
+    if (m_selection == index)
+        m_selection = -1;
+    else if (m_selection > index)
+        --m_selection;
+    if (m_caret >= Count())
+        m_caret = Count() - 1;
+    else if (m_caret > index)
+        --m_caret;
+    if (m_top >= Count())
+        m_top = std::max(0, Count() - 1);
     return true;
 }
 
 void ListBoxModel::Clear()
 {
-    items_.clear();
-    selection_ = -1;
-    caret_ = -1;
-    top_ = 0;
+    m_items.clear();
+    m_selection = -1;
+    m_caret = -1;
+    m_top = 0;
 }
 
 int ListBoxModel::MaxTop(int viewHeight) const
@@ -93,8 +93,8 @@ int ListBoxModel::MaxTop(int viewHeight) const
 
 int ListBoxModel::SetTop(int top, int viewHeight)
 {
-    top_ = std::clamp(top, 0, MaxTop(viewHeight));
-    return top_;
+    m_top = std::clamp(top, 0, MaxTop(viewHeight));
+    return m_top;
 }
 
 int ListBoxModel::VisibleFrom(int top, int viewHeight) const
@@ -125,11 +125,11 @@ int ListBoxModel::FullyVisibleFrom(int top, int viewHeight) const
 int ListBoxModel::OffsetOf(int i) const
 {
     int y = 0;
-    if (i >= top_) {
-        for (int k = top_; k < i && k < Count(); ++k)
+    if (i >= m_top) {
+        for (int k = m_top; k < i && k < Count(); ++k)
             y += std::max(1, At(k).height);
     } else {
-        for (int k = std::max(0, i); k < top_; ++k)
+        for (int k = std::max(0, i); k < m_top; ++k)
             y -= std::max(1, At(k).height);
     }
     return y;
@@ -138,7 +138,7 @@ int ListBoxModel::OffsetOf(int i) const
 int ListBoxModel::ItemAt(int y) const
 {
     if (y < 0) {
-        int k = top_;
+        int k = m_top;
         int acc = 0;
         while (k > 0 && acc > y) {
             --k;
@@ -147,7 +147,7 @@ int ListBoxModel::ItemAt(int y) const
         return Valid(k) ? k : -1;
     }
     int acc = 0;
-    for (int k = top_; k < Count(); ++k) {
+    for (int k = m_top; k < Count(); ++k) {
         acc += std::max(1, At(k).height);
         if (y < acc)
             return k;

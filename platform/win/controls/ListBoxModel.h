@@ -18,10 +18,10 @@ public:
         int height = 0;
     };
 
-    int Count() const { return static_cast<int>(items_.size()); }
+    int Count() const { return static_cast<int>(m_items.size()); }
     bool Valid(int i) const { return i >= 0 && i < Count(); }
-    const Item& At(int i) const { return items_[static_cast<std::size_t>(i)]; }
-    Item& At(int i) { return items_[static_cast<std::size_t>(i)]; }
+    const Item& At(int i) const { return m_items[static_cast<std::size_t>(i)]; }
+    Item& At(int i) { return m_items[static_cast<std::size_t>(i)]; }
 
     // Inserts before `index` (-1 or beyond the end appends); returns the new item's index.
     int Insert(int index, Item item);
@@ -31,12 +31,12 @@ public:
     void Clear();
 
     // -1 for none.
-    int Selection() const { return selection_; }
-    void SetSelection(int i) { selection_ = Valid(i) ? i : -1; }
-    int CaretIndex() const { return caret_; }
-    void SetCaretIndex(int i) { caret_ = Valid(i) ? i : (Count() ? 0 : -1); }
+    int Selection() const { return m_selection; }
+    void SetSelection(int i) { m_selection = Valid(i) ? i : -1; }
+    int CaretIndex() const { return m_caret; }
+    void SetCaretIndex(int i) { m_caret = Valid(i) ? i : (Count() ? 0 : -1); }
 
-    int Top() const { return top_; }
+    int Top() const { return m_top; }
     // Clamped to [0, MaxTop(viewHeight)].
     int SetTop(int top, int viewHeight);
     int MaxTop(int viewHeight) const;
@@ -53,10 +53,10 @@ public:
     int FindPrefix(int after, const std::wstring& text) const;
 
 private:
-    std::vector<Item> items_;
-    int selection_ = -1;
-    int caret_ = -1;
-    int top_ = 0;
+    std::vector<Item> m_items;
+    int m_selection = -1;
+    int m_caret = -1;
+    int m_top = 0;
 };
 
 } // namespace zt::win::controls

@@ -10,11 +10,11 @@
 
 namespace zt::win::controls {
 
-ListBoxWindow::ListBoxWindow(HWND hwnd, HWND combo) : hwnd_(hwnd), combo_(combo) {}
+ListBoxWindow::ListBoxWindow(HWND hwnd, HWND combo) : m_hwnd(hwnd), m_combo(combo) {}
 
 DWORD ListBoxWindow::Style() const
 {
-    return StyleOf(hwnd_);
+    return StyleOf(m_hwnd);
 }
 
 bool ListBoxWindow::OwnerDraw() const
@@ -34,12 +34,12 @@ bool ListBoxWindow::Variable() const
 
 HWND ListBoxWindow::DrawTarget() const
 {
-    return combo_ ? GetParent(combo_) : GetParent(hwnd_);
+    return m_combo ? GetParent(m_combo) : GetParent(m_hwnd);
 }
 
 UINT ListBoxWindow::CtlType() const
 {
-    return combo_ ? ODT_COMBOBOX : ODT_LISTBOX;
+    return m_combo ? ODT_COMBOBOX : ODT_LISTBOX;
 }
 
 UINT ListBoxWindow::CtlId() const
@@ -50,22 +50,22 @@ UINT ListBoxWindow::CtlId() const
 int ListBoxWindow::ViewHeight() const
 {
     RECT c{};
-    GetClientRect(hwnd_, &c);
+    GetClientRect(m_hwnd, &c);
     return std::max(0, static_cast<int>(c.bottom - c.top));
 }
 
 int ListBoxWindow::DefaultItemHeight()
 {
-    if (fixedHeight_ > 0)
-        return fixedHeight_;
-    HDC dc = GetDC(hwnd_);
-    HGDIOBJ old = SelectObject(dc, FontOrDefault(font_));
+    if (m_fixedHeight > 0)
+        return m_fixedHeight;
+    HDC dc = GetDC(m_hwnd);
+    HGDIOBJ old = SelectObject(dc, FontOrDefault(m_font));
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     SelectObject(dc, old);
-    ReleaseDC(hwnd_, dc);
-    fixedHeight_ = std::max<int>(1, tm.tmHeight);
-    return fixedHeight_;
+    ReleaseDC(m_hwnd, dc);
+    m_fixedHeight = std::max<int>(1, tm.tmHeight);
+    return m_fixedHeight;
 }
 
 int ListBoxWindow::MeasureItem(int index, ULONG_PTR data)
@@ -75,7 +75,7 @@ int ListBoxWindow::MeasureItem(int index, ULONG_PTR data)
     mis.CtlID = CtlId();
     mis.itemID = static_cast<UINT>(index);
     RECT c{};
-    GetClientRect(hwnd_, &c);
+    GetClientRect(m_hwnd, &c);
     mis.itemWidth = static_cast<UINT>(std::max<LONG>(0, c.right - c.left));
     mis.itemHeight = static_cast<UINT>(DefaultItemHeight());
     mis.itemData = data;
@@ -94,76 +94,76 @@ int ListBoxWindow::Insert(int index, LPARAM lParam)
         item.data = static_cast<ULONG_PTR>(lParam);
     }
     if (index == -2) // LB_ADDSTRING
-        index = (Style() & LBS_SORT) && HasStrings() ? model_.SortedPosition(item.text) : -1;
-    if (index < -1 || index > model_.Count())
+        index = (Style() & LBS_SORT) && HasStrings() ? m_model.SortedPosition(item.text) : -1;
+    if (index < -1 || index > m_model.Count())
         return static_cast<int>(LB_ERR);
     if (index == -1)
-        index = model_.Count();
+        index = m_model.Count();
     item.height = Variable() ? 0 : DefaultItemHeight();
-    int at = model_.Insert(index, std::move(item));
+    int at = m_model.Insert(index, std::move(item));
     if (Variable())
-        model_.At(at).height = MeasureItem(at, model_.At(at).data);
+        m_model.At(at).height = MeasureItem(at, m_model.At(at).data);
     Changed();
     return at;
 }
 
 void ListBoxWindow::DeleteNotify(int index)
 {
-    if (!OwnerDraw() && !model_.At(index).data)
+    if (!OwnerDraw() && !m_model.At(index).data)
         return;
     DELETEITEMSTRUCT dis{};
     dis.CtlType = CtlType();
     dis.CtlID = CtlId();
     dis.itemID = static_cast<UINT>(index);
     dis.hwndItem = ItemHwnd();
-    dis.itemData = model_.At(index).data;
+    dis.itemData = m_model.At(index).data;
     if (HWND target = DrawTarget())
         SendMessageW(target, WM_DELETEITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
 }
 
 void ListBoxWindow::ResetContent()
 {
-    for (int i = model_.Count() - 1; i >= 0 && IsWindow(hwnd_); --i)
+    for (int i = m_model.Count() - 1; i >= 0 && IsWindow(m_hwnd); --i)
         DeleteNotify(i);
-    model_.Clear();
+    m_model.Clear();
     Changed();
 }
 
 void ListBoxWindow::Notify(UINT code)
 {
-    if (combo_) {
-        NotifyCommand(hwnd_, code, combo_);
+    if (m_combo) {
+        NotifyCommand(m_hwnd, code, m_combo);
         return;
     }
     if (Style() & LBS_NOTIFY)
-        NotifyCommand(hwnd_, code);
+        NotifyCommand(m_hwnd, code);
 }
 
 void ListBoxWindow::Changed()
 {
-    model_.SetTop(model_.Top(), ViewHeight());
+    m_model.SetTop(m_model.Top(), ViewHeight());
     UpdateScrollBar();
-    if (redraw_)
-        InvalidateRect(hwnd_, nullptr, TRUE);
+    if (m_redraw)
+        InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
 void ListBoxWindow::UpdateScrollBar()
 {
-    if (!wantsBar_ || !redraw_)
+    if (!m_wantsBar || !m_redraw)
         return;
     int view = ViewHeight();
-    int count = model_.Count();
-    int maxTop = model_.MaxTop(view);
+    int count = m_model.Count();
+    int maxTop = m_model.MaxTop(view);
     // The page makes the last scroll position the last top row: with rows of different heights
     // that is not simply the count less the rows that fit.
     ScrollState next;
     next.min = 0;
     next.max = std::max(0, count - 1);
     next.page = maxTop > 0 ? count - maxTop : std::max(1, count);
-    next.pos = model_.Top();
+    next.pos = m_model.Top();
     next.track = next.pos;
     SCROLLINFO now{sizeof now, SIF_ALL, 0, 0, 0, 0, 0};
-    GetScrollInfo(hwnd_, SB_VERT, &now);
+    GetScrollInfo(m_hwnd, SB_VERT, &now);
     ScrollState before{now.nMin, now.nMax, static_cast<int>(now.nPage), now.nPos, now.nPos, false};
     bool shown = (Style() & WS_VSCROLL) != 0;
     bool needed = maxTop > 0;
@@ -174,38 +174,38 @@ void ListBoxWindow::UpdateScrollBar()
     SCROLLINFO si{sizeof si, mask, next.min, next.max, static_cast<UINT>(next.page), next.pos, 0};
     // Showing or hiding the bar repaints the frame anyway; otherwise only a thumb that moves by
     // a pixel needs it.
-    bool redraw = !shown || ThumbMoves(hwnd_, SB_VERT, before, next);
-    SetScrollInfo(hwnd_, SB_VERT, &si, redraw);
+    bool redraw = !shown || ThumbMoves(m_hwnd, SB_VERT, before, next);
+    SetScrollInfo(m_hwnd, SB_VERT, &si, redraw);
 }
 
 void ListBoxWindow::SetTop(int top)
 {
-    int before = model_.Top();
-    if (model_.SetTop(top, ViewHeight()) == before)
+    int before = m_model.Top();
+    if (m_model.SetTop(top, ViewHeight()) == before)
         return;
     UpdateScrollBar();
-    if (redraw_)
-        InvalidateRect(hwnd_, nullptr, TRUE);
+    if (m_redraw)
+        InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
 void ListBoxWindow::EnsureVisible(int index)
 {
-    if (!model_.Valid(index))
+    if (!m_model.Valid(index))
         return;
-    int top = model_.Top();
+    int top = m_model.Top();
     if (index < top) {
         SetTop(index);
         return;
     }
     int view = ViewHeight();
-    int fits = model_.FullyVisibleFrom(top, view);
+    int fits = m_model.FullyVisibleFrom(top, view);
     if (index < top + fits)
         return;
     // Bring the item to the bottom: the smallest top from which it is fully visible.
     int t = index;
-    int used = std::max(1, model_.At(index).height);
+    int used = std::max(1, m_model.At(index).height);
     while (t > 0) {
-        int h = std::max(1, model_.At(t - 1).height);
+        int h = std::max(1, m_model.At(t - 1).height);
         if (used + h > view)
             break;
         used += h;
@@ -217,35 +217,35 @@ void ListBoxWindow::EnsureVisible(int index)
 RECT ListBoxWindow::ItemRect(int index) const
 {
     RECT c{};
-    GetClientRect(hwnd_, &c);
-    int y = model_.OffsetOf(index);
-    return RECT{c.left, y, c.right, y + std::max(1, model_.At(index).height)};
+    GetClientRect(m_hwnd, &c);
+    int y = m_model.OffsetOf(index);
+    return RECT{c.left, y, c.right, y + std::max(1, m_model.At(index).height)};
 }
 
 int ListBoxWindow::ItemFromClient(POINT p) const
 {
-    return model_.ItemAt(p.y);
+    return m_model.ItemAt(p.y);
 }
 
 bool ListBoxWindow::InClient(POINT p) const
 {
     RECT c{};
-    GetClientRect(hwnd_, &c);
+    GetClientRect(m_hwnd, &c);
     return PtInRect(&c, p) != FALSE;
 }
 
 void ListBoxWindow::SelectByUser(int index, bool notify)
 {
-    if (!model_.Valid(index))
+    if (!m_model.Valid(index))
         return;
-    int before = model_.Selection();
-    int beforeCaret = model_.CaretIndex();
-    model_.SetSelection(index);
-    model_.SetCaretIndex(index);
+    int before = m_model.Selection();
+    int beforeCaret = m_model.CaretIndex();
+    m_model.SetSelection(index);
+    m_model.SetCaretIndex(index);
     EnsureVisible(index);
     if (before != index || beforeCaret != index) {
-        if (redraw_)
-            InvalidateRect(hwnd_, nullptr, TRUE);
+        if (m_redraw)
+            InvalidateRect(m_hwnd, nullptr, TRUE);
     }
     if (notify && before != index)
         Notify(LBN_SELCHANGE);
@@ -253,9 +253,9 @@ void ListBoxWindow::SelectByUser(int index, bool notify)
 
 void ListBoxWindow::DrawItem(HDC dc, int index, const RECT& r, UINT action)
 {
-    bool selected = model_.Selection() == index;
-    bool focus = focused_ && model_.CaretIndex() == index;
-    bool enabled = IsWindowEnabled(combo_ ? combo_ : hwnd_) != FALSE;
+    bool selected = m_model.Selection() == index;
+    bool focus = m_focused && m_model.CaretIndex() == index;
+    bool enabled = IsWindowEnabled(m_combo ? m_combo : m_hwnd) != FALSE;
     if (OwnerDraw()) {
         DRAWITEMSTRUCT dis{};
         dis.CtlType = CtlType();
@@ -267,7 +267,7 @@ void ListBoxWindow::DrawItem(HDC dc, int index, const RECT& r, UINT action)
         dis.hwndItem = ItemHwnd();
         dis.hDC = dc;
         dis.rcItem = r;
-        dis.itemData = model_.At(index).data;
+        dis.itemData = m_model.At(index).data;
         if (HWND target = DrawTarget())
             SendMessageW(target, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
         return;
@@ -281,7 +281,7 @@ void ListBoxWindow::DrawItem(HDC dc, int index, const RECT& r, UINT action)
     } else if (!enabled) {
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     }
-    const std::wstring& text = model_.At(index).text;
+    const std::wstring& text = m_model.At(index).text;
     RECT tr = r;
     tr.left += 2;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &tr,
@@ -297,17 +297,17 @@ void ListBoxWindow::DrawItem(HDC dc, int index, const RECT& r, UINT action)
 void ListBoxWindow::Paint()
 {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
+    HDC dc = BeginPaint(m_hwnd, &ps);
     if (!dc)
         return;
-    HBRUSH brush = RequestCtlColor(hwnd_, dc, WM_CTLCOLORLISTBOX, DrawTarget());
+    HBRUSH brush = RequestCtlColor(m_hwnd, dc, WM_CTLCOLORLISTBOX, DrawTarget());
     RECT c{};
-    GetClientRect(hwnd_, &c);
-    HGDIOBJ oldFont = SelectObject(dc, FontOrDefault(font_));
+    GetClientRect(m_hwnd, &c);
+    HGDIOBJ oldFont = SelectObject(dc, FontOrDefault(m_font));
     int y = 0;
-    int i = model_.Top();
-    for (; i < model_.Count() && y < c.bottom; ++i) {
-        int h = std::max(1, model_.At(i).height);
+    int i = m_model.Top();
+    for (; i < m_model.Count() && y < c.bottom; ++i) {
+        int h = std::max(1, m_model.At(i).height);
         RECT r{c.left, y, c.right, y + h};
         RECT hit{};
         if (IntersectRect(&hit, &r, &ps.rcPaint)) {
@@ -322,19 +322,19 @@ void ListBoxWindow::Paint()
         FillRect(dc, &rest, brush);
     }
     SelectObject(dc, oldFont);
-    EndPaint(hwnd_, &ps);
+    EndPaint(m_hwnd, &ps);
 }
 
 void ListBoxWindow::KeyDown(WPARAM vk)
 {
-    int count = model_.Count();
+    int count = m_model.Count();
     if (!count)
         return;
-    int cur = model_.CaretIndex() >= 0 ? model_.CaretIndex() : model_.Selection();
+    int cur = m_model.CaretIndex() >= 0 ? m_model.CaretIndex() : m_model.Selection();
     // With nothing selected the first arrow selects the focus row itself.
-    bool none = model_.Selection() < 0;
+    bool none = m_model.Selection() < 0;
     int view = ViewHeight();
-    int page = std::max(1, model_.FullyVisibleFrom(model_.Top(), view) - 1);
+    int page = std::max(1, m_model.FullyVisibleFrom(m_model.Top(), view) - 1);
     int target = cur;
     switch (vk) {
     case VK_UP:
@@ -359,8 +359,8 @@ void ListBoxWindow::KeyDown(WPARAM vk)
         break;
     case VK_RETURN:
     case VK_ESCAPE:
-        if (combo_)
-            SendMessageW(combo_, ComboListDoneMessage(), vk == VK_RETURN, 0);
+        if (m_combo)
+            SendMessageW(m_combo, ComboListDoneMessage(), vk == VK_RETURN, 0);
         return;
     default:
         return;
@@ -373,57 +373,57 @@ void ListBoxWindow::DropMouse(UINT msg, WPARAM, POINT p)
 {
     // The open drop-down list has the mouse: its own bar, its items, and everything outside.
     POINT screen = p;
-    ClientToScreen(hwnd_, &screen);
+    ClientToScreen(m_hwnd, &screen);
     bool inside = InClient(p);
     switch (msg) {
     case WM_MOUSEMOVE:
         if (inside) {
             int i = ItemFromClient(p);
-            if (model_.Valid(i) && i != model_.Selection()) {
-                model_.SetSelection(i);
-                model_.SetCaretIndex(i);
-                InvalidateRect(hwnd_, nullptr, TRUE);
+            if (m_model.Valid(i) && i != m_model.Selection()) {
+                m_model.SetSelection(i);
+                m_model.SetCaretIndex(i);
+                InvalidateRect(m_hwnd, nullptr, TRUE);
             }
         }
         return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         if (inside) {
-            pressedInside_ = true;
+            m_pressedInside = true;
             int i = ItemFromClient(p);
-            if (model_.Valid(i)) {
-                model_.SetSelection(i);
-                model_.SetCaretIndex(i);
-                InvalidateRect(hwnd_, nullptr, TRUE);
+            if (m_model.Valid(i)) {
+                m_model.SetSelection(i);
+                m_model.SetCaretIndex(i);
+                InvalidateRect(m_hwnd, nullptr, TRUE);
             }
             return;
         }
-        LRESULT hit = SendMessageW(hwnd_, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+        LRESULT hit = SendMessageW(m_hwnd, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
         if (hit == HTVSCROLL) {
             // The window manager tracks its bar until the button goes up; the list keeps the
             // mouse afterwards.
-            DefWindowProcW(hwnd_, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(screen.x, screen.y));
-            if (dropped_ && IsWindow(hwnd_))
-                SetCapture(hwnd_);
+            DefWindowProcW(m_hwnd, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(screen.x, screen.y));
+            if (m_dropped && IsWindow(m_hwnd))
+                SetCapture(m_hwnd);
             return;
         }
         // A press anywhere else closes the list without picking.
-        pressedInside_ = false;
-        if (combo_)
-            SendMessageW(combo_, ComboListDoneMessage(), FALSE, 0);
+        m_pressedInside = false;
+        if (m_combo)
+            SendMessageW(m_combo, ComboListDoneMessage(), FALSE, 0);
         return;
     }
     case WM_LBUTTONUP:
-        if (inside && pressedInside_) {
-            pressedInside_ = false;
+        if (inside && m_pressedInside) {
+            m_pressedInside = false;
             int i = ItemFromClient(p);
-            if (model_.Valid(i) && combo_)
-                SendMessageW(combo_, ComboListDoneMessage(), TRUE, 0);
-        } else if (inside && combo_) {
+            if (m_model.Valid(i) && m_combo)
+                SendMessageW(m_combo, ComboListDoneMessage(), TRUE, 0);
+        } else if (inside && m_combo) {
             // The release of the press that opened the list, when the pointer moved into it.
             int i = ItemFromClient(p);
-            if (model_.Valid(i))
-                SendMessageW(combo_, ComboListDoneMessage(), TRUE, 0);
+            if (m_model.Valid(i))
+                SendMessageW(m_combo, ComboListDoneMessage(), TRUE, 0);
         }
         return;
     default:

@@ -24,7 +24,7 @@ private:
     bool HasStrings() const;
     bool Variable() const;
     HWND DrawTarget() const;
-    HWND ItemHwnd() const { return combo_ ? combo_ : hwnd_; }
+    HWND ItemHwnd() const { return m_combo ? m_combo : m_hwnd; }
     UINT CtlType() const;
     UINT CtlId() const;
 
@@ -48,18 +48,18 @@ private:
     bool InClient(POINT p) const;
     void DropMouse(UINT msg, WPARAM wParam, POINT p);
 
-    HWND hwnd_;
-    HWND combo_;
-    ListBoxModel model_;
-    HFONT font_ = nullptr;
-    int fixedHeight_ = 0;
-    bool focused_ = false;
-    bool tracking_ = false;
-    bool redraw_ = true;
-    bool wantsBar_ = false;
-    bool dropped_ = false;
-    bool pressedInside_ = false;
-    int wheelRemainder_ = 0;
+    HWND m_hwnd;
+    HWND m_combo;
+    ListBoxModel m_model;
+    HFONT m_font = nullptr;
+    int m_fixedHeight = 0;
+    bool m_focused = false;
+    bool m_tracking = false;
+    bool m_redraw = true;
+    bool m_wantsBar = false;
+    bool m_dropped = false;
+    bool m_pressedInside = false;
+    int m_wheelRemainder = 0;
 };
 
 } // namespace zt::win::controls

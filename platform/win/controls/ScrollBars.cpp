@@ -128,28 +128,28 @@ bool ThumbMoves(HWND hwnd, int bar, const ScrollState& before, const ScrollState
 RECT ScrollTracker::BarRect() const
 {
     RECT r{};
-    GetClientRect(hwnd_, &r);
+    GetClientRect(m_hwnd, &r);
     POINT o{0, 0};
-    ClientToScreen(hwnd_, &o);
+    ClientToScreen(m_hwnd, &o);
     OffsetRect(&r, o.x, o.y);
     return r;
 }
 
 bool ScrollTracker::Vertical() const
 {
-    return (GetWindowLongPtrW(hwnd_, GWL_STYLE) & SBS_VERT) != 0;
+    return (GetWindowLongPtrW(m_hwnd, GWL_STYLE) & SBS_VERT) != 0;
 }
 
 void ScrollTracker::Send(UINT code, int pos) const
 {
     UINT msg = Vertical() ? WM_VSCROLL : WM_HSCROLL;
-    SendMessageW(GetParent(hwnd_), msg, MAKEWPARAM(code, static_cast<WORD>(pos)),
-                 reinterpret_cast<LPARAM>(hwnd_));
+    SendMessageW(GetParent(m_hwnd), msg, MAKEWPARAM(code, static_cast<WORD>(pos)),
+                 reinterpret_cast<LPARAM>(m_hwnd));
 }
 
 void ScrollTracker::SendPart() const
 {
-    switch (part_) {
+    switch (m_part) {
     case ScrollPart::LineUp:
         Send(SB_LINEUP, 0);
         break;
@@ -172,40 +172,40 @@ bool ScrollTracker::Begin(HWND hwnd, ScrollState* state, POINT pt)
     End();
     if (!state || state->disabled)
         return false;
-    hwnd_ = hwnd;
-    state_ = state;
+    m_hwnd = hwnd;
+    m_state = state;
     ScrollLayout l = LayoutScrollBar(BarRect(), Vertical(), *state);
-    part_ = HitScrollBar(l, pt);
-    if (part_ == ScrollPart::None) {
-        hwnd_ = nullptr;
+    m_part = HitScrollBar(l, pt);
+    if (m_part == ScrollPart::None) {
+        m_hwnd = nullptr;
         return false;
     }
     SetCapture(hwnd);
-    if (part_ == ScrollPart::Thumb) {
-        grabOffset_ = Vertical() ? pt.y - l.thumb.top : pt.x - l.thumb.left;
-        state_->track = state_->pos;
+    if (m_part == ScrollPart::Thumb) {
+        m_grabOffset = Vertical() ? pt.y - l.thumb.top : pt.x - l.thumb.left;
+        m_state->track = m_state->pos;
         return true;
     }
     SendPart();
-    if (hwnd_)
-        SetTimer(hwnd_, kRepeatTimer, kFirstDelay, nullptr);
+    if (m_hwnd)
+        SetTimer(m_hwnd, kRepeatTimer, kFirstDelay, nullptr);
     return true;
 }
 
 void ScrollTracker::Move(POINT pt)
 {
-    if (!hwnd_ || part_ != ScrollPart::Thumb)
+    if (!m_hwnd || m_part != ScrollPart::Thumb)
         return;
-    ScrollLayout l = LayoutScrollBar(BarRect(), Vertical(), *state_);
+    ScrollLayout l = LayoutScrollBar(BarRect(), Vertical(), *m_state);
     int free = l.trackLength - l.thumbLength;
     if (free <= 0)
         return;
-    int offset = std::clamp((Vertical() ? pt.y : pt.x) - grabOffset_ - l.trackStart, 0, free);
-    long long range = static_cast<long long>(state_->MaxPos()) - state_->min;
-    int pos = state_->min + static_cast<int>((range * offset + free / 2) / free);
-    if (pos == state_->track)
+    int offset = std::clamp((Vertical() ? pt.y : pt.x) - m_grabOffset - l.trackStart, 0, free);
+    long long range = static_cast<long long>(m_state->MaxPos()) - m_state->min;
+    int pos = m_state->min + static_cast<int>((range * offset + free / 2) / free);
+    if (pos == m_state->track)
         return;
-    state_->track = pos;
+    m_state->track = pos;
     Send(SB_THUMBTRACK, pos);
 }
 
@@ -213,35 +213,35 @@ bool ScrollTracker::Timer(WPARAM id)
 {
     if (id != kRepeatTimer)
         return false;
-    if (!hwnd_ || part_ == ScrollPart::None || part_ == ScrollPart::Thumb)
+    if (!m_hwnd || m_part == ScrollPart::None || m_part == ScrollPart::Thumb)
         return true;
     // Repeat while the pointer stays on the pressed part; paging stops once the thumb reaches
     // the pointer.
     POINT cursor{};
     GetCursorPos(&cursor);
-    ScrollLayout l = LayoutScrollBar(BarRect(), Vertical(), *state_);
-    if (HitScrollBar(l, cursor) == part_)
+    ScrollLayout l = LayoutScrollBar(BarRect(), Vertical(), *m_state);
+    if (HitScrollBar(l, cursor) == m_part)
         SendPart();
-    if (hwnd_)
-        SetTimer(hwnd_, kRepeatTimer, kRepeatDelay, nullptr);
+    if (m_hwnd)
+        SetTimer(m_hwnd, kRepeatTimer, kRepeatDelay, nullptr);
     return true;
 }
 
 void ScrollTracker::End()
 {
-    if (!hwnd_)
+    if (!m_hwnd)
         return;
-    ScrollPart part = part_;
-    part_ = ScrollPart::None;
-    KillTimer(hwnd_, kRepeatTimer);
-    if (GetCapture() == hwnd_)
+    ScrollPart part = m_part;
+    m_part = ScrollPart::None;
+    KillTimer(m_hwnd, kRepeatTimer);
+    if (GetCapture() == m_hwnd)
         ReleaseCapture();
-    if (IsWindow(hwnd_)) {
+    if (IsWindow(m_hwnd)) {
         if (part == ScrollPart::Thumb)
-            Send(SB_THUMBPOSITION, state_->track);
+            Send(SB_THUMBPOSITION, m_state->track);
         Send(SB_ENDSCROLL, 0);
     }
-    hwnd_ = nullptr;
+    m_hwnd = nullptr;
 }
 
 } // namespace zt::win::controls

@@ -64,12 +64,12 @@ class ScrollTracker
 public:
     // pt in screen coordinates; true when the press was on a part of the bar.
     bool Begin(HWND hwnd, ScrollState* state, POINT pt);
-    bool Active() const { return hwnd_ != nullptr; }
+    bool Active() const { return m_hwnd != nullptr; }
     void Move(POINT pt);
     void End();
     // True when the timer was the tracker's.
     bool Timer(WPARAM id);
-    ScrollPart Pressed() const { return part_; }
+    ScrollPart Pressed() const { return m_part; }
 
     static constexpr UINT_PTR kRepeatTimer = 0x5A53;
     static constexpr UINT kFirstDelay = 400;
@@ -81,10 +81,10 @@ private:
     void Send(UINT code, int pos) const;
     void SendPart() const;
 
-    HWND hwnd_ = nullptr;
-    ScrollState* state_ = nullptr;
-    ScrollPart part_ = ScrollPart::None;
-    int grabOffset_ = 0;
+    HWND m_hwnd = nullptr;
+    ScrollState* m_state = nullptr;
+    ScrollPart m_part = ScrollPart::None;
+    int m_grabOffset = 0;
 };
 
 } // namespace zt::win::controls

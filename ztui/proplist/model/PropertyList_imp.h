@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ztui/proplist/model/PropertyItem_imp.h"
-#include "ztui/proplist/window/PropertyRows.h"
+#include "ztui/proplist/window/ListBoxPropertyDataMgr.h"
 
 #include <memory>
 #include <vector>

@@ -58,26 +58,6 @@ int PropertyRowPainter::DividerX(const RECT& row, double split)
     return row.left + static_cast<int>(offset);
 }
 
-void PropertyRowPainter::Draw(CDC* dc, const prop_item_baseObj& row, const RECT& rect,
-                              double split) const
-{
-    if (!dc)
-        return;
-    int saved = dc->SaveDC();
-    switch (row.kind()) {
-    case PropertyRowKind::Group:
-        DrawGroupHeader(dc, static_cast<const prop_group&>(row), rect);
-        break;
-    case PropertyRowKind::SubGroup:
-        DrawSubGroup(dc, row, rect);
-        break;
-    default:
-        DrawNameCell(dc, row, rect, split);
-        break;
-    }
-    dc->RestoreDC(saved);
-}
-
 void PropertyRowPainter::FillHeader(CDC* dc, const RECT& rect) const
 {
     FillStyled(dc, m_style.Colors(L"propertyList/group/background"),

@@ -33,7 +33,6 @@ public:
     // else a width in pixels (at most the row's width) from its left edge.
     static int DividerX(const RECT& row, double split);
 
-    void Draw(CDC* dc, const prop_item_baseObj& row, const RECT& rect, double split) const;
     void DrawGroupHeader(CDC* dc, const prop_group& group, RECT rect) const;
     void DrawSubGroup(CDC* dc, const prop_item_baseObj& row, RECT rect) const;
     void DrawNameCell(CDC* dc, const prop_item_baseObj& row, RECT rect, double split) const;

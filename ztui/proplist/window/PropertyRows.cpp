@@ -1,42 +1,24 @@
 #include "ztui/proplist/window/PropertyRows.h"
 
+#include "ztui/proplist/editors/item_ctrl_color_button.h"
+#include "ztui/proplist/editors/item_ctrl_edit_button.h"
+#include "ztui/proplist/editors/item_ctrl_image.h"
+#include "ztui/proplist/editors/item_ctrl_point3d_part.h"
+#include "ztui/proplist/editors/item_ctrl_simple.h"
 #include "ztui/proplist/painting/PropertyRowPainter.h"
 #include "ztui/proplist/style/PropertyStyle.h"
 #include "ztui/proplist/window/ListBoxProperty.h"
 
 #include <algorithm>
 #include <string_view>
-#include <unordered_map>
 
 namespace zt {
 
 namespace {
 
-constexpr int kItemRowHeight = 24;
-constexpr int kHeaderRowHeight = 26;
 constexpr int kMultiTextLineHeight = 16;
 constexpr int kImageRowHeightWithoutImage = 60;
 constexpr int kImageListRowPadding = 10;
-
-// The row class of an item's kind; a Point item makes three rows instead, elsewhere.
-std::unique_ptr<prop_item_baseObj> MakeRow(PropertyItem_imp* item)
-{
-    using K = PropertyMgrUI::PropertyItemKind;
-    switch (item->kind()) {
-    case K::Color:
-        return std::make_unique<prop_item_color_button>(item);
-    case K::Image:
-        return std::make_unique<prop_item_image>(item);
-    case K::EditButton:
-        return std::make_unique<prop_item_edit_button>(item);
-    case K::Angle:
-        return std::make_unique<prop_item_angle>(item);
-    case K::SubGroup:
-        return std::make_unique<prop_sub_group>(item);
-    default:
-        return std::make_unique<prop_item_comn>(item);
-    }
-}
 
 } // namespace
 
@@ -65,32 +47,73 @@ HBITMAP prop_item_baseObj::headBitmap() const
 
 int prop_item_baseObj::height(const PropertyRowMetrics& metrics) const
 {
+    return itemRowHeight(metrics);
+}
+
+int prop_item_baseObj::itemRowHeight(const PropertyRowMetrics& metrics) const
+{
+    // Compared by value: a class constant bound to a reference would be emitted as a unique
+    // symbol, which keeps the library from unloading.
+    if (HBITMAP head = headBitmap()) {
+        int h = metrics.BitmapHeight(head);
+        return h > kItemRowHeight ? h : kItemRowHeight;
+    }
+    return kItemRowHeight;
+}
+
+int prop_item_comn::height(const PropertyRowMetrics& metrics) const
+{
     using K = PropertyMgrUI::PropertyItemKind;
-    switch (m_kind) {
-    case PropertyRowKind::Group:
-    case PropertyRowKind::SubGroup:
-        return kHeaderRowHeight;
-    case PropertyRowKind::PointPart:
-    case PropertyRowKind::EditButton:
-    case PropertyRowKind::Color:
-        return kItemRowHeight;
-    case PropertyRowKind::Image: {
-        HBITMAP picture = m_item->image();
-        return picture ? metrics.BitmapHeight(picture) : kImageRowHeightWithoutImage;
-    }
-    case PropertyRowKind::Angle:
-    case PropertyRowKind::Item:
-        break;
-    }
-    if (HBITMAP head = m_item->headBitmap())
-        return std::max(metrics.BitmapHeight(head), kItemRowHeight);
-    if (m_kind == PropertyRowKind::Item && m_item->kind() == K::ImageList) {
-        if (int h = metrics.ImageListHeight(m_item->imageList()); h > 0)
+    if (headBitmap())
+        return itemRowHeight(metrics);
+    if (item()->kind() == K::ImageList) {
+        if (int h = metrics.ImageListHeight(item()->imageList()); h > 0)
             return h + kImageListRowPadding;
     }
-    if (m_kind == PropertyRowKind::Item && m_item->kind() == K::MultiText)
-        return m_item->lineCount() * kMultiTextLineHeight;
+    if (item()->kind() == K::MultiText)
+        return item()->lineCount() * kMultiTextLineHeight;
     return kItemRowHeight;
+}
+
+int prop_item_image::height(const PropertyRowMetrics& metrics) const
+{
+    HBITMAP picture = item()->image();
+    return picture ? metrics.BitmapHeight(picture) : kImageRowHeightWithoutImage;
+}
+
+std::unique_ptr<item_ctrl> prop_item_baseObj::createDefaultEditor(CWnd*, UINT)
+{
+    return nullptr;
+}
+
+std::unique_ptr<item_ctrl> prop_item_comn::createDefaultEditor(CWnd* parent, UINT id)
+{
+    return std::make_unique<item_ctrl_simple>(*item(), parent, id);
+}
+
+std::unique_ptr<item_ctrl> prop_item_angle::createDefaultEditor(CWnd* parent, UINT id)
+{
+    return std::make_unique<item_ctrl_simple>(*item(), parent, id);
+}
+
+std::unique_ptr<item_ctrl> prop_item_point3d_part::createDefaultEditor(CWnd* parent, UINT id)
+{
+    return std::make_unique<item_ctrl_point3d_part>(*item(), part(), parent, id);
+}
+
+std::unique_ptr<item_ctrl> prop_item_edit_button::createDefaultEditor(CWnd* parent, UINT id)
+{
+    return std::make_unique<item_ctrl_edit_button>(*item(), parent, id);
+}
+
+std::unique_ptr<item_ctrl> prop_item_color_button::createDefaultEditor(CWnd* parent, UINT id)
+{
+    return std::make_unique<item_ctrl_color_button>(*item(), parent, id);
+}
+
+std::unique_ptr<item_ctrl> prop_item_image::createDefaultEditor(CWnd* parent, UINT id)
+{
+    return std::make_unique<item_ctrl_image>(*item(), parent, id);
 }
 
 void prop_item_baseObj::moveEditor(const RECT& rect)
@@ -116,10 +139,36 @@ item_ctrl* prop_item_baseObj::editor(ListBoxProperty* list)
 
 void prop_item_baseObj::draw(const DRAWITEMSTRUCT& drawItem, double split)
 {
-    PropertyRowPainter(PropertyStyle::Get())
-        .Draw(CDC::FromHandle(drawItem.hDC), *this, drawItem.rcItem, split);
+    drawNameCell(drawItem, split);
     if (m_editor)
         m_editor->rowDrawn();
+}
+
+void prop_item_baseObj::drawNameCell(const DRAWITEMSTRUCT& drawItem, double split) const
+{
+    if (CDC* dc = CDC::FromHandle(drawItem.hDC)) {
+        int saved = dc->SaveDC();
+        PropertyRowPainter(PropertyStyle::Get()).DrawNameCell(dc, *this, drawItem.rcItem, split);
+        dc->RestoreDC(saved);
+    }
+}
+
+void prop_group::draw(const DRAWITEMSTRUCT& drawItem, double)
+{
+    if (CDC* dc = CDC::FromHandle(drawItem.hDC)) {
+        int saved = dc->SaveDC();
+        PropertyRowPainter(PropertyStyle::Get()).DrawGroupHeader(dc, *this, drawItem.rcItem);
+        dc->RestoreDC(saved);
+    }
+}
+
+void prop_sub_group::draw(const DRAWITEMSTRUCT& drawItem, double)
+{
+    if (CDC* dc = CDC::FromHandle(drawItem.hDC)) {
+        int saved = dc->SaveDC();
+        PropertyRowPainter(PropertyStyle::Get()).DrawSubGroup(dc, *this, drawItem.rcItem);
+        dc->RestoreDC(saved);
+    }
 }
 
 void prop_item_baseObj::measure(MEASUREITEMSTRUCT& measureItem,
@@ -140,63 +189,6 @@ void prop_group::onLButtonDown(ListBoxProperty& list, UINT, CPoint point)
         return;
     setExpanded(!expanded());
     list.Repopulate();
-}
-
-void ListBoxPropertyDataMgr::Clear()
-{
-    m_visible.clear();
-    m_groups.clear();
-}
-
-void ListBoxPropertyDataMgr::Build(const std::vector<std::unique_ptr<PropertyItem_imp>>& items)
-{
-    Clear();
-    // Keyed by views of the groups' own names, which stay put while the groups live.
-    std::unordered_map<std::wstring_view, prop_group*> byName;
-    for (const auto& item : items) {
-        const CString& groupName = item->groupName();
-        std::wstring_view key(groupName.GetString(), static_cast<size_t>(groupName.GetLength()));
-        auto found = byName.find(key);
-        prop_group* group = found == byName.end() ? nullptr : found->second;
-        if (!group) {
-            m_groups.push_back(std::make_unique<prop_group>(groupName, item->groupExpanded()));
-            group = m_groups.back().get();
-            byName.emplace(std::wstring_view(group->name().GetString(),
-                                             static_cast<size_t>(group->name().GetLength())),
-                           group);
-        }
-        if (item->kind() == PropertyMgrUI::PropertyItemKind::Point) {
-            for (int part = 0; part < 3; ++part)
-                group->addRow(std::make_unique<prop_item_point3d_part>(item.get(), part));
-        } else {
-            group->addRow(MakeRow(item.get()));
-        }
-    }
-    UpdateVisibleRows();
-}
-
-void ListBoxPropertyDataMgr::UpdateVisibleRows()
-{
-    m_visible.clear();
-    for (const auto& group : m_groups) {
-        m_visible.push_back(group.get());
-        if (group->expanded())
-            for (const auto& row : group->rows())
-                m_visible.push_back(row.get());
-    }
-}
-
-prop_item_baseObj* ListBoxPropertyDataMgr::visibleRow(int index) const
-{
-    if (index < 0 || static_cast<size_t>(index) >= m_visible.size())
-        return nullptr;
-    return m_visible[static_cast<size_t>(index)];
-}
-
-void ListBoxPropertyDataMgr::CollectGroupStates(PropertyMgrUI::GroupStateMap& states) const
-{
-    for (const auto& group : m_groups)
-        states[group->name().GetString()] = group->expanded();
 }
 
 } // namespace zt

@@ -1,7 +1,7 @@
 #pragma once
-// The rows the property list shows, derived from its items at every rebuild: groups in the
-// order of their first item, each with its rows, and the flat list of visible rows (every
-// group's header, then its rows when the group is expanded).
+// The row classes of the property list: group and sub-group headers and one class per kind of
+// item row, each deciding its own height, editor and drawing. ListBoxPropertyDataMgr.h derives
+// them from the items.
 
 #include "platform/win/WinUserStructs.h"
 #include "platform/win/mfc/CPoint.h"
@@ -74,10 +74,23 @@ public:
     // item's value takes it up afterwards.
     virtual void draw(const DRAWITEMSTRUCT& drawItem, double split);
     void measure(MEASUREITEMSTRUCT& measureItem, const PropertyRowMetrics& metrics) const;
-    int height(const PropertyRowMetrics& metrics) const;
     // Mouse presses the list passes on to its selected row after its own handling.
     virtual void onLButtonDown(ListBoxProperty& list, UINT flags, CPoint point);
     virtual void onLButtonUp(ListBoxProperty& list, UINT flags, CPoint point);
+
+    // Operations of our own after the documented ones: each row class decides its height and
+    // its editor, so that a new kind of row is one class.
+    virtual int height(const PropertyRowMetrics& metrics) const;
+    // The editor holder of the row's class; null for rows without an editor (headers).
+    virtual std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id);
+
+protected:
+    static constexpr int kItemRowHeight = 24;
+    static constexpr int kHeaderRowHeight = 26;
+    // An item row's height: its head bitmap's, at least an ordinary row's.
+    int itemRowHeight(const PropertyRowMetrics& metrics) const;
+    // Paints the name cell of an item row.
+    void drawNameCell(const DRAWITEMSTRUCT& drawItem, double split) const;
 
 private:
     PropertyRowKind m_kind;
@@ -103,6 +116,8 @@ public:
     void addRow(std::unique_ptr<prop_item_baseObj> row) { m_rows.push_back(std::move(row)); }
     // A press on the glyph zone of the header toggles the group and repopulates the list.
     void onLButtonDown(ListBoxProperty& list, UINT flags, CPoint point) override;
+    void draw(const DRAWITEMSTRUCT& drawItem, double split) override;
+    int height(const PropertyRowMetrics&) const override { return kHeaderRowHeight; }
 
 private:
     CString m_name;
@@ -117,6 +132,8 @@ public:
     explicit prop_sub_group(PropertyItem_imp* item)
         : prop_item_baseObj(PropertyRowKind::SubGroup, item, 0)
     {}
+    void draw(const DRAWITEMSTRUCT& drawItem, double split) override;
+    int height(const PropertyRowMetrics&) const override { return kHeaderRowHeight; }
 };
 
 // Every item kind without a row class of its own; its editor comes from the kind.
@@ -126,6 +143,9 @@ public:
     explicit prop_item_comn(PropertyItem_imp* item)
         : prop_item_baseObj(PropertyRowKind::Item, item, 0)
     {}
+    // Image lists and multi-line texts make taller rows.
+    int height(const PropertyRowMetrics& metrics) const override;
+    std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
 };
 
 class ZTUI_EXPORT prop_item_angle final : public prop_item_baseObj
@@ -134,6 +154,8 @@ public:
     explicit prop_item_angle(PropertyItem_imp* item)
         : prop_item_baseObj(PropertyRowKind::Angle, item, 0)
     {}
+    int height(const PropertyRowMetrics& metrics) const override { return itemRowHeight(metrics); }
+    std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
 };
 
 // One of the three coordinate rows of a Point item: part 0, 1 or 2 for X, Y, Z.
@@ -144,6 +166,8 @@ public:
         : prop_item_baseObj(PropertyRowKind::PointPart, item, part)
     {}
     CString text() const override;
+    int height(const PropertyRowMetrics&) const override { return kItemRowHeight; }
+    std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
 };
 
 class ZTUI_EXPORT prop_item_edit_button final : public prop_item_baseObj
@@ -152,6 +176,8 @@ public:
     explicit prop_item_edit_button(PropertyItem_imp* item)
         : prop_item_baseObj(PropertyRowKind::EditButton, item, 0)
     {}
+    int height(const PropertyRowMetrics&) const override { return kItemRowHeight; }
+    std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
 };
 
 class ZTUI_EXPORT prop_item_color_button final : public prop_item_baseObj
@@ -160,6 +186,8 @@ public:
     explicit prop_item_color_button(PropertyItem_imp* item)
         : prop_item_baseObj(PropertyRowKind::Color, item, 0)
     {}
+    int height(const PropertyRowMetrics&) const override { return kItemRowHeight; }
+    std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
 };
 
 class ZTUI_EXPORT prop_item_image final : public prop_item_baseObj
@@ -168,27 +196,9 @@ public:
     explicit prop_item_image(PropertyItem_imp* item)
         : prop_item_baseObj(PropertyRowKind::Image, item, 0)
     {}
-};
-
-class ZTUI_EXPORT ListBoxPropertyDataMgr
-{
-public:
-    // Rebuilds groups and rows from the items, in insertion order. Groups are matched by exact,
-    // case-sensitive name; a group's expanded flag comes from its first item.
-    void Build(const std::vector<std::unique_ptr<PropertyItem_imp>>& items);
-    void Clear();
-    // Rebuilds the flat list of visible rows from the groups' current expanded flags.
-    void UpdateVisibleRows();
-
-    const std::vector<std::unique_ptr<prop_group>>& groups() const { return m_groups; }
-    const std::vector<prop_item_baseObj*>& visibleRows() const { return m_visible; }
-    // The visible row at index, or null when the index is out of range.
-    prop_item_baseObj* visibleRow(int index) const;
-    void CollectGroupStates(PropertyMgrUI::GroupStateMap& states) const;
-
-private:
-    std::vector<std::unique_ptr<prop_group>> m_groups;
-    std::vector<prop_item_baseObj*> m_visible;
+    // As tall as the picture; a row without one keeps room for it.
+    int height(const PropertyRowMetrics& metrics) const override;
+    std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
 };
 
 } // namespace zt

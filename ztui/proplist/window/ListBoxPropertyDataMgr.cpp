@@ -1,0 +1,89 @@
+#include "ztui/proplist/window/ListBoxPropertyDataMgr.h"
+
+#include <string_view>
+#include <unordered_map>
+
+namespace zt {
+
+namespace {
+
+// The row class of an item's kind; a Point item makes three rows instead, elsewhere.
+std::unique_ptr<prop_item_baseObj> MakeRow(PropertyItem_imp* item)
+{
+    using K = PropertyMgrUI::PropertyItemKind;
+    switch (item->kind()) {
+    case K::Color:
+        return std::make_unique<prop_item_color_button>(item);
+    case K::Image:
+        return std::make_unique<prop_item_image>(item);
+    case K::EditButton:
+        return std::make_unique<prop_item_edit_button>(item);
+    case K::Angle:
+        return std::make_unique<prop_item_angle>(item);
+    case K::SubGroup:
+        return std::make_unique<prop_sub_group>(item);
+    default:
+        return std::make_unique<prop_item_comn>(item);
+    }
+}
+
+} // namespace
+
+void ListBoxPropertyDataMgr::Clear()
+{
+    m_visible.clear();
+    m_groups.clear();
+}
+
+void ListBoxPropertyDataMgr::Build(const std::vector<std::unique_ptr<PropertyItem_imp>>& items)
+{
+    Clear();
+    // Keyed by views of the groups' own names, which stay put while the groups live.
+    std::unordered_map<std::wstring_view, prop_group*> byName;
+    for (const auto& item : items) {
+        const CString& groupName = item->groupName();
+        std::wstring_view key(groupName.GetString(), static_cast<size_t>(groupName.GetLength()));
+        auto found = byName.find(key);
+        prop_group* group = found == byName.end() ? nullptr : found->second;
+        if (!group) {
+            m_groups.push_back(std::make_unique<prop_group>(groupName, item->groupExpanded()));
+            group = m_groups.back().get();
+            byName.emplace(std::wstring_view(group->name().GetString(),
+                                             static_cast<size_t>(group->name().GetLength())),
+                           group);
+        }
+        if (item->kind() == PropertyMgrUI::PropertyItemKind::Point) {
+            for (int part = 0; part < 3; ++part)
+                group->addRow(std::make_unique<prop_item_point3d_part>(item.get(), part));
+        } else {
+            group->addRow(MakeRow(item.get()));
+        }
+    }
+    UpdateVisibleRows();
+}
+
+void ListBoxPropertyDataMgr::UpdateVisibleRows()
+{
+    m_visible.clear();
+    for (const auto& group : m_groups) {
+        m_visible.push_back(group.get());
+        if (group->expanded())
+            for (const auto& row : group->rows())
+                m_visible.push_back(row.get());
+    }
+}
+
+prop_item_baseObj* ListBoxPropertyDataMgr::visibleRow(int index) const
+{
+    if (index < 0 || static_cast<size_t>(index) >= m_visible.size())
+        return nullptr;
+    return m_visible[static_cast<size_t>(index)];
+}
+
+void ListBoxPropertyDataMgr::CollectGroupStates(PropertyMgrUI::GroupStateMap& states) const
+{
+    for (const auto& group : m_groups)
+        states[group->name().GetString()] = group->expanded();
+}
+
+} // namespace zt
