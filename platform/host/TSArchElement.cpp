@@ -59,3 +59,13 @@ bvector<DPoint3d> TSArchElement::CentredRectangle(const DPoint3d& centre, double
     DPoint3d end{centre.x + ux, centre.y + uy, 0.0};
     return AxisRectangle(start, end, depth);
 }
+
+double TSArchElement::GetElevation() const
+{
+    bvector<DPoint3d> outline;
+    double bottom = 0.0;
+    double height = 0.0;
+    if (BuildBody(outline, bottom, height))
+        return bottom;
+    return GetStoreyElevation();
+}

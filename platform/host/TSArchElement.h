@@ -17,6 +17,10 @@ public:
     // alone; false then.
     bool Copy(TSGraphicElementPtr& target) const;
 
+    // The world elevation of the element's bottom: its storey's elevation plus its own offset
+    // (the storey's elevation when its values make no body).
+    virtual double GetElevation() const;
+
 protected:
     using TSBuildingElement::TSBuildingElement;
     ~TSArchElement() override = default;

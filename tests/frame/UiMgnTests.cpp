@@ -1,9 +1,13 @@
-// Ribbon buttons switched by tools: one message per button to the host, in order, and the
-// document title of the main frame.
+// Ribbon buttons switched by tools: one message per button to the host, in order, the
+// document title of the main frame, and the elevation of building elements.
 
 #include "platform/base/Encoding.h"
+#include "platform/cad/DgnApplication.h"
 #include "platform/cad/MessageSender.h"
 #include "platform/host/MainFrame.h"
+#include "platform/host/TSArchiStoreyManager.h"
+#include "platform/host/TSArchiWall.h"
+#include "platform/host/TSObjectExtensionManager.h"
 #include "tests/support/DesktopFixture.h"
 #include "ztui/frame/ZTUiMgn.h"
 
@@ -127,6 +131,61 @@ TEST_F(WindowTitle, WithoutADocumentNothingChanges)
     frame->GetWindowText(caption);
     EXPECT_EQ(caption, CString(L"Tessel"));
     zt::host::DestroyMainFrame();
+}
+
+} // namespace
+
+
+namespace {
+
+// The elevation of building elements, read from the host's object model; a building element
+// that is not an architecture element has none.
+class Foundation : public TSBuildingElement
+{
+public:
+    Foundation() : TSBuildingElement(Utf8String("Foundation")) {}
+    const std::vector<TSArchField>& GetFields() const override
+    {
+        static const std::vector<TSArchField> none;
+        return none;
+    }
+    TSObjectPtr Clone() const override { return new Foundation(*this); }
+
+protected:
+    bool BuildBody(bvector<DPoint3d>&, double& bottom, double& height) const override
+    {
+        bottom = -2000;
+        height = 1000;
+        return false;
+    }
+};
+
+TEST(BuildingElevation, ArchitectureElementsGiveTheirBottomOthersLeaveTheValue)
+{
+    DgnProject* project = DgnApplication::Get().NewProject();
+    ASSERT_NE(project, nullptr);
+    TSArchiStoreyManager::Get().AddStorey(*project, L"二层", 3300.0);
+    auto obj =
+        TSObjectExtensionManager::Get().GetTSObject(project, "TSM_ArchiModel", "TSArchiWall");
+    RefCountedPtr<TSArchiWall> wall(dynamic_cast<TSArchiWall*>(obj.get()));
+    ASSERT_TRUE(wall.IsValid());
+    wall->SetStart({0, 0, 0});
+    wall->SetEnd({3000, 0, 0});
+    wall->SetBottomOffset(150.0);
+
+    double elevation = -1;
+    zt::ZTUiMgn::instance().getArchiBuildingElavation(wall.get(), elevation);
+    EXPECT_DOUBLE_EQ(elevation, 3450.0);
+
+    elevation = 42;
+    zt::ZTUiMgn::instance().getArchiBuildingElavation(nullptr, elevation);
+    EXPECT_EQ(elevation, 42);
+    RefCountedPtr<TSBuildingElement> other(new Foundation);
+    zt::ZTUiMgn::instance().getArchiBuildingElavation(other, elevation);
+    EXPECT_EQ(elevation, 42);
+    // The manager took its own reference and gave it back.
+    EXPECT_EQ(other->GetRefCount(), 1u);
+    DgnApplication::Get().CloseProject();
 }
 
 } // namespace

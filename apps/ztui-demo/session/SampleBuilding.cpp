@@ -2,6 +2,7 @@
 
 #include "platform/cad/DgnProject.h"
 #include "platform/cad/ITxnManager.h"
+#include "platform/cad/LevelDefinition.h"
 #include "platform/host/TSArchiBeam.h"
 #include "platform/host/TSArchiColumn.h"
 #include "platform/host/TSArchiDoor.h"
@@ -152,10 +153,22 @@ SampleCounts BuildSampleBuilding(DgnProject& project)
     ITxnManager& txn = project.GetTxnManager();
     txn.StartTxnGroup();
 
+    // Each kind on its layer, in the colours an office drawing gives them (0xRRGGBB).
+    struct LayerColour
+    {
+        const char* name;
+        std::uint32_t rgb;
+    } layerColours[] = {{kWallLayer, 0xE8E2D6}, {kSlabLayer, 0xB8C4CC}, {kColumnLayer, 0xD98C5F},
+                        {kBeamLayer, 0xC9A26B}, {kDoorLayer, 0x8C6239}, {kWindowLayer, 0x6FB7E0}};
     TSLevelManager& levels = TSLevelManager::Get();
-    for (const char* layer :
-         {kWallLayer, kSlabLayer, kColumnLayer, kBeamLayer, kDoorLayer, kWindowLayer})
-        levels.EnsureLevel(project, layer);
+    for (const LayerColour& layer : layerColours) {
+        LevelDefinition level;
+        if (project.Levels().FindLevelByName(layer.name, level))
+            continue;
+        level.name = layer.name;
+        level.color = project.GetElementColor(layer.rgb);
+        project.Levels().CreateLevel(layer.name, 0, level);
+    }
     levels.SetEcClassMapLvl(project, {{TSArchiWall::CLASS_NAME, kWallLayer},
                                       {TSArchiSlab::CLASS_NAME, kSlabLayer},
                                       {TSArchiColumn::CLASS_NAME, kColumnLayer},
