@@ -29,7 +29,7 @@ export DISPLAY=":$(head -n1 "$work/display")"
 
 # The display drivers SDL loads keep allocations to the end of the process; our own code's
 # leaks are the unit tests' business.
-export ASAN_OPTIONS="detect_leaks=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 "$run" --project "$work/sample.ztproj" --snapshot "$work/snap" >"$work/run.log" 2>&1 &
 host=$!
 window=$(xdotool search --sync --onlyvisible --name "Tessel" | head -n1)
