@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <chrono>
 #include <csignal>
 #include <fstream>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -150,55 +152,77 @@ TEST(ProjectDamage, BadRowsAreCorrupt)
 
 // A child process saves a large change and kills itself at one step of the save; the file
 // must then open with either all of the previous save or all of the new one.
+// One save in a child process that dies at step killAt of the save; with a delay, it dies
+// that many microseconds after the step, which lets the kill land inside SQLite's own commit
+// (journal written, pages half copied into the file, journal not yet removed).
+static void RunKilledSave(const Utf8String& path, int added, int killAt, int delayMicros)
+{
+    pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        DgnProjectPtr project = DgnProject::OpenProject(path);
+        if (!project)
+            _exit(3);
+        DgnModel& model = *project->GetDefaultModel();
+        bvector<DPoint3d> points;
+        for (int i = 0; i < 400; ++i)
+            points.push_back(DPoint3d::From(i, i * i, 0));
+        for (int i = 0; i < added; ++i) {
+            auto g = model.CreatePhysicalGraphics();
+            g->AddCurvePrimitive(*ICurvePrimitive::CreateLineString(points));
+            g->Save();
+        }
+        EditElementHandle(1, &model).DeleteFromModel();
+        project->ExtensionData().SetDocument("Dictionary", Json::Value("v2"));
+        ProjectStore::SetSaveStepHook([killAt, delayMicros](int step) {
+            if (step != killAt)
+                return;
+            if (delayMicros < 0)
+                raise(SIGKILL);
+            std::thread([delayMicros] {
+                auto until =
+                    std::chrono::steady_clock::now() + std::chrono::microseconds(delayMicros);
+                while (std::chrono::steady_clock::now() < until) {
+                }
+                raise(SIGKILL);
+            }).detach();
+        });
+        _exit(project->SaveChanges() == DgnProjectStatus::Success ? 0 : 4);
+    }
+    int wstatus = 0;
+    ASSERT_EQ(waitpid(child, &wstatus, 0), child);
+    bool killed = WIFSIGNALED(wstatus) && WTERMSIG(wstatus) == SIGKILL;
+    ASSERT_TRUE(killed || (WIFEXITED(wstatus) && WEXITSTATUS(wstatus) == 0));
+}
+
 TEST(ProjectDamage, SaveKilledPartWayKeepsThePreviousProject)
 {
     TempFolder folder;
     constexpr int kOld = 50;
-    constexpr int kAdded = 6000;
+    constexpr int kAdded = 300;
     Utf8String base = MakeProject(folder, "base.ztproj", kOld);
     std::string baseBytes = ReadFile(base);
 
-    int sawOld = 0, sawNew = 0, sawJournal = 0;
-    std::vector<int> killSteps;
-    for (int s = 0; s < kAdded + 40; s += 250)
-        killSteps.push_back(s);
-    for (int s = kAdded - 5; s < kAdded + 40; ++s)
-        killSteps.push_back(s);
+    // (step, delay): kills between the writes of the save, then kills at growing delays after
+    // the last step before the commit, so that some land inside the commit itself.
+    std::vector<std::pair<int, int>> kills;
+    for (int s = 0; s < kAdded; s += 50)
+        kills.emplace_back(s, -1);
+    for (int s = kAdded - 2; s < kAdded + 6; ++s)
+        kills.emplace_back(s, -1);
+    for (int delay = 0; delay <= 200000; delay = delay < 100 ? delay + 50 : delay * 2)
+        kills.emplace_back(kAdded + 3, delay);
 
-    for (int killAt : killSteps) {
-        SCOPED_TRACE(killAt);
-        Utf8String path = folder.File(("run" + std::to_string(killAt) + ".ztproj").c_str());
+    int sawOld = 0, sawNew = 0, sawChanged = 0;
+    for (auto [killAt, delay] : kills) {
+        SCOPED_TRACE(testing::Message() << "step " << killAt << " delay " << delay);
+        Utf8String path = folder.File("run.ztproj");
         WriteFile(path, baseBytes);
-        pid_t child = fork();
-        ASSERT_NE(child, -1);
-        if (child == 0) {
-            DgnProjectPtr project = DgnProject::OpenProject(path);
-            if (!project)
-                _exit(3);
-            DgnModel& model = *project->GetDefaultModel();
-            bvector<DPoint3d> points;
-            for (int i = 0; i < 24; ++i)
-                points.push_back(DPoint3d::From(i, i * i, 0));
-            for (int i = 0; i < kAdded; ++i) {
-                auto g = model.CreatePhysicalGraphics();
-                g->AddCurvePrimitive(*ICurvePrimitive::CreateLineString(points));
-                g->Save();
-            }
-            EditElementHandle(1, &model).DeleteFromModel();
-            project->ExtensionData().SetDocument("Dictionary", Json::Value("v2"));
-            ProjectStore::SetSaveStepHook([killAt](int step) {
-                if (step == killAt)
-                    raise(SIGKILL);
-            });
-            _exit(project->SaveChanges() == DgnProjectStatus::Success ? 0 : 4);
-        }
-        int wstatus = 0;
-        ASSERT_EQ(waitpid(child, &wstatus, 0), child);
-        bool killed = WIFSIGNALED(wstatus) && WTERMSIG(wstatus) == SIGKILL;
-        ASSERT_TRUE(killed || (WIFEXITED(wstatus) && WEXITSTATUS(wstatus) == 0));
-        std::error_code ec;
-        if (std::filesystem::file_size((path + "-journal").c_str(), ec) > 0 && !ec)
-            ++sawJournal;
+        RunKilledSave(path, kAdded, killAt, delay);
+        if (HasFatalFailure())
+            return;
+        if (ReadFile(path) != baseBytes)
+            ++sawChanged;
 
         DgnProjectStatus status;
         DgnProjectPtr project = DgnProject::OpenProject(path, &status);
@@ -217,11 +241,13 @@ TEST(ProjectDamage, SaveKilledPartWayKeepsThePreviousProject)
             ++sawNew;
         }
         project->Close();
+        std::error_code ec;
         std::filesystem::remove(path.c_str(), ec);
+        std::filesystem::remove((path + "-journal").c_str(), ec);
     }
     EXPECT_GT(sawOld, 10);
     EXPECT_GT(sawNew, 0);
-    // Some kills came after the save had already written into the file, so the rollback on
-    // opening was really exercised.
-    EXPECT_GT(sawJournal, 0);
+    // Some kills came after the save had begun writing into the file itself (more than the
+    // page cache holds), so the rollback on opening was really exercised.
+    EXPECT_GT(sawChanged, 0);
 }
