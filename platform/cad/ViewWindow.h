@@ -59,7 +59,10 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    // A second click soon after the first is one more point to a CAD user, not a gesture.
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point) { OnLButtonDown(nFlags, point); }
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDblClk(UINT nFlags, CPoint point) { OnRButtonDown(nFlags, point); }
     afx_msg void OnMButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnMButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnCaptureChanged(CWnd* pWnd);

@@ -190,6 +190,8 @@ TEST(ViewWindow, MouseInputBecomesTheActiveToolsEventsInWorldCoordinates)
     f.desk.click(at);
     ASSERT_EQ(tool.data.size(), 1u);
     EXPECT_POINT_NEAR(tool.data[0].GetPoint(), target, pixel);
+    f.desk.click(at);
+    EXPECT_EQ(tool.data.size(), 2u) << "a quick second click is a second point";
     f.desk.rightClick(at.x, at.y);
     EXPECT_EQ(tool.resets.size(), 1u);
 
@@ -200,7 +202,7 @@ TEST(ViewWindow, MouseInputBecomesTheActiveToolsEventsInWorldCoordinates)
     tool.ExitTool();
     EXPECT_EQ(DgnTool::GetActivePrimitiveTool(), nullptr);
     f.desk.click(at);
-    EXPECT_EQ(tool.data.size(), 1u) << "an exited tool hears nothing";
+    EXPECT_EQ(tool.data.size(), 2u) << "an exited tool hears nothing";
 }
 
 TEST(ViewWindow, TheToolsDynamicsFollowTheCursor)
