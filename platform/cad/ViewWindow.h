@@ -14,12 +14,14 @@
 // user-interface thread; what it asks of views and tools goes to the work thread.
 
 #include "platform/cad/IViewOutput.h"
+#include "platform/cad/ViewBackBuffer.h"
 #include "platform/win/afxwin.h"
 
 #include <memory>
 #include <vector>
 
 class DgnButtonEvent;
+class ViewRaster;
 class IndexedViewSet;
 class IndexedViewport;
 
@@ -81,9 +83,11 @@ private:
     Pane* PaneOf(const IndexedViewport* viewport) const;
     void UpdateScreenOrigins();
     bool MakeEvent(POINT client, UINT flags, DgnButtonEvent& out) const;
-    void PaintPane(CDC& dc, const Pane& pane, bool selected) const;
+    void PaintPane(ViewRaster& raster, const Pane& pane, bool selected) const;
 
     std::vector<std::unique_ptr<Pane>> m_panes;
+    // Scratch space of the paints: the picture is composed here, then put on the screen.
+    mutable ViewBackBuffer m_buffer;
     IndexedViewport* m_panning = nullptr;
     POINT m_panFrom{};
 };
