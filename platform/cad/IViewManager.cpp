@@ -47,10 +47,11 @@ std::vector<IViewTransients*> IViewManager::GetViewTransientHandlers() const
     return m_transients;
 }
 
-void IViewManager::SetViewScene(IViewScene* scene)
+void IViewManager::SetViewScene(IViewScene* scene, bool updateViews)
 {
     m_scene.store(scene);
-    UpdateAllViews();
+    if (updateViews)
+        UpdateAllViews();
 }
 
 void IViewManager::UpdateAllViews()

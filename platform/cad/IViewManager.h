@@ -28,8 +28,9 @@ public:
     // The handlers in the order they were added.
     std::vector<IViewTransients*> GetViewTransientHandlers() const;
 
-    // What every view draws beneath its transients; null for nothing.
-    void SetViewScene(IViewScene* scene);
+    // What every view draws beneath its transients; null for nothing. The open views are
+    // redrawn unless told otherwise (a scene that goes at the end of the process draws nothing).
+    void SetViewScene(IViewScene* scene, bool updateViews = true);
     IViewScene* GetViewScene() const { return m_scene.load(); }
 
     // Redraws every open view of the active set now: the model only where it changed, the

@@ -72,6 +72,15 @@ int IndexedViewSet::GetOpenCount() const
     return count;
 }
 
+bool IndexedViewSet::Contains(const IndexedViewport* viewport) const
+{
+    std::lock_guard lock(m_mutex);
+    for (const auto& view : m_views)
+        if (viewport && view.get() == viewport)
+            return true;
+    return false;
+}
+
 std::vector<IndexedViewport*> IndexedViewSet::GetOpenViewports() const
 {
     std::lock_guard lock(m_mutex);

@@ -31,6 +31,9 @@ public:
     bool CloseViewport(int viewNumber);
     void CloseAll();
     int GetOpenCount() const;
+    // True while the view is open in this set: work queued for a view checks this first,
+    // since the view may have closed meanwhile.
+    bool Contains(const IndexedViewport* viewport) const;
     // The open views in the order of their numbers.
     std::vector<IndexedViewport*> GetOpenViewports() const;
 

@@ -110,8 +110,9 @@ ProjectViewScene::~ProjectViewScene()
 {
     ProjectEvents::Get().DropElementListener(this);
     ProjectEvents::Get().DropProjectListener(this);
+    // The process is ending: what else the views would draw may be gone already.
     if (IViewManager::GetManager().GetViewScene() == this)
-        IViewManager::GetManager().SetViewScene(nullptr);
+        IViewManager::GetManager().SetViewScene(nullptr, false);
 }
 
 void ProjectViewScene::Changed()

@@ -71,12 +71,10 @@ Turns& State()
 void Apply(IndexedViewport* viewport, const RotMatrix& rotation)
 {
     PlatformWorkQueue::Post([viewport, rotation] {
-        for (IndexedViewport* open :
-             IViewManager::GetManager().GetActiveViewSet().GetOpenViewports())
-            if (open == viewport) {
-                viewport->GetViewControllerR().SetRotation(rotation);
-                viewport->UpdateView();
-            }
+        if (!IViewManager::GetManager().GetActiveViewSet().Contains(viewport))
+            return;
+        viewport->GetViewControllerR().SetRotation(rotation);
+        viewport->UpdateView();
     });
 }
 

@@ -1,9 +1,11 @@
 #include "platform/cad/ViewPainter.h"
 
 #include "platform/cad/ElemMatSymb.h"
+#include "platform/cad/ViewRaster.h"
 #include "platform/win/WinGdi.h"
 
 #include <cmath>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -34,53 +36,21 @@ int PenStyleOf(std::uint8_t style)
     }
 }
 
-// The GDI objects of one paint, made once per symbology and deleted at the end.
-class PaintObjects
+// The fonts of one paint, made once per face and size and deleted at the end.
+class PaintFonts
 {
 public:
-    explicit PaintObjects(HDC dc) : m_dc(dc)
+    explicit PaintFonts(HDC dc) : m_dc(dc), m_oldFont(GetCurrentObject(dc, OBJ_FONT)) {}
+    ~PaintFonts()
     {
-        m_oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-        m_oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-        m_oldFont = GetCurrentObject(dc, OBJ_FONT);
-    }
-    ~PaintObjects()
-    {
-        SelectObject(m_dc, m_oldPen);
-        SelectObject(m_dc, m_oldBrush);
         SelectObject(m_dc, m_oldFont);
-        for (auto& [key, pen] : m_pens)
-            DeleteObject(pen);
-        for (auto& [key, brush] : m_brushes)
-            DeleteObject(brush);
         for (auto& [key, font] : m_fonts)
             DeleteObject(font);
     }
-    PaintObjects(const PaintObjects&) = delete;
-    PaintObjects& operator=(const PaintObjects&) = delete;
+    PaintFonts(const PaintFonts&) = delete;
+    PaintFonts& operator=(const PaintFonts&) = delete;
 
-    void UsePen(const DisplaySymbology& s)
-    {
-        const std::uint64_t key = (std::uint64_t(ElemMatSymb::ColorOf(s.lineColor)) << 16) |
-                                  (std::uint64_t(s.weight) << 8) | s.style;
-        HPEN& pen = m_pens[key];
-        if (!pen) {
-            const int width = int(s.weight) + 1;
-            // GDI dashes only thin pens; heavy dashed lines draw solid, as they do on Windows.
-            pen = CreatePen(width == 1 ? PenStyleOf(s.style) : PS_SOLID, width,
-                            ElemMatSymb::ColorOf(s.lineColor));
-        }
-        SelectObject(m_dc, pen);
-    }
-    void UseFill(std::uint32_t tbgr)
-    {
-        HBRUSH& brush = m_brushes[ElemMatSymb::ColorOf(tbgr)];
-        if (!brush)
-            brush = CreateSolidBrush(ElemMatSymb::ColorOf(tbgr));
-        SelectObject(m_dc, brush);
-        SelectObject(m_dc, GetStockObject(NULL_PEN));
-    }
-    void UseFont(const WString& face, int height)
+    void Use(const WString& face, int height)
     {
         std::wstring key = face;
         key += L'\x1F';
@@ -95,11 +65,7 @@ public:
 
 private:
     HDC m_dc;
-    HGDIOBJ m_oldPen;
-    HGDIOBJ m_oldBrush;
     HGDIOBJ m_oldFont;
-    std::unordered_map<std::uint64_t, HPEN> m_pens;
-    std::unordered_map<COLORREF, HBRUSH> m_brushes;
     std::unordered_map<std::wstring, HFONT> m_fonts;
 };
 
@@ -111,12 +77,12 @@ void ToDevice(const ViewPoint2f* points, std::uint32_t count, POINT origin, std:
                        origin.y + LONG(std::lround(points[i].y))};
 }
 
-void PaintText(HDC dc, PaintObjects& objects, const DisplayText& t, COLORREF color, POINT origin)
+void PaintText(HDC dc, PaintFonts& fonts, const DisplayText& t, COLORREF color, POINT origin)
 {
     const double height = std::hypot(t.heightVector.x, t.heightVector.y);
     if (!(height >= kMinTextPixels) || height > kMaxTextPixels)
         return;
-    objects.UseFont(t.face, int(std::lround(height)));
+    fonts.Use(t.face, int(std::lround(height)));
     SetTextColor(dc, color);
     SetBkMode(dc, TRANSPARENT);
     const int j = static_cast<int>(t.justification);
@@ -140,14 +106,11 @@ void PaintText(HDC dc, PaintObjects& objects, const DisplayText& t, COLORREF col
 
 } // namespace
 
-void ViewPainter::Paint(HDC dc, const ViewDisplayList& list, POINT origin)
+void ViewPainter::Paint(ViewRaster& raster, HDC textDc, const ViewDisplayList& list, POINT origin)
 {
-    if (!dc || list.IsEmpty())
+    if (list.IsEmpty())
         return;
-    PaintObjects objects(dc);
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const UINT oldAlign = GetTextAlign(dc);
-    const COLORREF oldText = GetTextColor(dc);
+    std::optional<PaintFonts> fonts;
     std::vector<POINT> pts;
     const auto& points = list.Points();
     const auto& symbologies = list.Symbologies();
@@ -157,37 +120,34 @@ void ViewPainter::Paint(HDC dc, const ViewDisplayList& list, POINT origin)
         if (ElemMatSymb::TransparencyOf(isFill ? s.fillColor : s.lineColor) >=
             kInvisibleTransparency)
             continue;
+        const COLORREF line = ElemMatSymb::ColorOf(s.lineColor);
         switch (item.op) {
         case DisplayOp::Polyline:
         case DisplayOp::ClosedPolyline:
             ToDevice(&points[item.first], item.count, origin, pts);
-            if (item.op == DisplayOp::ClosedPolyline)
-                pts.push_back(pts.front());
-            objects.UsePen(s);
-            Polyline(dc, pts.data(), int(pts.size()));
+            raster.Polyline(pts.data(), int(pts.size()), item.op == DisplayOp::ClosedPolyline, line,
+                            int(s.weight) + 1, PenStyleOf(s.style));
             break;
         case DisplayOp::Fill:
             ToDevice(&points[item.first], item.count, origin, pts);
-            objects.UseFill(s.fillColor);
-            Polygon(dc, pts.data(), int(pts.size()));
+            raster.Polygon(pts.data(), int(pts.size()), ElemMatSymb::ColorOf(s.fillColor));
             break;
         case DisplayOp::Dots: {
             ToDevice(&points[item.first], item.count, origin, pts);
-            objects.UseFill(s.lineColor);
             const int size = int(s.weight) + 1, before = size / 2;
-            // A null pen leaves the right and bottom edges out, so the square is one larger.
             for (const POINT& p : pts)
-                Rectangle(dc, p.x - before, p.y - before, p.x - before + size + 1,
-                          p.y - before + size + 1);
+                raster.FillRect(
+                    RECT{p.x - before, p.y - before, p.x - before + size, p.y - before + size},
+                    line);
             break;
         }
         case DisplayOp::Text:
-            PaintText(dc, objects, list.Texts()[item.first], ElemMatSymb::ColorOf(s.lineColor),
-                      origin);
+            if (!textDc)
+                break;
+            if (!fonts)
+                fonts.emplace(textDc);
+            PaintText(textDc, *fonts, list.Texts()[item.first], line, origin);
             break;
         }
     }
-    SetBkMode(dc, oldMode);
-    SetTextAlign(dc, oldAlign);
-    SetTextColor(dc, oldText);
 }

@@ -9,10 +9,12 @@
 #include "platform/cad/ViewDisplayList.h"
 #include "platform/cad/ViewLayout.h"
 #include "platform/cad/ViewPainter.h"
+#include "platform/cad/ViewRaster.h"
 #include "platform/win/Desktop.h"
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -20,15 +22,11 @@ constexpr int kSelectedFrameWidth = 2;
 constexpr UINT_PTR kTurnTimer = 0x5E7;
 
 // Runs view work where views are changed; the pane may be gone by then, the view not.
-void OnWorkThread(IndexedViewport* viewport, void (*work)(IndexedViewport&, double, double),
-                  double a = 0.0, double b = 0.0)
+void OnWorkThread(IndexedViewport* viewport, std::function<void(IndexedViewport&)> work)
 {
-    PlatformWorkQueue::Post([viewport, work, a, b] {
-        // A view closed meanwhile is no longer in the set.
-        for (IndexedViewport* open :
-             IViewManager::GetManager().GetActiveViewSet().GetOpenViewports())
-            if (open == viewport)
-                work(*viewport, a, b);
+    PlatformWorkQueue::Post([viewport, work = std::move(work)] {
+        if (IViewManager::GetManager().GetActiveViewSet().Contains(viewport))
+            work(*viewport);
     });
 }
 
@@ -87,7 +85,9 @@ ON_WM_SIZE()
 ON_WM_ERASEBKGND()
 ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
 ON_WM_RBUTTONDOWN()
+ON_WM_RBUTTONDBLCLK()
 ON_WM_MBUTTONDOWN()
 ON_WM_MBUTTONUP()
 ON_WM_CAPTURECHANGED()
@@ -145,6 +145,7 @@ void ViewWindow::OnDestroy()
                 view->SetIViewOutput(nullptr);
         }
     m_panes.clear();
+    m_buffer.Release();
     ToolInput::Clear();
     CView::OnDestroy();
 }
@@ -178,7 +179,7 @@ void ViewWindow::RefreshLayout()
     m_panes.swap(panes);
     UpdateScreenOrigins();
     for (IndexedViewport* view : views)
-        OnWorkThread(view, [](IndexedViewport& v, double, double) { v.UpdateView(); });
+        OnWorkThread(view, [](IndexedViewport& v) { v.UpdateView(); });
     ::InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
@@ -244,46 +245,43 @@ void ViewWindow::OnDraw(CDC* pDC)
 {
     CRect client;
     GetClientRect(&client);
-    // Only the split bars between the panes; each pane paints its own background.
-    CRgn bars;
-    bars.CreateRectRgnIndirect(&client);
-    for (const auto& pane : m_panes) {
-        CRgn cell;
-        cell.CreateRectRgnIndirect(&pane->Rect());
-        bars.CombineRgn(&bars, &cell, RGN_DIFF);
-    }
-    CBrush split(kSplitColor);
-    pDC->FillRgn(&bars, &split);
+    if (!m_buffer.Ensure(client.Width(), client.Height()))
+        return;
+    ViewRaster raster(m_buffer.Pixels(), m_buffer.Width(), m_buffer.Height(), m_buffer.Width());
+    // The split bars show where no pane covers the client area.
+    raster.FillRect(client, kSplitColor);
     const IndexedViewport* selected = ViewSet().GetSelectedViewport();
     for (const auto& pane : m_panes)
-        PaintPane(*pDC, *pane, selected && pane->Viewport() == selected && m_panes.size() > 1);
+        PaintPane(raster, *pane, selected && pane->Viewport() == selected && m_panes.size() > 1);
+    RECT dirty = client;
+    pDC->GetClipBox(&dirty);
+    m_buffer.Present(pDC->GetSafeHdc(), dirty);
 }
 
-void ViewWindow::PaintPane(CDC& dc, const Pane& pane, bool selected) const
+void ViewWindow::PaintPane(ViewRaster& raster, const Pane& pane, bool selected) const
 {
     const RECT& r = pane.Rect();
-    if (r.right <= r.left || r.bottom <= r.top)
-        return;
-    if (!pane.Viewport())
+    if (r.right <= r.left || r.bottom <= r.top || !pane.Viewport())
         return;
     IndexedViewport& view = *pane.Viewport();
-    const int saved = dc.SaveDC();
-    dc.IntersectClipRect(&r);
-    dc.FillSolidRect(&r, view.GetBackgroundColor());
+    HDC textDc = m_buffer.GetDC();
+    const int saved = ::SaveDC(textDc);
+    ::IntersectClipRect(textDc, r.left, r.top, r.right, r.bottom);
+    raster.SetClip(r);
+    raster.FillRect(r, view.GetBackgroundColor());
     const ViewDrawing drawing = view.GetDrawing();
     const POINT origin{r.left, r.top};
     for (const auto& layer : {drawing.scene, drawing.overlay, drawing.dynamics})
         if (layer)
-            ViewPainter::Paint(dc.GetSafeHdc(), *layer, origin);
+            ViewPainter::Paint(raster, textDc, *layer, origin);
     if (selected) {
-        CBrush frame(kSelectedFrame);
-        CRect outer(r);
-        for (int i = 0; i < kSelectedFrameWidth; ++i) {
-            dc.FrameRect(&outer, &frame);
-            outer.DeflateRect(1, 1);
-        }
+        const int w = kSelectedFrameWidth;
+        raster.FillRect(RECT{r.left, r.top, r.right, r.top + w}, kSelectedFrame);
+        raster.FillRect(RECT{r.left, r.bottom - w, r.right, r.bottom}, kSelectedFrame);
+        raster.FillRect(RECT{r.left, r.top, r.left + w, r.bottom}, kSelectedFrame);
+        raster.FillRect(RECT{r.right - w, r.top, r.right, r.bottom}, kSelectedFrame);
     }
-    dc.RestoreDC(saved);
+    ::RestoreDC(textDc, saved);
 }
 
 LRESULT ViewWindow::OnPresent(WPARAM, LPARAM)
@@ -338,13 +336,10 @@ void ViewWindow::OnMouseMove(UINT nFlags, CPoint point)
     if (m_panning) {
         const double dx = point.x - m_panFrom.x, dy = point.y - m_panFrom.y;
         m_panFrom = point;
-        OnWorkThread(
-            m_panning,
-            [](IndexedViewport& v, double x, double y) {
-                v.Scroll(x, y);
-                v.UpdateView();
-            },
-            dx, dy);
+        OnWorkThread(m_panning, [dx, dy](IndexedViewport& v) {
+            v.Scroll(dx, dy);
+            v.UpdateView();
+        });
         return;
     }
     DgnButtonEvent event;
@@ -406,14 +401,10 @@ BOOL ViewWindow::OnMouseWheel(UINT, short zDelta, CPoint pt)
     const double factor = std::pow(kWheelZoomFactor, notches);
     const double x = client.x - pane->Rect().left, y = client.y - pane->Rect().top;
     IndexedViewport* view = pane->Viewport();
-    PlatformWorkQueue::Post([view, x, y, factor] {
-        for (IndexedViewport* open :
-             IViewManager::GetManager().GetActiveViewSet().GetOpenViewports())
-            if (open == view) {
-                const DPoint3d anchor{x, y, 0.0};
-                view->Zoom(&anchor, factor);
-                view->UpdateView();
-            }
+    OnWorkThread(view, [x, y, factor](IndexedViewport& v) {
+        const DPoint3d anchor{x, y, 0.0};
+        v.Zoom(&anchor, factor);
+        v.UpdateView();
     });
     return TRUE;
 }

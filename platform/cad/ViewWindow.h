@@ -14,12 +14,14 @@
 // user-interface thread; what it asks of views and tools goes to the work thread.
 
 #include "platform/cad/IViewOutput.h"
+#include "platform/cad/ViewBackBuffer.h"
 #include "platform/win/afxwin.h"
 
 #include <memory>
 #include <vector>
 
 class DgnButtonEvent;
+class ViewRaster;
 class IndexedViewSet;
 class IndexedViewport;
 
@@ -59,7 +61,10 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    // A second click soon after the first is one more point to a CAD user, not a gesture.
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point) { OnLButtonDown(nFlags, point); }
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDblClk(UINT nFlags, CPoint point) { OnRButtonDown(nFlags, point); }
     afx_msg void OnMButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnMButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
@@ -78,9 +83,11 @@ private:
     Pane* PaneOf(const IndexedViewport* viewport) const;
     void UpdateScreenOrigins();
     bool MakeEvent(POINT client, UINT flags, DgnButtonEvent& out) const;
-    void PaintPane(CDC& dc, const Pane& pane, bool selected) const;
+    void PaintPane(ViewRaster& raster, const Pane& pane, bool selected) const;
 
     std::vector<std::unique_ptr<Pane>> m_panes;
+    // Scratch space of the paints: the picture is composed here, then put on the screen.
+    mutable ViewBackBuffer m_buffer;
     IndexedViewport* m_panning = nullptr;
     POINT m_panFrom{};
 };

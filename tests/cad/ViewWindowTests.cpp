@@ -138,6 +138,34 @@ TEST(ViewWindow, PaintsTheSceneTransientsAndDecorations)
     IViewManager::GetManager().SetViewScene(nullptr);
 }
 
+TEST(ViewWindow, TextStringsShowInTheirColourAtTheirPlace)
+{
+    ViewWindowFixture f;
+    IndexedViewport& vp = f.selected();
+    const double height = 40.0 * vp.GetPixelSizeAtPoint(); // forty pixels
+    FunctionTransients label([&](ViewContext& c) {
+        const ElemMatSymb s = Symbology(kRed);
+        c.GetIDrawGeom().ActivateMatSymb(&s);
+        TextString text(L"HH", DPoint3d{0, 0, 0}, height);
+        text.SetJustification(TextElementJustification::LeftBaseline);
+        c.GetIDrawGeom().DrawTextString(text);
+    });
+    IViewManager::GetManager().AddViewTransientHandler(&label);
+    const POINT origin = f.screenOf(vp, DPoint3d{0, 0, 0});
+    zt::win::Desktop::ComposeScreen();
+    int red = 0, below = 0;
+    for (int y = origin.y - 40; y < origin.y + 10; ++y)
+        for (int x = origin.x; x < origin.x + 60; ++x) {
+            const COLORREF c = zt::win::Desktop::ScreenPixel(x, y);
+            const bool isRed = GetRValue(c) > 200 && GetGValue(c) < 80 && GetBValue(c) < 80;
+            red += isRed;
+            below += isRed && y > origin.y + 2;
+        }
+    EXPECT_GT(red, 60) << "the letters, above the baseline";
+    EXPECT_EQ(below, 0) << "nothing hangs below the baseline of \"HH\"";
+    IViewManager::GetManager().DropViewTransientHandler(&label);
+}
+
 TEST(ViewWindow, ForceHealRedrawsTheSceneWhileAnUpdateKeepsAnUnchangedOne)
 {
     ViewWindowFixture f;
@@ -190,6 +218,8 @@ TEST(ViewWindow, MouseInputBecomesTheActiveToolsEventsInWorldCoordinates)
     f.desk.click(at);
     ASSERT_EQ(tool.data.size(), 1u);
     EXPECT_POINT_NEAR(tool.data[0].GetPoint(), target, pixel);
+    f.desk.click(at);
+    EXPECT_EQ(tool.data.size(), 2u) << "a quick second click is a second point";
     f.desk.rightClick(at.x, at.y);
     EXPECT_EQ(tool.resets.size(), 1u);
 
@@ -200,7 +230,7 @@ TEST(ViewWindow, MouseInputBecomesTheActiveToolsEventsInWorldCoordinates)
     tool.ExitTool();
     EXPECT_EQ(DgnTool::GetActivePrimitiveTool(), nullptr);
     f.desk.click(at);
-    EXPECT_EQ(tool.data.size(), 1u) << "an exited tool hears nothing";
+    EXPECT_EQ(tool.data.size(), 2u) << "an exited tool hears nothing";
 }
 
 TEST(ViewWindow, TheToolsDynamicsFollowTheCursor)
