@@ -1,8 +1,16 @@
 #include "platform/host/IToolProperty.h"
 
-void IToolProperty::OnSelectionPropertyListGet(const std::vector<ElementRef*>&,
-                                               TesselUIProperyList&)
-{}
+#include "platform/host/TSObjectExtensionManager.h"
+
+void IToolProperty::OnSelectionPropertyListGet(const std::vector<ElementRef*>& elements,
+                                               TesselUIProperyList& list)
+{
+    if (elements.empty())
+        return;
+    RefCountedPtr<ITSObject> first = TSObjectExtensionManager::Get().GetTSObject(elements.front());
+    if (first.IsValid())
+        OnPropertyListGet(first, list);
+}
 void IToolProperty::OnPropertyItemButtonClicked(RefCountedPtr<ITSObject>&, int,
                                                 TesselUIPropertyItem&)
 {}
