@@ -1,6 +1,6 @@
 #include "platform/cad/ViewRaster.h"
 
-#include "platform/win/PenRaster.h"
+#include "platform/win/gdi/PenRaster.h"
 
 #include <algorithm>
 #include <cmath>

@@ -115,8 +115,10 @@ TEST_F(FrameBarsTest, MessagesDisableAndEnableButtonsById)
     EXPECT_TRUE(clicked.empty());
     // A value that is not a string names no button.
     MessageSender::Get().Send(JsonMessage("Tessel.Message.EnableButton", Json::Value(3)));
+    desktop.pump();
     EXPECT_FALSE(ribbon.IsButtonEnabled(L"Wall"));
     MessageSender::Get().Send(JsonMessage("Tessel.Message.EnableButton", Json::Value("Wall")));
+    desktop.pump();
     EXPECT_TRUE(ribbon.IsButtonEnabled(L"Wall"));
     desktop.click(ButtonCentre(0));
     EXPECT_EQ(clicked, std::vector<std::wstring>{L"Wall"});
