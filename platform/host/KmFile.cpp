@@ -1,5 +1,6 @@
 #include "platform/host/KmFile.h"
 
+#include "platform/base/AtomicFile.h"
 #include "platform/base/Encoding.h"
 
 #include <cerrno>
@@ -46,34 +47,6 @@ bool MakeChain(const std::string& native)
             return false;
     }
     return IsDirectory(folder);
-}
-
-bool WriteAll(int fd, std::string_view bytes)
-{
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-void SyncFolderOf(const std::string& native)
-{
-    std::size_t last = native.rfind('/');
-    std::string folder = last == std::string::npos ? "." : native.substr(0, last ? last : 1);
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd); // makes the rename itself durable; failure only weakens that
-        ::close(fd);
-    }
 }
 
 } // namespace
@@ -176,30 +149,8 @@ bool KmFile::writeFileAtomically(const wchar_t* path, std::string_view bytes)
     std::string target = toNativePath(path);
     if (target.back() == '/')
         return false;
-    std::string temp = target + ".XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return false;
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    // A replaced file keeps the permissions it had; a new one gets the usual 0666 less umask.
-    struct stat st
-    {};
-    mode_t mode = 0;
-    if (::stat(target.c_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ok = ::fchmod(fd, mode) == 0 && ok;
-    ok = ::close(fd) == 0 && ok;
-    if (ok && ::rename(temp.c_str(), target.c_str()) == 0) {
-        SyncFolderOf(target);
-        return true;
-    }
-    ::unlink(temp.c_str());
-    return false;
+    // The folder is the caller's to make (createFileCatalogs), as for the Windows calls.
+    return zt::WriteFileAtomically(target, bytes, zt::AtomicFolder::MustExist);
 }
 
 } // namespace km

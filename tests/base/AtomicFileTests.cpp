@@ -8,6 +8,7 @@
 #include <csignal>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -98,6 +99,58 @@ TEST_F(AtomicFileTest, KilledWriterLeavesOldOrNewContent)
         std::string now = Read(file);
         EXPECT_TRUE(now == oldContent || now == newContent) << "size " << now.size();
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(AtomicFileTest, AReplacedFileKeepsItsPermissionsAndANewOneFollowsTheUmask)
+{
+    fs::path file = m_dir / "kept.json";
+    ASSERT_TRUE(zt::WriteFileAtomically(file, "first"));
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(static_cast<unsigned>(fs::status(file).permissions()), 0666u & ~mask);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(zt::WriteFileAtomically(file, "second"));
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(AtomicFileTest, AFolderThatMustExistIsNotMade)
+{
+    fs::path file = m_dir / "missing" / "f.txt";
+    EXPECT_FALSE(zt::WriteFileAtomically(file, "x", zt::AtomicFolder::MustExist));
+    EXPECT_FALSE(fs::exists(m_dir / "missing"));
+    EXPECT_TRUE(zt::WriteFileAtomically(m_dir / "f.txt", "x", zt::AtomicFolder::MustExist));
+}
+
+TEST_F(AtomicFileTest, TheLeftoversOfAKilledWriterGoAndThoseOfLiveWritersStay)
+{
+    fs::path file = m_dir / "memory.json";
+    // A process that has ended: a child that exits at once.
+    pid_t gone = ::fork();
+    ASSERT_GE(gone, 0);
+    if (gone == 0)
+        ::_exit(0);
+    ::waitpid(gone, nullptr, 0);
+    auto leftover = [&](pid_t pid) {
+        fs::path p = m_dir / (".memory.json." + std::to_string(pid) + ".3.tmp");
+        std::ofstream(p) << "half";
+        return p;
+    };
+    fs::path dead = leftover(gone);
+    fs::path mine = leftover(::getpid());
+    fs::path parent = leftover(::getppid());
+    fs::path other = m_dir / ".other.json.1.1.tmp";
+    std::ofstream(other) << "not ours";
+
+    EXPECT_EQ(zt::RemoveStaleTemporaries(file), 1);
+    EXPECT_FALSE(fs::exists(dead));
+    EXPECT_TRUE(fs::exists(mine));
+    EXPECT_TRUE(fs::exists(parent));
+    EXPECT_TRUE(fs::exists(other)) << "another file's temporaries are not looked at";
+    EXPECT_EQ(zt::RemoveStaleTemporaries(m_dir / "nowhere" / "x.json"), 0);
 }
 
 } // namespace
