@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr double kRadiansPerDegree = M_PI / 180.0;
+
 bool IsChoice(TSArchFieldKind kind)
 {
     return kind == TSArchFieldKind::Material || kind == TSArchFieldKind::Storey ||
@@ -40,7 +42,9 @@ TesselUIPropertyItem MakeRecord(const TSBuildingElement& element, const TSArchFi
         return record;
     }
     case TSArchFieldKind::Angle:
-        return TesselUIPropertyItem(field.caption, element.GetDouble(field.member), true);
+        // Elements keep degrees; angle records carry radians, as every angle of the panel.
+        return TesselUIPropertyItem(field.caption,
+                                    element.GetDouble(field.member) * kRadiansPerDegree, true);
     case TSArchFieldKind::Point: {
         const Json::Value& v = element.GetValues()[field.member];
         DPoint3d p;
@@ -185,10 +189,14 @@ bool TSArchPropertyRecords::ApplyRecord(TSBuildingElement& element, int key,
         element.SetDouble(field->member, number);
         return true;
     case TSArchFieldKind::Offset:
-    case TSArchFieldKind::Angle:
         if (!ReadNumber(record, number))
             return false;
         element.SetDouble(field->member, number);
+        return true;
+    case TSArchFieldKind::Angle:
+        if (!ReadNumber(record, number))
+            return false;
+        element.SetDouble(field->member, number / kRadiansPerDegree);
         return true;
     case TSArchFieldKind::Point: {
         DPoint3d p;

@@ -42,7 +42,7 @@ public:
     TesselUIPropertyItem() = default;
     TesselUIPropertyItem(const wchar_t* name, bool value, HBITMAP head = nullptr);
     TesselUIPropertyItem(const wchar_t* name, int value, HBITMAP head = nullptr);
-    // With angle true the value is an angle in degrees.
+    // With angle true the value is an angle in radians.
     TesselUIPropertyItem(const wchar_t* name, double value, bool angle = false,
                          HBITMAP head = nullptr);
     TesselUIPropertyItem(const wchar_t* name, const DPoint3d& value, HBITMAP head = nullptr);

@@ -1,5 +1,7 @@
 #include "HostProjectFixture.h"
 
+#include <cmath>
+
 #include "platform/cad/ITxnManager.h"
 #include "platform/host/IFormatCheck.h"
 #include "platform/host/TSArchPropertyRecords.h"
@@ -114,8 +116,7 @@ TEST_F(ArchPropertyRecords, EveryClassRoundTripsThroughItsRecords)
                 << "key " << entry.key;
         for (const TSArchField& f : source->GetFields()) {
             if (f.member) {
-                EXPECT_EQ(target->GetValues()[f.member], source->GetValues()[f.member])
-                    << f.member;
+                EXPECT_EQ(target->GetValues()[f.member], source->GetValues()[f.member]) << f.member;
             }
         }
         EXPECT_EQ(target->GetLevelId(), level);
@@ -213,4 +214,24 @@ TEST_F(ArchPropertyRecords, ASelectionMarksTheValuesItsElementsDoNotShare)
     TesselUIProperyListCollector mixed;
     tool->OnSelectionPropertyListGet(elements, mixed);
     EXPECT_TRUE(mixed.GetEntries().empty()) << "elements of different classes share no list";
+}
+
+TEST_F(ArchPropertyRecords, AnglesTravelInRadiansWhileTheElementKeepsDegrees)
+{
+    TSBuildingElementPtr column = NewOf("TSArchiColumn");
+    auto* typed = dynamic_cast<TSArchiColumn*>(column.get());
+    typed->SetRotation(90.0);
+    TesselUIProperyListCollector list;
+    TSArchPropertyRecords::FillList(*column, list);
+    const TesselUIPropertyItem* rotation = list.FindByName(L"转角");
+    ASSERT_NE(rotation, nullptr);
+    double value = 0.0;
+    ASSERT_TRUE(rotation->getValue(value));
+    EXPECT_TRUE(rotation->angleValue());
+    EXPECT_DOUBLE_EQ(value, M_PI / 2.0);
+
+    int key = list.FindKeyByName(L"转角");
+    ASSERT_TRUE(TSArchPropertyRecords::ApplyRecord(
+        *column, key, TesselUIPropertyItem(L"转角", M_PI / 4.0, true)));
+    EXPECT_DOUBLE_EQ(typed->GetRotation(), 45.0);
 }
