@@ -69,7 +69,9 @@ void HostMainFrame::RecalcLayout(BOOL bNotify)
     };
     int top = m_top && m_top->m_hWnd ? heightOf(m_top) : 0;
     int bottom = m_bottom && m_bottom->m_hWnd ? heightOf(m_bottom) : 0;
-    int right = m_right && m_right->m_hWnd ? std::min(m_rightWidth, rc.Width() / 2) : 0;
+    // A hidden pane gives its room to the view.
+    bool rightShown = m_right && m_right->m_hWnd && (m_right->GetStyle() & WS_VISIBLE);
+    int right = rightShown ? std::min(m_rightWidth, rc.Width() / 2) : 0;
     int middle = rc.Height() - top - bottom;
     place(m_top, 0, 0, rc.Width(), top);
     place(m_bottom, 0, rc.bottom - bottom, rc.Width(), bottom);

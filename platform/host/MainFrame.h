@@ -24,8 +24,8 @@ public:
 
     // Windows along the edges of the client area, the view taking the rest: a bar across the
     // top (the ribbon) and one across the bottom (the command line) at their own heights, and
-    // a pane down the right side at the given width. Null leaves an edge empty. The frame
-    // does not own them.
+    // a pane down the right side at the given width (none while the pane is hidden). Null leaves
+    // an edge empty. The frame does not own them.
     void SetEdgeWindows(CWnd* top, CWnd* bottom, CWnd* right, int rightWidth);
     void RecalcLayout(BOOL bNotify = TRUE) override;
 

@@ -157,3 +157,38 @@ TEST_F(FrameBarsTest, TheCommandLineTakesTypedText)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FrameBarsTest, AHiddenDockPaneGivesItsRoomToTheViewAndComesBackWithIt)
+{
+    CDockablePane pane;
+    ASSERT_TRUE(pane.Create(L"属性", frame, CRect(0, 0, 300, 400), TRUE, 0xE803));
+    frame->SetEdgeWindows(&ribbon, &commandLine, &pane, 300);
+    desktop.pump();
+    auto viewWidth = [&] {
+        CRect view;
+        frame->GetGraphicsView()->GetWindowRect(&view);
+        return view.Width();
+    };
+    CRect client;
+    frame->GetClientRect(&client);
+    EXPECT_EQ(viewWidth(), client.Width() - 300);
+
+    // The cross at the caption's right end closes the pane.
+    CRect box = pane.GetCloseBoxRect();
+    pane.ClientToScreen(&box);
+    desktop.click(box.CenterPoint());
+    desktop.pump();
+    EXPECT_FALSE(pane.IsPaneVisible());
+    EXPECT_EQ(viewWidth(), client.Width());
+
+    pane.ShowPane(TRUE, FALSE, FALSE);
+    desktop.pump();
+    EXPECT_TRUE(pane.IsPaneVisible());
+    EXPECT_EQ(viewWidth(), client.Width() - 300);
+    frame->SetEdgeWindows(&ribbon, &commandLine, nullptr, 0);
+    pane.DestroyWindow();
+}
+
+} // namespace

@@ -35,7 +35,7 @@ BOOL CQDockDlg::CloseDlg()
     CDockablePane* pane = GetParentPane();
     if (!pane)
         return FALSE;
-    pane->ShowWindow(SW_HIDE);
+    pane->ShowPane(FALSE, FALSE, FALSE);
     return TRUE;
 }
 

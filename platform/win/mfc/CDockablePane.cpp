@@ -1,5 +1,6 @@
 #include "platform/win/mfc/CDockablePane.h"
 
+#include "platform/win/mfc/CFrameWnd.h"
 #include "platform/win/mfc/CPaintDC.h"
 
 IMPLEMENT_DYNAMIC(CDockablePane, CWnd)
@@ -8,6 +9,7 @@ BEGIN_MESSAGE_MAP(CDockablePane, CWnd)
 ON_WM_PAINT()
 ON_WM_SIZE()
 ON_WM_ERASEBKGND()
+ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 BOOL CDockablePane::Create(LPCTSTR lpszCaption, CWnd* pParentWnd, const RECT& rect,
@@ -27,6 +29,31 @@ void CDockablePane::GetHostRect(LPRECT lpRect) const
     lpRect->top += GetCaptionHeight();
     if (lpRect->top > lpRect->bottom)
         lpRect->top = lpRect->bottom;
+}
+
+CRect CDockablePane::GetCloseBoxRect() const
+{
+    if (!m_hWnd || !m_bHasGripper)
+        return CRect();
+    CRect client;
+    GetClientRect(&client);
+    int top = (kCaptionHeight - kCloseBoxSize) / 2;
+    return CRect(client.right - 2 - kCloseBoxSize, top, client.right - 2, top + kCloseBoxSize);
+}
+
+void CDockablePane::ShowPane(BOOL bShow, BOOL, BOOL)
+{
+    if (!m_hWnd)
+        return;
+    ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
+    if (CWnd* parent = GetParent(); parent && parent->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+        static_cast<CFrameWnd*>(parent)->RecalcLayout();
+}
+
+void CDockablePane::OnLButtonDown(UINT, CPoint point)
+{
+    if (GetCloseBoxRect().PtInRect(point))
+        ShowPane(FALSE, FALSE, FALSE);
 }
 
 BOOL CDockablePane::SetHostedWindow(CWnd* pWnd)
@@ -69,10 +96,22 @@ void CDockablePane::OnPaint()
     HGDIOBJ old = ::SelectObject(dc.m_hDC, ::GetStockObject(DEFAULT_GUI_FONT));
     ::SetBkMode(dc.m_hDC, TRANSPARENT);
     ::SetTextColor(dc.m_hDC, ::GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
-    RECT text{caption.left + 4, caption.top, caption.right - 4, caption.bottom};
+    RECT text{caption.left + 4, caption.top, caption.right - 6 - kCloseBoxSize, caption.bottom};
     ::DrawTextW(dc.m_hDC, title, title.GetLength(), &text,
                 DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     ::SelectObject(dc.m_hDC, old);
+    // The close box: a cross in the caption's text colour.
+    CRect box = GetCloseBoxRect();
+    HPEN pen = ::CreatePen(PS_SOLID, 2,
+                           ::GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+    HGDIOBJ oldPen = ::SelectObject(dc.m_hDC, pen);
+    box.DeflateRect(4, 4);
+    ::MoveToEx(dc.m_hDC, box.left, box.top, nullptr);
+    ::LineTo(dc.m_hDC, box.right, box.bottom);
+    ::MoveToEx(dc.m_hDC, box.right, box.top, nullptr);
+    ::LineTo(dc.m_hDC, box.left, box.bottom);
+    ::SelectObject(dc.m_hDC, oldPen);
+    ::DeleteObject(pen);
 }
 
 void CDockablePane::OnSize(UINT, int, int)
