@@ -71,3 +71,14 @@
 #include "ztui/dlglayout/LayoutRules.h"
 #include "ztui/dlglayout/QDlgResize.h"
 #include "ztui/dlglayout/ResizeTracker.h"
+
+// Property panel.
+#include "ztui/propertypanel/CNewPropertyDlgBase.h"
+#include "ztui/propertypanel/PropertyGroupMemory.h"
+#include "ztui/propertypanel/ZTDlgToolPanelBase.h"
+#include "ztui/propertypanel/ZTHostToolPropertyAdapter.h"
+#include "ztui/propertypanel/ZTPanelToolProperty.h"
+#include "ztui/propertypanel/ZTPropertyDlg.h"
+#include "ztui/propertypanel/ZTPropertyMgn.h"
+#include "ztui/propertypanel/ZTProperyListImpl.h"
+#include "ztui/propertypanel/ZTSelectionToolProperty.h"

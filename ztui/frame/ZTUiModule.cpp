@@ -12,6 +12,7 @@
 #include "ztui/frame/ZTUiMainFrameEventListener.h"
 #include "ztui/frame/ZTUiResources.h"
 #include "ztui/frame/ZTViewMsgEventListener.h"
+#include "ztui/propertypanel/ZTPropertyMgn.h"
 
 namespace zt {
 
@@ -68,6 +69,8 @@ void ZTUiModule::Unload()
     // The host must not call into a library that is gone.
     if (App_GetOnCmdlineChar() == &OnCmdlineChar)
         App_RegisteOnCmdlineChar(nullptr);
+    // The property manager writes its group memory as it goes.
+    ZTPropertyMgn::DestroyInstance();
     WithdrawLibraryComponents();
     g_state.loaded = false;
 }
