@@ -71,9 +71,11 @@ public:
         clicks.push_back(Record(obj, key, record));
     }
 
-private:
+protected:
     FakeTool() = default;
     ~FakeTool() override = default;
+
+private:
     static Edit Record(RefCountedPtr<ITSObject>& obj, int key, TesselUIPropertyItem& record)
     {
         Edit edit;
