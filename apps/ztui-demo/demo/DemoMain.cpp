@@ -2,15 +2,22 @@
 // plays every scene with injected input, writes one picture per scene and a gallery, and
 // exits non-zero when a scene fails its checks.
 //
-//     ztui-demo [--out DIR] [--project FILE] [--keep-project] [scene ...]
+//     ztui-demo [--out DIR] [--project FILE] [--keep-project] [--appdata DIR] [--keep-appdata]
+//               [scene ...]
+//
+// The session keeps what the library remembers for the user (the property panel's groups) in
+// an application-data folder of its own, DIR/appdata unless told otherwise, emptied at the
+// start unless kept, so that every run starts as a first run.
 
 #include "apps/ztui-demo/demo/HostScenes.h"
+#include "apps/ztui-demo/demo/PanelScenes.h"
 #include "apps/ztui-demo/demo/SceneContext.h"
 #include "apps/ztui-demo/demo/SceneRunner.h"
 #include "apps/ztui-demo/session/DemoSession.h"
 #include "platform/win/Desktop.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
@@ -24,6 +31,8 @@ struct Arguments
     std::filesystem::path out = "build/demo";
     std::filesystem::path project;
     bool keepProject = false;
+    std::filesystem::path appData;
+    bool keepAppData = false;
     std::vector<std::string> scenes;
     bool ok = true;
 };
@@ -38,6 +47,10 @@ Arguments Parse(int argc, char** argv)
             a.project = argv[++i];
         else if (!std::strcmp(argv[i], "--keep-project"))
             a.keepProject = true;
+        else if (!std::strcmp(argv[i], "--appdata") && i + 1 < argc)
+            a.appData = argv[++i];
+        else if (!std::strcmp(argv[i], "--keep-appdata"))
+            a.keepAppData = true;
         else if (argv[i][0] == '-')
             a.ok = false;
         else
@@ -45,6 +58,8 @@ Arguments Parse(int argc, char** argv)
     }
     if (a.project.empty())
         a.project = a.out / "示例办公楼.ztproj";
+    if (a.appData.empty())
+        a.appData = a.out / "appdata";
     return a;
 }
 
@@ -54,7 +69,9 @@ int main(int argc, char** argv)
 {
     Arguments args = Parse(argc, argv);
     if (!args.ok) {
-        std::cerr << "usage: ztui-demo [--out DIR] [--project FILE] [--keep-project] [scene ...]\n";
+        std::cerr
+            << "usage: ztui-demo [--out DIR] [--project FILE] [--keep-project] [--appdata DIR] "
+               "[--keep-appdata] [scene ...]\n";
         return 2;
     }
     auto start = std::chrono::steady_clock::now();
@@ -62,6 +79,10 @@ int main(int argc, char** argv)
     // Each run starts from a freshly built sample unless told to keep the last one.
     if (!args.keepProject)
         std::filesystem::remove(args.project, ec);
+    if (!args.keepAppData)
+        std::filesystem::remove_all(args.appData, ec);
+    std::filesystem::create_directories(args.appData, ec);
+    ::setenv("XDG_CONFIG_HOME", std::filesystem::absolute(args.appData, ec).c_str(), 1);
 
     zt::win::Desktop::SetScreenSize(kScreenWidth, kScreenHeight);
     ztdemo::DemoSession session;
@@ -85,6 +106,7 @@ int main(int argc, char** argv)
         },
         std::cout);
     ztdemo::AddHostScenes(runner);
+    ztdemo::AddPanelScenes(runner);
     runner.select(args.scenes);
     for (const std::string& unknown : runner.unknownSelections()) {
         std::cerr << "FAIL no scene is called " << unknown << "\n";

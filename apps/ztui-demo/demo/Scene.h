@@ -2,6 +2,7 @@
 // One scene of the scripted session: a short piece of a user's work, driven through injected
 // input, that ends with a picture of the screen and its own checks of state and pixels.
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -24,8 +25,14 @@ public:
     bool passed() const { return m_failures.empty(); }
     const std::vector<std::string>& failures() const { return m_failures; }
 
+    // A scene played in another process (a second run of the host) hands in that process's
+    // picture instead of this screen's.
+    void usePicture(std::filesystem::path picture) { m_picture = std::move(picture); }
+    const std::filesystem::path& picture() const { return m_picture; }
+
 private:
     std::vector<std::string> m_failures;
+    std::filesystem::path m_picture;
 };
 
 struct Scene

@@ -13,10 +13,12 @@ namespace ztdemo {
 SceneRunner::SceneRunner(std::filesystem::path outDir, PictureWriter writePicture,
                          std::ostream& log)
     : m_outDir(std::move(outDir)), m_writePicture(std::move(writePicture)), m_log(log)
-{
-}
+{}
 
-void SceneRunner::add(Scene scene) { m_scenes.push_back(std::move(scene)); }
+void SceneRunner::add(Scene scene)
+{
+    m_scenes.push_back(std::move(scene));
+}
 
 std::vector<std::string> SceneRunner::unknownSelections() const
 {
@@ -54,7 +56,13 @@ std::vector<SceneOutcome> SceneRunner::run(SceneContext& context)
         char stem[16];
         std::snprintf(stem, sizeof stem, "%02d-", number);
         std::string picture = stem + scene.id + ".png";
-        if (m_writePicture(m_outDir / picture))
+        std::error_code copyError;
+        bool written = checks.picture().empty()
+                           ? m_writePicture(m_outDir / picture)
+                           : std::filesystem::copy_file(
+                                 checks.picture(), m_outDir / picture,
+                                 std::filesystem::copy_options::overwrite_existing, copyError);
+        if (written)
             out.picture = picture;
         else
             checks.expect(false, "the picture could not be written");
@@ -82,12 +90,23 @@ std::string EscapeHtml(const std::string& text)
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&#39;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;

@@ -17,6 +17,15 @@ constexpr std::uint32_t kRight = 0x3A6A9E;
 
 } // namespace
 
+zt::win::IconImage RenderSelectGlyph(int size)
+{
+    IconPainter p;
+    // The pointer: an arrow head and its tail, leaning to the right.
+    p.Add(IconPainter::Triangle(0.22, 0.08, 0.22, 0.78, 0.74, 0.58), kInk)
+        .Add(IconPainter::Stroke(0.42, 0.6, 0.62, 0.92, 0.14), kInk);
+    return p.Render(size);
+}
+
 zt::win::IconImage RenderWallGlyph(int size)
 {
     IconPainter p;

@@ -1,11 +1,12 @@
 #pragma once
 // The reference host's ribbon pictures that the platform's icon library does not have: the
-// wall tool and the plan and 3-D views.
+// selection and wall tools and the plan and 3-D views.
 
 #include "platform/win/resources/ResourceModule.h"
 
 namespace ztdemo {
 
+zt::win::IconImage RenderSelectGlyph(int size);
 zt::win::IconImage RenderWallGlyph(int size);
 zt::win::IconImage RenderPlanGlyph(int size);
 zt::win::IconImage RenderIsoGlyph(int size);

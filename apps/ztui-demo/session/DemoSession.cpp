@@ -32,6 +32,7 @@ struct ButtonDef
 };
 
 constexpr ButtonDef kButtons[] = {
+    {DemoSession::kSelectTool, L"选择", false, L"ribbon_select"},
     {DemoSession::kWallTool, L"墙", false, L"ribbon_wall"},
     {DemoSession::kMoveTool, L"移动", true, L"Graph_Move"},
     {DemoSession::kCopyTool, L"复制", true, L"Graph_Copy"},
@@ -45,9 +46,15 @@ constexpr ButtonDef kButtons[] = {
 
 DemoSession::DemoSession() = default;
 
-DemoSession::~DemoSession() { Close(); }
+DemoSession::~DemoSession()
+{
+    Close();
+}
 
-DgnProject* DemoSession::Project() const { return DgnApplication::Get().GetCurrentProject(); }
+DgnProject* DemoSession::Project() const
+{
+    return DgnApplication::Get().GetCurrentProject();
+}
 
 bool DemoSession::OpenProject(const std::filesystem::path& path, std::string& error)
 {
@@ -61,8 +68,8 @@ bool DemoSession::OpenProject(const std::filesystem::path& path, std::string& er
         exists ? app.OpenProject(Utf8String(path.string()), &status)
                : app.NewProject(path.empty() ? Utf8String() : Utf8String(path.string()), &status);
     if (!project) {
-        error = "the project " + path.string() + " cannot be opened: " +
-                std::string(DgnProject::GetLastOpenError().c_str());
+        error = "the project " + path.string() +
+                " cannot be opened: " + std::string(DgnProject::GetLastOpenError().c_str());
         return false;
     }
     m_built = BuildSampleBuilding(*project);
@@ -100,15 +107,19 @@ bool DemoSession::Open(const Options& options, std::string& error)
     m_commandLine.Create(m_frame, kCommandLineId);
     m_dock.Create(L"属性", m_frame, CRect(0, 0, kDockWidth, 400), TRUE, kDockId);
     m_frame->SetEdgeWindows(&m_ribbon, &m_commandLine, &m_dock, kDockWidth);
+    if (!m_panel.CreateIn(m_dock)) {
+        error = "the property panel cannot be created";
+        return false;
+    }
+    m_highlight.Start();
     BuildRibbon();
     FillLayerCombo();
 
     // The document the title belongs to; the library names it.
     m_frame->GetGraphicsView()->SetDocument(&m_document);
     m_frame->SetActiveView(m_frame->GetGraphicsView());
-    std::wstring name = options.project.empty() ? L"未命名"
-                                                : zt::base::Utf8ToWide(
-                                                      options.project.stem().string());
+    std::wstring name =
+        options.project.empty() ? L"未命名" : zt::base::Utf8ToWide(options.project.stem().string());
     zt::ZTUiUtil::setWindowTitle(WString(name.c_str()));
     ShowPlan();
     return true;
@@ -120,8 +131,8 @@ void DemoSession::BuildRibbon()
     std::vector<CString> ids;
     for (const ButtonDef& def : kButtons) {
         HMODULE from = def.platformIcon ? m_platformIcons : m_demoIcons;
-        HICON icon =
-            from ? static_cast<HICON>(::LoadImageW(from, def.icon, IMAGE_ICON, 24, 24, 0)) : nullptr;
+        HICON icon = from ? static_cast<HICON>(::LoadImageW(from, def.icon, IMAGE_ICON, 24, 24, 0))
+                          : nullptr;
         if (icon)
             m_icons.push_back(icon);
         buttons.push_back({def.id, def.caption, icon, true});
@@ -225,6 +236,8 @@ std::wstring DemoSession::Caption() const
 
 void DemoSession::Close()
 {
+    m_highlight.Stop();
+    m_panel.Close();
     if (m_frame) {
         App_SetLayerComb(nullptr);
         zt::ZTUiMgn::instance().ribbonButtons.clear();

@@ -4,7 +4,9 @@
 // with a ribbon, the graphics view over the building, a dock pane for the property panel, a
 // layer combination box and a command line. Everything runs on the user-interface thread.
 
+#include "apps/ztui-demo/session/DemoPropertyPanel.h"
 #include "apps/ztui-demo/session/SampleBuilding.h"
+#include "apps/ztui-demo/tools/HostSelectionHighlight.h"
 #include "platform/host/CommandLineBar.h"
 #include "platform/host/MainFrame.h"
 #include "platform/host/RibbonBar.h"
@@ -24,6 +26,7 @@ public:
     static constexpr int kDockWidth = 340;
 
     // The ribbon's buttons: the host's tools by command name and two view commands.
+    static constexpr const wchar_t* kSelectTool = L"Tessel.Tool.Select";
     static constexpr const wchar_t* kWallTool = L"Tessel.Tool.ArchWall";
     static constexpr const wchar_t* kMoveTool = L"ArchMoveDyn";
     static constexpr const wchar_t* kCopyTool = L"Tessel.Tool.ArchCopy";
@@ -55,6 +58,10 @@ public:
     zt::host::RibbonBar& Ribbon() { return m_ribbon; }
     zt::host::CommandLineBar& CommandLine() { return m_commandLine; }
     CDockablePane& Dock() { return m_dock; }
+    // The property panel in the dock pane; it shows the selection.
+    DemoPropertyPanel& Panel() { return m_panel; }
+    // The outline of the selection in the views.
+    HostSelectionHighlight& Highlight() { return m_highlight; }
     CComboBox& LayerCombo() { return m_layerCombo; }
     DgnProject* Project() const;
     // What the sample building had when this session made it (zero when it was opened).
@@ -83,6 +90,8 @@ private:
     zt::host::RibbonBar m_ribbon;
     zt::host::CommandLineBar m_commandLine;
     CDockablePane m_dock;
+    DemoPropertyPanel m_panel;
+    HostSelectionHighlight m_highlight;
     CComboBox m_layerCombo;
     CDocument m_document;
     SampleCounts m_built;

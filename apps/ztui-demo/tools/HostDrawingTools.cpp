@@ -4,6 +4,7 @@
 #include "apps/ztui-demo/tools/HostMirrorTool.h"
 #include "apps/ztui-demo/tools/HostMoveTool.h"
 #include "apps/ztui-demo/tools/HostRotateTool.h"
+#include "apps/ztui-demo/tools/HostSelectTool.h"
 #include "apps/ztui-demo/tools/HostToolSession.h"
 #include "apps/ztui-demo/tools/HostWallTool.h"
 #include "platform/host/Commands.h"
@@ -29,6 +30,7 @@ void HostDrawingTools::RegisterAll()
     TesselToolsManager::RegisterFun(HostCopyTool::TOOL_ID, &StartTool<HostCopyTool>);
     TesselToolsManager::RegisterFun(HostRotateTool::TOOL_ID, &StartTool<HostRotateTool>);
     TesselToolsManager::RegisterFun(HostMirrorTool::TOOL_ID, &StartTool<HostMirrorTool>);
+    TesselToolsManager::RegisterFun(HostSelectTool::TOOL_ID, &StartTool<HostSelectTool>);
 
     if (!TesselToolsInterfaceManager::QueryICmdInterface(HostWallTool::TOOL_ID,
                                                          IToolProperty::INTERFACE_NAME)) {

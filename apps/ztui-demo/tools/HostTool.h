@@ -23,6 +23,8 @@ public:
     virtual bool OnStart() = 0;
     // False when the tool has finished with this click.
     virtual bool OnDataPoint(const DPoint3d& point) = 0;
+    // The same click with the state of the Ctrl key; most tools do not tell them apart.
+    virtual bool OnDataPointKeys(const DPoint3d& point, bool) { return OnDataPoint(point); }
     virtual void OnMotion(const DPoint3d& point) = 0;
     // False when the reset ends the tool.
     virtual bool OnReset() = 0;

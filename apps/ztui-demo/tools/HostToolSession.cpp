@@ -36,10 +36,10 @@ void HostToolSession::Stop()
     }
 }
 
-void HostToolSession::DataPoint(const DPoint3d& point)
+void HostToolSession::DataPoint(const DPoint3d& point, bool controlKey)
 {
     HostToolPtr tool = m_tool;
-    if (tool && !tool->OnDataPoint(point) && m_tool.get() == tool.get())
+    if (tool && !tool->OnDataPointKeys(point, controlKey) && m_tool.get() == tool.get())
         Stop();
 }
 

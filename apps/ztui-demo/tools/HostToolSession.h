@@ -18,7 +18,7 @@ public:
     void Stop();
     HostTool* GetActiveTool() const { return m_tool.get(); }
 
-    void DataPoint(const DPoint3d& point);
+    void DataPoint(const DPoint3d& point, bool controlKey = false);
     void Motion(const DPoint3d& point);
     void Reset();
 

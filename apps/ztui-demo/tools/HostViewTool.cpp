@@ -15,7 +15,7 @@ HostViewTool& HostViewTool::Get()
 
 bool HostViewTool::_OnDataButton(DgnButtonEventCR event)
 {
-    HostToolSession::Get().DataPoint(event.GetPoint());
+    HostToolSession::Get().DataPoint(event.GetPoint(), event.IsControlKey());
     return true;
 }
 
