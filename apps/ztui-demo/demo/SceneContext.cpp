@@ -54,8 +54,7 @@ double SceneContext::DrawnShare(const RECT& r) const
     long drawn = 0;
     long total = 0;
     for (int y = std::max<int>(r.top, 0); y < std::min<int>(r.bottom, h); ++y) {
-        auto row =
-            reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+        auto row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
         for (int x = std::max<int>(r.left, 0); x < std::min<int>(r.right, w); ++x) {
             ++total;
             if ((row[x] & 0xFFFFFF) != background)

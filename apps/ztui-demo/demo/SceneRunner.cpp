@@ -13,12 +13,10 @@ namespace ztdemo {
 SceneRunner::SceneRunner(std::filesystem::path outDir, PictureWriter writePicture,
                          std::ostream& log)
     : m_outDir(std::move(outDir)), m_writePicture(std::move(writePicture)), m_log(log)
-{}
-
-void SceneRunner::add(Scene scene)
 {
-    m_scenes.push_back(std::move(scene));
 }
+
+void SceneRunner::add(Scene scene) { m_scenes.push_back(std::move(scene)); }
 
 std::vector<std::string> SceneRunner::unknownSelections() const
 {
@@ -90,23 +88,12 @@ std::string EscapeHtml(const std::string& text)
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&#39;";
-            break;
-        default:
-            out += c;
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '\'': out += "&#39;"; break;
+        default: out += c;
         }
     }
     return out;

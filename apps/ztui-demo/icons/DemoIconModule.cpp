@@ -22,8 +22,8 @@ bool RegisterIcons(HINSTANCE self)
     // A 16-pixel image for buttons and lists, a 32-pixel one for anything larger; the ribbon
     // draws its pictures at 24 pixels.
     using zt::win::ResourceModule;
-    bool ok = ResourceModule::AddIcon(self, L"pick_point",
-                                      {ztdemo::RenderPickPoint(16), ztdemo::RenderPickPoint(32)});
+    bool ok = ResourceModule::AddIcon(
+        self, L"pick_point", {ztdemo::RenderPickPoint(16), ztdemo::RenderPickPoint(32)});
     struct Glyph
     {
         const wchar_t* name;
@@ -33,8 +33,8 @@ bool RegisterIcons(HINSTANCE self)
                   {L"ribbon_plan", &ztdemo::RenderPlanGlyph},
                   {L"ribbon_iso", &ztdemo::RenderIsoGlyph}};
     for (const Glyph& g : glyphs)
-        ok =
-            ResourceModule::AddIcon(self, g.name, {g.render(16), g.render(24), g.render(32)}) && ok;
+        ok = ResourceModule::AddIcon(self, g.name, {g.render(16), g.render(24), g.render(32)}) &&
+             ok;
     return ok;
 }
 

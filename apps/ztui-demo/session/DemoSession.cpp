@@ -46,15 +46,9 @@ constexpr ButtonDef kButtons[] = {
 
 DemoSession::DemoSession() = default;
 
-DemoSession::~DemoSession()
-{
-    Close();
-}
+DemoSession::~DemoSession() { Close(); }
 
-DgnProject* DemoSession::Project() const
-{
-    return DgnApplication::Get().GetCurrentProject();
-}
+DgnProject* DemoSession::Project() const { return DgnApplication::Get().GetCurrentProject(); }
 
 bool DemoSession::OpenProject(const std::filesystem::path& path, std::string& error)
 {
@@ -68,8 +62,8 @@ bool DemoSession::OpenProject(const std::filesystem::path& path, std::string& er
         exists ? app.OpenProject(Utf8String(path.string()), &status)
                : app.NewProject(path.empty() ? Utf8String() : Utf8String(path.string()), &status);
     if (!project) {
-        error = "the project " + path.string() +
-                " cannot be opened: " + std::string(DgnProject::GetLastOpenError().c_str());
+        error = "the project " + path.string() + " cannot be opened: " +
+                std::string(DgnProject::GetLastOpenError().c_str());
         return false;
     }
     m_built = BuildSampleBuilding(*project);
@@ -118,8 +112,9 @@ bool DemoSession::Open(const Options& options, std::string& error)
     // The document the title belongs to; the library names it.
     m_frame->GetGraphicsView()->SetDocument(&m_document);
     m_frame->SetActiveView(m_frame->GetGraphicsView());
-    std::wstring name =
-        options.project.empty() ? L"未命名" : zt::base::Utf8ToWide(options.project.stem().string());
+    std::wstring name = options.project.empty() ? L"未命名"
+                                                : zt::base::Utf8ToWide(
+                                                      options.project.stem().string());
     zt::ZTUiUtil::setWindowTitle(WString(name.c_str()));
     ShowPlan();
     return true;
@@ -131,8 +126,8 @@ void DemoSession::BuildRibbon()
     std::vector<CString> ids;
     for (const ButtonDef& def : kButtons) {
         HMODULE from = def.platformIcon ? m_platformIcons : m_demoIcons;
-        HICON icon = from ? static_cast<HICON>(::LoadImageW(from, def.icon, IMAGE_ICON, 24, 24, 0))
-                          : nullptr;
+        HICON icon =
+            from ? static_cast<HICON>(::LoadImageW(from, def.icon, IMAGE_ICON, 24, 24, 0)) : nullptr;
         if (icon)
             m_icons.push_back(icon);
         buttons.push_back({def.id, def.caption, icon, true});
