@@ -34,14 +34,6 @@ std::size_t CountWalls(DemoSession& session)
     return walls;
 }
 
-POINT ButtonCentre(DemoSession& session, const wchar_t* id)
-{
-    zt::host::RibbonBar& ribbon = session.Ribbon();
-    CRect rc = ribbon.GetButtonRect(ribbon.FindButton(id));
-    ribbon.ClientToScreen(&rc);
-    return rc.CenterPoint();
-}
-
 // Whether anything is drawn across a wall whose axis passes through the point in the plan:
 // a strip from one face to the other, wider than the wall.
 bool ShowsWallAcross(SceneContext& c, const DPoint3d& onAxis)
@@ -83,7 +75,7 @@ void WallPreview(SceneContext& c, SceneChecks& checks)
 {
     c.session().ShowPlan();
     c.Settle();
-    c.user().click(ButtonCentre(c.session(), DemoSession::kWallTool));
+    c.user().click(c.RibbonButtonCentre(DemoSession::kWallTool));
     c.Settle();
     checks.expect(DgnTool::GetActivePrimitiveTool() != nullptr, "the wall tool is active");
     c.user().click(c.ScreenOf(kNewWallStart));

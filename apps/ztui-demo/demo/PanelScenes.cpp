@@ -62,21 +62,13 @@ std::vector<std::wstring> GroupNames()
     return names;
 }
 
-POINT ButtonCentre(DemoSession& session, const wchar_t* id)
-{
-    zt::host::RibbonBar& ribbon = session.Ribbon();
-    CRect rc = ribbon.GetButtonRect(ribbon.FindButton(id));
-    ribbon.ClientToScreen(&rc);
-    return rc.CenterPoint();
-}
-
 void StartSelecting(SceneContext& c)
 {
     // Messages of earlier scenes have had their time.
     c.user().advance(10000);
     c.session().ShowPlan();
     c.Settle();
-    c.user().click(ButtonCentre(c.session(), DemoSession::kSelectTool));
+    c.user().click(c.RibbonButtonCentre(DemoSession::kSelectTool));
     c.Settle();
 }
 

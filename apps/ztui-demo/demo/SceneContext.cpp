@@ -38,6 +38,14 @@ RECT SceneContext::ViewRect() const
     return rc;
 }
 
+POINT SceneContext::RibbonButtonCentre(const wchar_t* id) const
+{
+    zt::host::RibbonBar& ribbon = m_session.Ribbon();
+    CRect rc = ribbon.GetButtonRect(ribbon.FindButton(id));
+    ribbon.ClientToScreen(&rc);
+    return rc.CenterPoint();
+}
+
 double SceneContext::DrawnShare(const RECT& r) const
 {
     cairo_surface_t* screen = zt::win::Desktop::ComposeScreen();

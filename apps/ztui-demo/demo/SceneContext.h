@@ -26,6 +26,8 @@ public:
     double DrawnShare(const RECT& screenRect) const;
     // The selected view's rectangle on the screen.
     RECT ViewRect() const;
+    // The centre of a ribbon button on the screen, by its command id.
+    POINT RibbonButtonCentre(const wchar_t* id) const;
     // Everything queued on either thread and in the window system has run.
     void Settle();
 
