@@ -122,9 +122,9 @@ TEST_F(MessageHub, MessagesReachTheReceiversOfTheirNameAndSideInOrder)
 {
     std::vector<std::string> ui, work;
     Receive(MessageSide::UserInterface, "Popmsg",
-            [&](const JsonMessage& m) { ui.push_back("a" + m.GetValue().asString()); });
+            [&](const JsonMessage& m) { ui.push_back(std::string("a").append(m.GetValue().asString())); });
     Receive(MessageSide::UserInterface, "Popmsg",
-            [&](const JsonMessage& m) { ui.push_back("b" + m.GetValue().asString()); });
+            [&](const JsonMessage& m) { ui.push_back(std::string("b").append(m.GetValue().asString())); });
     Receive(MessageSide::UserInterface, "popmsg", [&](const JsonMessage&) { ui.push_back("?"); });
     Receive(MessageSide::Work, "Popmsg",
             [&](const JsonMessage& m) { work.push_back(m.GetValue().asString()); });
