@@ -43,7 +43,14 @@ done
 # The command line runs along the bottom of the main frame.
 xdotool mousemove --sync $((X + 300)) $((Y + HEIGHT - 16)) click 1
 sleep 0.3
-xdotool type --delay 40 "wall 墙体"
+xdotool type --delay 40 "wall "
+# xdotool types a character the keyboard map lacks by remapping one spare key code; typed
+# back to back, the second remap can land before the window read the first key, so under load
+# "墙体" arrived as "体体". One character at a time, with time for the window to read it.
+for ch in 墙 体; do
+  xdotool type --delay 100 "$ch"
+  sleep 0.4
+done
 sleep 1
 import -window "$window" "$work/x11.png"
 xdotool key F12
