@@ -115,6 +115,15 @@ ProjectViewScene::~ProjectViewScene()
         IViewManager::GetManager().SetViewScene(nullptr, false);
 }
 
+void ProjectViewScene::OnProjectClosing(DgnProject&)
+{
+    // Model ids are the project's own: a list kept for this project means nothing in the next.
+    IndexedViewSet& views = IViewManager::GetManager().GetActiveViewSet();
+    for (IndexedViewport* viewport : views.GetOpenViewports())
+        viewport->SetViewedModels(std::nullopt);
+    Changed();
+}
+
 void ProjectViewScene::Changed()
 {
     m_generation.fetch_add(1);
@@ -133,7 +142,10 @@ void ProjectViewScene::_DrawScene(ViewContext& context)
         return;
     SymbologyResolver symbology(*project);
     IDrawGeom& geom = context.GetIDrawGeom();
+    const Viewport* viewport = context.GetViewport();
     for (DgnModel* model : project->GetModels()) {
+        if (viewport && !viewport->IsModelViewed(model->GetModelId()))
+            continue;
         for (ElementRef* element : model->GetElementRefs()) {
             if (context.CheckStop())
                 return;

@@ -32,7 +32,7 @@ public:
     void OnElementDeleted(ElementRef&) override { Changed(); }
     void OnLevelsChanged(DgnProject&) override { Changed(); }
     void OnProjectOpened(DgnProject&) override { Changed(); }
-    void OnProjectClosing(DgnProject&) override { Changed(); }
+    void OnProjectClosing(DgnProject&) override;
 
 private:
     ProjectViewScene();

@@ -61,11 +61,13 @@ void ViewRenderer::Update(IndexedViewport& viewport, bool forceScene)
     ViewDrawing drawing = viewport.GetDrawing();
     const std::uint64_t frame = viewport.GetFrameGeneration();
     const unsigned long long content = scene ? scene->_GetSceneGeneration() : 0ull;
+    const std::uint64_t models = viewport.GetViewedModelsGeneration();
     if (forceScene || !drawing.scene || drawing.sceneFrame != frame ||
-        drawing.sceneGeneration != content) {
+        drawing.sceneGeneration != content || drawing.sceneModels != models) {
         drawing.scene = DrawScene(viewport, scene);
         drawing.sceneFrame = frame;
         drawing.sceneGeneration = content;
+        drawing.sceneModels = models;
     }
     drawing.overlay = DrawOverlay(viewport);
     drawing.dynamics = DrawDynamics(viewport);
@@ -77,7 +79,8 @@ void ViewRenderer::UpdateDynamics(IndexedViewport& viewport)
 {
     ViewDrawing drawing = viewport.GetDrawing();
     // A view whose frame changed since its model was drawn needs everything again.
-    if (!drawing.scene || drawing.sceneFrame != viewport.GetFrameGeneration()) {
+    if (!drawing.scene || drawing.sceneFrame != viewport.GetFrameGeneration() ||
+        drawing.sceneModels != viewport.GetViewedModelsGeneration()) {
         Update(viewport, false);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "platform/cad/ViewDisplayList.h"
 
+#include <algorithm>
 #include <cmath>
 
 Viewport::Viewport() : m_controller(*this)
@@ -293,6 +294,26 @@ COLORREF Viewport::GetContrastToBackgroundColor() const
     // Perceived brightness (ITU-R BT.601 weights) in 0..255.
     const double luma = 0.299 * GetRValue(bg) + 0.587 * GetGValue(bg) + 0.114 * GetBValue(bg);
     return luma < 128.0 ? RGB(255, 255, 255) : RGB(0, 0, 0);
+}
+
+void Viewport::SetViewedModels(std::optional<std::vector<DgnModelId>> models)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (models == m_viewedModels)
+            return;
+        m_viewedModels = std::move(models);
+    }
+    m_modelsGeneration.fetch_add(1);
+}
+
+bool Viewport::IsModelViewed(DgnModelId model) const
+{
+    std::lock_guard lock(m_mutex);
+    if (!m_viewedModels)
+        return true;
+    const std::vector<DgnModelId>& models = *m_viewedModels;
+    return std::find(models.begin(), models.end(), model) != models.end();
 }
 
 ViewDrawing Viewport::GetDrawing() const

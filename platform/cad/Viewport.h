@@ -8,6 +8,7 @@
 // goes through the viewport's own lock. Array conversions take it once for the whole array.
 
 #include "platform/base/WinTypes.h"
+#include "platform/cad/DgnIds.h"
 #include "platform/cad/ViewController.h"
 #include "platform/cad/ViewFlags.h"
 #include "platform/cad/ViewFrame.h"
@@ -16,6 +17,8 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <vector>
 
 enum class DgnCoordSystem
 {
@@ -38,6 +41,7 @@ struct ViewDrawing
     // The frame and the scene content the model layer was drawn for.
     std::uint64_t sceneFrame = ~std::uint64_t{0};
     unsigned long long sceneGeneration = ~0ull;
+    std::uint64_t sceneModels = ~std::uint64_t{0};
 };
 
 class Viewport
@@ -109,6 +113,12 @@ public:
     // Keeps what is at the view's centre there while the view changes size.
     bool Resize(int widthPixels, int heightPixels);
 
+    // Which models the view shows: every model (nullopt, the default) or only those listed,
+    // as a storey view does. Each change is counted, so that the model layer is drawn again.
+    void SetViewedModels(std::optional<std::vector<DgnModelId>> models);
+    bool IsModelViewed(DgnModelId model) const;
+    std::uint64_t GetViewedModelsGeneration() const { return m_modelsGeneration.load(); }
+
     ViewFlags GetViewFlags() const;
     void SetViewFlags(const ViewFlags& flags);
 
@@ -153,7 +163,9 @@ private:
     bool m_is3d = false;
     COLORREF m_background = kDefaultBackground;
     ViewDrawing m_drawing;
+    std::optional<std::vector<DgnModelId>> m_viewedModels;
     std::atomic<std::uint64_t> m_frameGeneration{0};
+    std::atomic<std::uint64_t> m_modelsGeneration{0};
     std::atomic<IViewOutput*> m_output{nullptr};
     ViewController m_controller;
 };

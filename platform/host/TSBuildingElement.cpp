@@ -70,9 +70,19 @@ void TSBuildingElement::SetPoint(const char* member, const DPoint3d& point)
 
 void TSBuildingElement::ApplyTransform(const Transform& transform)
 {
+    // The placement lies in the storey's plane and the height is given by the offsets from
+    // the storey, so what the transform does vertically (a raise) goes into the offsets.
+    const double rise = transform.Multiply(DPoint3d{0.0, 0.0, 0.0}).z;
     for (const TSArchField& field : GetFields()) {
         if (field.kind == TSArchFieldKind::Point) {
-            SetPoint(field.member, transform.Multiply(GetPoint(field.member)));
+            DPoint3d point = GetPoint(field.member);
+            const double z = point.z;
+            point = transform.Multiply(point);
+            point.z = z;
+            SetPoint(field.member, point);
+        } else if (field.kind == TSArchFieldKind::Offset) {
+            if (rise != 0.0)
+                SetDouble(field.member, GetDouble(field.member) + rise);
         } else if (field.kind == TSArchFieldKind::Angle && field.placement) {
             double radians = GetDouble(field.member) / kDegreesPerRadian;
             DVec3d along =

@@ -31,7 +31,8 @@ public:
     virtual const std::vector<TSArchField>& GetFields() const = 0;
     const TSArchField* FindField(int key) const;
 
-    // Points and angles of the placement follow the transform; the body is rebuilt from them.
+    // Points and angles of the placement follow the transform in plan and the offsets take
+    // its vertical part; the body is rebuilt from them.
     void ApplyTransform(const Transform& transform) override;
     bool BuildGeometry(ElementGeometry& geometry) const override;
 

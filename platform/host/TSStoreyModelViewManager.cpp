@@ -2,6 +2,7 @@
 
 #include "platform/cad/DgnApplication.h"
 #include "platform/cad/DgnProject.h"
+#include "platform/cad/IViewManager.h"
 #include "platform/host/TSArchiStoreyManager.h"
 
 #include <cstdio>
@@ -72,7 +73,11 @@ bool TSStoreyModelViewManager::ReplaceModelViewInfo(DgnProject& project,
             }
         }
     }
-    return data.SetRecord(Utf8String(kTable), info.key, info.ToJson());
+    if (!data.SetRecord(Utf8String(kTable), info.key, info.ToJson()))
+        return false;
+    // The viewport shows what its storey view lists; it draws it at its next update.
+    ShowInViewport(info);
+    return true;
 }
 
 TSStoreyModelViewInfoPtr
@@ -127,10 +132,24 @@ bool TSStoreyModelViewManager::ToggleModelVisibility(DgnProject& project, const 
     }
     if (!ReplaceModelViewInfo(project, *info))
         return false;
-    // FIXME: redrawing the viewport belongs to the graphics view, which reads the views'
-    // model lists; until it listens for this change, update only records the request.
-    (void)update;
+    if (update && info->viewportIndex >= 0)
+        if (IndexedViewport* viewport =
+                IViewManager::GetManager().GetActiveViewSet().GetViewport(info->viewportIndex))
+            viewport->UpdateView();
     return true;
+}
+
+void TSStoreyModelViewManager::ShowInViewport(const TSStoreyModelViewInfo& info)
+{
+    if (info.viewportIndex < 0)
+        return;
+    IndexedViewport* viewport =
+        IViewManager::GetManager().GetActiveViewSet().GetViewport(info.viewportIndex);
+    if (!viewport)
+        return;
+    std::vector<DgnModelId> models{info.modelId};
+    models.insert(models.end(), info.shownModels.begin(), info.shownModels.end());
+    viewport->SetViewedModels(std::move(models));
 }
 
 Utf8String TSStoreyModelViewManager::NewGuidKey()

@@ -29,8 +29,9 @@ public:
     // Makes sure viewport 0 shows a view: the default model on the lowest storey.
     TSStoreyModelViewInfoPtr EnsureViewportView(DgnProject& project);
 
-    // Shows or hides another model in the view. With update, the view's viewport is asked
-    // to redraw. False when the view or model is missing.
+    // Shows or hides another model in the view. The view's viewport (if open) shows the
+    // view's models from then on; with update it redraws now. False when the view or model
+    // is missing.
     bool ToggleModelVisibility(DgnProject& project, const Utf8String& viewKey, DgnModelId model,
                                bool visible, bool update);
 
@@ -39,4 +40,5 @@ public:
 
 private:
     TSStoreyModelViewManager() = default;
+    static void ShowInViewport(const TSStoreyModelViewInfo& info);
 };

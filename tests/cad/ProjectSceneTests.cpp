@@ -62,6 +62,31 @@ TEST_F(ProjectScene, ByLevelGeometryFollowsItsLevelAndHiddenLevelsDrawNothing)
     EXPECT_EQ(f.pixelOf(vp(), DPoint3d{0, -30, 0}), vp().GetBackgroundColor());
 }
 
+TEST_F(ProjectScene, AViewLimitedToSomeModelsLeavesTheOthersOut)
+{
+    DgnModel* other = project->CreateModel(Utf8String("辅助"), DgnModelType::Auxiliary);
+    ASSERT_NE(other, nullptr);
+    AddLine(*model, DPoint3d{-60, 50, 0}, DPoint3d{60, 50, 0});
+    AddLine(*other, DPoint3d{-60, -50, 0}, DPoint3d{60, -50, 0});
+    vp().UpdateView();
+    EXPECT_NE(f.pixelOf(vp(), DPoint3d{0, -50, 0}), vp().GetBackgroundColor());
+
+    vp().SetViewedModels(std::vector<DgnModelId>{model->GetModelId()});
+    vp().UpdateView();
+    EXPECT_NE(f.pixelOf(vp(), DPoint3d{0, 50, 0}), vp().GetBackgroundColor());
+    EXPECT_EQ(f.pixelOf(vp(), DPoint3d{0, -50, 0}), vp().GetBackgroundColor());
+
+    vp().SetViewedModels(std::nullopt);
+    vp().UpdateView();
+    EXPECT_NE(f.pixelOf(vp(), DPoint3d{0, -50, 0}), vp().GetBackgroundColor());
+
+    // The list belongs to the project it was made for.
+    const DgnModelId mainId = model->GetModelId();
+    vp().SetViewedModels(std::vector<DgnModelId>{other->GetModelId()});
+    DgnApplication::Get().CloseProject();
+    EXPECT_TRUE(vp().IsModelViewed(mainId));
+}
+
 TEST_F(ProjectScene, ADeletedElementLeavesTheViewAtTheNextUpdate)
 {
     const ElementId id = AddLine(*model, DPoint3d{0, -80, 0}, DPoint3d{0, 80, 0});

@@ -2,9 +2,11 @@
 // shows the frame the scenes drive, and leaves nothing behind when it closes.
 
 #include "apps/ztui-demo/session/DemoSession.h"
+#include "apps/ztui-demo/tools/HostToolSession.h"
 #include "platform/cad/DgnProject.h"
 #include "platform/cad/MessageSender.h"
 #include "platform/host/AppServices.h"
+#include "platform/host/Executors.h"
 #include "platform/host/TSArchiStoreyManager.h"
 #include "tests/support/DesktopFixture.h"
 #include "ztui/frame/ZTUiMgn.h"
@@ -88,6 +90,29 @@ TEST_F(DemoSessionTest, TheFrameHasItsRibbonLayerBoxAndCommandLine)
     EXPECT_EQ(App_GetLayerComb(), session.LayerCombo().m_hWnd);
     EXPECT_EQ(session.LayerCombo().GetCount(), 6) << "the six layers of the current combination";
     EXPECT_NE(session.View(), nullptr);
+}
+
+TEST_F(DemoSessionTest, TheCommandLineShowsWhatTheRunningToolAsksFor)
+{
+    DemoSession session;
+    std::string error;
+    ASSERT_TRUE(session.Open(options, error)) << error;
+    desktop.pump();
+    EXPECT_EQ(std::wstring(session.CommandLine().GetPrompt().GetString()), L"命令:");
+
+    const int wall = session.Ribbon().FindButton(DemoSession::kWallTool);
+    ASSERT_GE(wall, 0);
+    CRect r = session.Ribbon().GetButtonRect(wall);
+    session.Ribbon().ClientToScreen(&r);
+    desktop.click(r.CenterPoint());
+    desktop.pump();
+    EXPECT_EQ(std::wstring(session.CommandLine().GetPrompt().GetString()),
+              L"请输入墙起点/右键取消：");
+
+    // The tool ends; the command line is idle again.
+    zt::host::Executors::Get().RunOnWork([] { ztdemo::HostToolSession::Get().Stop(); });
+    desktop.pump();
+    EXPECT_EQ(std::wstring(session.CommandLine().GetPrompt().GetString()), L"命令:");
 }
 
 TEST_F(DemoSessionTest, ClosingLeavesNothingBehind)

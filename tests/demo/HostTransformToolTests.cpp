@@ -3,6 +3,7 @@
 #include "apps/ztui-demo/tools/HostCopyTool.h"
 #include "apps/ztui-demo/tools/HostMirrorTool.h"
 #include "apps/ztui-demo/tools/HostMoveTool.h"
+#include "apps/ztui-demo/tools/HostPromoteTool.h"
 #include "apps/ztui-demo/tools/HostRotateTool.h"
 #include "apps/ztui-demo/tools/HostToolSession.h"
 #include "platform/cad/IViewManager.h"
@@ -37,6 +38,11 @@ protected:
     }
 
     void Click(double x, double y) { HostToolSession::Get().DataPoint(DPoint3d{x, y, 0}); }
+    RefCountedPtr<TSArchiWall> Wall(ElementId id)
+    {
+        auto obj = TSObjectExtensionManager::Get().GetTSObject(id, &Model());
+        return dynamic_cast<TSArchiWall*>(obj.get());
+    }
     DPoint3d Start(ElementId id)
     {
         auto obj = TSObjectExtensionManager::Get().GetTSObject(id, &Model());
@@ -122,6 +128,34 @@ TEST_F(TransformTool, MirrorReflectsAcrossTheLineThroughTwoPoints)
     EXPECT_EQ(Model().GetElementCount(), 1u);
     ASSERT_TRUE(Project().GetTxnManager().Undo());
     EXPECT_NEAR(Start(m_wall).x, 1000.0, 1e-9);
+}
+
+TEST_F(TransformTool, PromoteRaisesByTheDistanceAboveTheBaseAndLowersBelowIt)
+{
+    ASSERT_TRUE(HostToolSession::Get().Start(ztdemo::HostPromoteTool::Create()));
+    EXPECT_EQ(HostToolSession::Get().GetActiveTool()->GetPrompt(), L"请指定基点/右键取消：");
+    Click(0, 0);
+    EXPECT_EQ(HostToolSession::Get().GetActiveTool()->GetPrompt(),
+              L"请指定提升高度/右键取消：");
+    Click(300, 400);
+    EXPECT_EQ(HostToolSession::Get().GetActiveTool(), nullptr);
+    EXPECT_NEAR(Wall(m_wall)->GetBottomOffset(), 500.0, 1e-9);
+    EXPECT_NEAR(Start(m_wall).x, 1000.0, 1e-9) << "a raise does not move in plan";
+    EXPECT_NEAR(Start(m_wall).z, 0.0, 1e-9) << "the placement stays on the storey";
+    EXPECT_NEAR(Model().FindElementById(m_wall)->GetRange().low.z, 500.0, 1e-9)
+        << "the body rose with the offset";
+
+    ASSERT_TRUE(HostToolSession::Get().Start(ztdemo::HostPromoteTool::Create()));
+    Click(0, 0);
+    Click(0, -200);
+    EXPECT_NEAR(Wall(m_wall)->GetBottomOffset(), 300.0, 1e-9);
+    ASSERT_TRUE(Project().GetTxnManager().Undo());
+    ASSERT_TRUE(Project().GetTxnManager().Undo());
+    EXPECT_NEAR(Wall(m_wall)->GetBottomOffset(), 0.0, 1e-9);
+
+    // A pick with height takes the height as it is; a level line to the left lowers.
+    EXPECT_DOUBLE_EQ(ztdemo::HostPromoteTool::RiseOf({0, 0, 100}, {50, 50, 350}), 250.0);
+    EXPECT_DOUBLE_EQ(ztdemo::HostPromoteTool::RiseOf({0, 0, 0}, {-30, 0, 0}), -30.0);
 }
 
 TEST_F(TransformTool, NothingSelectedNothingStarts)

@@ -1,5 +1,7 @@
 #include "HostProjectFixture.h"
 
+#include "platform/cad/IViewManager.h"
+
 #include "platform/host/TSArchiStoreyManager.h"
 #include "platform/host/TSDictionaryManager.h"
 #include "platform/host/TSLevelManager.h"
@@ -175,6 +177,30 @@ TEST_F(ProjectData, AViewportShowsOneModelViewAtATime)
     ASSERT_TRUE(views.ToggleModelVisibility(Project(), custom->key, main->modelId, true, true));
     EXPECT_TRUE(views.GetModelViewInfoByViewportIndex(0)->IsModelVisible(main->modelId));
     EXPECT_FALSE(views.ToggleModelVisibility(Project(), "no such view", main->modelId, true, true));
+}
+
+TEST_F(ProjectData, TheViewportShowsTheModelsOfItsStoreyView)
+{
+    IndexedViewSet& set = IViewManager::GetManager().GetActiveViewSet();
+    set.CloseAll();
+    IndexedViewport* viewport = set.OpenViewport(0);
+    ASSERT_NE(viewport, nullptr);
+    TSStoreyModelViewManager& views = TSStoreyModelViewManager::Get();
+    TSStoreyModelViewInfoPtr main = views.EnsureViewportView(Project());
+    ASSERT_TRUE(main.IsValid());
+    DgnModel* aux = Project().CreateModel(Utf8String("ZT_Tmp_ModelInfo"), DgnModelType::Auxiliary);
+    ASSERT_NE(aux, nullptr);
+    EXPECT_TRUE(viewport->IsModelViewed(main->modelId));
+    EXPECT_FALSE(viewport->IsModelViewed(aux->GetModelId())) << "a storey view shows its own model";
+
+    const std::uint64_t before = viewport->GetViewedModelsGeneration();
+    ASSERT_TRUE(views.ToggleModelVisibility(Project(), main->key, aux->GetModelId(), true, true));
+    EXPECT_TRUE(viewport->IsModelViewed(aux->GetModelId()));
+    EXPECT_GT(viewport->GetViewedModelsGeneration(), before) << "the model layer is drawn again";
+    ASSERT_TRUE(views.ToggleModelVisibility(Project(), main->key, aux->GetModelId(), false, false));
+    EXPECT_FALSE(viewport->IsModelViewed(aux->GetModelId()));
+    EXPECT_TRUE(viewport->IsModelViewed(main->modelId)) << "the view's own model cannot be hidden";
+    set.CloseAll();
 }
 
 TEST_F(ProjectData, EverythingSurvivesSaveCloseAndReopen)

@@ -356,6 +356,28 @@ TEST_F(EditEditorTest, RejectedTextPaintsTheWarningFaceAndMessage)
     EXPECT_NE(desk.pixel(r.left + 3, r.bottom - 3), actrl_Edit::kInvalidBackground);
 }
 
+TEST_F(EditEditorTest, TheMixedValuePlaceholderIsNeverAnError)
+{
+    auto* item = Add(L"厚度")->setInt(240)->setDisplayText(L"*多种*");
+    item->setFormatCheck(new DigitsOnly);
+    list.refresh();
+    actrl_Edit* edit = Edit(1);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->IsValid());
+    EXPECT_TRUE(edit->ErrorMessage().IsEmpty());
+    CRect r;
+    edit->GetWindowRect(&r);
+    EXPECT_NE(desk.pixel(r.left + 3, r.bottom - 3), actrl_Edit::kInvalidBackground);
+
+    // What the user types is checked as usual; putting the placeholder back clears the error.
+    Focus(edit);
+    desk.type(L"a");
+    EXPECT_FALSE(edit->IsValid());
+    Ctrl('A');
+    desk.type(L"*多种*");
+    EXPECT_TRUE(edit->IsValid());
+}
+
 TEST_F(EditEditorTest, AReadOnlyEditRefusesTyping)
 {
     auto* item = Add(L"数量")->setInt(7)->setReadOnly();

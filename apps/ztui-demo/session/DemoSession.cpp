@@ -1,6 +1,7 @@
 #include "apps/ztui-demo/session/DemoSession.h"
 
 #include "apps/ztui-demo/tools/HostDrawingTools.h"
+#include "apps/ztui-demo/tools/HostToolSession.h"
 #include "platform/base/Encoding.h"
 #include "platform/cad/DgnApplication.h"
 #include "platform/cad/IViewManager.h"
@@ -9,6 +10,7 @@
 #include "platform/cad/ViewController.h"
 #include "platform/host/AppServices.h"
 #include "platform/host/Commands.h"
+#include "platform/host/Executors.h"
 #include "platform/host/ZTLayerCompsMgn.h"
 #include "platform/win/Modules.h"
 #include "ztui/frame/ZTUiMgn.h"
@@ -31,6 +33,8 @@ struct ButtonDef
     const wchar_t* icon;
 };
 
+constexpr const wchar_t* kIdlePrompt = L"命令:";
+
 constexpr ButtonDef kButtons[] = {
     {DemoSession::kSelectTool, L"选择", false, L"ribbon_select"},
     {DemoSession::kWallTool, L"墙", false, L"ribbon_wall"},
@@ -38,6 +42,7 @@ constexpr ButtonDef kButtons[] = {
     {DemoSession::kCopyTool, L"复制", true, L"Graph_Copy"},
     {DemoSession::kRotateTool, L"旋转", true, L"Graph_Rotate"},
     {DemoSession::kMirrorTool, L"镜像", true, L"Graph_Mirror"},
+    {DemoSession::kPromoteTool, L"提升", true, L"Graph_Promote"},
     {DemoSession::kPlanView, L"平面", false, L"ribbon_plan"},
     {DemoSession::kIsoView, L"三维", false, L"ribbon_iso"},
 };
@@ -99,6 +104,7 @@ bool DemoSession::Open(const Options& options, std::string& error)
     }
     m_ribbon.Create(m_frame, kRibbonId);
     m_commandLine.Create(m_frame, kCommandLineId);
+    ShowToolPrompts();
     m_dock.Create(L"属性", m_frame, CRect(0, 0, kDockWidth, 400), TRUE, kDockId);
     m_frame->SetEdgeWindows(&m_ribbon, &m_commandLine, &m_dock, kDockWidth);
     if (!m_panel.CreateIn(m_dock)) {
@@ -229,8 +235,29 @@ std::wstring DemoSession::Caption() const
     return text.GetString();
 }
 
+void DemoSession::ShowToolPrompts()
+{
+    m_promptShown = std::make_shared<bool>(true);
+    // The tool runs on the work thread; the command line is a window of the interface thread.
+    zt::host::Executors::Get().RunOnWork([this, shown = m_promptShown] {
+        HostToolSession::Get().SetPromptListener([this, shown](const WString& prompt) {
+            zt::host::Executors::Get().PostToUI([this, shown, prompt] {
+                if (*shown)
+                    m_commandLine.SetPrompt(prompt.empty() ? CString(kIdlePrompt)
+                                                           : CString(prompt.c_str()));
+            });
+        });
+    });
+}
+
 void DemoSession::Close()
 {
+    if (m_promptShown) {
+        *m_promptShown = false;
+        m_promptShown = nullptr;
+        zt::host::Executors::Get().RunOnWork(
+            [] { HostToolSession::Get().SetPromptListener(nullptr); });
+    }
     m_highlight.Stop();
     m_panel.Close();
     if (m_frame) {

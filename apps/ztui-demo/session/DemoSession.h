@@ -13,6 +13,7 @@
 #include "platform/win/afxwin.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 class DgnProject;
@@ -32,6 +33,7 @@ public:
     static constexpr const wchar_t* kCopyTool = L"Tessel.Tool.ArchCopy";
     static constexpr const wchar_t* kRotateTool = L"Tessel.Tool.ArchRotate";
     static constexpr const wchar_t* kMirrorTool = L"Tessel.Tool.ArchMirror";
+    static constexpr const wchar_t* kPromoteTool = L"Tessel.Tool.ArchPromote";
     static constexpr const wchar_t* kPlanView = L"Demo.View.Plan";
     static constexpr const wchar_t* kIsoView = L"Demo.View.Iso";
 
@@ -82,6 +84,8 @@ public:
 private:
     bool OpenProject(const std::filesystem::path& path, std::string& error);
     void BuildRibbon();
+    // The running tool's prompt on the command line, "命令:" while none runs.
+    void ShowToolPrompts();
     void FillLayerCombo();
     void FitViewToBuilding();
     void RunRibbonCommand(const std::wstring& id);
@@ -92,6 +96,8 @@ private:
     CDockablePane m_dock;
     DemoPropertyPanel m_panel;
     HostSelectionHighlight m_highlight;
+    // False once the session closed: a prompt still queued for the command line is dropped.
+    std::shared_ptr<bool> m_promptShown;
     CComboBox m_layerCombo;
     CDocument m_document;
     SampleCounts m_built;

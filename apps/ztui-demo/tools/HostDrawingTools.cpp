@@ -2,6 +2,7 @@
 
 #include "apps/ztui-demo/tools/HostCopyTool.h"
 #include "apps/ztui-demo/tools/HostMirrorTool.h"
+#include "apps/ztui-demo/tools/HostPromoteTool.h"
 #include "apps/ztui-demo/tools/HostMoveTool.h"
 #include "apps/ztui-demo/tools/HostRotateTool.h"
 #include "apps/ztui-demo/tools/HostSelectTool.h"
@@ -30,6 +31,7 @@ void HostDrawingTools::RegisterAll()
     TesselToolsManager::RegisterFun(HostCopyTool::TOOL_ID, &StartTool<HostCopyTool>);
     TesselToolsManager::RegisterFun(HostRotateTool::TOOL_ID, &StartTool<HostRotateTool>);
     TesselToolsManager::RegisterFun(HostMirrorTool::TOOL_ID, &StartTool<HostMirrorTool>);
+    TesselToolsManager::RegisterFun(HostPromoteTool::TOOL_ID, &StartTool<HostPromoteTool>);
     TesselToolsManager::RegisterFun(HostSelectTool::TOOL_ID, &StartTool<HostSelectTool>);
 
     if (!TesselToolsInterfaceManager::QueryICmdInterface(HostWallTool::TOOL_ID,

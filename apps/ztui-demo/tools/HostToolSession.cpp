@@ -18,6 +18,7 @@ bool HostToolSession::Start(HostToolPtr tool)
     m_tool = tool;
     // The view hands its clicks and moves to the platform's active tool: this one's bridge.
     HostViewTool::Get().InstallTool();
+    AnnouncePrompt();
     return true;
 }
 
@@ -34,6 +35,7 @@ void HostToolSession::Stop()
         bridge.ExitTool();
         bridge.m_ending = false;
     }
+    AnnouncePrompt();
 }
 
 void HostToolSession::DataPoint(const DPoint3d& point, bool controlKey)
@@ -41,6 +43,7 @@ void HostToolSession::DataPoint(const DPoint3d& point, bool controlKey)
     HostToolPtr tool = m_tool;
     if (tool && !tool->OnDataPointKeys(point, controlKey) && m_tool.get() == tool.get())
         Stop();
+    AnnouncePrompt();
 }
 
 void HostToolSession::Motion(const DPoint3d& point)
@@ -54,6 +57,24 @@ void HostToolSession::Reset()
     HostToolPtr tool = m_tool;
     if (tool && !tool->OnReset() && m_tool.get() == tool.get())
         Stop();
+    AnnouncePrompt();
+}
+
+void HostToolSession::SetPromptListener(std::function<void(const WString&)> listener)
+{
+    m_promptListener = std::move(listener);
+    m_announced.clear();
+    AnnouncePrompt();
+}
+
+void HostToolSession::AnnouncePrompt()
+{
+    WString prompt = m_tool ? m_tool->GetPrompt() : WString();
+    if (prompt == m_announced)
+        return;
+    m_announced = prompt;
+    if (m_promptListener)
+        m_promptListener(prompt);
 }
 
 } // namespace ztdemo

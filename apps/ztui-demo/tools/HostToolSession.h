@@ -5,6 +5,8 @@
 
 #include "apps/ztui-demo/tools/HostTool.h"
 
+#include <functional>
+
 namespace ztdemo {
 
 class HostToolSession
@@ -22,9 +24,17 @@ public:
     void Motion(const DPoint3d& point);
     void Reset();
 
+    // Told, on the thread the tool runs on, each time what the running tool asks for changes;
+    // an empty prompt when no tool runs. The host shows it on its command line.
+    void SetPromptListener(std::function<void(const WString&)> listener);
+
 private:
     HostToolSession() = default;
+    void AnnouncePrompt();
+
     HostToolPtr m_tool;
+    std::function<void(const WString&)> m_promptListener;
+    WString m_announced;
 };
 
 } // namespace ztdemo

@@ -69,6 +69,13 @@ void actrl_CompositeEdit::SetFormatCheck(IFormatCheck* check)
         m_textField.SetFormatCheck(check);
 }
 
+void actrl_CompositeEdit::SetPlaceholder(const CString& text)
+{
+    m_placeholder = text;
+    if (m_textField.m_hWnd)
+        m_textField.SetPlaceholder(text);
+}
+
 CRect actrl_CompositeEdit::TextRect() const
 {
     CRect client;
@@ -112,6 +119,7 @@ void actrl_CompositeEdit::BeginEdit()
             return;
         m_textField.SetWindowText(m_caption);
         m_textField.SetModify(FALSE);
+        m_textField.SetPlaceholder(m_placeholder);
         m_textField.SetFormatCheck(m_formatCheck);
         m_textField.SetFocus();
         Layout();

@@ -41,6 +41,8 @@ public:
     const CString& Caption() const { return m_caption; }
     // Borrowed from the item; handed to the text field.
     void SetFormatCheck(IFormatCheck* check);
+    // Handed to the text field: the mixed-value text is never checked.
+    void SetPlaceholder(const CString& text);
 
     // What the first click does: makes the button and the text field, and focuses the field.
     void BeginEdit();
@@ -79,6 +81,7 @@ private:
 
     CString m_caption;
     IFormatCheck* m_formatCheck = nullptr;
+    CString m_placeholder;
     TextCommitted m_onCommitted;
     ButtonPressed m_onButton;
     std::unique_ptr<CButton> m_button;

@@ -57,6 +57,14 @@ void actrl_Edit::SetFormatCheck(IFormatCheck* check)
     Validate();
 }
 
+void actrl_Edit::SetPlaceholder(const CString& text)
+{
+    if (text == m_placeholder)
+        return;
+    m_placeholder = text;
+    Validate();
+}
+
 void actrl_Edit::Validate()
 {
     m_valid = true;
@@ -65,6 +73,8 @@ void actrl_Edit::Validate()
         return;
     CString text;
     GetWindowText(text);
+    if (!m_placeholder.IsEmpty() && text == m_placeholder)
+        return;
     m_valid = m_formatCheck->check(text);
     if (!m_valid)
         m_formatCheck->message(m_errorMessage);

@@ -49,6 +49,9 @@ public:
 
     // Borrowed from the item; null: every text is valid.
     void SetFormatCheck(IFormatCheck* check);
+    // The mixed-value placeholder: it stands for several values the user did not type, so the
+    // format check never rejects it (a positive-length check would paint "*多种*" as an error).
+    void SetPlaceholder(const CString& text);
     bool IsValid() const { return m_valid; }
     const CString& ErrorMessage() const { return m_errorMessage; }
     bool SelectAllOnFocus() const { return m_selectAllOnFocus; }
@@ -78,6 +81,7 @@ private:
     int m_lineCount = 1;
     bool m_selectAllOnFocus = true;
     IFormatCheck* m_formatCheck = nullptr;
+    CString m_placeholder;
     CString m_errorMessage;
     bool m_valid = true;
     // Cleared when the object goes, so that a handler that rebuilt the list is noticed.

@@ -33,6 +33,8 @@ public:
         m_edit.SetEditType(Kind::kEditType);
         m_edit.SetWindowText(item.hasDisplayText() ? item.displayText() : Kind::Text(item));
         m_edit.SetModify(FALSE);
+        if (item.hasDisplayText())
+            m_edit.SetPlaceholder(item.displayText());
         m_edit.SetFormatCheck(item.formatCheck());
         return true;
     }

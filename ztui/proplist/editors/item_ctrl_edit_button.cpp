@@ -25,6 +25,7 @@ void item_ctrl_edit_button::TakeUpItem()
 {
     m_window.SetButtonPicture(
         reinterpret_cast<HBITMAP>(static_cast<std::intptr_t>(m_item->editButtonData())));
+    m_window.SetPlaceholder(m_item->hasDisplayText() ? m_item->displayText() : CString());
     m_window.SetFormatCheck(m_item->formatCheck());
     m_window.SetCaption(m_item->hasDisplayText() ? m_item->displayText()
                                                  : m_item->editButtonText());
