@@ -82,3 +82,6 @@
 #include "ztui/propertypanel/ZTPropertyMgn.h"
 #include "ztui/propertypanel/ZTProperyListImpl.h"
 #include "ztui/propertypanel/ZTSelectionToolProperty.h"
+
+// Layers.
+#include "ztui/layers/ZTButtonLayerSet.h"
