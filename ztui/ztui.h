@@ -82,6 +82,7 @@
 #include "ztui/propertypanel/ZTPropertyMgn.h"
 #include "ztui/propertypanel/ZTProperyListImpl.h"
 #include "ztui/propertypanel/ZTSelectionToolProperty.h"
+#include "ztui/propertypanel/ZTToolProperty.h"
 
 // Layers.
 #include "ztui/layers/ZTButtonLayerSet.h"

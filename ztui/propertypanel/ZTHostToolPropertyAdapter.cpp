@@ -61,27 +61,16 @@ void ZTHostToolPropertyAdapter::OnPropertyItemButtonClicked(RefCountedPtr<ITSObj
     m_host->OnPropertyItemButtonClicked(obj, key, record);
 }
 
-void ZTHostToolPropertyAdapter::OnPropertyGet(RefCountedPtr<ITSObject>& obj,
-                                              std::map<CString, CString>& props)
-{
-    m_host->OnPropertyGet(obj, props);
-}
-
-void ZTHostToolPropertyAdapter::OnPropertySet(RefCountedPtr<ITSObject>& obj,
-                                              const std::map<CString, CString>& props,
-                                              RefCountedPtr<ITSObject> source)
-{
-    m_host->OnPropertySet(obj, props, source);
-}
-
 void ZTHostToolPropertyAdapter::OnSelectionChanged(const std::vector<ElementRef*>& elements)
 {
+    ZTToolProperty::OnSelectionChanged(elements);
     m_host->OnSelectionChanged(elements);
 }
 
 void ZTHostToolPropertyAdapter::OnSelectedLayer(const std::vector<ElementRef*>& elements,
                                                 const wchar_t* layer)
 {
+    ZTToolProperty::OnSelectedLayer(elements, layer);
     m_host->OnSelectedLayer(elements, layer);
 }
 

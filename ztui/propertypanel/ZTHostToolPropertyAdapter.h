@@ -1,14 +1,16 @@
 #pragma once
-// A host tool property interface as the panel drives it. Every operation goes to the host's
-// interface; on the way, the groups it lists take the expanded state the user last left them
-// in (ZTPropertyMgn::isGroupExtend), which a host tool written against IToolProperty alone does
-// not ask for itself.
+// A host tool property interface as the panel drives it. Listing, writing and the toolbar go
+// to the host's interface; on the way, the groups it lists take the expanded state the user
+// last left them in (ZTPropertyMgn::isGroupExtend), which a host tool written against
+// IToolProperty alone does not ask for itself. The property maps and the layer of the
+// selection are the library's, built on the host's lists and writes, and the host's layer
+// hooks are told as well.
 
-#include "ztui/propertypanel/ZTPanelToolProperty.h"
+#include "ztui/propertypanel/ZTToolProperty.h"
 
 namespace zt {
 
-class ZTUI_EXPORT ZTHostToolPropertyAdapter : public ZTPanelToolProperty
+class ZTUI_EXPORT ZTHostToolPropertyAdapter : public ZTToolProperty
 {
 public:
     static RefCountedPtr<ZTHostToolPropertyAdapter> Create(IToolProperty* host);
@@ -23,9 +25,6 @@ public:
                                TesselUIPropertyItem& record) override;
     void OnPropertyItemButtonClicked(RefCountedPtr<ITSObject>& obj, int key,
                                      TesselUIPropertyItem& record) override;
-    void OnPropertyGet(RefCountedPtr<ITSObject>& obj, std::map<CString, CString>& props) override;
-    void OnPropertySet(RefCountedPtr<ITSObject>& obj, const std::map<CString, CString>& props,
-                       RefCountedPtr<ITSObject> source) override;
     void OnSelectionChanged(const std::vector<ElementRef*>& elements) override;
     void OnSelectedLayer(const std::vector<ElementRef*>& elements, const wchar_t* layer) override;
     void OnClickToolBarButton(const std::vector<ElementRef*>& elements, unsigned id) override;
