@@ -1,0 +1,60 @@
+#include "ztui/propertypanel/ZTPropertySetMgn.h"
+
+#include "platform/base/Encoding.h"
+#include "platform/cad/DgnApplication.h"
+#include "platform/host/TSDictionaryManager.h"
+#include "ztui/propertypanel/PropertyDictionary.h"
+
+namespace zt {
+
+namespace {
+
+constexpr const char* kDictionary = "PropertyDataSet";
+
+} // namespace
+
+ZTPropertySetMgn& ZTPropertySetMgn::instance()
+{
+    static ZTPropertySetMgn manager;
+    return manager;
+}
+
+bool ZTPropertySetMgn::getCurrentPropertySet(const Utf8String& key, std::map<CString, bool>& out)
+{
+    auto cached = m_sets.find(key);
+    if (cached != m_sets.end()) {
+        out.insert(cached->second.begin(), cached->second.end());
+        return !out.empty();
+    }
+    if (!DgnApplication::Get().GetCurrentProject())
+        return false;
+    Json::Value record;
+    TSDictionaryManager::Get().GetDataByName(Utf8String(kDictionary),
+                                             WString(base::Utf8ToWide(key).c_str()), record);
+    if (record.isNull())
+        return false;
+    if (record.isObject() && record["PropertyList"].isArray()) {
+        for (const Json::Value& element : record["PropertyList"]) {
+            bool copy = true;
+            if (element.isObject() && element.isMember("PropertyCopy") &&
+                element["PropertyCopy"].isBool())
+                copy = element["PropertyCopy"].asBool();
+            out.emplace(StringMember(element, "PropertyName"), copy);
+        }
+    }
+    return !out.empty();
+}
+
+void ZTPropertySetMgn::setCurrentPropertySet(const Utf8String& key,
+                                             const std::map<CString, bool>& set)
+{
+    m_sets[key] = set;
+    DgnProject* project = DgnApplication::Get().GetCurrentProject();
+    if (!project)
+        return;
+    Json::Value record(Json::objectValue);
+    record["PropertyList"] = PropertyListJson(set);
+    StorePropertyRecord(project, kDictionary, key, record);
+}
+
+} // namespace zt
