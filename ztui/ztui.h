@@ -76,6 +76,7 @@
 #include "ztui/propertypanel/CNewPropertyDlgBase.h"
 #include "ztui/propertypanel/PropertyGroupMemory.h"
 #include "ztui/propertypanel/ZTDlgToolPanelBase.h"
+#include "ztui/propertypanel/ZTDlgToolSettingCommon.h"
 #include "ztui/propertypanel/ZTHostToolPropertyAdapter.h"
 #include "ztui/propertypanel/ZTPanelToolProperty.h"
 #include "ztui/propertypanel/ZTPropertyDataMgn.h"

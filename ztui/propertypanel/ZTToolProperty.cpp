@@ -430,6 +430,12 @@ CString ZTToolProperty::GetCurrentLayerName()
     return State().currentLayer;
 }
 
+void ZTToolProperty::SetCurrentLayerName(const CString& layer)
+{
+    std::lock_guard lock(State().mutex);
+    State().currentLayer = layer;
+}
+
 std::vector<CString> ZTToolProperty::GetLayerNames()
 {
     std::lock_guard lock(State().mutex);

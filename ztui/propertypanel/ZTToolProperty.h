@@ -47,6 +47,7 @@ public:
 
     // The layer last chosen or found for the selection, and the selection's layer list.
     static CString GetCurrentLayerName();
+    static void SetCurrentLayerName(const CString& layer);
     static std::vector<CString> GetLayerNames();
 
 protected:
