@@ -247,3 +247,40 @@ TEST_F(PropertyData, ASetOfAnEarlierRunIsReadFromTheProject)
     std::map<CString, bool> missing;
     EXPECT_FALSE(ZTPropertySetMgn::instance().getCurrentPropertySet("Tessel.Tool.Never", missing));
 }
+
+TEST_F(PropertyData, MalformedEntriesAreSkippedAndTheProjectStillOpens)
+{
+    const ElementId wall = Wall(240, 3000)->AddToModel(Model());
+    ASSERT_NE(wall, INVALID_ELEMENTID);
+    Json::Value wrongList(Json::objectValue);
+    wrongList["PropertyList"] = 3;
+    Json::Value oddElements(Json::objectValue);
+    oddElements["PropertyList"] = Json::Value(Json::arrayValue);
+    oddElements["PropertyList"].append(Json::Value());
+    oddElements["PropertyList"].append("厚度");
+    Json::Value named(Json::objectValue);
+    named["PropertyName"] = Json::Value(Json::arrayValue);
+    named["PropertyValue"] = 12;
+    oddElements["PropertyList"].append(named);
+    TSDictionaryManager& dictionaries = TSDictionaryManager::Get();
+    dictionaries.SetDataAt(&Project(), Utf8String("PropertyData"),
+                           {{L"TSArchiColumn", Json::Value(5)}, {L"TSArchiSlab", oddElements}});
+    dictionaries.SetDataAt(&Project(), Utf8String("PropertyDataSet"),
+                           {{L"Tool.A", wrongList}, {L"Tool.B", oddElements}, {L"Tool.C", "x"}});
+    SaveAndReopen();
+    EXPECT_NE(Model().FindElementById(wall), nullptr) << "the rest of the project is there";
+
+    ZTPropertyDataMgn& data = ZTPropertyDataMgn::instance();
+    RefCountedPtr<TSObject> plain = data.getPickUpObject("TSArchiColumn", kSchema, Project());
+    auto* column = dynamic_cast<TSArchiColumn*>(plain.get());
+    ASSERT_NE(column, nullptr) << "the plain object of the class";
+    EXPECT_DOUBLE_EQ(column->GetWidth(), 500.0);
+    EXPECT_TRUE(data.getPickUpObject("TSArchiSlab", kSchema, Project()).IsValid());
+
+    std::map<CString, bool> set;
+    EXPECT_FALSE(ZTPropertySetMgn::instance().getCurrentPropertySet("Tool.A", set));
+    EXPECT_FALSE(ZTPropertySetMgn::instance().getCurrentPropertySet("Tool.C", set));
+    EXPECT_TRUE(ZTPropertySetMgn::instance().getCurrentPropertySet("Tool.B", set))
+        << "odd elements read as unnamed properties that are copied";
+    EXPECT_TRUE(set[CString()]);
+}
