@@ -8,6 +8,8 @@
 #include "platform/cad/ViewContext.h"
 #include "platform/cad/ViewDecorations.h"
 
+#include <cmath>
+#include <optional>
 #include <unordered_map>
 
 namespace {
@@ -143,6 +145,10 @@ void ProjectViewScene::_DrawScene(ViewContext& context)
     SymbologyResolver symbology(*project);
     IDrawGeom& geom = context.GetIDrawGeom();
     const Viewport* viewport = context.GetViewport();
+    // A plan seen from straight above shows the storey it is cut through, not those above.
+    std::optional<Viewport::PlanCut> cut = viewport ? viewport->GetPlanCut() : std::nullopt;
+    if (cut && std::fabs(context.GetFrame().rotation.form3d[2][2] - 1.0) > 1e-9)
+        cut.reset();
     for (DgnModel* model : project->GetModels()) {
         if (viewport && !viewport->IsModelViewed(model->GetModelId()))
             continue;
@@ -155,6 +161,8 @@ void ProjectViewScene::_DrawScene(ViewContext& context)
                 continue;
             const ElementGeometry& g = data->geometry;
             if (!context.IsRangeVisible(g.GetRange()))
+                continue;
+            if (cut && (g.GetRange().high.z < cut->bottom || g.GetRange().low.z > cut->cut))
                 continue;
             for (const GeometricPrimitive& p : g.primitives) {
                 const ElemMatSymb s = symbology.Resolve(p.GetSymbology(), level);

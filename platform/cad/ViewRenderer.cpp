@@ -61,13 +61,13 @@ void ViewRenderer::Update(IndexedViewport& viewport, bool forceScene)
     ViewDrawing drawing = viewport.GetDrawing();
     const std::uint64_t frame = viewport.GetFrameGeneration();
     const unsigned long long content = scene ? scene->_GetSceneGeneration() : 0ull;
-    const std::uint64_t models = viewport.GetViewedModelsGeneration();
+    const std::uint64_t models = viewport.GetContentFilterGeneration();
     if (forceScene || !drawing.scene || drawing.sceneFrame != frame ||
-        drawing.sceneGeneration != content || drawing.sceneModels != models) {
+        drawing.sceneGeneration != content || drawing.sceneFilter != models) {
         drawing.scene = DrawScene(viewport, scene);
         drawing.sceneFrame = frame;
         drawing.sceneGeneration = content;
-        drawing.sceneModels = models;
+        drawing.sceneFilter = models;
     }
     drawing.overlay = DrawOverlay(viewport);
     drawing.dynamics = DrawDynamics(viewport);
@@ -80,7 +80,7 @@ void ViewRenderer::UpdateDynamics(IndexedViewport& viewport)
     ViewDrawing drawing = viewport.GetDrawing();
     // A view whose frame changed since its model was drawn needs everything again.
     if (!drawing.scene || drawing.sceneFrame != viewport.GetFrameGeneration() ||
-        drawing.sceneModels != viewport.GetViewedModelsGeneration()) {
+        drawing.sceneFilter != viewport.GetContentFilterGeneration()) {
         Update(viewport, false);
         return;
     }

@@ -304,7 +304,24 @@ void Viewport::SetViewedModels(std::optional<std::vector<DgnModelId>> models)
             return;
         m_viewedModels = std::move(models);
     }
-    m_modelsGeneration.fetch_add(1);
+    m_filterGeneration.fetch_add(1);
+}
+
+void Viewport::SetPlanCut(std::optional<PlanCut> cut)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (cut == m_planCut)
+            return;
+        m_planCut = cut;
+    }
+    m_filterGeneration.fetch_add(1);
+}
+
+std::optional<Viewport::PlanCut> Viewport::GetPlanCut() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_planCut;
 }
 
 bool Viewport::IsModelViewed(DgnModelId model) const

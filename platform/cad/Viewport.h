@@ -41,7 +41,7 @@ struct ViewDrawing
     // The frame and the scene content the model layer was drawn for.
     std::uint64_t sceneFrame = ~std::uint64_t{0};
     unsigned long long sceneGeneration = ~0ull;
-    std::uint64_t sceneModels = ~std::uint64_t{0};
+    std::uint64_t sceneFilter = ~std::uint64_t{0};
 };
 
 class Viewport
@@ -114,10 +114,23 @@ public:
     bool Resize(int widthPixels, int heightPixels);
 
     // Which models the view shows: every model (nullopt, the default) or only those listed,
-    // as a storey view does. Each change is counted, so that the model layer is drawn again.
+    // as a storey view does.
     void SetViewedModels(std::optional<std::vector<DgnModelId>> models);
     bool IsModelViewed(DgnModelId model) const;
-    std::uint64_t GetViewedModelsGeneration() const { return m_modelsGeneration.load(); }
+
+    // How much of the height a plan shows, as a floor plan is cut: what reaches from the
+    // bottom up to the cut, world z. Only views looking straight down honour it.
+    struct PlanCut
+    {
+        double bottom = 0.0;
+        double cut = 0.0;
+        friend bool operator==(const PlanCut&, const PlanCut&) = default;
+    };
+    void SetPlanCut(std::optional<PlanCut> cut);
+    std::optional<PlanCut> GetPlanCut() const;
+
+    // Counts each change of the two filters above, so that the model layer is drawn again.
+    std::uint64_t GetContentFilterGeneration() const { return m_filterGeneration.load(); }
 
     ViewFlags GetViewFlags() const;
     void SetViewFlags(const ViewFlags& flags);
@@ -164,8 +177,9 @@ private:
     COLORREF m_background = kDefaultBackground;
     ViewDrawing m_drawing;
     std::optional<std::vector<DgnModelId>> m_viewedModels;
+    std::optional<PlanCut> m_planCut;
     std::atomic<std::uint64_t> m_frameGeneration{0};
-    std::atomic<std::uint64_t> m_modelsGeneration{0};
+    std::atomic<std::uint64_t> m_filterGeneration{0};
     std::atomic<IViewOutput*> m_output{nullptr};
     ViewController m_controller;
 };

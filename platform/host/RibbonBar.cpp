@@ -32,6 +32,17 @@ ON_WM_LBUTTONDBLCLK()
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
+BOOL RibbonBar::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (lParam && m_onControl) {
+        // Copied first: the handler may replace itself.
+        auto handler = m_onControl;
+        handler(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    }
+    return CWnd::OnCommand(wParam, lParam);
+}
+
 RibbonBar::RibbonBar() = default;
 
 RibbonBar::~RibbonBar() { StopListening(); }

@@ -54,7 +54,15 @@ public:
         m_onClick = std::move(handler);
     }
 
+    // Called with the id and the notification code of what a control on the bar (the layer
+    // box) reports.
+    void SetControlHandler(std::function<void(UINT id, UINT code)> handler)
+    {
+        m_onControl = std::move(handler);
+    }
+
 protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
@@ -74,6 +82,7 @@ private:
 
     std::vector<RibbonButton> m_buttons;
     std::function<void(const std::wstring&)> m_onClick;
+    std::function<void(UINT, UINT)> m_onControl;
     int m_hot = -1;
     int m_pressed = -1;
     bool m_tracking = false;

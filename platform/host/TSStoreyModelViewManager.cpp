@@ -76,7 +76,7 @@ bool TSStoreyModelViewManager::ReplaceModelViewInfo(DgnProject& project,
     if (!data.SetRecord(Utf8String(kTable), info.key, info.ToJson()))
         return false;
     // The viewport shows what its storey view lists; it draws it at its next update.
-    ShowInViewport(info);
+    ShowInViewport(project, info);
     return true;
 }
 
@@ -105,8 +105,10 @@ TSStoreyModelViewManager::CreateCustomizedModelView(DgnProject& project, std::in
 
 TSStoreyModelViewInfoPtr TSStoreyModelViewManager::EnsureViewportView(DgnProject& project)
 {
-    if (TSStoreyModelViewInfoPtr shown = GetModelViewInfoByViewportIndex(project, 0))
+    if (TSStoreyModelViewInfoPtr shown = GetModelViewInfoByViewportIndex(project, 0)) {
+        ShowInViewport(project, *shown);
         return shown;
+    }
     DgnModel* model = project.GetDefaultModel();
     if (!model)
         return nullptr;
@@ -139,7 +141,7 @@ bool TSStoreyModelViewManager::ToggleModelVisibility(DgnProject& project, const 
     return true;
 }
 
-void TSStoreyModelViewManager::ShowInViewport(const TSStoreyModelViewInfo& info)
+void TSStoreyModelViewManager::ShowInViewport(DgnProject& project, const TSStoreyModelViewInfo& info)
 {
     if (info.viewportIndex < 0)
         return;
@@ -150,6 +152,12 @@ void TSStoreyModelViewManager::ShowInViewport(const TSStoreyModelViewInfo& info)
     std::vector<DgnModelId> models{info.modelId};
     models.insert(models.end(), info.shownModels.begin(), info.shownModels.end());
     viewport->SetViewedModels(std::move(models));
+    TSStorey storey;
+    if (TSArchiStoreyManager::Get().FindStorey(project, info.storeyId, storey))
+        viewport->SetPlanCut(Viewport::PlanCut{storey.GetElevation(),
+                                               storey.GetElevation() + kPlanCutHeight});
+    else
+        viewport->SetPlanCut(std::nullopt);
 }
 
 Utf8String TSStoreyModelViewManager::NewGuidKey()

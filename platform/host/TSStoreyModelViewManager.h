@@ -10,6 +10,10 @@ class DgnProject;
 class TSStoreyModelViewManager
 {
 public:
+    // Where a floor plan is cut above its storey's floor, as drawings are cut through doors
+    // and windows.
+    static constexpr double kPlanCutHeight = 1200.0;
+
     static TSStoreyModelViewManager& Get();
 
     // The view shown in that viewport, or null.
@@ -26,7 +30,8 @@ public:
     TSStoreyModelViewInfoPtr CreateCustomizedModelView(DgnProject& project, std::int64_t storeyId,
                                                        const DPoint3d& origin, const DVec3d& yAxis,
                                                        const DVec3d& zAxis, Utf8String key = {});
-    // Makes sure viewport 0 shows a view: the default model on the lowest storey.
+    // Makes sure viewport 0 shows a view (the default model on the lowest storey, when it has
+    // none yet) and that the viewport, if open, shows what its view lists.
     TSStoreyModelViewInfoPtr EnsureViewportView(DgnProject& project);
 
     // Shows or hides another model in the view. The view's viewport (if open) shows the
@@ -40,5 +45,6 @@ public:
 
 private:
     TSStoreyModelViewManager() = default;
-    static void ShowInViewport(const TSStoreyModelViewInfo& info);
+    // The viewport shows the view's models, and in plan its storey up to the cut height.
+    static void ShowInViewport(DgnProject& project, const TSStoreyModelViewInfo& info);
 };

@@ -1,6 +1,7 @@
 #include "platform/host/ZTLayerCompsMgn.h"
 
 #include "platform/cad/DgnApplication.h"
+#include "platform/cad/DgnLevels.h"
 #include "platform/cad/DgnProject.h"
 
 namespace {
@@ -39,7 +40,29 @@ bool ZTLayerCompsMgn::SetCurCompName(DgnProject& project, const Utf8String& name
     Json::Value comb;
     if (!name.empty() && !project.ExtensionData().GetRecord(Utf8String(kTable), name, comb))
         return false;
-    return project.ExtensionData().SetDocument(Utf8String(kCurrentDocument), Json::Value(name));
+    if (!project.ExtensionData().SetDocument(Utf8String(kCurrentDocument), Json::Value(name)))
+        return false;
+    ApplyToLevels(project);
+    return true;
+}
+
+void ZTLayerCompsMgn::ApplyToLevels(DgnProject& project) const
+{
+    ZTLAYERCOMPSINFO comb;
+    const Utf8String current = GetCurCompName(project);
+    if (current.empty() || !GetLayerCompInfo(project, current, comb))
+        return;
+    // What the current combination hides, the views hide: a layer is the platform's level.
+    for (const ZTLAYERINFO& layer : comb.layers) {
+        LevelDefinition level;
+        if (!project.Levels().FindLevelByName(layer.name, level))
+            continue;
+        const bool displayed = layer.visible != 0;
+        if (level.displayed == displayed)
+            continue;
+        level.displayed = displayed;
+        project.Levels().ReplaceLevel(level);
+    }
 }
 
 std::map<Utf8String, ZTLAYERCOMPSINFO> ZTLayerCompsMgn::GetLayerCompInfo() const
@@ -77,7 +100,11 @@ bool ZTLayerCompsMgn::SetLayerCompInfo(DgnProject& project, const Utf8String& na
     // Written and read back through the same form, so duplicates go the same way.
     ZTLAYERCOMPSINFO clean;
     clean.FromJson(name, info.ToJson());
-    return project.ExtensionData().SetRecord(Utf8String(kTable), name, clean.ToJson());
+    if (!project.ExtensionData().SetRecord(Utf8String(kTable), name, clean.ToJson()))
+        return false;
+    if (GetCurCompName(project) == name)
+        ApplyToLevels(project);
+    return true;
 }
 
 bool ZTLayerCompsMgn::RemoveLayerComp(DgnProject& project, const Utf8String& name)

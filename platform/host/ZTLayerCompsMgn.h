@@ -1,6 +1,7 @@
 #pragma once
 // The project's layer combinations and which one is current. The host's layer button lists
-// the current combination's layers; a class's layer that is hidden there hides the class.
+// the current combination's layers; a class's layer that is hidden there hides the class, and
+// the views leave out the elements on a layer the current combination hides.
 // Kept in the project. Calls without a project argument use the application's current one.
 
 #include "platform/host/ZTLayerCompsInfo.h"
@@ -35,4 +36,6 @@ public:
 
 private:
     ZTLayerCompsMgn() = default;
+    // Shows and hides the levels as the current combination's layers are.
+    void ApplyToLevels(DgnProject& project) const;
 };

@@ -87,6 +87,25 @@ TEST_F(ProjectScene, AViewLimitedToSomeModelsLeavesTheOthersOut)
     EXPECT_TRUE(vp().IsModelViewed(mainId));
 }
 
+TEST_F(ProjectScene, APlanShowsWhatReachesItsCutAndAnotherViewShowsAll)
+{
+    AddLine(*model, DPoint3d{-60, 40, 0}, DPoint3d{60, 40, 0});      // on this floor
+    AddLine(*model, DPoint3d{-60, -40, 5000}, DPoint3d{60, -40, 5000}); // the floor above
+    vp().SetPlanCut(Viewport::PlanCut{0.0, 1200.0});
+    vp().UpdateView();
+    EXPECT_NE(f.pixelOf(vp(), DPoint3d{0, 40, 0}), vp().GetBackgroundColor());
+    EXPECT_EQ(f.pixelOf(vp(), DPoint3d{0, -40, 5000}), vp().GetBackgroundColor());
+
+    // Seen from aside, nothing is cut away.
+    vp().GetViewControllerR().SetStandardViewRotation(StandardView::Front);
+    vp().UpdateView();
+    EXPECT_NE(f.pixelOf(vp(), DPoint3d{0, -40, 5000}), vp().GetBackgroundColor());
+    vp().GetViewControllerR().SetStandardViewRotation(StandardView::Top);
+    vp().SetPlanCut(std::nullopt);
+    vp().UpdateView();
+    EXPECT_NE(f.pixelOf(vp(), DPoint3d{0, -40, 5000}), vp().GetBackgroundColor());
+}
+
 TEST_F(ProjectScene, ADeletedElementLeavesTheViewAtTheNextUpdate)
 {
     const ElementId id = AddLine(*model, DPoint3d{0, -80, 0}, DPoint3d{0, 80, 0});

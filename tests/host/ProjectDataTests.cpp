@@ -1,5 +1,6 @@
 #include "HostProjectFixture.h"
 
+#include "platform/cad/DgnLevels.h"
 #include "platform/cad/IViewManager.h"
 
 #include "platform/host/TSArchiStoreyManager.h"
@@ -131,6 +132,32 @@ TEST_F(ProjectData, LayerCombinationsAndTheClassMapKeepTheirOrderAndFlags)
     EXPECT_TRUE(comps.GetCurCompName().empty());
 }
 
+TEST_F(ProjectData, TheCurrentCombinationShowsAndHidesTheLevels)
+{
+    ZTLayerCompsMgn& comps = ZTLayerCompsMgn::Get();
+    const LevelId wall = TSLevelManager::Get().EnsureLevel(Project(), "墙");
+    const LevelId column = TSLevelManager::Get().EnsureLevel(Project(), "柱");
+    auto displayed = [&](LevelId id) {
+        LevelDefinition level;
+        return Project().Levels().FindLevelById(id, level) && level.displayed;
+    };
+    ZTLAYERCOMPSINFO plan;
+    plan.layers = {{"墙", 1, 0}, {"柱", 0, 0}};
+    ASSERT_TRUE(comps.SetLayerCompInfo(Project(), "平面", plan));
+    EXPECT_TRUE(displayed(column)) << "a combination that is not current hides nothing";
+    ASSERT_TRUE(comps.SetCurCompName(Project(), "平面"));
+    EXPECT_TRUE(displayed(wall));
+    EXPECT_FALSE(displayed(column));
+    ASSERT_TRUE(comps.SetLayerVisible(Project(), "平面", "墙", false));
+    EXPECT_FALSE(displayed(wall));
+    ASSERT_TRUE(comps.SetLayerVisible(Project(), "平面", "柱", true));
+    EXPECT_TRUE(displayed(column));
+
+    SaveAndReopen();
+    EXPECT_FALSE(displayed(wall));
+    EXPECT_TRUE(displayed(column));
+}
+
 TEST_F(ProjectData, ModelInfosDescribeEveryModel)
 {
     TSModelInfoManager& infos = TSModelInfoManager::Get();
@@ -193,10 +220,10 @@ TEST_F(ProjectData, TheViewportShowsTheModelsOfItsStoreyView)
     EXPECT_TRUE(viewport->IsModelViewed(main->modelId));
     EXPECT_FALSE(viewport->IsModelViewed(aux->GetModelId())) << "a storey view shows its own model";
 
-    const std::uint64_t before = viewport->GetViewedModelsGeneration();
+    const std::uint64_t before = viewport->GetContentFilterGeneration();
     ASSERT_TRUE(views.ToggleModelVisibility(Project(), main->key, aux->GetModelId(), true, true));
     EXPECT_TRUE(viewport->IsModelViewed(aux->GetModelId()));
-    EXPECT_GT(viewport->GetViewedModelsGeneration(), before) << "the model layer is drawn again";
+    EXPECT_GT(viewport->GetContentFilterGeneration(), before) << "the model layer is drawn again";
     ASSERT_TRUE(views.ToggleModelVisibility(Project(), main->key, aux->GetModelId(), false, false));
     EXPECT_FALSE(viewport->IsModelViewed(aux->GetModelId()));
     EXPECT_TRUE(viewport->IsModelViewed(main->modelId)) << "the view's own model cannot be hidden";

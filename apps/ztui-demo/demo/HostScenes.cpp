@@ -120,11 +120,11 @@ void PopFromWork(SceneContext& c, SceneChecks& checks)
 {
     std::vector<CString> none;
     zt::ZTUiMgn::instance().disableRibbonButtonOnly(none); // every button back on
-    zt::host::Executors::Get().PostToWork([] {
-        zt::ZTUiMgn::PopMessageWorkThread(L"墙体已创建", zt::POP_MSG_INFO, 3000);
-    });
+    zt::host::Executors::Get().PostToWork(
+        [] { zt::ZTUiMgn::PopMessageWorkThread(L"墙体已创建", zt::POP_MSG_INFO, 3000); });
     c.Settle();
-    checks.expect(zt::ZTDlgPopMessage::Exists() && zt::ZTDlgPopMessage::Instance()->IsWindowVisible(),
+    checks.expect(zt::ZTDlgPopMessage::Exists() &&
+                      zt::ZTDlgPopMessage::Instance()->IsWindowVisible(),
                   "the message shows over the main frame");
     checks.expect(c.session().Ribbon().IsButtonEnabled(DemoSession::kMoveTool),
                   "the ribbon is whole again");
@@ -134,7 +134,8 @@ void PopFromWork(SceneContext& c, SceneChecks& checks)
 
 void AddHostScenes(SceneRunner& runner)
 {
-    runner.add({"plan", "The sample building in plan: two storeys of walls, columns, doors and windows",
+    runner.add({"plan",
+                "The sample building's ground floor in plan: walls, columns, doors and windows",
                 &Plan});
     runner.add({"iso", "The same building as lit solids in the iso view", &Iso});
     runner.add({"wall-preview",

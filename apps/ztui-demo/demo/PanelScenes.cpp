@@ -1,5 +1,6 @@
 #include "apps/ztui-demo/demo/PanelScenes.h"
 
+#include "apps/ztui-demo/demo/HostRerun.h"
 #include "apps/ztui-demo/demo/SceneContext.h"
 #include "platform/cad/DgnProject.h"
 #include "platform/cad/ElementRef.h"
@@ -19,8 +20,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace ztdemo {
 
@@ -259,34 +258,6 @@ void RestartSecondRun(SceneContext& c, SceneChecks& checks)
     checks.expect(GroupOpen(L"材质") && GroupOpen(L"位置"), "the other groups are open");
 }
 
-// Runs this program again on the same project and application-data folder; its exit code.
-int RunHost(const std::filesystem::path& out, const std::filesystem::path& project,
-            const std::filesystem::path& appData, bool keepAppData, const char* scene)
-{
-    std::string exe = std::filesystem::read_symlink("/proc/self/exe").string();
-    std::vector<std::string> args{exe,         "--out",          out.string(),
-                                  "--project", project.string(), "--keep-project",
-                                  "--appdata", appData.string()};
-    if (keepAppData)
-        args.emplace_back("--keep-appdata");
-    args.emplace_back(scene);
-    pid_t child = ::fork();
-    if (child < 0)
-        return -1;
-    if (child == 0) {
-        std::vector<char*> argv;
-        for (std::string& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        ::setenv(kRestartRun, "1", 1);
-        ::execv(exe.c_str(), argv.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 void Restart(SceneContext& c, SceneChecks& checks)
 {
     DgnProject* project = c.session().Project();
@@ -297,14 +268,16 @@ void Restart(SceneContext& c, SceneChecks& checks)
     std::filesystem::path appData = base / "appdata";
     std::error_code ec;
     std::filesystem::remove_all(base, ec);
-    checks.expect(RunHost(base / "first", file, appData, false, "panel-restart-first") == 0,
-                  "the first run closed the group and ended");
+    checks.expect(
+        RunHostAgain(base / "first", file, appData, false, "panel-restart-first", kRestartRun) == 0,
+        "the first run closed the group and ended");
     std::ifstream memory(appData / "TSArch" / "Config" / "PropertyGroupExtend.json");
     std::stringstream text;
     text << memory.rdbuf();
     checks.expect(text.str().find("\"TSArchToolProperty几何\":false") != std::string::npos,
                   "the first run left the closed group in PropertyGroupExtend.json");
-    checks.expect(RunHost(base / "second", file, appData, true, "panel-restart-second") == 0,
+    checks.expect(RunHostAgain(base / "second", file, appData, true, "panel-restart-second",
+                               kRestartRun) == 0,
                   "the second run found the group closed");
     checks.usePicture(base / "second" / "01-panel-restart-second.png");
 }

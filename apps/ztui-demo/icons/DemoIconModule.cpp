@@ -30,6 +30,7 @@ bool RegisterIcons(HINSTANCE self)
         zt::win::IconImage (*render)(int);
     } glyphs[] = {{L"ribbon_select", &ztdemo::RenderSelectGlyph},
                   {L"ribbon_wall", &ztdemo::RenderWallGlyph},
+                  {L"ribbon_brush", &ztdemo::RenderBrushGlyph},
                   {L"ribbon_plan", &ztdemo::RenderPlanGlyph},
                   {L"ribbon_iso", &ztdemo::RenderIsoGlyph}};
     for (const Glyph& g : glyphs)

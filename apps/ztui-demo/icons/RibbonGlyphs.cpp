@@ -26,6 +26,16 @@ zt::win::IconImage RenderSelectGlyph(int size)
     return p.Render(size);
 }
 
+zt::win::IconImage RenderBrushGlyph(int size)
+{
+    IconPainter p;
+    // A paint brush held upright: the handle, the metal band, and the bristles with paint.
+    p.Add(IconPainter::Stroke(0.5, 0.06, 0.5, 0.44, 0.16), kInk)
+        .Add(IconPainter::Rectangle(0.3, 0.44, 0.7, 0.56), kLeft)
+        .Add(IconPainter::Rectangle(0.24, 0.56, 0.76, 0.92), kBrick);
+    return p.Render(size);
+}
+
 zt::win::IconImage RenderWallGlyph(int size)
 {
     IconPainter p;

@@ -8,6 +8,8 @@ namespace ztdemo {
 
 zt::win::IconImage RenderSelectGlyph(int size);
 zt::win::IconImage RenderWallGlyph(int size);
+// The format brush.
+zt::win::IconImage RenderBrushGlyph(int size);
 zt::win::IconImage RenderPlanGlyph(int size);
 zt::win::IconImage RenderIsoGlyph(int size);
 

@@ -2,6 +2,8 @@
 
 #include "platform/cad/ProjectEvents.h"
 #include "platform/host/Executors.h"
+#include "platform/host/TSObjectExtensionManager.h"
+#include "platform/host/TesselToolsInterfaceManager.h"
 #include "platform/win/resources/ResourceModule.h"
 
 namespace ztdemo {
@@ -74,8 +76,22 @@ void DemoPropertyPanel::OnSize(UINT nType, int cx, int cy)
 
 void DemoPropertyPanel::ShowSelection()
 {
-    if (m_hWnd)
-        refreshSelectionPropertyList(SelectionSetManager::GetManager().GetElements());
+    if (!m_hWnd)
+        return;
+    const bvector<ElementRef*> selected = SelectionSetManager::GetManager().GetElements();
+    refreshSelectionPropertyList(selected);
+    if (!selected.empty())
+        if (zt::ZTToolProperty* tool = ToolOf(selected.front()))
+            tool->OnSelectionChanged(std::vector<ElementRef*>(selected.begin(), selected.end()));
+}
+
+zt::ZTToolProperty* DemoPropertyPanel::ToolOf(ElementRef* element)
+{
+    RefCountedPtr<ITSObject> obj = TSObjectExtensionManager::Get().GetTSObject(element);
+    if (obj.IsNull())
+        return nullptr;
+    return dynamic_cast<zt::ZTToolProperty*>(TesselToolsInterfaceManager::QueryICmdInterface(
+        obj->GetECClassName().c_str(), IToolProperty::INTERFACE_NAME));
 }
 
 void DemoPropertyPanel::RequestRefresh()

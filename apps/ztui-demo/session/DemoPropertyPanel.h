@@ -2,11 +2,13 @@
 // The reference host's property panel: the library's property dialog in the dock pane titled
 // "属性", its list filling the pane whatever the pane's size. It shows the selection: each
 // change of the selection, or of a selected element (an edit, an undo), refreshes it once the
-// change is done, on the user-interface thread.
+// change is done, on the user-interface thread, and has the selection's tool fill the host's
+// layer box with the selection's layer.
 
 #include "platform/cad/IElementChangeListener.h"
 #include "platform/cad/SelectionSetManager.h"
 #include "ztui/propertypanel/ZTPropertyDlg.h"
+#include "ztui/propertypanel/ZTToolProperty.h"
 
 #include <atomic>
 #include <memory>
@@ -30,6 +32,9 @@ public:
     void Close();
     // Refreshes from the selection now.
     void ShowSelection();
+
+    // The library's tool property interface of the element's class, or null.
+    static zt::ZTToolProperty* ToolOf(ElementRef* element);
 
 protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);

@@ -6,11 +6,14 @@
 #include "platform/cad/DgnApplication.h"
 #include "platform/cad/IViewManager.h"
 #include "platform/cad/IndexedViewSet.h"
+#include "platform/cad/ITxnManager.h"
 #include "platform/cad/IndexedViewport.h"
+#include "platform/cad/SelectionSetManager.h"
 #include "platform/cad/ViewController.h"
 #include "platform/host/AppServices.h"
 #include "platform/host/Commands.h"
 #include "platform/host/Executors.h"
+#include "platform/host/TSStoreyModelViewManager.h"
 #include "platform/host/ZTLayerCompsMgn.h"
 #include "platform/win/Modules.h"
 #include "ztui/frame/ZTUiMgn.h"
@@ -43,6 +46,7 @@ constexpr ButtonDef kButtons[] = {
     {DemoSession::kRotateTool, L"旋转", true, L"Graph_Rotate"},
     {DemoSession::kMirrorTool, L"镜像", true, L"Graph_Mirror"},
     {DemoSession::kPromoteTool, L"提升", true, L"Graph_Promote"},
+    {DemoSession::kFormatBrushTool, L"格式刷", false, L"ribbon_brush"},
     {DemoSession::kPlanView, L"平面", false, L"ribbon_plan"},
     {DemoSession::kIsoView, L"三维", false, L"ribbon_iso"},
 };
@@ -72,6 +76,9 @@ bool DemoSession::OpenProject(const std::filesystem::path& path, std::string& er
         return false;
     }
     m_built = BuildSampleBuilding(*project);
+    // The first view's storey plan is part of the sample, saved with it.
+    if (m_built.total() > 0)
+        TSStoreyModelViewManager::Get().EnsureViewportView(*project);
     if (m_built.total() > 0 && !project->IsTemporary() &&
         project->SaveChanges() != DgnProjectStatus::Success) {
         error = "the sample project could not be saved to " + path.string();
@@ -118,6 +125,8 @@ bool DemoSession::Open(const Options& options, std::string& error)
     // The document the title belongs to; the library names it.
     m_frame->GetGraphicsView()->SetDocument(&m_document);
     m_frame->SetActiveView(m_frame->GetGraphicsView());
+    // The view is the ground storey's plan: its own model, cut above its floor.
+    TSStoreyModelViewManager::Get().EnsureViewportView(*Project());
     std::wstring name = options.project.empty() ? L"未命名"
                                                 : zt::base::Utf8ToWide(
                                                       options.project.stem().string());
@@ -141,6 +150,10 @@ void DemoSession::BuildRibbon()
     }
     m_ribbon.SetButtons(std::move(buttons));
     m_ribbon.SetClickHandler([this](const std::wstring& id) { RunRibbonCommand(id); });
+    m_ribbon.SetControlHandler([this](UINT id, UINT code) {
+        if (id == kLayerComboId && code == CBN_SELCHANGE)
+            AssignSelectionLayer();
+    });
     // The tools switch these through the UI manager.
     zt::ZTUiMgn::instance().ribbonButtons = ids;
 
@@ -152,6 +165,29 @@ void DemoSession::BuildRibbon()
     m_layerCombo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, combo, &m_ribbon,
                         kLayerComboId);
     App_SetLayerComb(m_layerCombo.m_hWnd);
+}
+
+void DemoSession::AssignSelectionLayer()
+{
+    const int index = m_layerCombo.GetCurSel();
+    if (index < 0)
+        return;
+    CString layer;
+    m_layerCombo.GetLBText(index, layer);
+    const std::wstring name = layer.GetString();
+    // Elements change on the work thread, as one undo step.
+    zt::host::Executors::Get().PostToWork([name] {
+        const bvector<ElementRef*> selected = SelectionSetManager::GetManager().GetElements();
+        zt::ZTToolProperty* tool =
+            selected.empty() ? nullptr : DemoPropertyPanel::ToolOf(selected.front());
+        if (!tool)
+            return;
+        ITxnManager& txn = selected.front()->GetDgnProject().GetTxnManager();
+        txn.StartTxnGroup();
+        tool->OnSelectedLayer(std::vector<ElementRef*>(selected.begin(), selected.end()),
+                              name.c_str());
+        txn.EndTxnGroup();
+    });
 }
 
 void DemoSession::FillLayerCombo()

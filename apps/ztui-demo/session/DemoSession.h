@@ -34,6 +34,7 @@ public:
     static constexpr const wchar_t* kRotateTool = L"Tessel.Tool.ArchRotate";
     static constexpr const wchar_t* kMirrorTool = L"Tessel.Tool.ArchMirror";
     static constexpr const wchar_t* kPromoteTool = L"Tessel.Tool.ArchPromote";
+    static constexpr const wchar_t* kFormatBrushTool = L"Tessel.Tool.FormatBrush";
     static constexpr const wchar_t* kPlanView = L"Demo.View.Plan";
     static constexpr const wchar_t* kIsoView = L"Demo.View.Iso";
 
@@ -87,6 +88,8 @@ private:
     // The running tool's prompt on the command line, "命令:" while none runs.
     void ShowToolPrompts();
     void FillLayerCombo();
+    // The layer chosen in the layer box becomes the layer of the selected elements.
+    void AssignSelectionLayer();
     void FitViewToBuilding();
     void RunRibbonCommand(const std::wstring& id);
 
