@@ -13,6 +13,7 @@
 #include "apps/ztui-demo/demo/PanelScenes.h"
 #include "apps/ztui-demo/demo/SceneContext.h"
 #include "apps/ztui-demo/demo/SceneRunner.h"
+#include "apps/ztui-demo/demo/TracerScenes.h"
 #include "apps/ztui-demo/session/DemoSession.h"
 #include "platform/win/Desktop.h"
 
@@ -107,6 +108,7 @@ int main(int argc, char** argv)
         std::cout);
     ztdemo::AddHostScenes(runner);
     ztdemo::AddPanelScenes(runner);
+    ztdemo::AddTracerScenes(runner);
     runner.select(args.scenes);
     for (const std::string& unknown : runner.unknownSelections()) {
         std::cerr << "FAIL no scene is called " << unknown << "\n";
