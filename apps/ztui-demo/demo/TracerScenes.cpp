@@ -52,15 +52,17 @@ public:
     }
     bool OnDataPoint(const DPoint3d& point) override
     {
+        m_typed = false;
         const bool more = m_walls->OnDataPoint(point);
         TracerProxy::SetStartPoint(point);
         TracerProxy::CreateTracer();
         Sync();
         return more;
     }
+    // While the user types, the preview shows the typed point, not the cursor's.
     void OnMotion(const DPoint3d& point) override
     {
-        m_walls->OnMotion(point);
+        m_walls->OnMotion(m_typed && TracerProxy::GetTraceStatus() ? m_typedPoint : point);
         Sync();
     }
     bool OnReset() override
@@ -78,7 +80,12 @@ public:
         Sync();
     }
     void OnTracerInput(const zt::TracerInputValue& value) override { OnDataPoint(value.point); }
-    void OnTracerChange(const zt::TracerInputValue& value) override { OnMotion(value.point); }
+    void OnTracerChange(const zt::TracerInputValue& value) override
+    {
+        m_typed = true;
+        m_typedPoint = value.point;
+        OnMotion(value.point);
+    }
 
 private:
     void Sync()
@@ -87,6 +94,8 @@ private:
         m_dynamics = m_walls->GetDynamics();
     }
     RefCountedPtr<HostWallTool> m_walls = HostWallTool::Create();
+    DPoint3d m_typedPoint;
+    bool m_typed = false;
 };
 
 // Places a rectangle of two typed dimensions from a clicked corner, as a thin slab.
@@ -315,6 +324,12 @@ void Typing(SceneContext& c, SceneChecks& checks)
                   "the distance field holds 3600");
     checks.expect(box.GetFocusedId() == zt::tracer_ids::kAngle, "the angle field has the focus");
     checks.expect(!box.AreButtonsHidden(), "the commit buttons show beside the field");
+    // The preview runs along the old direction for the typed 3600 (the angle is not in yet).
+    const DPoint3d end = DPoint3d::FromSumOf(
+        kWallStart, DVec3d::FromStartEndNormalize(kWallStart, kFirstCursor), 3600);
+    const POINT e = c.ScreenOf(end);
+    checks.expect(c.DrawnShare(RECT{e.x - 3, e.y - 3, e.x + 4, e.y + 4}) > 0,
+                  "the wall preview ends at the typed distance");
 }
 
 void WallsTyped(SceneContext& c, SceneChecks& checks)
