@@ -89,3 +89,17 @@
 
 // Layers.
 #include "ztui/layers/ZTButtonLayerSet.h"
+
+// Tracer: the cursor-side input boxes and the proxy tools drive them through.
+#include "ztui/tracer/TracerGeometry.h"
+#include "ztui/tracer/TracerMessages.h"
+#include "ztui/tracer/TracerProxy.h"
+#include "ztui/tracer/TracerShared.h"
+#include "ztui/tracer/TracerTypes.h"
+#include "ztui/tracer/ZTCustomTraceMgn.h"
+#include "ztui/tracer/ZTDlgArchTracer.h"
+#include "ztui/tracer/ZTDlgArchTracerDim.h"
+#include "ztui/tracer/ZTDlgTracerCustom.h"
+#include "ztui/tracer/ZTEventArchTracer.h"
+#include "ztui/tracer/ZTTracerCusFunBase.h"
+#include "ztui/tracer/ZTTracerFunPoolMgn.h"

@@ -73,21 +73,32 @@ std::vector<std::string> TesselToolsManager::GetCommandNames()
     return names;
 }
 
+namespace {
+
+using CommandFunction = void (*)();
+
+CommandFunction FindCommand(const std::string& name)
+{
+    auto& t = Table();
+    std::lock_guard lock(t.mutex);
+    for (auto& c : t.commands)
+        if (c.name == name)
+            return c.function;
+    return nullptr;
+}
+
+} // namespace
+
 bool TesselUserInputManager::ExeCommand(const char* name)
 {
-    if (!name)
+    if (!name || !FindCommand(name))
         return false;
-    void (*function)() = nullptr;
-    {
-        auto& t = Table();
-        std::lock_guard lock(t.mutex);
-        for (auto& c : t.commands)
-            if (c.name == name)
-                function = c.function;
-    }
-    if (!function)
-        return false;
-    zt::host::Executors::Get().PostToWork(function);
+    // The command is looked up again when its turn comes: a module that registered it may
+    // have been unloaded (and its command withdrawn) while the call waited in the queue.
+    zt::host::Executors::Get().PostToWork([command = std::string(name)] {
+        if (CommandFunction function = FindCommand(command))
+            function();
+    });
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include "ztui/frame/ZTUiResources.h"
 #include "ztui/frame/ZTViewMsgEventListener.h"
 #include "ztui/propertypanel/ZTPropertyMgn.h"
+#include "ztui/tracer/TracerModule.h"
 
 namespace zt {
 
@@ -55,6 +56,9 @@ void ZTUiModule::Load()
     // listener and the view-box command follow it.
     App_RegisteOnCmdlineChar(&OnCmdlineChar);
 
+    // The tracer's commands create its boxes hidden; its listener follows the view.
+    LoadTracer();
+
     // The static main-frame listener is built after the tracer steps; it joins the host at
     // attach.
     ZTUiMainFrameEventListener::instance();
@@ -69,6 +73,7 @@ void ZTUiModule::Unload()
     // The host must not call into a library that is gone.
     if (App_GetOnCmdlineChar() == &OnCmdlineChar)
         App_RegisteOnCmdlineChar(nullptr);
+    UnloadTracer();
     // The property manager writes its group memory as it goes.
     ZTPropertyMgn::DestroyInstance();
     WithdrawLibraryComponents();

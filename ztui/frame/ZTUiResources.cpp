@@ -4,6 +4,7 @@
 #include "platform/win/WinUserDefs.h"
 #include "platform/win/resources/IconPainter.h"
 #include "platform/win/resources/ResourceModule.h"
+#include "ztui/tracer/TracerResources.h"
 
 namespace zt {
 
@@ -105,6 +106,7 @@ bool RegisterZTUiResources(HINSTANCE module)
     ok = zt::win::ResourceModule::AddDialog(module, MAKEINTRESOURCEW(kDialogPopMessage),
                                             PopMessageTemplate()) &&
          ok;
+    ok = RegisterTracerResources(module) && ok;
     return ok;
 }
 

@@ -14,6 +14,7 @@
 #include "apps/ztui-demo/demo/PropertyDataScenes.h"
 #include "apps/ztui-demo/demo/SceneContext.h"
 #include "apps/ztui-demo/demo/SceneRunner.h"
+#include "apps/ztui-demo/demo/TracerScenes.h"
 #include "apps/ztui-demo/session/DemoSession.h"
 #include "platform/win/Desktop.h"
 
@@ -108,6 +109,7 @@ int main(int argc, char** argv)
         std::cout);
     ztdemo::AddHostScenes(runner);
     ztdemo::AddPanelScenes(runner);
+    ztdemo::AddTracerScenes(runner);
     // Last: they repaint walls and hide a layer.
     ztdemo::AddPropertyDataScenes(runner);
     runner.select(args.scenes);

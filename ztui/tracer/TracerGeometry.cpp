@@ -1,0 +1,91 @@
+#include "ztui/tracer/TracerGeometry.h"
+
+#include <cmath>
+#include <cwchar>
+#include <numbers>
+
+namespace zt {
+
+namespace {
+
+CString Whole(double value)
+{
+    CString text;
+    text.Format(L"%.0f", value);
+    return text;
+}
+
+} // namespace
+
+double TracerUnsignedAngle(double dx, double dy)
+{
+    if (dx == 0.0 && dy == 0.0)
+        return 0.0;
+    return std::atan2(std::fabs(dy), dx) * 180.0 / std::numbers::pi;
+}
+
+DPoint3d TracerPolarPoint(const DPoint3d& start, double distance, double degrees)
+{
+    const double radians = degrees * std::numbers::pi / 180.0;
+    return DPoint3d::From(start.x + distance * std::cos(radians),
+                          start.y + distance * std::sin(radians), start.z);
+}
+
+double TracerReadNumber(const CString& text)
+{
+    const wchar_t* s = text.GetString();
+    wchar_t* end = nullptr;
+    double value = std::wcstod(s, &end);
+    if (end == s || !std::isfinite(value))
+        return 0.0;
+    return value;
+}
+
+TracerFieldValues TracerFieldValues::Of(const DPoint3d& start, const DPoint3d& point)
+{
+    TracerFieldValues v;
+    v.dx = point.x - start.x;
+    v.dy = point.y - start.y;
+    v.distance = start.Distance(point);
+    v.angle = v.distance < kTracerMinimumDistance ? 0.0 : TracerUnsignedAngle(v.dx, v.dy);
+    return v;
+}
+
+CString TracerFieldValues::DistanceText() const
+{
+    return Whole(distance);
+}
+
+CString TracerFieldValues::AngleText() const
+{
+    CString text;
+    text.Format(L"%.1f", angle);
+    return text;
+}
+
+CString TracerFieldValues::DxText() const
+{
+    return Whole(dx);
+}
+
+CString TracerFieldValues::DyText() const
+{
+    return Whole(dy);
+}
+
+CString TracerFieldValues::AbsDxText() const
+{
+    return Whole(std::fabs(dx));
+}
+
+CString TracerFieldValues::AbsDyText() const
+{
+    return Whole(std::fabs(dy));
+}
+
+CString TracerFieldValues::ZText()
+{
+    return L"0";
+}
+
+} // namespace zt
