@@ -14,7 +14,8 @@ namespace {
 using NotifyFn = bool (*)(const char*, const Json::Value&);
 
 // The host commands the load sequence registers, in order.
-const std::vector<std::string> kLoadCommands = {};
+const std::vector<std::string> kLoadCommands = {"ArchZoome", "ShowModelInfo", "CloseModelInfo",
+                                                "CatchLocate", "Arch.AddViewBox"};
 
 } // namespace
 

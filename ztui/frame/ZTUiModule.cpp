@@ -4,6 +4,7 @@
 #include "platform/host/MainFrameEvent.h"
 #include "platform/win/Modules.h"
 #include "platform/win/mfc/CDynLinkLibrary.h"
+#include "ztui/drawinput/DrawInputModule.h"
 #include "ztui/frame/GraphicsViewHook.h"
 #include "ztui/frame/LibraryComponents.h"
 #include "ztui/frame/ZTCmdLineEventListener.h"
@@ -53,11 +54,13 @@ void ZTUiModule::Load()
     // the auxiliary-model commands and the auxiliary event listener come before the command
     // line hook; the context bar event, the tracer commands and listeners, the main-frame
     // listener and the view-box command follow it.
+    LoadAuxiliaryStep();
     App_RegisteOnCmdlineChar(&OnCmdlineChar);
 
     // The static main-frame listener is built after the tracer steps; it joins the host at
     // attach.
     ZTUiMainFrameEventListener::instance();
+    LoadViewBoxStep();
 
     g_state.loaded = true;
 }
@@ -69,6 +72,7 @@ void ZTUiModule::Unload()
     // The host must not call into a library that is gone.
     if (App_GetOnCmdlineChar() == &OnCmdlineChar)
         App_RegisteOnCmdlineChar(nullptr);
+    UnloadDrawInput();
     // The property manager writes its group memory as it goes.
     ZTPropertyMgn::DestroyInstance();
     WithdrawLibraryComponents();
