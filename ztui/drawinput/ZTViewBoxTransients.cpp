@@ -20,6 +20,9 @@ namespace zt {
 
 namespace {
 
+// Faces turned further from the viewer than this (cosine) show no label.
+constexpr double kHiddenLabelCosine = 0.05;
+
 // Passes that are not for the user's eyes.
 bool SkippedPurpose(DrawPurpose purpose)
 {
@@ -370,6 +373,11 @@ void ZTViewBoxTransients::Draw(ViewContext& context, IndexedViewport& viewport)
             geom.ActivateMatSymb(&lit);
             geom.DrawShape3d(4, lit4, true, nullptr);
         }
+        // A depth-buffered view hides the labels of faces turned away; text keeps facing
+        // the screen here, so they are left out.
+        if (ViewBoxGeometry::FaceNormal(face).DotProduct(frame.rotation.GetRow(2)) <=
+            kHiddenLabelCosine)
+            continue;
         TextString label(ViewBoxGeometry::kFaceLabels[face],
                          box.FacePoint(face, 0.5, 0.5) +
                              ViewBoxGeometry::FaceNormal(face) * (size / 20.0),

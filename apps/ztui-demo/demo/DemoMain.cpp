@@ -11,6 +11,7 @@
 
 #include "apps/ztui-demo/demo/HostScenes.h"
 #include "apps/ztui-demo/demo/PanelScenes.h"
+#include "apps/ztui-demo/demo/DrawAidScenes.h"
 #include "apps/ztui-demo/demo/SceneContext.h"
 #include "apps/ztui-demo/demo/SceneRunner.h"
 #include "apps/ztui-demo/session/DemoSession.h"
@@ -107,6 +108,7 @@ int main(int argc, char** argv)
         std::cout);
     ztdemo::AddHostScenes(runner);
     ztdemo::AddPanelScenes(runner);
+    ztdemo::AddDrawAidScenes(runner);
     runner.select(args.scenes);
     for (const std::string& unknown : runner.unknownSelections()) {
         std::cerr << "FAIL no scene is called " << unknown << "\n";
