@@ -300,27 +300,39 @@ TEST(ViewBoxRotations, EdgeAndCornerViewsLookFromThatPart)
 
 TEST_F(ViewBox, ArrowsOfAStandardViewTurnToItsNeighbours)
 {
-    const StandardView expected[4] = {StandardView::Front, StandardView::Right, StandardView::Back,
-                                      StandardView::Left};
-    for (int i = 0; i < 4; ++i) {
-        SCOPED_TRACE(testing::Message() << "arrow " << i);
-        Turn(RotMatrix::FromStandardView(StandardView::Top));
-        const ViewBoxGeometry g = Placed();
-        ASSERT_TRUE(g.HasArrows());
-        const auto& pts = g.ArrowPoints();
-        // Towards the tip from the middle: inside the triangle and near the cube.
-        const DPoint3d inside = DPoint3d::FromInterpolate(
-            DPoint3d::FromInterpolate(pts[3 * i + 1], 0.5, pts[3 * i + 2]), 0.7, pts[3 * i]);
-        const POINT p = ScreenOf(inside);
-        EXPECT_FALSE(SendToView(WM_MOUSEMOVE, p)) << "hovering an arrow is not consumed";
-        EXPECT_EQ(box.GetArrow(), i);
-        EXPECT_TRUE(box.IsStandard());
-        EXPECT_TRUE(NearColor(desk.pixel(p.x, p.y), ZTViewBoxTransients::kHighlight, 16));
-        EXPECT_TRUE(SendToView(WM_LBUTTONDOWN, p));
-        FinishTurns();
-        StandardView now = StandardView::NotStandard;
-        EXPECT_TRUE(vp->GetViewController().IsStandardViewRotation(&now));
-        EXPECT_EQ(now, expected[i]);
+    using SV = StandardView;
+    const struct
+    {
+        SV view;
+        SV neighbours[4];
+    } table[] = {{SV::Top, {SV::Front, SV::Right, SV::Back, SV::Left}},
+                 {SV::Bottom, {SV::Front, SV::Left, SV::Back, SV::Right}},
+                 {SV::Left, {SV::Bottom, SV::Front, SV::Top, SV::Back}},
+                 {SV::Right, {SV::Bottom, SV::Back, SV::Top, SV::Front}},
+                 {SV::Front, {SV::Bottom, SV::Right, SV::Top, SV::Left}},
+                 {SV::Back, {SV::Bottom, SV::Left, SV::Top, SV::Right}}};
+    for (const auto& row : table) {
+        for (int i = 0; i < 4; ++i) {
+            SCOPED_TRACE(testing::Message() << "view " << int(row.view) << " arrow " << i);
+            Turn(RotMatrix::FromStandardView(row.view));
+            const ViewBoxGeometry g = Placed();
+            ASSERT_TRUE(g.HasArrows());
+            const auto& pts = g.ArrowPoints();
+            // Towards the tip from the middle of the base: inside the triangle, near the cube.
+            const DPoint3d inside = DPoint3d::FromInterpolate(
+                DPoint3d::FromInterpolate(pts[3 * i + 1], 0.5, pts[3 * i + 2]), 0.7, pts[3 * i]);
+            const POINT p = ScreenOf(inside);
+            EXPECT_FALSE(SendToView(WM_MOUSEMOVE, p)) << "hovering an arrow is not consumed";
+            EXPECT_EQ(box.GetArrow(), i);
+            EXPECT_TRUE(box.IsStandard());
+            EXPECT_TRUE(NearColor(desk.pixel(p.x, p.y), ZTViewBoxTransients::kHighlight, 16));
+            EXPECT_TRUE(SendToView(WM_LBUTTONDOWN, p));
+            FinishTurns();
+            StandardView now = StandardView::NotStandard;
+            EXPECT_TRUE(vp->GetViewController().IsStandardViewRotation(&now));
+            EXPECT_EQ(now, row.neighbours[i]);
+            SendToView(WM_MOUSEMOVE, POINT{p.x - 400, p.y + 300}); // off the box
+        }
     }
     // Out of a standard view there are no arrows to hit.
     Turn(RotMatrix::FromStandardView(StandardView::Top));

@@ -1,15 +1,27 @@
 #include "ztui/drawinput/ZTAuxiliaryEvent.h"
 
+#include "platform/host/Callable.h"
+#include "platform/host/Executors.h"
 #include "ztui/drawinput/ZTArchAuxiliaryBaseTool.h"
 
 #include <json/value.h>
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 
 namespace zt {
 
 namespace {
+
+// UI events arrive on the user-interface thread; the manager lives on the work thread, where
+// the tools' moves use the same lists. The call returns once the work has run.
+void OnWorkThread(std::function<void()> work)
+{
+    TesselCallableObj* call = new CallerF<std::function<void()>>(std::move(work));
+    TesselFuncCall::ToCallOnWorkTread(call);
+    call->Release();
+}
 
 const Json::Value* Member(const Json::Value& object, const char* name)
 {
@@ -83,10 +95,13 @@ void ZTAuxiliaryEvent::_OnReceive(const char* name, const Json::Value& value)
             int elementId = -1;
             if (ReadCurveObject(value, curve, elementId) == CurveObject::Rejected)
                 return;
-            ZTArchAuxiliaryBaseTool::_SetDelayICurvePrimitiveLine(curve, elementId);
+            OnWorkThread([curve, elementId] {
+                ZTArchAuxiliaryBaseTool::_SetDelayICurvePrimitiveLine(curve, elementId);
+            });
         } else if (std::strcmp(name, kHighLightEvent) == 0) {
             const Json::Value* flag = Member(value, "ISHighLight");
-            ZTArchAuxiliaryBaseTool::_BeHighLight(flag && flag->isBool() && flag->asBool());
+            const bool highlight = flag && flag->isBool() && flag->asBool();
+            OnWorkThread([highlight] { ZTArchAuxiliaryBaseTool::_BeHighLight(highlight); });
         } else if (std::strcmp(name, kDeleteEvent) == 0) {
             if (!value.isArray() || value.empty())
                 return;
@@ -101,7 +116,8 @@ void ZTAuxiliaryEvent::_OnReceive(const char* name, const Json::Value& value)
                 if (read == CurveObject::Curve)
                     curves.push_back(curve);
             }
-            ZTArchAuxiliaryBaseTool::_DeleteDelayICurvePrimitiveLine(curves);
+            OnWorkThread(
+                [curves] { ZTArchAuxiliaryBaseTool::_DeleteDelayICurvePrimitiveLine(curves); });
         }
     } catch (...) {
         // A payload the JSON library cannot read changes nothing.

@@ -1,7 +1,9 @@
 #pragma once
 // The UI events of the auxiliary lines: "Auxiliary" keeps one curve on screen as a delayed
 // line, "Delete" removes a list of them, "ISHighLight" sets the manager's highlight flag.
-// The library registers one of these with the UI event registry at load.
+// The library registers one of these with the UI event registry at load. Events come on the
+// user-interface thread; the manager's work is handed to the work thread and has run when the
+// listener returns.
 
 #include "platform/cad/ICurvePrimitive.h"
 #include "ztui/frame/ZTUiEvent.h"

@@ -9,6 +9,7 @@
 #include "platform/cad/ViewController.h"
 #include "platform/host/AppServices.h"
 #include "platform/host/Commands.h"
+#include "platform/host/HostViewCommands.h"
 #include "platform/host/ZTLayerCompsMgn.h"
 #include "platform/win/Modules.h"
 #include "ztui/frame/ZTUiMgn.h"
@@ -89,6 +90,7 @@ bool DemoSession::Open(const Options& options, std::string& error)
     if (!OpenProject(options.project, error))
         return false;
     HostDrawingTools::RegisterAll();
+    zt::host::RegisterHostViewCommands();
     m_demoIcons = ::LoadLibraryW(L"ZTDemoIcons.dll");
     m_platformIcons = ::LoadLibraryW(L"ZTIcons.dll");
 
