@@ -23,6 +23,14 @@
 #include "ztui/drawinput/DynTraceInfo.h"
 #include "ztui/drawinput/ZTDrawWay.h"
 #include "ztui/drawinput/ZTToolLayoutMgn.h"
+#include "ztui/drawinput/ZTArchAuxiliaryArc.h"
+#include "ztui/drawinput/ZTArchAuxiliaryBaseTool.h"
+#include "ztui/drawinput/ZTArchAuxiliaryLine.h"
+#include "ztui/drawinput/ZTArchAuxiliaryMacrosMgn.h"
+#include "ztui/drawinput/ZTAuxiliaryEvent.h"
+#include "ztui/drawinput/ZTAuxliaryEvent.h"
+#include "ztui/drawinput/ZTEventMsgViewBox.h"
+#include "ztui/drawinput/ZTViewBoxTransients.h"
 
 // Property list.
 #include "ztui/proplist/editors/ButtonBitmap.h"

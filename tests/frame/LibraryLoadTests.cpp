@@ -14,8 +14,10 @@ namespace {
 using NotifyFn = bool (*)(const char*, const Json::Value&);
 
 // The host commands the load sequence registers, in order.
-const std::vector<std::string> kLoadCommands = {"Tool.InitTracer", "Tool.InitTracerCus",
-                                                "Tool.InitTracerDim"};
+// In the order of the load: the auxiliary model's commands, the tracer's, the view box's.
+const std::vector<std::string> kLoadCommands = {
+    "ArchZoome",       "ShowModelInfo",      "CloseModelInfo",     "CatchLocate",
+    "Tool.InitTracer", "Tool.InitTracerCus", "Tool.InitTracerDim", "Arch.AddViewBox"};
 
 } // namespace
 

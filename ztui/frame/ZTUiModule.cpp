@@ -4,6 +4,7 @@
 #include "platform/host/MainFrameEvent.h"
 #include "platform/win/Modules.h"
 #include "platform/win/mfc/CDynLinkLibrary.h"
+#include "ztui/drawinput/DrawInputModule.h"
 #include "ztui/frame/GraphicsViewHook.h"
 #include "ztui/frame/LibraryComponents.h"
 #include "ztui/frame/ZTCmdLineEventListener.h"
@@ -54,6 +55,7 @@ void ZTUiModule::Load()
     // the auxiliary-model commands and the auxiliary event listener come before the command
     // line hook; the context bar event, the tracer commands and listeners, the main-frame
     // listener and the view-box command follow it.
+    LoadAuxiliaryStep();
     App_RegisteOnCmdlineChar(&OnCmdlineChar);
 
     // The tracer's commands create its boxes hidden; its listener follows the view.
@@ -62,6 +64,7 @@ void ZTUiModule::Load()
     // The static main-frame listener is built after the tracer steps; it joins the host at
     // attach.
     ZTUiMainFrameEventListener::instance();
+    LoadViewBoxStep();
 
     g_state.loaded = true;
 }
@@ -74,6 +77,7 @@ void ZTUiModule::Unload()
     if (App_GetOnCmdlineChar() == &OnCmdlineChar)
         App_RegisteOnCmdlineChar(nullptr);
     UnloadTracer();
+    UnloadDrawInput();
     // The property manager writes its group memory as it goes.
     ZTPropertyMgn::DestroyInstance();
     WithdrawLibraryComponents();

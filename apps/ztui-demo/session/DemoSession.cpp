@@ -14,6 +14,7 @@
 #include "platform/host/Commands.h"
 #include "platform/host/Executors.h"
 #include "platform/host/TSStoreyModelViewManager.h"
+#include "platform/host/HostViewCommands.h"
 #include "platform/host/ZTLayerCompsMgn.h"
 #include "platform/win/Modules.h"
 #include "ztui/frame/ZTUiMgn.h"
@@ -101,6 +102,7 @@ bool DemoSession::Open(const Options& options, std::string& error)
     if (!OpenProject(options.project, error))
         return false;
     HostDrawingTools::RegisterAll();
+    zt::host::RegisterHostViewCommands();
     m_demoIcons = ::LoadLibraryW(L"ZTDemoIcons.dll");
     m_platformIcons = ::LoadLibraryW(L"ZTIcons.dll");
 

@@ -4,10 +4,17 @@
 // values of the tool's own wall (which the property panel edits). A chain is one undo
 // step; it ends on reset, or when a click closes it on its first point. A reset with no
 // chain begun ends the tool.
+//
+// While it waits for a point it shows the library's auxiliary lines (extensions and
+// perpendiculars of the walls, polar tracking from the last point) and snaps to them, as the
+// host's snapping does to the auxiliary model.
 
 #include "apps/ztui-demo/tools/HostTool.h"
 #include "platform/cad/DgnProject.h"
 #include "platform/host/TSArchiWall.h"
+#include "ztui/drawinput/ZTArchAuxiliaryArc.h"
+#include "ztui/drawinput/ZTArchAuxiliaryBaseTool.h"
+#include "ztui/drawinput/ZTArchAuxiliaryLine.h"
 
 namespace ztdemo {
 
@@ -36,12 +43,20 @@ private:
     void BeginChain();
     void EndChain();
     void PlaceNewSegments();
+    // The walls' axes, for the auxiliary lines.
+    void CollectReferenceLines();
+    // The auxiliary lines for the cursor, then the cursor snapped to the nearest of them (to
+    // the crossing of the two nearest when both are close).
+    DPoint3d Snap(const DPoint3d& point);
 
     TSArchiWallPtr m_template;
     DgnProjectPtr m_project;
     bvector<ElementId> m_chain;
     int m_placedSegments = 0;
     bool m_groupOpen = false;
+    zt::ZTArchAuxiliaryBaseTool m_auxiliary;
+    zt::ZTArchAuxiliaryLine m_auxiliaryLines;
+    zt::ZTArchAuxiliaryArc m_auxiliaryArcs;
 };
 
 } // namespace ztdemo

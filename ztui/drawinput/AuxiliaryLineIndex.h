@@ -1,0 +1,66 @@
+#pragma once
+// A spatial index of carrier lines (unbounded straight lines in the XY plane) that answers
+// "which carriers pass within a distance of this point" without walking them all.
+//
+// Auxiliary candidates are extensions and perpendiculars of reference lines; whether one
+// qualifies depends on its distance from the cursor to its unbounded carrier, which a box
+// index of the segments cannot bound (a far segment's extension may pass right by the
+// cursor). A carrier is n . x = rho with a unit normal n at angle theta in [0, pi), so the
+// index groups carriers by theta into bins and sorts each bin by rho. In a bin, n . q moves by
+// at most |q| times half the bin width from its value at the bin's middle angle, so one
+// binary search per bin finds every carrier that can be near q. The visitor may shrink the
+// reach as it learns of nearer candidates, which narrows the bins still to be searched.
+//
+// The index reports a superset: callers test each reported entry exactly.
+
+#include "platform/cad/BVector.h"
+#include "platform/cad/DPoint3d.h"
+#include "platform/cad/DVec3d.h"
+#include "ztui/ZTUiExport.h"
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace zt {
+
+class ZTUI_EXPORT AuxiliaryLineIndex
+{
+public:
+    static constexpr int kAngleBins = 512;
+
+    // Collects carriers, each through a point along a direction (only x and y count), with a
+    // payload handed back by queries. A direction without XY length has no carrier: its
+    // payload is reported by every query.
+    void Add(const DPoint3d& point, const DVec3d& direction, std::uint32_t payload);
+    // Sorts what was added; queries before Finish see nothing that was added since.
+    void Finish();
+    void Clear();
+    std::size_t size() const { return m_count; }
+
+    // Calls visit with the payload of every carrier whose XY distance from q may be at most
+    // reach (and of every carrier without direction). visit may lower reach.
+    void Query(const DPoint3d& q, double& reach,
+               const std::function<void(std::uint32_t payload)>& visit) const;
+
+private:
+    struct Entry
+    {
+        double rho;
+        std::uint32_t payload;
+    };
+    struct Pending
+    {
+        int bin;
+        Entry entry;
+    };
+
+    std::vector<Pending> m_pending;
+    std::vector<Entry> m_entries;
+    // m_entries[m_binStart[b] .. m_binStart[b + 1]) belong to bin b, sorted by rho.
+    std::vector<std::uint32_t> m_binStart;
+    std::vector<std::uint32_t> m_undirected;
+    std::size_t m_count = 0;
+};
+
+} // namespace zt
