@@ -82,3 +82,13 @@
 #include "ztui/propertypanel/ZTPropertyMgn.h"
 #include "ztui/propertypanel/ZTProperyListImpl.h"
 #include "ztui/propertypanel/ZTSelectionToolProperty.h"
+
+// Context bar.
+#include "ztui/contextbar/ContextbarTypes.h"
+#include "ztui/contextbar/ZTContextBarDataMgn.h"
+#include "ztui/contextbar/ZTContextBarProxy.h"
+#include "ztui/contextbar/ZTContextbarEvent.h"
+#include "ztui/contextbar/ZTContextbarFactory.h"
+#include "ztui/contextbar/ZTContextbarFactoryManager.h"
+#include "ztui/contextbar/ZTContextbarMsgEvent.h"
+#include "ztui/contextbar/ZTDlgUiContextbar.h"

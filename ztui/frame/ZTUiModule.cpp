@@ -12,6 +12,9 @@
 #include "ztui/frame/ZTUiMainFrameEventListener.h"
 #include "ztui/frame/ZTUiResources.h"
 #include "ztui/frame/ZTViewMsgEventListener.h"
+#include "ztui/contextbar/ZTContextbarEvent.h"
+#include "ztui/contextbar/ZTContextbarMsgEvent.h"
+#include "ztui/contextbar/ZTDlgUiContextbar.h"
 #include "ztui/propertypanel/ZTPropertyMgn.h"
 
 namespace zt {
@@ -54,6 +57,7 @@ void ZTUiModule::Load()
     // line hook; the context bar event, the tracer commands and listeners, the main-frame
     // listener and the view-box command follow it.
     App_RegisteOnCmdlineChar(&OnCmdlineChar);
+    ZTUiEventListener::instance().AddListener(&ZTContextbarEvent::instance());
 
     // The static main-frame listener is built after the tracer steps; it joins the host at
     // attach.
@@ -69,6 +73,7 @@ void ZTUiModule::Unload()
     // The host must not call into a library that is gone.
     if (App_GetOnCmdlineChar() == &OnCmdlineChar)
         App_RegisteOnCmdlineChar(nullptr);
+    ZTUiEventListener::instance().DropListener(&ZTContextbarEvent::instance());
     // The property manager writes its group memory as it goes.
     ZTPropertyMgn::DestroyInstance();
     WithdrawLibraryComponents();
@@ -87,6 +92,7 @@ bool ZTUiModule::Attach(HINSTANCE module)
     RegisterZTUiResources(module);
     g_state.attached = true;
     Tessel::TSMainFrameEventListener::Get().AddListener(&ZTUiMainFrameEventListener::instance());
+    ZTViewMsgEventListener::instance().AddListener(&ZTContextbarMsgEvent::instance());
     return true;
 }
 
@@ -97,9 +103,11 @@ void ZTUiModule::Detach()
     // The library may be unloaded before the host ends: nothing of it may stay reachable,
     // and no window of it may outlive its code.
     ZTDlgPopMessage::DestroyInstance();
+    ZTDlgUiContextbar::ReleaseResources();
     Tessel::TSMainFrameEventListener::Get().DropListener(&ZTUiMainFrameEventListener::instance());
     UninstallGraphicsViewHook();
     AfxTermExtensionModule(g_extension);
+    ZTViewMsgEventListener::instance().DropListener(&ZTContextbarMsgEvent::instance());
     UnregisterZTUiResources(g_state.module);
     g_state.attached = false;
     g_state.module = nullptr;
