@@ -111,3 +111,13 @@
 #include "ztui/tracer/ZTEventArchTracer.h"
 #include "ztui/tracer/ZTTracerCusFunBase.h"
 #include "ztui/tracer/ZTTracerFunPoolMgn.h"
+
+// Context bar.
+#include "ztui/contextbar/ContextbarTypes.h"
+#include "ztui/contextbar/ZTContextBarDataMgn.h"
+#include "ztui/contextbar/ZTContextBarProxy.h"
+#include "ztui/contextbar/ZTContextbarEvent.h"
+#include "ztui/contextbar/ZTContextbarFactory.h"
+#include "ztui/contextbar/ZTContextbarFactoryManager.h"
+#include "ztui/contextbar/ZTContextbarMsgEvent.h"
+#include "ztui/contextbar/ZTDlgUiContextbar.h"

@@ -13,6 +13,9 @@
 #include "ztui/frame/ZTUiMainFrameEventListener.h"
 #include "ztui/frame/ZTUiResources.h"
 #include "ztui/frame/ZTViewMsgEventListener.h"
+#include "ztui/contextbar/ZTContextbarEvent.h"
+#include "ztui/contextbar/ZTContextbarMsgEvent.h"
+#include "ztui/contextbar/ZTDlgUiContextbar.h"
 #include "ztui/propertypanel/ZTPropertyMgn.h"
 #include "ztui/tracer/TracerModule.h"
 
@@ -57,6 +60,7 @@ void ZTUiModule::Load()
     // listener and the view-box command follow it.
     LoadAuxiliaryStep();
     App_RegisteOnCmdlineChar(&OnCmdlineChar);
+    ZTUiEventListener::instance().AddListener(&ZTContextbarEvent::instance());
 
     // The tracer's commands create its boxes hidden; its listener follows the view.
     LoadTracer();
@@ -78,6 +82,7 @@ void ZTUiModule::Unload()
         App_RegisteOnCmdlineChar(nullptr);
     UnloadTracer();
     UnloadDrawInput();
+    ZTUiEventListener::instance().DropListener(&ZTContextbarEvent::instance());
     // The property manager writes its group memory as it goes.
     ZTPropertyMgn::DestroyInstance();
     WithdrawLibraryComponents();
@@ -96,6 +101,7 @@ bool ZTUiModule::Attach(HINSTANCE module)
     RegisterZTUiResources(module);
     g_state.attached = true;
     Tessel::TSMainFrameEventListener::Get().AddListener(&ZTUiMainFrameEventListener::instance());
+    ZTViewMsgEventListener::instance().AddListener(&ZTContextbarMsgEvent::instance());
     return true;
 }
 
@@ -106,9 +112,11 @@ void ZTUiModule::Detach()
     // The library may be unloaded before the host ends: nothing of it may stay reachable,
     // and no window of it may outlive its code.
     ZTDlgPopMessage::DestroyInstance();
+    ZTDlgUiContextbar::ReleaseResources();
     Tessel::TSMainFrameEventListener::Get().DropListener(&ZTUiMainFrameEventListener::instance());
     UninstallGraphicsViewHook();
     AfxTermExtensionModule(g_extension);
+    ZTViewMsgEventListener::instance().DropListener(&ZTContextbarMsgEvent::instance());
     UnregisterZTUiResources(g_state.module);
     g_state.attached = false;
     g_state.module = nullptr;

@@ -83,6 +83,18 @@ zt::win::DialogTemplate PopMessageTemplate()
     return t;
 }
 
+zt::win::DialogTemplate ContextbarTemplate()
+{
+    zt::win::DialogTemplate t;
+    t.style = WS_CHILD;
+    t.exStyle = WS_EX_NOACTIVATE;
+    t.cx = 158;
+    t.cy = 37;
+    t.fontName = L"MS Shell Dlg";
+    t.pointSize = 8;
+    return t;
+}
+
 } // namespace
 
 bool RegisterZTUiResources(HINSTANCE module)
@@ -107,6 +119,9 @@ bool RegisterZTUiResources(HINSTANCE module)
                                             PopMessageTemplate()) &&
          ok;
     ok = RegisterTracerResources(module) && ok;
+    ok = zt::win::ResourceModule::AddDialog(module, MAKEINTRESOURCEW(kDialogContextbar),
+                                            ContextbarTemplate()) &&
+         ok;
     return ok;
 }
 

@@ -17,6 +17,9 @@ inline constexpr int kPopIdText = 2072;
 inline constexpr int kPopIdWarningIcon = 2073;
 inline constexpr int kPopIdInfoIcon = 2074;
 
+// The context bar's window: an empty child strip, sized by its buttons when it opens.
+inline constexpr unsigned kDialogContextbar = 14000;
+
 // Registers every resource of the library under its module handle; false when one failed.
 bool RegisterZTUiResources(HINSTANCE module);
 void UnregisterZTUiResources(HINSTANCE module);

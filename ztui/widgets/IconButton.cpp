@@ -146,10 +146,13 @@ void CIconButton::DrawItem(LPDRAWITEMSTRUCT dis)
         CDC veil;
         CBitmap pixel;
         veil.CreateCompatibleDC(dc);
-        pixel.CreateCompatibleBitmap(dc, 1, 1);
+        // As large as the icon: a stretched one-pixel veil would be smoothed into its
+        // transparent surroundings and darken the icon instead of fading it.
+        pixel.CreateCompatibleBitmap(dc, size, size);
         CBitmap* old = veil.SelectObject(&pixel);
-        veil.FillSolidRect(0, 0, 1, 1, BackgroundOf(look));
-        dc->AlphaBlend(x, y, size, size, &veil, 0, 0, 1, 1, BLENDFUNCTION{AC_SRC_OVER, 0, 160, 0});
+        veil.FillSolidRect(0, 0, size, size, BackgroundOf(look));
+        dc->AlphaBlend(x, y, size, size, &veil, 0, 0, size, size,
+                       BLENDFUNCTION{AC_SRC_OVER, 0, 160, 0});
         veil.SelectObject(old);
     }
 }
