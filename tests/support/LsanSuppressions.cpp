@@ -6,7 +6,7 @@ extern "C" const char* __lsan_default_suppressions();
 
 extern "C" const char* __lsan_default_suppressions()
 {
-    return "leak:libfontconfig.so\n";
+    return "leak:libfontconfig.so\nleak:libpangoft2-1.0.so\n";
 }
 
 extern "C" const char* __tsan_default_suppressions();
