@@ -343,9 +343,9 @@ TEST_F(ArchTracerBox, CloseHidesTheBoxAndReturnsTheKeyboard)
 TEST_F(ArchTracerBox, MessagesToABoxWithoutAWindowAreIgnored)
 {
     Box().DestroyWindow();
-    for (std::string_view name : {zt::kTracerMoveTacer, zt::kTracerTabDown, zt::kTracerNumDown,
-                                  zt::kTracerUpdateUi, zt::kTracerReleseDlg,
-                                  zt::kTracerMoveCurso}) {
+    for (std::string_view name :
+         {zt::kTracerMoveTacer, zt::kTracerTabDown, zt::kTracerNumDown, zt::kTracerUpdateUi,
+          zt::kTracerReleseDlg, zt::kTracerMoveCurso}) {
         Box().OnTracerMessage(std::string(name).c_str());
         EXPECT_EQ(Box().m_hWnd, nullptr);
     }

@@ -26,10 +26,7 @@ public:
         ++updates;
         ZTCustomTraceMgn::GetInstance().OnUpdateUi(list, start, cursor);
     }
-    void OnPlaceCtrl(CtrlList& list) override
-    {
-        ZTCustomTraceMgn::GetInstance().OnPlaceCtrl(list);
-    }
+    void OnPlaceCtrl(CtrlList& list) override { ZTCustomTraceMgn::GetInstance().OnPlaceCtrl(list); }
     void OnSurePlace(CtrlList& list, const DPoint3d& start, DPoint3d& result) override
     {
         ++surePlaces;
@@ -51,8 +48,8 @@ CtrlList Arc(int driving, double angle, double chord, double length, double cx, 
         t.Format(L"%.12g", v);
         return t;
     };
-    list.texts = {{0, text(angle)}, {1, text(chord)}, {2, text(length)}, {3, text(cx)},
-                  {4, text(cy)}};
+    list.texts = {
+        {0, text(angle)}, {1, text(chord)}, {2, text(length)}, {3, text(cx)}, {4, text(cy)}};
     return list;
 }
 

@@ -44,8 +44,7 @@ ON_WM_TIMER()
 ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
-ZTDlgArchTracer::ZTDlgArchTracer(UINT templateId)
-    : CDialogEx(templateId), m_templateId(templateId)
+ZTDlgArchTracer::ZTDlgArchTracer(UINT templateId) : CDialogEx(templateId), m_templateId(templateId)
 {}
 
 ZTDlgArchTracer::~ZTDlgArchTracer()
