@@ -443,3 +443,22 @@ TEST_F(ArchTracerBox, ABoxReopenedAfterTheMainFrameClosedTakesNoStaleOwner)
     EXPECT_TRUE(Box().IsWindowVisible());
     EXPECT_EQ(::GetWindow(Box().m_hWnd, GW_OWNER), nullptr);
 }
+
+TEST_F(ArchTracerBox, TypingWithShiftOrCtrlHeldKeepsTheBoxsKeys)
+{
+    OpenAt(DPoint3d::From(0, 0, 0));
+    MoveTo(DPoint3d::From(100, 0, 0));
+    desk.key(VK_TAB);
+    // In the box Tab moves on whatever modifier is held; Ctrl+A selects the field's text.
+    desk.keyDown(VK_SHIFT);
+    desk.key(VK_TAB);
+    desk.keyUp(VK_SHIFT);
+    EXPECT_EQ(Box().GetFocusedId(), kAngle);
+    desk.keyDown(VK_CONTROL);
+    desk.key('A');
+    desk.keyUp(VK_CONTROL);
+    Type(L"45");
+    EXPECT_EQ(Box().GetFieldText(kAngle), L"45");
+    EXPECT_TRUE(TracerProxy::GetTraceStatus());
+    EXPECT_TRUE(tool.inputs.empty());
+}
