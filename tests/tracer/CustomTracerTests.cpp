@@ -330,3 +330,25 @@ TEST_F(CustomTracerBox, AChangedFunctionRebuildsTheRows)
     EXPECT_FALSE(Custom().IsWindowVisible());
     EXPECT_EQ(Custom().GetRowCount(), 0);
 }
+
+TEST_F(CustomTracerBox, AClickOnAFieldFocusesItAndTheCheckButtonCommitsIt)
+{
+    OpenAt(DPoint3d::From(0, 0, 0));
+    TracerProxy::SetNewHitPt(DPoint3d::From(0, 80, 0));
+    desk.pump();
+    CRect field;
+    Custom().GetField(0)->GetWindowRect(&field);
+    desk.click(field.CenterPoint());
+    EXPECT_EQ(::GetFocus(), Custom().GetField(0)->m_hWnd);
+    EXPECT_TRUE(Custom().IsWidened());
+    EXPECT_EQ(Custom().GetFocusedIndex(), 1);
+    EXPECT_EQ(Custom().GetFieldText(0), L"80");
+    Type(L"\b\b40"); // the click put the caret after the text
+    CRect check;
+    Custom().GetDlgItem(zt::tracer_ids::kCustomCommit)->GetWindowRect(&check);
+    EXPECT_EQ(check.top, field.top) << "the buttons sit on the focused row";
+    desk.click(check.CenterPoint());
+    ASSERT_EQ(tool.inputs.size(), 1u);
+    ExpectPointNear(tool.inputs[0].point, DPoint3d::From(0, 40, 0), 1e-9);
+    EXPECT_EQ(function.lastDriving, 0);
+}
