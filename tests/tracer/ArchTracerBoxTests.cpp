@@ -3,6 +3,8 @@
 #include "TracerTestSupport.h"
 
 #include "platform/host/CommandLine.h"
+#include "platform/win/mfc/CDialog.h"
+#include "platform/win/resources/ResourceModule.h"
 #include "ztui/tracer/TracerMessages.h"
 
 using namespace zt::tracer_ids;
@@ -341,9 +343,9 @@ TEST_F(ArchTracerBox, CloseHidesTheBoxAndReturnsTheKeyboard)
 TEST_F(ArchTracerBox, MessagesToABoxWithoutAWindowAreIgnored)
 {
     Box().DestroyWindow();
-    for (std::string_view name : {zt::kTracerMoveTacer, zt::kTracerTabDown, zt::kTracerNumDown,
-                                  zt::kTracerUpdateUi, zt::kTracerReleseDlg,
-                                  zt::kTracerMoveCurso}) {
+    for (std::string_view name :
+         {zt::kTracerMoveTacer, zt::kTracerTabDown, zt::kTracerNumDown, zt::kTracerUpdateUi,
+          zt::kTracerReleseDlg, zt::kTracerMoveCurso}) {
         Box().OnTracerMessage(std::string(name).c_str());
         EXPECT_EQ(Box().m_hWnd, nullptr);
     }
@@ -365,4 +367,99 @@ TEST_F(ArchTracerBox, TheFontColourComesFromTheInterfaceState)
         for (int y = field.top; y < field.bottom && !red; ++y)
             red = GetRValue(desk.pixel(x, y)) > 200 && GetGValue(desk.pixel(x, y)) < 80;
     EXPECT_TRUE(red);
+}
+
+TEST_F(ArchTracerBox, RefreshAndCursorMessagesTakeTheSharedPoints)
+{
+    OpenAt(DPoint3d::From(0, 0, 0));
+    zt::TracerShared::Get().SetMovePoint(DPoint3d::From(0, 250, 0));
+    Box().OnTracerMessage(std::string(zt::kTracerUpdateUi).c_str());
+    EXPECT_EQ(Box().GetFieldText(kDistance), L"250");
+    EXPECT_EQ(Box().GetFieldText(kAngle), L"90.0");
+    EXPECT_EQ(Box().GetFieldText(kY), L"250");
+
+    zt::TracerShared::Get().SetScreenPoint(DPoint2d::From(321.4, 234.6));
+    Box().OnTracerMessage(std::string(zt::kTracerMoveCurso).c_str());
+    desk.pump();
+    POINT cursor;
+    ::GetCursorPos(&cursor);
+    EXPECT_EQ(CPoint(cursor), CPoint(321, 235));
+}
+
+TEST_F(ArchTracerBox, ATimerPutsTheBoxBesideAVisibleContextBar)
+{
+    OpenAt(DPoint3d::From(0, 0, 0));
+    zt::win::DialogTemplate strip;
+    strip.style = WS_POPUP | WS_VISIBLE;
+    strip.cx = 60;
+    strip.cy = 16;
+    CDialog bar;
+    ASSERT_TRUE(bar.CreateIndirect(strip, frame));
+    bar.SetWindowPos(nullptr, 200, 150, 180, 30, SWP_NOZORDER | SWP_NOACTIVATE);
+    TesselModelessDialogManager::Get().Register("TesselUiContextbarDialog", &bar);
+
+    Box().SendMessage(WM_TIMER, 7);
+    EXPECT_EQ(BoxRect().TopLeft(), CPoint(200 + 180 + 10, 150 + 30 + 10));
+    const CSize size = BoxRect().Size();
+
+    // A hidden bar leaves the box where it is.
+    bar.ShowWindow(SW_HIDE);
+    MoveTo(DPoint3d::From(500, 500, 0));
+    const CRect following = BoxRect();
+    Box().SendMessage(WM_TIMER, 7);
+    EXPECT_EQ(BoxRect(), following);
+    EXPECT_EQ(BoxRect().Size(), size) << "the size never changes";
+    TesselModelessDialogManager::Get().Unregister("TesselUiContextbarDialog");
+    bar.DestroyWindow();
+}
+
+TEST_F(ArchTracerBox, TextThatIsNoNumberReadsAsZero)
+{
+    OpenAt(DPoint3d::From(100, 100, 0));
+    MoveTo(DPoint3d::From(200, 100, 0));
+    desk.key(VK_TAB);
+    // Pasted past the field's filter: the box still gives a point and nothing breaks.
+    Box().GetField(kDistance)->SetWindowText(L"墙)(");
+    Box().GetField(kAngle)->SetWindowText(L"");
+    Box().SendMessage(CCustomEdit::kMsgValueCommitted, kDistance, CCustomEdit::kReasonEnter);
+    ASSERT_EQ(tool.inputs.size(), 1u);
+    ExpectPointNear(tool.inputs[0].point, DPoint3d::From(100, 100, 0), 0.0);
+    EXPECT_EQ(tool.inputs[0].distance, 0.0);
+    // A message with an unknown field or reason commits nothing.
+    Box().SendMessage(CCustomEdit::kMsgValueCommitted, 4999, CCustomEdit::kReasonEnter);
+    Box().SendMessage(CCustomEdit::kMsgValueCommitted, kDistance, 77);
+    EXPECT_EQ(tool.inputs.size(), 1u);
+}
+
+TEST_F(ArchTracerBox, ABoxReopenedAfterTheMainFrameClosedTakesNoStaleOwner)
+{
+    OpenAt(DPoint3d::From(0, 0, 0));
+    zt::UninstallGraphicsViewHook();
+    zt::host::DestroyMainFrame();
+    desk.pump();
+    EXPECT_EQ(Box().m_hWnd, nullptr) << "the box went with its owner";
+    Box().OnTracerMessage(std::string(zt::kTracerCreateDlg).c_str());
+    ASSERT_NE(Box().m_hWnd, nullptr);
+    EXPECT_TRUE(Box().IsWindowVisible());
+    EXPECT_EQ(::GetWindow(Box().m_hWnd, GW_OWNER), nullptr);
+}
+
+TEST_F(ArchTracerBox, TypingWithShiftOrCtrlHeldKeepsTheBoxsKeys)
+{
+    OpenAt(DPoint3d::From(0, 0, 0));
+    MoveTo(DPoint3d::From(100, 0, 0));
+    desk.key(VK_TAB);
+    // In the box Tab moves on whatever modifier is held, and a Ctrl key adds no character.
+    desk.keyDown(VK_SHIFT);
+    desk.key(VK_TAB);
+    desk.keyUp(VK_SHIFT);
+    EXPECT_EQ(Box().GetFocusedId(), kAngle);
+    desk.keyDown(VK_CONTROL);
+    desk.key('A');
+    desk.keyUp(VK_CONTROL);
+    EXPECT_EQ(Box().GetFieldText(kAngle), L"0.0");
+    Type(L"\b\b\b45");
+    EXPECT_EQ(Box().GetFieldText(kAngle), L"45");
+    EXPECT_TRUE(TracerProxy::GetTraceStatus());
+    EXPECT_TRUE(tool.inputs.empty());
 }

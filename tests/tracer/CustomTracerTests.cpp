@@ -26,10 +26,7 @@ public:
         ++updates;
         ZTCustomTraceMgn::GetInstance().OnUpdateUi(list, start, cursor);
     }
-    void OnPlaceCtrl(CtrlList& list) override
-    {
-        ZTCustomTraceMgn::GetInstance().OnPlaceCtrl(list);
-    }
+    void OnPlaceCtrl(CtrlList& list) override { ZTCustomTraceMgn::GetInstance().OnPlaceCtrl(list); }
     void OnSurePlace(CtrlList& list, const DPoint3d& start, DPoint3d& result) override
     {
         ++surePlaces;
@@ -51,8 +48,8 @@ CtrlList Arc(int driving, double angle, double chord, double length, double cx, 
         t.Format(L"%.12g", v);
         return t;
     };
-    list.texts = {{0, text(angle)}, {1, text(chord)}, {2, text(length)}, {3, text(cx)},
-                  {4, text(cy)}};
+    list.texts = {
+        {0, text(angle)}, {1, text(chord)}, {2, text(length)}, {3, text(cx)}, {4, text(cy)}};
     return list;
 }
 
@@ -332,4 +329,26 @@ TEST_F(CustomTracerBox, AChangedFunctionRebuildsTheRows)
     desk.pump();
     EXPECT_FALSE(Custom().IsWindowVisible());
     EXPECT_EQ(Custom().GetRowCount(), 0);
+}
+
+TEST_F(CustomTracerBox, AClickOnAFieldFocusesItAndTheCheckButtonCommitsIt)
+{
+    OpenAt(DPoint3d::From(0, 0, 0));
+    TracerProxy::SetNewHitPt(DPoint3d::From(0, 80, 0));
+    desk.pump();
+    CRect field;
+    Custom().GetField(0)->GetWindowRect(&field);
+    desk.click(field.CenterPoint());
+    EXPECT_EQ(::GetFocus(), Custom().GetField(0)->m_hWnd);
+    EXPECT_TRUE(Custom().IsWidened());
+    EXPECT_EQ(Custom().GetFocusedIndex(), 1);
+    EXPECT_EQ(Custom().GetFieldText(0), L"80");
+    Type(L"\b\b40"); // the click put the caret after the text
+    CRect check;
+    Custom().GetDlgItem(zt::tracer_ids::kCustomCommit)->GetWindowRect(&check);
+    EXPECT_EQ(check.top, field.top) << "the buttons sit on the focused row";
+    desk.click(check.CenterPoint());
+    ASSERT_EQ(tool.inputs.size(), 1u);
+    ExpectPointNear(tool.inputs[0].point, DPoint3d::From(0, 40, 0), 1e-9);
+    EXPECT_EQ(function.lastDriving, 0);
 }

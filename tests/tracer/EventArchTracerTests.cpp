@@ -6,10 +6,10 @@
 #include "platform/cad/DgnApplication.h"
 #include "platform/cad/SelectionSetManager.h"
 #include "platform/cad/ToolInput.h"
+#include "platform/host/Commands.h"
 #include "platform/host/Executors.h"
 #include "platform/win/mfc/CDialog.h"
 #include "tests/cad/ProjectTestSupport.h"
-#include "platform/host/Commands.h"
 #include "ztui/frame/ZTCmdLineEventListener.h"
 #include "ztui/frame/ZTViewMsgEventListener.h"
 #include "ztui/tracer/ZTEventArchTracer.h"
@@ -202,8 +202,8 @@ TEST_F(EventArchTracerTest, AClickOnSelectedElementsAddsAnOperationPoint)
     DgnModel* model = project->GetDefaultModel();
     bvector<ElementRef*> elements;
     for (int i = 0; i < 2; ++i)
-        elements.push_back(model->FindElementById(
-            AddLine(*model, DPoint3d::From(0, i), DPoint3d::From(1, i))));
+        elements.push_back(
+            model->FindElementById(AddLine(*model, DPoint3d::From(0, i), DPoint3d::From(1, i))));
     SelectionSetManager::GetManager().ReplaceWith(elements);
     ASSERT_EQ(SelectionSetManager::GetManager().NumSelected(), 2u);
     Open();

@@ -116,9 +116,9 @@ TEST_F(TracerProxyTest, EachOperationPostsItsMessageToTheBoxOfTheType)
     Pump();
     TracerProxy::CloseTracer();
     Pump();
-    EXPECT_EQ(arch.messages, (Messages{"wm_work2ui_createdlg", "wm_work2ui_createdlg",
-                                       "wm_work2ui_movetacer", "wm_worl2ui_numdown",
-                                       "wm_work2ui_tabdown", "wm_work2ui_relesedlg"}));
+    EXPECT_EQ(arch.messages,
+              (Messages{"wm_work2ui_createdlg", "wm_work2ui_createdlg", "wm_work2ui_movetacer",
+                        "wm_worl2ui_numdown", "wm_work2ui_tabdown", "wm_work2ui_relesedlg"}));
     EXPECT_FALSE(arch.readyWhileHandling) << "the box is busy while it handles a message";
     EXPECT_TRUE(TracerShared::Get().IsBoxReady());
     EXPECT_EQ(TracerShared::Get().GetTypedText(), L"7");
@@ -150,8 +150,8 @@ TEST_F(TracerProxyTest, MessagesPostedWhileTheBoxIsBusyAreDropped)
     TracerProxy::MoveTracer(DPoint3d::From(2, 1, 0));
     TracerProxy::ResponseTab();
     Pump();
-    EXPECT_EQ(arch.messages, (Messages{"wm_work2ui_createdlg", "wm_work2ui_movetacer",
-                                       "wm_work2ui_tabdown"}));
+    EXPECT_EQ(arch.messages,
+              (Messages{"wm_work2ui_createdlg", "wm_work2ui_movetacer", "wm_work2ui_tabdown"}));
     ExpectPointNear(TracerShared::Get().GetMovePoint(), DPoint3d::From(2, 1, 0), 0.0);
     TracerProxy::SetTraceStatus(false);
     TracerProxy::MoveTracer(DPoint3d::From(3, 1, 0));
@@ -236,8 +236,8 @@ TEST_F(TracerProxyTest, ANewCustomFunctionRebuildsTheCustomBoxFirst)
     TracerProxy::CreateTracer();
     TracerProxy::CreateTracer();
     Pump();
-    EXPECT_EQ(custom.messages, (Messages{"wm_work2ui_relesedlg", "wm_work2ui_createdlg",
-                                         "wm_work2ui_createdlg"}));
+    EXPECT_EQ(custom.messages,
+              (Messages{"wm_work2ui_relesedlg", "wm_work2ui_createdlg", "wm_work2ui_createdlg"}));
     EXPECT_EQ(TracerShared::Get().Snapshot().customDescription.funName, "Arc.Radius");
     EXPECT_EQ(TracerShared::Get().Snapshot().customDescription.kind, 1u);
 

@@ -143,7 +143,8 @@ bool RegisterTracerResources(HINSTANCE module)
     if (!module)
         return false;
     using zt::win::ResourceModule;
-    bool ok = ResourceModule::AddDialog(module, MAKEINTRESOURCEW(kDialogArchTracer), ArchTemplate());
+    bool ok =
+        ResourceModule::AddDialog(module, MAKEINTRESOURCEW(kDialogArchTracer), ArchTemplate());
     ok = ResourceModule::AddDialog(module, MAKEINTRESOURCEW(kDialogDimTracer), DimTemplate()) && ok;
     ok = ResourceModule::AddDialog(module, MAKEINTRESOURCEW(kDialogCustomTracer),
                                    CustomTemplate()) &&

@@ -44,8 +44,7 @@ ON_WM_TIMER()
 ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
-ZTDlgArchTracer::ZTDlgArchTracer(UINT templateId)
-    : CDialogEx(templateId), m_templateId(templateId)
+ZTDlgArchTracer::ZTDlgArchTracer(UINT templateId) : CDialogEx(templateId), m_templateId(templateId)
 {}
 
 ZTDlgArchTracer::~ZTDlgArchTracer()
@@ -85,6 +84,8 @@ bool ZTDlgArchTracer::EnsureWindow()
     ZTUiResourceScope resources;
     CWnd* frame = getMainFrameWnd();
     CWnd* owner = frame && frame->m_hWnd ? frame : nullptr;
+    // The owner of an earlier window may be gone with it (the main frame closed).
+    m_pParentWnd = owner;
     return Create(m_templateId, owner) != FALSE;
 }
 

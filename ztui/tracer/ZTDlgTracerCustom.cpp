@@ -82,6 +82,8 @@ bool ZTDlgTracerCustom::EnsureWindow()
     ZTUiResourceScope resources;
     CWnd* frame = getMainFrameWnd();
     CWnd* owner = frame && frame->m_hWnd ? frame : nullptr;
+    // The owner of an earlier window may be gone with it (the main frame closed).
+    m_pParentWnd = owner;
     return Create(kDialogCustomTracer, owner) != FALSE;
 }
 

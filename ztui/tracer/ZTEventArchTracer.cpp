@@ -160,4 +160,3 @@ void ZTEventArchTracer::RestartAtClick()
 }
 
 } // namespace zt
-

@@ -11,9 +11,9 @@
 #include "platform/host/TSArchiSlab.h"
 #include "platform/host/TSArchiWall.h"
 #include "platform/host/TSObjectExtensionManager.h"
+#include "ztui/tracer/TracerGeometry.h"
 #include "ztui/tracer/TracerProxy.h"
 #include "ztui/tracer/TracerResources.h"
-#include "ztui/tracer/TracerGeometry.h"
 #include "ztui/tracer/ZTCustomTraceMgn.h"
 #include "ztui/tracer/ZTDlgArchTracer.h"
 #include "ztui/tracer/ZTDlgArchTracerDim.h"
@@ -129,8 +129,8 @@ public:
     {
         m_dynamics.clear();
         if (m_haveCorner)
-            m_dynamics.push_back(ICurvePrimitive::CreateRectangle(m_corner.x, m_corner.y, point.x,
-                                                                  point.y, 0.0));
+            m_dynamics.push_back(
+                ICurvePrimitive::CreateRectangle(m_corner.x, m_corner.y, point.x, point.y, 0.0));
     }
     bool OnReset() override { return false; }
     void OnCleanup() override
@@ -420,9 +420,9 @@ void CustomRing(SceneContext& c, SceneChecks& checks)
     checks.expect(tool->placedAt.DistanceXY({centre.x + 1500 * std::cos(radians),
                                              centre.y + 1500 * std::sin(radians), 0}) < 1.0,
                   "the column stands 1500 from the centre at 45 degrees (it stands at " +
-                      std::to_string(tool->placedAt.x) + ", " +
-                      std::to_string(tool->placedAt.y) + ", the centre at " +
-                      std::to_string(centre.x) + ", " + std::to_string(centre.y) + ")");
+                      std::to_string(tool->placedAt.x) + ", " + std::to_string(tool->placedAt.y) +
+                      ", the centre at " + std::to_string(centre.x) + ", " +
+                      std::to_string(centre.y) + ")");
     // The box follows again from the column, for the picture.
     c.user().moveTo(c.ScreenOf({tool->placedAt.x + 600, tool->placedAt.y - 400, 0}));
     c.Settle();
