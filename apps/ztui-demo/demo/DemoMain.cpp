@@ -9,6 +9,7 @@
 // an application-data folder of its own, DIR/appdata unless told otherwise, emptied at the
 // start unless kept, so that every run starts as a first run.
 
+#include "apps/ztui-demo/demo/ContextbarScenes.h"
 #include "apps/ztui-demo/demo/HostScenes.h"
 #include "apps/ztui-demo/demo/PanelScenes.h"
 #include "apps/ztui-demo/demo/SceneContext.h"
@@ -107,6 +108,7 @@ int main(int argc, char** argv)
         std::cout);
     ztdemo::AddHostScenes(runner);
     ztdemo::AddPanelScenes(runner);
+    ztdemo::AddContextbarScenes(runner);
     runner.select(args.scenes);
     for (const std::string& unknown : runner.unknownSelections()) {
         std::cerr << "FAIL no scene is called " << unknown << "\n";

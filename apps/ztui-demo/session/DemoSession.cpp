@@ -106,6 +106,7 @@ bool DemoSession::Open(const Options& options, std::string& error)
         return false;
     }
     m_highlight.Start();
+    m_contextbar.Start();
     BuildRibbon();
     FillLayerCombo();
 
@@ -231,6 +232,7 @@ std::wstring DemoSession::Caption() const
 
 void DemoSession::Close()
 {
+    m_contextbar.Stop();
     m_highlight.Stop();
     m_panel.Close();
     if (m_frame) {
