@@ -4,6 +4,7 @@
 
 #include "ContextbarTestSupport.h"
 
+#include "platform/cad/DgnTool.h"
 #include "platform/cad/IViewManager.h"
 #include "platform/host/MainFrame.h"
 #include "platform/host/ModelessDialogManager.h"
@@ -415,4 +416,73 @@ TEST_F(BarWindow, TheBarFollowsTheCursorAwayAndEscapeClosesIt)
     EXPECT_FALSE(zt::ZTContextBarProxy::IsBarExist());
     EXPECT_EQ(ZTDlgUiContextbar::GetWindow(), nullptr);
     EXPECT_FALSE(AbstractUiStateManager::Get().GetBool("Esc_Clear", true));
+}
+
+namespace {
+
+// A primitive tool that counts the data points it gets, where it got them.
+class PointTool : public DgnPrimitiveTool
+{
+public:
+    bool _OnDataButton(DgnButtonEventCR ev) override
+    {
+        points.push_back(ev.GetPoint());
+        return true;
+    }
+    bool _OnResetButton(DgnButtonEventCR) override { return true; }
+    std::vector<DPoint3d> points;
+};
+
+} // namespace
+
+TEST_F(BarWindow, OverAnActiveToolTheBarOpensBelowAndRightOfItsCursor)
+{
+    PointTool tool;
+    tool.InstallTool();
+    const POINT cursor = ViewPointToScreen({250, 180});
+    desk.moveTo(cursor);
+    DgnButtonEvent event;
+    ASSERT_TRUE(DgnTool::GetCurrentDgnButtonEvent(event));
+    IndexedViewport* vp = IViewManager::GetManager().GetActiveViewSet().GetSelectedViewport();
+    const DPoint3d at = vp->WorldToView(event.GetPoint());
+
+    SelectionSetManager::GetManager().ReplaceWith({walls[0], walls[1]});
+    SendPick(walls, DPoint3d{1000.5, 0.5, 0});
+    desk.pump();
+    ZTDlgUiContextbar* bar = ZTDlgUiContextbar::GetWindow();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(zt::ZTContextBarProxy::GetStartPoint().x, at.x + 99);
+    EXPECT_EQ(zt::ZTContextBarProxy::GetStartPoint().y, at.y + 150);
+    CRect rect = ScreenRectOf(bar);
+    view->ScreenToClient(&rect);
+    EXPECT_EQ(rect.left, static_cast<int>(at.x + 99));
+    EXPECT_EQ(rect.top, static_cast<int>(at.y + 150));
+    tool.ExitTool();
+}
+
+TEST_F(BarWindow, ReShowingTheBarPicksTheElementAgainAtItsClickPoint)
+{
+    PointTool tool;
+    tool.InstallTool();
+    AbstractUiStateManager::Get().SetValue("Contextbar_Operating", 2);
+    // One wall, picked plainly, whose bar opens with a button of its class pressed: after a
+    // mirror the factory has the host pick the wall again.
+    IndexedViewport* vp = IViewManager::GetManager().GetActiveViewSet().GetSelectedViewport();
+    DPoint3d clickPoint = vp->ViewToWorld(DPoint3d{420.5, 300.5, 0});
+    clickPoint.z = 0.25;
+    factory.customButtons = {Button(static_cast<TSOperating>(9), TSContextbarKind_Class, L"九")};
+    SelectionSetManager::GetManager().ReplaceWith({walls[0]});
+    zt::ZTContextBarProxy::UpdateStartPoint(DPoint3d{100, 80, 0});
+    SendPick({walls[0]}, clickPoint);
+    desk.pump();
+    ASSERT_EQ(factory.changes.size(), 1u);
+    EXPECT_FALSE(zt::ZTContextBarProxy::IsBarExist()) << "released for the new pick";
+    EXPECT_EQ(ZTDlgUiContextbar::GetWindow(), nullptr);
+    EXPECT_EQ(StartedTools(), (std::vector<std::string>{"Tessel.Tool.Select"}));
+    ASSERT_EQ(tool.points.size(), 1u) << "the pick is clicked again";
+    const DPoint3d seen = vp->WorldToView(tool.points[0]);
+    EXPECT_NEAR(seen.x, 420.5, 1.0);
+    EXPECT_NEAR(seen.y, 300.5, 1.0);
+    EXPECT_EQ(AbstractUiStateManager::Get().GetInt("Contextbar_Operating", -1), 9);
+    tool.ExitTool();
 }

@@ -9,6 +9,7 @@
 // an application-data folder of its own, DIR/appdata unless told otherwise, emptied at the
 // start unless kept, so that every run starts as a first run.
 
+#include "apps/ztui-demo/demo/ContextbarScenes.h"
 #include "apps/ztui-demo/demo/DrawAidScenes.h"
 #include "apps/ztui-demo/demo/HostScenes.h"
 #include "apps/ztui-demo/demo/PanelScenes.h"
@@ -112,6 +113,7 @@ int main(int argc, char** argv)
     ztdemo::AddPanelScenes(runner);
     ztdemo::AddTracerScenes(runner);
     ztdemo::AddDrawAidScenes(runner);
+    ztdemo::AddContextbarScenes(runner);
     // Last: they repaint walls and hide a layer.
     ztdemo::AddPropertyDataScenes(runner);
     runner.select(args.scenes);

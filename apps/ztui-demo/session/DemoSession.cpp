@@ -121,6 +121,7 @@ bool DemoSession::Open(const Options& options, std::string& error)
         return false;
     }
     m_highlight.Start();
+    m_contextbar.Start();
     BuildRibbon();
     FillLayerCombo();
 
@@ -296,6 +297,7 @@ void DemoSession::Close()
         zt::host::Executors::Get().RunOnWork(
             [] { HostToolSession::Get().SetPromptListener(nullptr); });
     }
+    m_contextbar.Stop();
     m_highlight.Stop();
     m_panel.Close();
     if (m_frame) {

@@ -4,6 +4,7 @@
 // with a ribbon, the graphics view over the building, a dock pane for the property panel, a
 // layer combination box and a command line. Everything runs on the user-interface thread.
 
+#include "apps/ztui-demo/session/DemoContextbar.h"
 #include "apps/ztui-demo/session/DemoPropertyPanel.h"
 #include "apps/ztui-demo/session/SampleBuilding.h"
 #include "apps/ztui-demo/tools/HostSelectionHighlight.h"
@@ -65,6 +66,8 @@ public:
     DemoPropertyPanel& Panel() { return m_panel; }
     // The outline of the selection in the views.
     HostSelectionHighlight& Highlight() { return m_highlight; }
+    // The context bar beside the selection.
+    DemoContextbar& Contextbar() { return m_contextbar; }
     CComboBox& LayerCombo() { return m_layerCombo; }
     DgnProject* Project() const;
     // What the sample building had when this session made it (zero when it was opened).
@@ -101,6 +104,7 @@ private:
     HostSelectionHighlight m_highlight;
     // False once the session closed: a prompt still queued for the command line is dropped.
     std::shared_ptr<bool> m_promptShown;
+    DemoContextbar m_contextbar;
     CComboBox m_layerCombo;
     CDocument m_document;
     SampleCounts m_built;
