@@ -3,6 +3,9 @@
 #include "platform/base/Encoding.h"
 #include "platform/host/TSDictionaryManager.h"
 
+#include <cstring>
+#include <string_view>
+
 namespace zt {
 
 void StorePropertyRecord(DgnProject* project, const char* dictionary, const Utf8String& entry,
@@ -39,11 +42,20 @@ Json::Value PropertyListJson(const PropertyFilter& filter)
     return list;
 }
 
+const Json::Value* Member(const Json::Value& element, const char* name)
+{
+    // One lookup: a project's lists hold thousands of these.
+    return element.isObject() ? element.find(name, name + std::strlen(name)) : nullptr;
+}
+
 CString StringMember(const Json::Value& element, const char* name)
 {
-    if (!element.isObject() || !element.isMember(name) || !element[name].isString())
+    const Json::Value* member = Member(element, name);
+    const char* begin = nullptr;
+    const char* end = nullptr;
+    if (!member || !member->isString() || !member->getString(&begin, &end))
         return CString();
-    return CString(base::Utf8ToWide(element[name].asString()).c_str());
+    return CString(base::Utf8ToWide(std::string_view(begin, std::size_t(end - begin))).c_str());
 }
 
 } // namespace zt

@@ -24,6 +24,8 @@ void StorePropertyRecord(DgnProject* project, const char* dictionary, const Utf8
 Json::Value PropertyListJson(const PropertyMap& props);
 Json::Value PropertyListJson(const PropertyFilter& filter);
 
+// A member of an element of a property list, null when absent (or not an object).
+const Json::Value* Member(const Json::Value& element, const char* name);
 // The string member of an element of a property list, empty when absent or not a string.
 CString StringMember(const Json::Value& element, const char* name);
 

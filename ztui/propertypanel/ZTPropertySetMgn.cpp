@@ -35,10 +35,8 @@ bool ZTPropertySetMgn::getCurrentPropertySet(const Utf8String& key, std::map<CSt
         return false;
     if (record.isObject() && record["PropertyList"].isArray()) {
         for (const Json::Value& element : record["PropertyList"]) {
-            bool copy = true;
-            if (element.isObject() && element.isMember("PropertyCopy") &&
-                element["PropertyCopy"].isBool())
-                copy = element["PropertyCopy"].asBool();
+            const Json::Value* flag = Member(element, "PropertyCopy");
+            const bool copy = flag && flag->isBool() ? flag->asBool() : true;
             out.emplace(StringMember(element, "PropertyName"), copy);
         }
     }
