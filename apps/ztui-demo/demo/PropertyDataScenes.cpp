@@ -27,7 +27,8 @@ namespace {
 const DPoint3d kSouthWall{3800, 0, 0};
 const DPoint3d kNorthWall{6500, 8000, 0};
 const DPoint3d kEastWall{12000, 7000, 0};
-const DPoint3d kPartition{5000, 3000, 0};
+// The corridor wall, clear of its door; the scenes before may have moved the partition.
+const DPoint3d kCorridorWall{6500, 5600, 0};
 constexpr double kBrushThickness = 370.0;
 constexpr const wchar_t* kBrushMaterial = L"砖";
 // Set for the second run of the host that the property-set scene starts.
@@ -131,12 +132,12 @@ void SavedSetSecondRun(SceneContext& c, SceneChecks& checks)
     c.Settle();
 }
 
-// The part of a strip across the partition that is drawn on.
-double PartitionDrawn(SceneContext& c)
+// The part of a square on the corridor wall's axis that is drawn on.
+double CorridorWallDrawn(SceneContext& c)
 {
     c.session().Highlight().Stop();
     c.Settle();
-    POINT p = c.ScreenOf(kPartition);
+    POINT p = c.ScreenOf(kCorridorWall);
     double share = c.DrawnShare(RECT{p.x - 6, p.y - 6, p.x + 7, p.y + 7});
     c.session().Highlight().Start();
     c.Settle();
@@ -148,16 +149,17 @@ void LayerHidden(SceneContext& c, SceneChecks& checks)
     Begin(c);
     c.user().click(c.RibbonButtonCentre(DemoSession::kSelectTool));
     c.Settle();
-    c.user().click(c.ScreenOf(kPartition));
+    c.user().click(c.ScreenOf(kCorridorWall));
     c.Settle();
-    checks.expect(SelectionSetManager::GetManager().NumSelected() == 1, "the partition is picked");
+    checks.expect(SelectionSetManager::GetManager().NumSelected() == 1,
+                  "the corridor wall is picked");
     CComboBox& box = c.session().LayerCombo();
     CString shown;
     if (box.GetCurSel() >= 0)
         box.GetLBText(box.GetCurSel(), shown);
     checks.expect(shown == CString(zt::base::Utf8ToWide(kWallLayer).c_str()),
-                  "the layer box shows the partition's layer");
-    checks.expect(PartitionDrawn(c) > 0.0, "the partition is drawn");
+                  "the layer box shows the wall's layer");
+    checks.expect(CorridorWallDrawn(c) > 0.0, "the corridor wall is drawn");
 
     // The user opens the layer box and steps down to the beams' layer.
     CRect r;
@@ -175,21 +177,20 @@ void LayerHidden(SceneContext& c, SceneChecks& checks)
     }
     c.user().key(VK_RETURN);
     c.Settle();
-    ElementRef* partition = SelectionSetManager::GetManager().GetElement(0);
+    ElementRef* wall = SelectionSetManager::GetManager().GetElement(0);
     LevelDefinition level;
-    checks.expect(partition &&
-                      c.session().Project()->Levels().FindLevelById(partition->GetLevel(), level) &&
+    checks.expect(wall && c.session().Project()->Levels().FindLevelById(wall->GetLevel(), level) &&
                       level.name == kBeamLayer,
-                  "the partition is on the beams' layer now");
+                  "the corridor wall is on the beams' layer now");
 
-    // The beams' layer hidden in the current combination takes the partition out of the view.
+    // The beams' layer hidden in the current combination takes the wall out of the view.
     DgnProject& project = *c.session().Project();
     ZTLayerCompsMgn& combs = ZTLayerCompsMgn::Get();
     checks.expect(combs.SetLayerVisible(project, combs.GetCurCompName(project), kBeamLayer, false),
                   "the beams' layer is hidden");
     SelectionSetManager::GetManager().Clear();
     c.Settle();
-    checks.expect(PartitionDrawn(c) == 0.0, "the partition is gone from the view");
+    checks.expect(CorridorWallDrawn(c) == 0.0, "the corridor wall is gone from the view");
 }
 
 } // namespace
@@ -211,8 +212,8 @@ void AddPropertyDataScenes(SceneRunner& runner)
                 "with it",
                 &SavedSetFirstRun});
     runner.add({"layer-hidden",
-                "The partition moved to the beams' layer in the layer box, then that layer "
-                "hidden: the partition leaves the view",
+                "The corridor wall moved to the beams' layer in the layer box, then that layer "
+                "hidden: the wall leaves the view",
                 &LayerHidden});
 }
 
