@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -56,8 +57,19 @@ void RedrawElems::DoRedraw(const TextString& text, const ElemMatSymb& symbology)
     Redraw();
 }
 
+void RedrawElems::EndBatch()
+{
+    m_batching = false;
+    if (std::exchange(m_pending, false))
+        Redraw();
+}
+
 void RedrawElems::Redraw()
 {
+    if (m_batching) {
+        m_pending = true;
+        return;
+    }
     if (!m_viewSet)
         return;
     if (m_viewport) {
