@@ -37,7 +37,20 @@ void Add(DynamicItem item)
     Items().items.push_back(std::move(item));
 }
 
+// Redraws held on this thread (DeferScope).
+thread_local int t_deferred = 0;
+
 } // namespace
+
+RedrawElems::DeferScope::DeferScope()
+{
+    ++t_deferred;
+}
+
+RedrawElems::DeferScope::~DeferScope()
+{
+    --t_deferred;
+}
 
 void RedrawElems::SetDynamicsViews(IndexedViewSet& viewSet, IndexedViewport* viewport)
 {
@@ -70,7 +83,7 @@ void RedrawElems::Redraw()
         m_pending = true;
         return;
     }
-    if (!m_viewSet)
+    if (!m_viewSet || t_deferred > 0)
         return;
     if (m_viewport) {
         ViewRenderer::UpdateDynamics(*m_viewport);

@@ -32,6 +32,18 @@ public:
     // Redraws once when something was added since BeginBatch.
     void EndBatch();
 
+    // While one of these lives on a thread, DoRedraw there only adds: the platform holds the
+    // redraws while it hands a cursor event to the active tool, and redraws the dynamics
+    // once the tool is done.
+    class DeferScope
+    {
+    public:
+        DeferScope();
+        ~DeferScope();
+        DeferScope(const DeferScope&) = delete;
+        DeferScope& operator=(const DeferScope&) = delete;
+    };
+
     // Forgets every geometry added since the last cursor move (the platform calls it when the
     // cursor moves, before the active tool draws again).
     static void ClearDynamics();
