@@ -78,6 +78,15 @@ void AuxiliaryLineIndex::Finish()
     }
     m_binStart[kAngleBins] = static_cast<std::uint32_t>(m_entries.size());
     m_kept = std::move(all);
+    // The normals of the bins' middle angles, which every query needs.
+    if (m_binCos.empty()) {
+        m_binCos.resize(kAngleBins);
+        m_binSin.resize(kAngleBins);
+        for (int b = 0; b < kAngleBins; ++b) {
+            m_binCos[b] = std::cos((b + 0.5) * kBinWidth);
+            m_binSin[b] = std::sin((b + 0.5) * kBinWidth);
+        }
+    }
 }
 
 void AuxiliaryLineIndex::Clear()
@@ -109,8 +118,7 @@ void AuxiliaryLineIndex::Query(const DPoint3d& q, double& reach,
             continue;
         if (!(reach >= 0.0))
             return;
-        const double middle = (b + 0.5) * kBinWidth;
-        const double centre = qx * std::cos(middle) + qy * std::sin(middle);
+        const double centre = qx * m_binCos[b] + qy * m_binSin[b];
         const double margin = kRelativeMargin * (1.0 + radius + reach);
         const double low = centre - swing - reach - margin;
         auto begin = m_entries.begin() + first;

@@ -63,6 +63,8 @@ private:
     std::vector<Entry> m_entries;
     // m_entries[m_binStart[b] .. m_binStart[b + 1]) belong to bin b, sorted by rho.
     std::vector<std::uint32_t> m_binStart;
+    std::vector<double> m_binCos;
+    std::vector<double> m_binSin;
     std::vector<std::uint32_t> m_undirected;
     // Offsets are measured from here, the middle of the indexed points.
     double m_originX = 0.0;
