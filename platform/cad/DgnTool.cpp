@@ -47,6 +47,8 @@ void Deliver(Input input, const DgnButtonEvent& event)
     if (input == Input::Motion)
         RedrawElems::ClearDynamics();
     if (DgnPrimitiveTool* tool = g_activeTool.load()) {
+        // What the tool draws as dynamics shows in the one redraw below.
+        RedrawElems::DeferScope deferred;
         ViewDrawGuard::Run("tool input", [&] {
             switch (input) {
             case Input::Motion:

@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -36,7 +37,20 @@ void Add(DynamicItem item)
     Items().items.push_back(std::move(item));
 }
 
+// Redraws held on this thread (DeferScope).
+thread_local int t_deferred = 0;
+
 } // namespace
+
+RedrawElems::DeferScope::DeferScope()
+{
+    ++t_deferred;
+}
+
+RedrawElems::DeferScope::~DeferScope()
+{
+    --t_deferred;
+}
 
 void RedrawElems::SetDynamicsViews(IndexedViewSet& viewSet, IndexedViewport* viewport)
 {
@@ -56,9 +70,20 @@ void RedrawElems::DoRedraw(const TextString& text, const ElemMatSymb& symbology)
     Redraw();
 }
 
+void RedrawElems::EndBatch()
+{
+    m_batching = false;
+    if (std::exchange(m_pending, false))
+        Redraw();
+}
+
 void RedrawElems::Redraw()
 {
-    if (!m_viewSet)
+    if (m_batching) {
+        m_pending = true;
+        return;
+    }
+    if (!m_viewSet || t_deferred > 0)
         return;
     if (m_viewport) {
         ViewRenderer::UpdateDynamics(*m_viewport);

@@ -78,7 +78,24 @@ void AuxiliaryNearestKeeper::Offer(const ICurvePrimitivePtr& curve, std::uint64_
     double distance = 0.0;
     if (!curve.IsValid() || !BoundedDistance(*curve, m_point, distance))
         return;
-    Kept kept{distance, order, curve};
+    Keep(Kept{distance, order, curve, DSegment3d{}});
+}
+
+void AuxiliaryNearestKeeper::OfferSegment(const DSegment3d& segment, std::uint64_t order)
+{
+    // The arithmetic of a two-point line string's closest point, so that the distance is the
+    // one the curve itself reports.
+    DPoint3d foot;
+    double fraction = 0.0;
+    segment.ProjectPointBounded(foot, fraction, m_point);
+    const double distance = m_point.Distance(foot);
+    if (!std::isfinite(distance))
+        return;
+    Keep(Kept{distance, order, nullptr, segment});
+}
+
+void AuxiliaryNearestKeeper::Keep(Kept kept)
+{
     auto before = [](const Kept& a, const Kept& b) {
         return a.distance < b.distance || (a.distance == b.distance && a.order < b.order);
     };
@@ -96,8 +113,14 @@ void AuxiliaryNearestKeeper::AppendTo(bvector<ICurvePrimitivePtr>& lines) const
         inOrder.push_back(&k);
     std::sort(inOrder.begin(), inOrder.end(),
               [](const Kept* a, const Kept* b) { return a->order < b->order; });
-    for (const Kept* k : inOrder)
-        lines.push_back(k->curve);
+    for (const Kept* k : inOrder) {
+        if (k->curve.IsValid()) {
+            lines.push_back(k->curve);
+            continue;
+        }
+        const DPoint3d points[2] = {k->segment.point[0], k->segment.point[1]};
+        lines.push_back(ICurvePrimitive::CreateLineString(points, 2));
+    }
 }
 
 } // namespace zt

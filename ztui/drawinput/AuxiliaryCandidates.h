@@ -52,6 +52,9 @@ public:
     {}
     // order: the candidate's position in the listener's full list.
     void Offer(const ICurvePrimitivePtr& curve, std::uint64_t order);
+    // The same for a candidate that would be the two-point line string of the segment; the
+    // curve is made only if the candidate is kept to the end.
+    void OfferSegment(const DSegment3d& segment, std::uint64_t order);
     bool IsFull() const { return m_kept.size() >= m_keep; }
     // The distance a new candidate must not exceed to be kept (meaningful when full).
     double Worst() const { return m_kept.empty() ? 0.0 : m_kept.back().distance; }
@@ -63,8 +66,10 @@ private:
     {
         double distance;
         std::uint64_t order;
-        ICurvePrimitivePtr curve;
+        ICurvePrimitivePtr curve; // null for a segment not made into a curve yet
+        DSegment3d segment;
     };
+    void Keep(Kept kept);
     DPoint3d m_point;
     std::size_t m_keep;
     std::vector<Kept> m_kept;

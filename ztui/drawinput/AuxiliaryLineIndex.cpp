@@ -36,35 +36,63 @@ void AuxiliaryLineIndex::Add(const DPoint3d& point, const DVec3d& direction, std
     double theta = std::atan2(ny, nx);
     int bin = static_cast<int>(theta / kBinWidth);
     bin = std::clamp(bin, 0, kAngleBins - 1);
-    m_pending.push_back(Pending{bin, Entry{nx * point.x + ny * point.y, payload}});
+    m_pending.push_back(Pending{bin, nx, ny, point.x, point.y, payload});
 }
 
 void AuxiliaryLineIndex::Finish()
 {
-    std::vector<Entry> merged;
-    merged.reserve(m_entries.size() + m_pending.size());
-    std::vector<std::uint32_t> starts(kAngleBins + 1, 0);
-    std::vector<std::vector<Entry>> bins(kAngleBins);
-    for (int b = 0; b < kAngleBins && !m_binStart.empty(); ++b)
-        bins[b].assign(m_entries.begin() + m_binStart[b], m_entries.begin() + m_binStart[b + 1]);
-    for (const Pending& p : m_pending)
-        bins[p.bin].push_back(p.entry);
+    if (m_pending.empty() && !m_binStart.empty())
+        return;
+    // Everything is sorted again from the points, about the middle of all of them.
+    std::vector<Pending> all;
+    all.reserve(m_kept.size() + m_pending.size());
+    all.insert(all.end(), m_kept.begin(), m_kept.end());
+    all.insert(all.end(), m_pending.begin(), m_pending.end());
     m_pending.clear();
-    for (int b = 0; b < kAngleBins; ++b) {
-        std::vector<Entry>& bin = bins[b];
-        std::stable_sort(bin.begin(), bin.end(),
-                         [](const Entry& a, const Entry& c) { return a.rho < c.rho; });
-        starts[b] = static_cast<std::uint32_t>(merged.size());
-        merged.insert(merged.end(), bin.begin(), bin.end());
+    double lowX = 0, highX = 0, lowY = 0, highY = 0;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const Pending& p = all[i];
+        lowX = i ? std::min(lowX, p.x) : p.x;
+        highX = i ? std::max(highX, p.x) : p.x;
+        lowY = i ? std::min(lowY, p.y) : p.y;
+        highY = i ? std::max(highY, p.y) : p.y;
     }
-    starts[kAngleBins] = static_cast<std::uint32_t>(merged.size());
-    m_entries = std::move(merged);
-    m_binStart = std::move(starts);
+    m_originX = 0.5 * (lowX + highX);
+    m_originY = 0.5 * (lowY + highY);
+    std::stable_sort(all.begin(), all.end(),
+                     [](const Pending& a, const Pending& b) { return a.bin < b.bin; });
+    m_entries.clear();
+    m_entries.reserve(all.size());
+    m_binStart.assign(kAngleBins + 1, 0);
+    std::size_t next = 0;
+    for (int b = 0; b < kAngleBins; ++b) {
+        m_binStart[b] = static_cast<std::uint32_t>(m_entries.size());
+        const std::size_t first = m_entries.size();
+        for (; next < all.size() && all[next].bin == b; ++next) {
+            const Pending& p = all[next];
+            m_entries.push_back(
+                Entry{p.nx * (p.x - m_originX) + p.ny * (p.y - m_originY), p.payload});
+        }
+        std::stable_sort(m_entries.begin() + first, m_entries.end(),
+                         [](const Entry& a, const Entry& c) { return a.rho < c.rho; });
+    }
+    m_binStart[kAngleBins] = static_cast<std::uint32_t>(m_entries.size());
+    m_kept = std::move(all);
+    // The normals of the bins' middle angles, which every query needs.
+    if (m_binCos.empty()) {
+        m_binCos.resize(kAngleBins);
+        m_binSin.resize(kAngleBins);
+        for (int b = 0; b < kAngleBins; ++b) {
+            m_binCos[b] = std::cos((b + 0.5) * kBinWidth);
+            m_binSin[b] = std::sin((b + 0.5) * kBinWidth);
+        }
+    }
 }
 
 void AuxiliaryLineIndex::Clear()
 {
     m_pending.clear();
+    m_kept.clear();
     m_entries.clear();
     m_binStart.clear();
     m_undirected.clear();
@@ -78,7 +106,9 @@ void AuxiliaryLineIndex::Query(const DPoint3d& q, double& reach,
         visit(payload);
     if (m_binStart.empty() || !std::isfinite(q.x) || !std::isfinite(q.y))
         return;
-    const double radius = std::hypot(q.x, q.y);
+    const double qx = q.x - m_originX;
+    const double qy = q.y - m_originY;
+    const double radius = std::hypot(qx, qy);
     // n . q is R cos(theta - phi): it changes by at most R per radian of theta.
     const double swing = radius * 0.5 * kBinWidth;
     for (int b = 0; b < kAngleBins; ++b) {
@@ -88,8 +118,7 @@ void AuxiliaryLineIndex::Query(const DPoint3d& q, double& reach,
             continue;
         if (!(reach >= 0.0))
             return;
-        const double middle = (b + 0.5) * kBinWidth;
-        const double centre = q.x * std::cos(middle) + q.y * std::sin(middle);
+        const double centre = qx * m_binCos[b] + qy * m_binSin[b];
         const double margin = kRelativeMargin * (1.0 + radius + reach);
         const double low = centre - swing - reach - margin;
         auto begin = m_entries.begin() + first;

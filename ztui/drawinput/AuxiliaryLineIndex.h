@@ -6,8 +6,9 @@
 // qualifies depends on its distance from the cursor to its unbounded carrier, which a box
 // index of the segments cannot bound (a far segment's extension may pass right by the
 // cursor). A carrier is n . x = rho with a unit normal n at angle theta in [0, pi), so the
-// index groups carriers by theta into bins and sorts each bin by rho. In a bin, n . q moves by
-// at most |q| times half the bin width from its value at the bin's middle angle, so one
+// index groups carriers by theta into bins and sorts each bin by rho, measured from the middle
+// of everything indexed. In a bin, n . q moves by at most |q| (from that middle) times half
+// the bin width from its value at the bin's middle angle, so one
 // binary search per bin finds every carrier that can be near q. The visitor may shrink the
 // reach as it learns of nearer candidates, which narrows the bins still to be searched.
 //
@@ -27,7 +28,7 @@ namespace zt {
 class ZTUI_EXPORT AuxiliaryLineIndex
 {
 public:
-    static constexpr int kAngleBins = 512;
+    static constexpr int kAngleBins = 1024;
 
     // Collects carriers, each through a point along a direction (only x and y count), with a
     // payload handed back by queries. A direction without XY length has no carrier: its
@@ -52,14 +53,22 @@ private:
     struct Pending
     {
         int bin;
-        Entry entry;
+        double nx, ny, x, y;
+        std::uint32_t payload;
     };
 
     std::vector<Pending> m_pending;
+    // What Finish sorted, kept for the next Finish.
+    std::vector<Pending> m_kept;
     std::vector<Entry> m_entries;
     // m_entries[m_binStart[b] .. m_binStart[b + 1]) belong to bin b, sorted by rho.
     std::vector<std::uint32_t> m_binStart;
+    std::vector<double> m_binCos;
+    std::vector<double> m_binSin;
     std::vector<std::uint32_t> m_undirected;
+    // Offsets are measured from here, the middle of the indexed points.
+    double m_originX = 0.0;
+    double m_originY = 0.0;
     std::size_t m_count = 0;
 };
 

@@ -22,14 +22,15 @@ ICurvePrimitivePtr LineString(const DPoint3d& a, const DPoint3d& b)
 
 } // namespace
 
-ICurvePrimitivePtr ZTArchAuxiliaryLine::Candidate(const DSegment3d& line, CandidateKind kind,
-                                                  const DPoint3d& q, double tolerance)
+bool ZTArchAuxiliaryLine::CandidateSegment(const DSegment3d& line, CandidateKind kind,
+                                           const DPoint3d& q, double tolerance,
+                                           DSegment3d& candidate)
 {
     const DPoint3d& s = line.point[0];
     const DPoint3d& e = line.point[1];
     const double length = s.Distance(e);
     if (!(length > cad::kZeroLength) || !std::isfinite(length))
-        return nullptr;
+        return false;
     auto onSegment = [&](const DPoint3d& p) {
         return std::fabs(s.Distance(p) + e.Distance(p) - length) < kOnSegmentSlack;
     };
@@ -38,21 +39,35 @@ ICurvePrimitivePtr ZTArchAuxiliaryLine::Candidate(const DSegment3d& line, Candid
     if (kind == Extension) {
         DRay3d::FromOriginAndTarget(s, e).ProjectPointUnbounded(p, fraction, q);
         if (!(p.Distance(q) <= tolerance))
-            return nullptr;
-        if (onSegment(p))
-            return LineString(s, e);
+            return false;
+        if (onSegment(p)) {
+            candidate = DSegment3d::From(s, e);
+            return true;
+        }
         const bool startNearer = s.Distance(p) <= e.Distance(p);
         const DPoint3d& nearer = startNearer ? s : e;
         const DPoint3d& farther = startNearer ? e : s;
-        return LineString(nearer, p + (nearer - farther) * kReachFactor);
+        candidate = DSegment3d::From(nearer, p + (nearer - farther) * kReachFactor);
+        return true;
     }
     const DVec3d w = DVec3d::FromRotateXY(e - s, cad::kHalfPi);
     const DPoint3d& end = kind == StartPerpendicular ? s : e;
     DRay3d::FromOriginAndVector(end, w * 10.0).ProjectPointUnbounded(p, fraction, q);
     if (onSegment(p) || !(p.Distance(q) <= tolerance))
-        return nullptr;
+        return false;
     const double side = DVec3d::FromStartEndNormalize(end, p).AngleTo(DVec3d::FromNormalize(w));
-    return LineString(end, side <= kSideAngle ? end + w * kReachFactor : end - w * kReachFactor);
+    candidate =
+        DSegment3d::From(end, side <= kSideAngle ? end + w * kReachFactor : end - w * kReachFactor);
+    return true;
+}
+
+ICurvePrimitivePtr ZTArchAuxiliaryLine::Candidate(const DSegment3d& line, CandidateKind kind,
+                                                  const DPoint3d& q, double tolerance)
+{
+    DSegment3d candidate;
+    if (!CandidateSegment(line, kind, q, tolerance, candidate))
+        return nullptr;
+    return LineString(candidate.point[0], candidate.point[1]);
 }
 
 void ZTArchAuxiliaryLine::OnCurveLines(const bvector<ICurvePrimitivePtr>& lines)
@@ -102,10 +117,10 @@ void ZTArchAuxiliaryLine::CollectAuxiliaryLines(bvector<ICurvePrimitivePtr>& lin
     m_index.Query(q, reach, [&](std::uint32_t payload) {
         const std::uint32_t id = payload / CandidateKindCount;
         const auto kind = static_cast<CandidateKind>(payload % CandidateKindCount);
-        ICurvePrimitivePtr candidate = Candidate(m_segments[id], kind, q, m_tolerance);
-        if (candidate.IsNull())
+        DSegment3d candidate;
+        if (!CandidateSegment(m_segments[id], kind, q, m_tolerance, candidate))
             return;
-        keeper.Offer(candidate, std::uint64_t(m_positions[id]) * CandidateKindCount + kind);
+        keeper.OfferSegment(candidate, std::uint64_t(m_positions[id]) * CandidateKindCount + kind);
         if (keeper.IsFull())
             reach = std::min(m_tolerance, keeper.Worst());
     });

@@ -40,6 +40,10 @@ public:
     // apply.
     static ICurvePrimitivePtr Candidate(const DSegment3d& line, CandidateKind kind,
                                         const DPoint3d& q, double tolerance);
+    // The same candidate as the segment its two-point line string runs along; false when it
+    // does not apply.
+    static bool CandidateSegment(const DSegment3d& line, CandidateKind kind, const DPoint3d& q,
+                                 double tolerance, DSegment3d& candidate);
 
 private:
     void Rebuild();

@@ -380,10 +380,8 @@ ICurvePrimitivePtr ZTArchAuxiliaryMacrosMgn::DrawTracking(IndexedViewport& viewp
     label.Sprintf(L"%d", shown);
     TextString text(label, farEnd, kTrackingLabelPixels * pixel);
 
-    RedrawElems redraw;
-    redraw.SetDynamicsViews(IViewManager::GetManager().GetActiveViewSet(), &viewport);
-    redraw.DoRedraw(*line, DynamicSymbology(kAuxiliaryRgb));
-    redraw.DoRedraw(text, DynamicSymbology(kLabelRgb));
+    m_redraw.DoRedraw(*line, DynamicSymbology(kAuxiliaryRgb));
+    m_redraw.DoRedraw(text, DynamicSymbology(kLabelRgb));
 
     m_lastDrawing.trackingLine = line;
     m_lastDrawing.trackingDegrees = *angle;
@@ -411,11 +409,9 @@ void ZTArchAuxiliaryMacrosMgn::DrawIndicator(IndexedViewport& viewport, const DP
     ICurvePrimitivePtr cursorLeg = Segment(base, base + toCursor * (2.0 * s));
 
     const ElemMatSymb symbology = DynamicSymbology(kAuxiliaryRgb, kIndicatorWeight);
-    RedrawElems redraw;
-    redraw.SetDynamicsViews(IViewManager::GetManager().GetActiveViewSet(), &viewport);
-    redraw.DoRedraw(*ICurvePrimitive::CreateArc(arc), symbology);
-    redraw.DoRedraw(*referenceLeg, symbology);
-    redraw.DoRedraw(*cursorLeg, symbology);
+    m_redraw.DoRedraw(*ICurvePrimitive::CreateArc(arc), symbology);
+    m_redraw.DoRedraw(*referenceLeg, symbology);
+    m_redraw.DoRedraw(*cursorLeg, symbology);
 
     m_lastDrawing.indicatorArc = arc;
     m_lastDrawing.referenceLeg = referenceLeg;
@@ -471,6 +467,9 @@ void ZTArchAuxiliaryMacrosMgn::OnMove(const DgnButtonEvent& ev)
         listener->OnAuxiliaryModel(m_model);
     }
 
+    // What the move draws as dynamics is shown in one redraw at its end.
+    m_redraw.SetDynamicsViews(IViewManager::GetManager().GetActiveViewSet(), viewport);
+    m_redraw.BeginBatch();
     ICurvePrimitivePtr tracking;
     if (!m_anglePoints.empty())
         tracking = DrawTracking(*viewport, cursor);
@@ -486,6 +485,7 @@ void ZTArchAuxiliaryMacrosMgn::OnMove(const DgnButtonEvent& ev)
 
     if (!m_anglePoints.empty())
         DrawIndicator(*viewport, cursor);
+    m_redraw.EndBatch();
 }
 
 } // namespace zt

@@ -13,6 +13,7 @@
 #include "platform/base/WString.h"
 #include "platform/cad/DEllipse3d.h"
 #include "platform/cad/DgnIds.h"
+#include "platform/cad/RedrawElems.h"
 #include "ztui/drawinput/AuxiliaryDecorations.h"
 #include "ztui/drawinput/ZTAuxliaryEvent.h"
 
@@ -130,6 +131,7 @@ private:
     // The project whose transaction group is open.
     RefCountedPtr<DgnProject> m_txnProject;
     AuxiliaryMoveDrawing m_lastDrawing;
+    RedrawElems m_redraw;
     AuxiliaryDecorations m_decorations;
 };
 

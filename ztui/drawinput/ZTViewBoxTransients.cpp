@@ -36,6 +36,17 @@ void OnWorkThread(std::function<void()> work)
     call->Release();
 }
 
+void OnUIThread(std::function<void()> work)
+{
+    if (host::Executors::Get().IsUIThread()) {
+        work();
+        return;
+    }
+    TesselCallableObj* call = new CallerF<std::function<void()>>(std::move(work));
+    TesselFuncCall::ToCallOnUITread(call);
+    call->Release();
+}
+
 // Work queued for a view checks that the view is still open when it runs.
 void ForView(IndexedViewport* viewport, std::function<void(IndexedViewport&)> work)
 {
@@ -121,15 +132,17 @@ ZTViewBoxTransients& ZTViewBoxTransients::instance()
     return box;
 }
 
+// The view-message registry belongs to the user-interface thread; a change asked for on the
+// work thread (the host command, a start sent there) is queued for it.
 void ZTViewBoxTransients::Show()
 {
     IViewManager::GetManager().AddViewTransientHandler(this);
-    ZTViewMsgEventListener::instance().AddListener(&m_event);
+    OnUIThread([this] { ZTViewMsgEventListener::instance().AddListener(&m_event); });
 }
 
 void ZTViewBoxTransients::Hide()
 {
-    ZTViewMsgEventListener::instance().DropListener(&m_event);
+    OnUIThread([this] { ZTViewMsgEventListener::instance().DropListener(&m_event); });
     IViewManager::GetManager().DropViewTransientHandler(this);
 }
 
