@@ -62,7 +62,8 @@ void ViewRaster::Polyline(const POINT* points, int count, bool closed, COLORREF 
     const int grow = width / 2 + 1;
     const RECT limit{m_clip.left - grow, m_clip.top - grow, m_clip.right + grow,
                      m_clip.bottom + grow};
-    zt::win::PenRaster raster(width == 1 ? penStyle : 0);
+    zt::win::PenRaster& raster = m_pen;
+    raster.Reset(width == 1 ? penStyle : 0);
     for (int i = 0; i + 1 < count; ++i)
         raster.AddSegment(points[i], points[i + 1], limit);
     if (closed && (points[0].x != points[count - 1].x || points[0].y != points[count - 1].y))

@@ -8,6 +8,7 @@
 // Everything stays inside the clip rectangle.
 
 #include "platform/base/WinTypes.h"
+#include "platform/win/gdi/PenRaster.h"
 
 #include <cstdint>
 #include <vector>
@@ -33,4 +34,5 @@ private:
     int m_stride;
     RECT m_clip;
     std::vector<double> m_crossings;
+    zt::win::PenRaster m_pen{0};
 };

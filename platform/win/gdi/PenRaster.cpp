@@ -9,6 +9,12 @@ namespace zt::win {
 
 PenRaster::PenRaster(int penStyle)
 {
+    Reset(penStyle);
+}
+
+void PenRaster::Reset(int penStyle)
+{
+    m_pattern.clear();
     switch (penStyle & PS_STYLE_MASK) {
     case PS_DASH:
         m_pattern = {18, 6};
@@ -25,8 +31,12 @@ PenRaster::PenRaster(int penStyle)
     default:
         break;
     }
-    if (!m_pattern.empty())
-        m_left = m_pattern[0];
+    m_index = 0;
+    m_left = m_pattern.empty() ? 0 : m_pattern[0];
+    m_on.clear();
+    m_off.clear();
+    m_bounds = RECT{0, 0, 0, 0};
+    m_any = false;
 }
 
 void PenRaster::Append(std::vector<RECT>& runs, int x, int y)

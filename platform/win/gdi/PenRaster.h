@@ -13,6 +13,9 @@ class PenRaster
 {
 public:
     explicit PenRaster(int penStyle);
+    // Starts again with another pen, keeping the memory of the runs: a view draws thousands
+    // of lines one after the other.
+    void Reset(int penStyle);
 
     // Surface pixels. Pixels outside `limit` are left out; a long segment is only walked where
     // it can cross the limit, so a line to a far-away point costs no more than a short one.
