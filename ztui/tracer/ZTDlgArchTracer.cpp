@@ -3,8 +3,8 @@
 #include "platform/cad/AbstractUiStateManager.h"
 #include "platform/cad/IViewManager.h"
 #include "platform/host/MainFrame.h"
-#include "platform/host/ModelessDialogManager.h"
 #include "ztui/frame/ZTUiResourceScope.h"
+#include "ztui/tracer/TracerBoxSlot.h"
 #include "ztui/tracer/TracerGeometry.h"
 #include "ztui/tracer/TracerProxy.h"
 #include "ztui/tracer/TracerResources.h"
@@ -20,7 +20,7 @@ using namespace tracer_ids;
 
 namespace {
 
-ZTDlgArchTracer* g_archBox = nullptr;
+TracerBoxSlot<ZTDlgArchTracer> g_archBox(kArchTracerDialogName);
 
 IndexedViewport* SelectedViewport()
 {
@@ -55,26 +55,17 @@ ZTDlgArchTracer::~ZTDlgArchTracer()
 
 ZTDlgArchTracer& ZTDlgArchTracer::Instance()
 {
-    if (!g_archBox) {
-        g_archBox = new ZTDlgArchTracer(kDialogArchTracer);
-        TesselModelessDialogManager::Get().Register(kArchTracerDialogName, g_archBox);
-    }
-    return *g_archBox;
+    return g_archBox.Get([] { return new ZTDlgArchTracer(kDialogArchTracer); });
 }
 
 bool ZTDlgArchTracer::Exists()
 {
-    return g_archBox != nullptr;
+    return g_archBox.Exists();
 }
 
 void ZTDlgArchTracer::DestroyInstance()
 {
-    ZTDlgArchTracer* box = std::exchange(g_archBox, nullptr);
-    if (!box)
-        return;
-    if (TesselModelessDialogManager::Get().GetDialog(kArchTracerDialogName) == box)
-        TesselModelessDialogManager::Get().Unregister(kArchTracerDialogName);
-    delete box;
+    g_archBox.Destroy();
 }
 
 bool ZTDlgArchTracer::EnsureWindow()

@@ -1,6 +1,6 @@
 #include "ztui/tracer/ZTDlgArchTracerDim.h"
 
-#include "platform/host/ModelessDialogManager.h"
+#include "ztui/tracer/TracerBoxSlot.h"
 #include "ztui/tracer/TracerGeometry.h"
 #include "ztui/tracer/TracerResources.h"
 #include "ztui/tracer/TracerShared.h"
@@ -13,7 +13,7 @@ using namespace tracer_ids;
 
 namespace {
 
-ZTDlgArchTracerDim* g_dimBox = nullptr;
+TracerBoxSlot<ZTDlgArchTracerDim> g_dimBox(kDimTracerDialogName);
 
 const std::vector<int> kDimTabOrder = {kFirst, kSecond, kDistance, kAngle, kX, kY};
 
@@ -23,26 +23,17 @@ ZTDlgArchTracerDim::ZTDlgArchTracerDim() : ZTDlgArchTracer(kDialogDimTracer) {}
 
 ZTDlgArchTracerDim& ZTDlgArchTracerDim::Instance()
 {
-    if (!g_dimBox) {
-        g_dimBox = new ZTDlgArchTracerDim;
-        TesselModelessDialogManager::Get().Register(kDimTracerDialogName, g_dimBox);
-    }
-    return *g_dimBox;
+    return g_dimBox.Get([] { return new ZTDlgArchTracerDim; });
 }
 
 bool ZTDlgArchTracerDim::Exists()
 {
-    return g_dimBox != nullptr;
+    return g_dimBox.Exists();
 }
 
 void ZTDlgArchTracerDim::DestroyInstance()
 {
-    ZTDlgArchTracerDim* box = std::exchange(g_dimBox, nullptr);
-    if (!box)
-        return;
-    if (TesselModelessDialogManager::Get().GetDialog(kDimTracerDialogName) == box)
-        TesselModelessDialogManager::Get().Unregister(kDimTracerDialogName);
-    delete box;
+    g_dimBox.Destroy();
 }
 
 const std::vector<int>& ZTDlgArchTracerDim::TabOrder() const

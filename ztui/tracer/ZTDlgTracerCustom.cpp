@@ -3,8 +3,8 @@
 #include "platform/cad/AbstractUiStateManager.h"
 #include "platform/cad/IViewManager.h"
 #include "platform/host/MainFrame.h"
-#include "platform/host/ModelessDialogManager.h"
 #include "ztui/frame/ZTUiResourceScope.h"
+#include "ztui/tracer/TracerBoxSlot.h"
 #include "ztui/tracer/TracerProxy.h"
 #include "ztui/tracer/TracerResources.h"
 #include "ztui/tracer/TracerShared.h"
@@ -20,7 +20,7 @@ using namespace tracer_ids;
 
 namespace {
 
-ZTDlgTracerCustom* g_customBox = nullptr;
+TracerBoxSlot<ZTDlgTracerCustom> g_customBox(kCustomTracerDialogName);
 
 int Round(double v)
 {
@@ -53,26 +53,17 @@ ZTDlgTracerCustom::~ZTDlgTracerCustom()
 
 ZTDlgTracerCustom& ZTDlgTracerCustom::Instance()
 {
-    if (!g_customBox) {
-        g_customBox = new ZTDlgTracerCustom;
-        TesselModelessDialogManager::Get().Register(kCustomTracerDialogName, g_customBox);
-    }
-    return *g_customBox;
+    return g_customBox.Get([] { return new ZTDlgTracerCustom; });
 }
 
 bool ZTDlgTracerCustom::Exists()
 {
-    return g_customBox != nullptr;
+    return g_customBox.Exists();
 }
 
 void ZTDlgTracerCustom::DestroyInstance()
 {
-    ZTDlgTracerCustom* box = std::exchange(g_customBox, nullptr);
-    if (!box)
-        return;
-    if (TesselModelessDialogManager::Get().GetDialog(kCustomTracerDialogName) == box)
-        TesselModelessDialogManager::Get().Unregister(kCustomTracerDialogName);
-    delete box;
+    g_customBox.Destroy();
 }
 
 bool ZTDlgTracerCustom::EnsureWindow()
