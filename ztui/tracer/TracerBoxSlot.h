@@ -3,6 +3,7 @@
 // the host's modeless-dialog registry under its name, so that the host passes it its
 // keyboard messages; it goes at the library's unload.
 
+#include "platform/host/MainFrame.h"
 #include "platform/host/ModelessDialogManager.h"
 
 #include <utility>
@@ -40,5 +41,13 @@ private:
     const char* m_name;
     Box* m_box = nullptr;
 };
+
+// The owner a box's window is created with: the main frame while it has a window. Asked each
+// time, since the owner of an earlier window may be gone with it (the main frame closed).
+inline CWnd* TracerBoxOwner()
+{
+    CWnd* frame = getMainFrameWnd();
+    return frame && frame->m_hWnd ? frame : nullptr;
+}
 
 } // namespace zt

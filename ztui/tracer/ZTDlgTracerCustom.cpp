@@ -2,7 +2,6 @@
 
 #include "platform/cad/AbstractUiStateManager.h"
 #include "platform/cad/IViewManager.h"
-#include "platform/host/MainFrame.h"
 #include "ztui/frame/ZTUiResourceScope.h"
 #include "ztui/tracer/TracerBoxSlot.h"
 #include "ztui/tracer/TracerProxy.h"
@@ -71,11 +70,8 @@ bool ZTDlgTracerCustom::EnsureWindow()
     if (m_hWnd && ::IsWindow(m_hWnd))
         return true;
     ZTUiResourceScope resources;
-    CWnd* frame = getMainFrameWnd();
-    CWnd* owner = frame && frame->m_hWnd ? frame : nullptr;
-    // The owner of an earlier window may be gone with it (the main frame closed).
-    m_pParentWnd = owner;
-    return Create(kDialogCustomTracer, owner) != FALSE;
+    m_pParentWnd = TracerBoxOwner();
+    return Create(kDialogCustomTracer, m_pParentWnd) != FALSE;
 }
 
 BOOL ZTDlgTracerCustom::OnInitDialog()
