@@ -96,7 +96,7 @@ void Blit(cairo_surface_t* screen, const Layer& layer)
 } // namespace
 
 void ComposeInto(cairo_surface_t* screen, const std::vector<Window*>& bottomToTop,
-                 COLORREF desktopColour)
+                 COLORREF desktopColour, const cairo_region_t* area)
 {
     cairo_surface_flush(screen);
     int w = cairo_image_surface_get_width(screen);
@@ -109,6 +109,8 @@ void ComposeInto(cairo_surface_t* screen, const std::vector<Window*>& bottomToTo
     // nothing, since what lies below them shows through.
     cairo_rectangle_int_t all{0, 0, w, h};
     cairo_region_t* uncovered = cairo_region_create_rectangle(&all);
+    if (area)
+        cairo_region_intersect(uncovered, area);
     std::vector<cairo_region_t*> needed(bottomToTop.size(), nullptr);
     for (std::size_t i = bottomToTop.size(); i-- > 0;) {
         Window* top = bottomToTop[i];
@@ -161,16 +163,28 @@ void ComposeScreenNow()
             cairo_surface_destroy(d.screen);
         d.screen = cairo_image_surface_create(CAIRO_FORMAT_RGB24, s.cx, s.cy);
         d.composedGeneration = 0;
+        d.damageAll = true;
     }
     if (d.composedGeneration == d.paintGeneration)
         return;
+    // While someone draws on the screen itself, only a whole composition is known to be right.
+    const bool whole = d.damageAll || d.screenDCs > 0;
+    if (!whole && !d.damage) {
+        d.composedGeneration = d.paintGeneration;
+        return;
+    }
     std::vector<Window*> order;
     auto& tops = d.desktopWindow->children;
     for (auto it = tops.rbegin(); it != tops.rend(); ++it)
         if ((*it)->IsVisibleFlag() && !((*it)->style & WS_MINIMIZE))
             order.push_back(*it);
-    ComposeInto(d.screen, order, kDesktopColour);
+    ComposeInto(d.screen, order, kDesktopColour, whole ? nullptr : d.damage);
     d.composedGeneration = d.paintGeneration;
+    d.damageAll = false;
+    if (d.damage) {
+        cairo_region_destroy(d.damage);
+        d.damage = nullptr;
+    }
 }
 
 unsigned int SurfacePixel(cairo_surface_t* surface, int x, int y)

@@ -113,7 +113,7 @@ void Desktop::SetScreenSize(int width, int height)
     if (DesktopState* d = DesktopState::Current()) {
         d->desktopWindow->window = RECT{0, 0, width, height};
         d->desktopWindow->client = d->desktopWindow->window;
-        ++d->paintGeneration;
+        MarkScreenDirty();
     }
 }
 

@@ -72,6 +72,8 @@ DesktopState::~DesktopState()
 {
     if (screen)
         cairo_surface_destroy(screen);
+    if (damage)
+        cairo_region_destroy(damage);
 }
 
 void DesktopState::Destroy()
@@ -199,7 +201,29 @@ bool IsShownOnScreen(const Window* w)
 
 void MarkScreenDirty()
 {
-    ++Desk().paintGeneration;
+    DesktopState& d = Desk();
+    ++d.paintGeneration;
+    d.damageAll = true;
+}
+
+void MarkScreenDirty(const RECT& r)
+{
+    DesktopState& d = Desk();
+    ++d.paintGeneration;
+    if (d.damageAll || r.right <= r.left || r.bottom <= r.top)
+        return;
+    if (!d.damage)
+        d.damage = cairo_region_create();
+    cairo_rectangle_int_t cr{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    cairo_region_union_rectangle(d.damage, &cr);
+}
+
+void MarkScreenDirty(const Window* w)
+{
+    if (w)
+        MarkScreenDirty(w->window);
+    else
+        MarkScreenDirty();
 }
 
 void FreeGraveyardIfIdle()

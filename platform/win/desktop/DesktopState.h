@@ -133,6 +133,10 @@ public:
     cairo_surface_t* screen = nullptr;
     unsigned long long paintGeneration = 1;
     unsigned long long composedGeneration = 0;
+    // What changed on the screen since it was last composed, in screen coordinates; all of it
+    // when damageAll is set (or no damage region exists yet).
+    cairo_region_t* damage = nullptr;
+    bool damageAll = true;
     int screenDCs = 0;
     HWND paintHandedOut = nullptr;
 };
@@ -146,7 +150,12 @@ Window* TopLevelOf(Window* w);
 // The nearest ancestor-or-self with a backing surface.
 Window* SurfaceOwnerOf(Window* w);
 bool IsShownOnScreen(const Window* w);
+// Something changed whose screen area is unknown: the next composition redoes the screen.
 void MarkScreenDirty();
+// Only this screen rectangle changed: the next composition redoes only what changed.
+void MarkScreenDirty(const RECT& screenRect);
+// The changes to a window's pixels or place all lie within its window rectangle.
+void MarkScreenDirty(const Window* w);
 void FreeGraveyardIfIdle();
 
 // Geometry.
@@ -202,8 +211,9 @@ bool SomethingQueued();
 // Composition.
 void ComposeScreenNow();
 unsigned int SurfacePixel(cairo_surface_t* surface, int x, int y);
+// Composes the windows into the screen within area (all of the screen when area is null).
 void ComposeInto(cairo_surface_t* screen, const std::vector<Window*>& bottomToTop,
-                 COLORREF desktopColour);
+                 COLORREF desktopColour, const cairo_region_t* area = nullptr);
 
 inline void ShiftRect(RECT* r, int dx, int dy)
 {

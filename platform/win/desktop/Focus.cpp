@@ -33,7 +33,7 @@ bool ActivateWindow(Window* top, WORD how)
             while (at != list.end() && ((*at)->exStyle & WS_EX_TOPMOST))
                 ++at;
         list.insert(at, top);
-        MarkScreenDirty();
+        MarkScreenDirty(top);
         SendTo(top, WM_NCACTIVATE, TRUE, 0);
         if ((top = d.Find(newH)))
             SendTo(top, WM_ACTIVATE, MAKEWPARAM(how, (top->style & WS_MINIMIZE) ? 1 : 0),

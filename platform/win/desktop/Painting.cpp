@@ -213,14 +213,14 @@ void InvalidateWindowArea(Window* w, const RECT* clientRect, UINT flags)
 void InvalidateParentArea(Window* w, const RECT& screenRect)
 {
     if (WantsOwnSurface(w) || !w->parent) {
-        MarkScreenDirty();
+        MarkScreenDirty(screenRect);
         return;
     }
     Window* p = w->parent;
     RECT r = screenRect;
     ShiftRect(&r, -p->client.left, -p->client.top);
     InvalidateWindowArea(p, &r, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    MarkScreenDirty();
+    MarkScreenDirty(screenRect);
 }
 
 Window* FindWindowNeedingPaint(Window* root)
@@ -362,7 +362,8 @@ BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps)
     if (!ps || !ps->hdc)
         return FALSE;
     ReleaseSurfaceDC(ps->hdc);
-    MarkScreenDirty();
+    // A window's DC never reaches past its window rectangle.
+    MarkScreenDirty(FindWindowRecord(hwnd));
     CaretBackAfterPaint(hwnd);
     return TRUE;
 }
@@ -402,16 +403,25 @@ HDC GetDCEx(HWND hwnd, HRGN clip, DWORD flags)
     return dc;
 }
 
-int ReleaseDC(HWND, HDC dc)
+int ReleaseDC(HWND hwnd, HDC dc)
 {
     if (!dc)
         return 0;
-    if (ScreenDCs().erase(dc))
+    bool screenDC = false;
+    if (ScreenDCs().erase(dc)) {
+        screenDC = true;
         if (DesktopState* d = DesktopState::Current())
             --d->screenDCs;
+    }
     ReleaseSurfaceDC(dc);
-    if (DesktopState::Current())
-        MarkScreenDirty();
+    if (DesktopState::Current()) {
+        // A window's DC given back under its own window only changed that window's pixels;
+        // anything else (the screen's DC, a mismatched handle) may have changed any of them.
+        if (screenDC || !hwnd)
+            MarkScreenDirty();
+        else
+            MarkScreenDirty(FindWindowRecord(hwnd));
+    }
     return 1;
 }
 

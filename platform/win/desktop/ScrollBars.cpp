@@ -154,7 +154,7 @@ void RedrawFrame(Window* w)
 {
     if (IsShownOnScreen(w)) {
         w->ncPaint = true;
-        MarkScreenDirty();
+        MarkScreenDirty(w);
     }
 }
 

@@ -45,7 +45,7 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
             for (int y = moved.top; y < moved.bottom; ++y)
                 row(y);
         cairo_surface_mark_dirty(owner->surface);
-        MarkScreenDirty();
+        MarkScreenDirty(w);
     }
 
     // What was already invalid moves with the pixels.

@@ -84,7 +84,7 @@ LONG_PTR SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value)
                 EnsureSurface(w);
             else
                 DropSurface(w);
-            MarkScreenDirty();
+            MarkScreenDirty(w);
         }
         SendTo(w, WM_STYLECHANGED, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&ss));
         return old;
@@ -169,7 +169,7 @@ BOOL SetLayeredWindowAttributes(HWND hwnd, COLORREF key, BYTE alpha, DWORD flags
     w->layeredFlags = flags & (LWA_COLORKEY | LWA_ALPHA);
     w->colorKey = key & 0x00FFFFFF;
     w->alpha = alpha;
-    MarkScreenDirty();
+    MarkScreenDirty(w);
     return TRUE;
 }
 

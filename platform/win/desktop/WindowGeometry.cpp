@@ -313,8 +313,10 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
             InvalidateWindowArea(w, nullptr,
                                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     }
-    if (shown || wasShown)
-        MarkScreenDirty();
+    if (shown || wasShown) {
+        MarkScreenDirty(oldWindow);
+        MarkScreenDirty(w);
+    }
     bool clientMoved = (w->client.left - oldClient.left) || (w->client.top - oldClient.top);
     bool clientSized = (w->client.right - w->client.left) != (oldClient.right - oldClient.left) ||
                        (w->client.bottom - w->client.top) != (oldClient.bottom - oldClient.top);
@@ -373,7 +375,7 @@ BOOL ShowWindow(HWND hwnd, int cmdShow)
     } else if (cmdShow == SW_MINIMIZE || cmdShow == SW_SHOWMINIMIZED ||
                cmdShow == SW_SHOWMINNOACTIVE) {
         w->style = (w->style | WS_MINIMIZE) & ~WS_MAXIMIZE;
-        MarkScreenDirty();
+        MarkScreenDirty(w);
     } else if (cmdShow == SW_RESTORE || cmdShow == SW_SHOWNORMAL) {
         w->style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
         MarkScreenDirty();

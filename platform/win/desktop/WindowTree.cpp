@@ -217,7 +217,7 @@ BOOL DestroyWindow(HWND hwnd)
     if (IsShownOnScreen(w)) {
         if (w->IsChild())
             InvalidateParentArea(w, w->window);
-        MarkScreenDirty();
+        MarkScreenDirty(w);
     }
     w->style &= ~WS_VISIBLE;
     std::vector<Window*> subtree;
