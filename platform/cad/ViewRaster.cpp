@@ -1,11 +1,30 @@
 #include "platform/cad/ViewRaster.h"
 
+#include "platform/win/GdiTypes.h"
 #include "platform/win/gdi/PenRaster.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
+
+// Segments longer than the pen raster's own long-segment threshold take its path: it walks
+// them differently, and the two must agree pixel for pixel.
+constexpr long long kThinWalkLimit = 4096;
+
+bool IsSolidStyle(int penStyle)
+{
+    switch (penStyle & PS_STYLE_MASK) {
+    case PS_DASH:
+    case PS_DOT:
+    case PS_DASHDOT:
+    case PS_DASHDOTDOT:
+        return false;
+    default:
+        return true;
+    }
+}
 
 std::uint32_t PixelOf(COLORREF c)
 {
@@ -58,6 +77,10 @@ void ViewRaster::Polyline(const POINT* points, int count, bool closed, COLORREF 
     if (!points || count < 2 || m_clip.left >= m_clip.right || m_clip.top >= m_clip.bottom)
         return;
     width = std::max(1, width);
+    const std::uint32_t pixel = PixelOf(color);
+    if (width == 1 && IsSolidStyle(penStyle) && m_pixels &&
+        ThinSolidPolyline(points, count, closed, pixel))
+        return;
     // Heavy pens reach up to half their width past the centre line; so must the walk.
     const int grow = width / 2 + 1;
     const RECT limit{m_clip.left - grow, m_clip.top - grow, m_clip.right + grow,
@@ -68,13 +91,64 @@ void ViewRaster::Polyline(const POINT* points, int count, bool closed, COLORREF 
         raster.AddSegment(points[i], points[i + 1], limit);
     if (closed && (points[0].x != points[count - 1].x || points[0].y != points[count - 1].y))
         raster.AddSegment(points[count - 1], points[0], limit);
-    const std::uint32_t pixel = PixelOf(color);
     const int before = (width - 1) / 2, after = width - before;
     for (const RECT& run : raster.On())
         for (int y = run.top - (width > 1 ? before : 0);
              y < run.bottom + (width > 1 ? after - 1 : 0); ++y)
             FillRun(y, run.left - (width > 1 ? before : 0), run.right + (width > 1 ? after - 1 : 0),
                     pixel);
+}
+
+bool ViewRaster::ThinSolidPolyline(const POINT* points, int count, bool closed,
+                                   std::uint32_t pixel)
+{
+    auto tooLong = [](POINT a, POINT b) {
+        return std::max(std::llabs(static_cast<long long>(b.x) - a.x),
+                        std::llabs(static_cast<long long>(b.y) - a.y)) > kThinWalkLimit;
+    };
+    const bool closing =
+        closed && (points[0].x != points[count - 1].x || points[0].y != points[count - 1].y);
+    for (int i = 0; i + 1 < count; ++i)
+        if (tooLong(points[i], points[i + 1]))
+            return false;
+    if (closing && tooLong(points[count - 1], points[0]))
+        return false;
+    for (int i = 0; i + 1 < count; ++i)
+        ThinSolidSegment(points[i], points[i + 1], pixel);
+    if (closing)
+        ThinSolidSegment(points[count - 1], points[0], pixel);
+    return true;
+}
+
+// Bresenham through pixel centres with the last pixel left out, as the pen raster walks.
+void ViewRaster::ThinSolidSegment(POINT from, POINT to, std::uint32_t pixel)
+{
+    const int left = m_clip.left, top = m_clip.top;
+    const unsigned width = unsigned(m_clip.right - left), height = unsigned(m_clip.bottom - top);
+    // A segment whose box misses the clip leaves no pixel.
+    if (std::max(from.x, to.x) < left || std::min(from.x, to.x) >= m_clip.right ||
+        std::max(from.y, to.y) < top || std::min(from.y, to.y) >= m_clip.bottom)
+        return;
+    int x = from.x;
+    int y = from.y;
+    const int dx = std::abs(to.x - from.x);
+    const int dy = -std::abs(to.y - from.y);
+    const int sx = from.x < to.x ? 1 : -1;
+    const int sy = from.y < to.y ? 1 : -1;
+    int err = dx + dy;
+    while (x != to.x || y != to.y) {
+        if (unsigned(x - left) < width && unsigned(y - top) < height)
+            m_pixels[std::size_t(y) * m_stride + x] = pixel;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
 }
 
 void ViewRaster::Polygon(const POINT* points, int count, COLORREF color)

@@ -27,6 +27,10 @@ public:
 
 private:
     void FillRun(int y, int x0, int x1, std::uint32_t pixel);
+    // The common case, a solid one-pixel pen, written straight into the pixels along the same
+    // walk as the pen raster's; false when a segment is too long for it (nothing is drawn).
+    bool ThinSolidPolyline(const POINT* points, int count, bool closed, std::uint32_t pixel);
+    void ThinSolidSegment(POINT from, POINT to, std::uint32_t pixel);
 
     std::uint32_t* m_pixels;
     int m_width;
