@@ -16,6 +16,8 @@ public:
     // The viewport has new drawings: show them. Callable from any thread; on the window's own
     // thread the new picture is on the screen when this returns.
     virtual void RequestPresent() = 0;
+    // Only this rectangle of the view (view pixels) has new drawings.
+    virtual void RequestPresentArea(const RECT&) { RequestPresent(); }
     // The viewport is being closed: it must not be touched after this returns. Called on the
     // thread that closes it, outside the view set's lock.
     virtual void ViewportClosing() = 0;

@@ -1,6 +1,7 @@
 #include "platform/cad/ViewDisplayList.h"
 
 #include <algorithm>
+#include <cmath>
 
 void ViewDisplayList::Clear()
 {
@@ -91,4 +92,36 @@ void ViewDisplayList::SortBackToFront()
 {
     std::stable_sort(m_items.begin(), m_items.end(),
                      [](const DisplayItem& a, const DisplayItem& b) { return a.depth < b.depth; });
+}
+
+bool ViewDisplayList::PaintedBounds(RECT& bounds) const
+{
+    // Beyond this a point is far outside any view; its line may cross the view anywhere.
+    constexpr float kFar = 1.0e6f;
+    float left = 0, top = 0, right = 0, bottom = 0;
+    bool any = false;
+    for (const DisplayItem& item : m_items) {
+        if (item.op == DisplayOp::Text)
+            return false;
+        // Lines and dots reach half their width past their points, rounding one more pixel.
+        const float reach = float(m_symbologies[item.symbology].weight) / 2.0f + 2.0f;
+        for (std::uint32_t i = item.first; i < item.first + item.count; ++i) {
+            const ViewPoint2f& p = m_points[i];
+            if (!(std::fabs(p.x) < kFar) || !(std::fabs(p.y) < kFar))
+                return false;
+            if (!any) {
+                left = p.x - reach, top = p.y - reach, right = p.x + reach, bottom = p.y + reach;
+                any = true;
+                continue;
+            }
+            left = std::min(left, p.x - reach);
+            top = std::min(top, p.y - reach);
+            right = std::max(right, p.x + reach);
+            bottom = std::max(bottom, p.y + reach);
+        }
+    }
+    bounds = any ? RECT{LONG(std::floor(left)), LONG(std::floor(top)), LONG(std::ceil(right)) + 1,
+                        LONG(std::ceil(bottom)) + 1}
+                 : RECT{0, 0, 0, 0};
+    return true;
 }

@@ -5,6 +5,7 @@
 // window's thread; a finished list is never changed again, so both may hold it at once.
 
 #include "platform/base/WString.h"
+#include "platform/base/WinTypes.h"
 #include "platform/cad/TextString.h"
 
 #include <cstdint>
@@ -14,6 +15,7 @@ struct ViewPoint2f
 {
     float x;
     float y;
+    bool operator==(const ViewPoint2f&) const = default;
 };
 
 struct DisplaySymbology
@@ -41,6 +43,7 @@ struct DisplayItem
     std::uint32_t first;
     std::uint32_t count;
     float depth; // view z, larger is nearer the viewer
+    bool operator==(const DisplayItem&) const = default;
 };
 
 // A line of text: the view position of its origin and the view vectors of one unit of its
@@ -54,6 +57,7 @@ struct DisplayText
     ViewPoint2f widthVector;
     ViewPoint2f heightVector;
     TextElementJustification justification;
+    bool operator==(const DisplayText&) const = default;
 };
 
 class ViewDisplayList
@@ -73,6 +77,16 @@ public:
     // Orders the items from the farthest to the nearest, keeping the order of items at equal
     // depth (a face and its outline stay together): the painter's order of a shaded view.
     void SortBackToFront();
+
+    // The same items with the same points, texts and symbology: both paint the same pixels.
+    bool operator==(const ViewDisplayList& other) const
+    {
+        return m_items == other.m_items && m_points == other.m_points &&
+               m_texts == other.m_texts && m_symbologies == other.m_symbologies;
+    }
+    // The view rectangle every pixel painted by the list lies in (empty when the list paints
+    // nothing); false when that cannot be told without painting (texts, points far off).
+    bool PaintedBounds(RECT& bounds) const;
 
     const std::vector<DisplayItem>& Items() const { return m_items; }
     const std::vector<ViewPoint2f>& Points() const { return m_points; }

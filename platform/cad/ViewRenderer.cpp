@@ -9,6 +9,7 @@
 #include "platform/cad/ViewContext.h"
 #include "platform/cad/ViewDecorations.h"
 #include "platform/cad/ViewDrawGuard.h"
+#include "platform/win/WinUser.h"
 
 namespace {
 
@@ -53,6 +54,25 @@ void Present(IndexedViewport& viewport)
         output->RequestPresent();
 }
 
+// New dynamics change only the pixels the old and the new ones paint: the rest of the view
+// need not be painted again.
+void PresentDynamics(IndexedViewport& viewport, const ViewDisplayList* before,
+                     const ViewDisplayList& after)
+{
+    IViewOutput* output = viewport.GetIViewOutput();
+    if (!output)
+        return;
+    RECT was{0, 0, 0, 0}, now{0, 0, 0, 0};
+    if ((before && !before->PaintedBounds(was)) || !after.PaintedBounds(now)) {
+        output->RequestPresent();
+        return;
+    }
+    RECT area;
+    if (!::UnionRect(&area, &was, &now))
+        return;
+    output->RequestPresentArea(area);
+}
+
 } // namespace
 
 void ViewRenderer::Update(IndexedViewport& viewport, bool forceScene)
@@ -84,7 +104,12 @@ void ViewRenderer::UpdateDynamics(IndexedViewport& viewport)
         Update(viewport, false);
         return;
     }
-    drawing.dynamics = DrawDynamics(viewport);
+    std::shared_ptr<const ViewDisplayList> dynamics = DrawDynamics(viewport);
+    // A cursor move that changes nothing the tool draws leaves the view as it is.
+    if (drawing.dynamics && *drawing.dynamics == *dynamics)
+        return;
+    std::shared_ptr<const ViewDisplayList> before = std::move(drawing.dynamics);
+    drawing.dynamics = dynamics;
     viewport.SetDrawing(std::move(drawing));
-    Present(viewport);
+    PresentDynamics(viewport, before.get(), *dynamics);
 }

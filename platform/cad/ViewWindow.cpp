@@ -14,7 +14,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <functional>
+#include <mutex>
 
 namespace {
 
@@ -43,18 +45,35 @@ public:
 
     HWND GetWindow() const override { return m_window.m_hWnd; }
     RECT GetViewRect() const override { return m_rect; }
-    void RequestPresent() override
+    void RequestPresent() override { Present(m_rect, true); }
+
+    void RequestPresentArea(const RECT& viewArea) override
     {
-        HWND hwnd = m_window.m_hWnd;
-        if (!hwnd)
-            return;
-        if (!zt::win::Desktop::IsUIThread()) {
-            ::PostMessageW(hwnd, kPresentMessage, 0, 0);
-            return;
-        }
-        ::InvalidateRect(hwnd, &m_rect, FALSE);
-        ::UpdateWindow(hwnd);
+        RECT area = viewArea;
+        ::OffsetRect(&area, m_rect.left, m_rect.top);
+        if (::IntersectRect(&area, &area, &m_rect))
+            Present(area, false);
     }
+
+    // What the view asked to show since the window last looked, in client coordinates.
+    bool TakePendingArea(RECT& area)
+    {
+        std::lock_guard lock(m_pendingMutex);
+        area = m_pending;
+        m_pending = RECT{0, 0, 0, 0};
+        return !::IsRectEmpty(&area);
+    }
+
+    // The background and the model's drawing of the pane as last painted, so that a paint for
+    // new dynamics or transients copies them instead of painting the model again.
+    struct SceneCache
+    {
+        std::shared_ptr<const ViewDisplayList> scene;
+        COLORREF background = 0;
+        RECT rect{0, 0, 0, 0};
+        std::vector<std::uint32_t> pixels;
+    };
+    SceneCache& Cache() { return m_cache; }
 
     void ViewportClosing() override
     {
@@ -71,9 +90,30 @@ public:
     void SetRect(const RECT& rect) { m_rect = rect; }
 
 private:
+    void Present(const RECT& area, bool whole)
+    {
+        HWND hwnd = m_window.m_hWnd;
+        if (!hwnd)
+            return;
+        if (!zt::win::Desktop::IsUIThread()) {
+            {
+                std::lock_guard lock(m_pendingMutex);
+                const RECT& add = whole ? m_rect : area;
+                ::UnionRect(&m_pending, &m_pending, &add);
+            }
+            ::PostMessageW(hwnd, kPresentMessage, 0, 0);
+            return;
+        }
+        ::InvalidateRect(hwnd, &area, FALSE);
+        ::UpdateWindow(hwnd);
+    }
+
     ViewWindow& m_window;
     IndexedViewport* m_viewport;
     RECT m_rect;
+    std::mutex m_pendingMutex;
+    RECT m_pending{0, 0, 0, 0};
+    SceneCache m_cache;
 };
 
 IMPLEMENT_DYNCREATE(ViewWindow, CView)
@@ -248,30 +288,64 @@ void ViewWindow::OnDraw(CDC* pDC)
     if (!m_buffer.Ensure(client.Width(), client.Height()))
         return;
     ViewRaster raster(m_buffer.Pixels(), m_buffer.Width(), m_buffer.Height(), m_buffer.Width());
+    RECT dirty = client;
+    pDC->GetClipBox(&dirty);
     // The split bars show where no pane covers the client area.
+    raster.SetClip(dirty);
     raster.FillRect(client, kSplitColor);
     const IndexedViewport* selected = ViewSet().GetSelectedViewport();
     for (const auto& pane : m_panes)
-        PaintPane(raster, *pane, selected && pane->Viewport() == selected && m_panes.size() > 1);
-    RECT dirty = client;
-    pDC->GetClipBox(&dirty);
+        PaintPane(raster, *pane, selected && pane->Viewport() == selected && m_panes.size() > 1,
+                  dirty);
     m_buffer.Present(pDC->GetSafeHdc(), dirty);
 }
 
-void ViewWindow::PaintPane(ViewRaster& raster, const Pane& pane, bool selected) const
+void ViewWindow::PaintPane(ViewRaster& raster, Pane& pane, bool selected,
+                           const RECT& dirty) const
 {
     const RECT& r = pane.Rect();
-    if (r.right <= r.left || r.bottom <= r.top || !pane.Viewport())
+    RECT area;
+    if (r.right <= r.left || r.bottom <= r.top || !pane.Viewport() ||
+        !::IntersectRect(&area, &r, &dirty))
         return;
     IndexedViewport& view = *pane.Viewport();
     HDC textDc = m_buffer.GetDC();
     const int saved = ::SaveDC(textDc);
-    ::IntersectClipRect(textDc, r.left, r.top, r.right, r.bottom);
-    raster.SetClip(r);
-    raster.FillRect(r, view.GetBackgroundColor());
     const ViewDrawing drawing = view.GetDrawing();
     const POINT origin{r.left, r.top};
-    for (const auto& layer : {drawing.scene, drawing.overlay, drawing.dynamics})
+    const COLORREF background = view.GetBackgroundColor();
+    Pane::SceneCache& cache = pane.Cache();
+    const int stride = m_buffer.Width();
+    const int width = r.right - r.left;
+    const bool cached = cache.scene == drawing.scene && cache.background == background &&
+                        ::EqualRect(&cache.rect, &r) &&
+                        cache.pixels.size() == std::size_t(width) * (r.bottom - r.top);
+    if (cached) {
+        for (int y = area.top; y < area.bottom; ++y)
+            std::memcpy(m_buffer.Pixels() + std::size_t(y) * stride + area.left,
+                        cache.pixels.data() + std::size_t(y - r.top) * width + (area.left - r.left),
+                        std::size_t(area.right - area.left) * sizeof(std::uint32_t));
+    } else {
+        // The whole pane, so that the next paint of any part of it can copy it.
+        ::IntersectClipRect(textDc, r.left, r.top, r.right, r.bottom);
+        raster.SetClip(r);
+        raster.FillRect(r, background);
+        if (drawing.scene)
+            ViewPainter::Paint(raster, textDc, *drawing.scene, origin);
+        cache.pixels.resize(std::size_t(width) * (r.bottom - r.top));
+        for (int y = r.top; y < r.bottom; ++y)
+            std::memcpy(cache.pixels.data() + std::size_t(y - r.top) * width,
+                        m_buffer.Pixels() + std::size_t(y) * stride + r.left,
+                        std::size_t(width) * sizeof(std::uint32_t));
+        cache.scene = drawing.scene;
+        cache.background = background;
+        cache.rect = r;
+    }
+    ::RestoreDC(textDc, saved);
+    const int clipped = ::SaveDC(textDc);
+    ::IntersectClipRect(textDc, area.left, area.top, area.right, area.bottom);
+    raster.SetClip(area);
+    for (const auto& layer : {drawing.overlay, drawing.dynamics})
         if (layer)
             ViewPainter::Paint(raster, textDc, *layer, origin);
     if (selected) {
@@ -281,7 +355,7 @@ void ViewWindow::PaintPane(ViewRaster& raster, const Pane& pane, bool selected) 
         raster.FillRect(RECT{r.left, r.top, r.left + w, r.bottom}, kSelectedFrame);
         raster.FillRect(RECT{r.right - w, r.top, r.right, r.bottom}, kSelectedFrame);
     }
-    ::RestoreDC(textDc, saved);
+    ::RestoreDC(textDc, clipped);
 }
 
 LRESULT ViewWindow::OnPresent(WPARAM, LPARAM)
@@ -290,7 +364,16 @@ LRESULT ViewWindow::OnPresent(WPARAM, LPARAM)
     MSG pending;
     while (::PeekMessageW(&pending, m_hWnd, kPresentMessage, kPresentMessage, PM_REMOVE)) {
     }
-    Invalidate(FALSE);
+    bool any = false;
+    for (const auto& pane : m_panes) {
+        RECT area;
+        if (pane->TakePendingArea(area)) {
+            ::InvalidateRect(m_hWnd, &area, FALSE);
+            any = true;
+        }
+    }
+    if (!any)
+        Invalidate(FALSE);
     UpdateWindow();
     return 0;
 }

@@ -83,7 +83,8 @@ private:
     Pane* PaneOf(const IndexedViewport* viewport) const;
     void UpdateScreenOrigins();
     bool MakeEvent(POINT client, UINT flags, DgnButtonEvent& out) const;
-    void PaintPane(ViewRaster& raster, const Pane& pane, bool selected) const;
+    // Paints what of the pane lies in area (client coordinates).
+    void PaintPane(ViewRaster& raster, Pane& pane, bool selected, const RECT& area) const;
 
     std::vector<std::unique_ptr<Pane>> m_panes;
     // Scratch space of the paints: the picture is composed here, then put on the screen.
