@@ -7,9 +7,11 @@
 #include "platform/cad/IndexedViewport.h"
 #include "platform/cad/SelectionSetManager.h"
 #include "platform/host/TSArchiWall.h"
+#include "platform/host/CommandLine.h"
 #include "platform/host/TSObjectExtensionManager.h"
 #include "ztui/contextbar/ZTContextBarProxy.h"
 #include "ztui/contextbar/ZTDlgUiContextbar.h"
+#include "ztui/tracer/TracerProxy.h"
 #include "ztui/widgets/IconButton.h"
 
 #include <cmath>
@@ -111,12 +113,18 @@ void BarMove(SceneContext& c, SceneChecks& checks)
     checks.expect(tool && std::string(tool->GetToolId()) == HostMoveTool::TOOL_ID,
                   "移动 starts the move tool");
     checks.expect(Bar() && Bar()->currentId() == 30000, "the move button is pressed");
-    // The base point on the wall, the second one the offset away.
+    // The base point on the wall; the offset typed into the tracer: 600, Tab, 0 degrees, Enter.
     c.user().advance(1000);
     c.user().click(c.ScreenOf(kPartition));
     c.Settle();
-    c.user().advance(1000);
-    c.user().click(c.ScreenOf({kPartition.x + kOffset, kPartition.y, 0}));
+    c.user().moveTo(c.ScreenOf({kPartition.x + 300, kPartition.y + 900, 0}));
+    c.Settle();
+    checks.expect(zt::TracerProxy::GetTracerIsOpen(), "the tracer opens at the base point");
+    TesselCommandLine::Get().TypeChar(L'6');
+    c.Settle();
+    c.user().type(L"00\t0");
+    c.Settle();
+    c.user().key(VK_RETURN);
     c.Settle();
     const DPoint3d after = WallStart(wall);
     const double pixel = c.session().View() ? c.session().View()->GetPixelSizeAtPoint() : 1.0;
@@ -136,7 +144,7 @@ void AddContextbarScenes(SceneRunner& runner)
     runner.add({"contextbar-tooltip", "Hovering a button of the bar shows its label as a tooltip",
                 &BarTooltip});
     runner.add({"contextbar-move",
-                "移动 on the bar starts the move tool; two points move the wall by 600 mm",
+                "移动 on the bar starts the move tool; 600 typed at 0° in the tracer moves the wall by 600 mm",
                 &BarMove});
 }
 

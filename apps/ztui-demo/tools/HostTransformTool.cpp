@@ -3,6 +3,7 @@
 #include "platform/cad/DgnApplication.h"
 #include "platform/cad/SelectionSetManager.h"
 #include "ztui/drawinput/ZTToolLayoutMgn.h"
+#include "ztui/tracer/TracerProxy.h"
 
 namespace ztdemo {
 
@@ -16,7 +17,32 @@ bool HostTransformTool::OnStart()
     layout.Begin();
     layout.SetDrawWay(zt::ZTDrawWay::Line);
     m_prompt = GetPointPrompt(0);
+    zt::TracerProxy::Register(this);
     return true;
+}
+
+void HostTransformTool::OfferTracer()
+{
+    m_typed = false;
+    const bvector<DPoint3d>& points = zt::ZTToolLayoutMgn::Get().GetPoints();
+    if (points.empty() || points.size() + 1 != GetPointCount()) {
+        zt::TracerProxy::CloseTracer();
+        return;
+    }
+    zt::TracerProxy::SetStartPoint(points.back());
+    zt::TracerProxy::CreateTracer();
+}
+
+void HostTransformTool::OnTracerInput(const zt::TracerInputValue& value)
+{
+    OnDataPoint(value.point);
+}
+
+void HostTransformTool::OnTracerChange(const zt::TracerInputValue& value)
+{
+    m_typed = true;
+    m_typedPoint = value.point;
+    Preview(value.point);
 }
 
 void HostTransformTool::RestartFromFirstPoint()
@@ -27,6 +53,7 @@ void HostTransformTool::RestartFromFirstPoint()
     layout.SetDrawWay(zt::ZTDrawWay::Line);
     layout.AddDataButtonPoint(first);
     m_prompt = GetPointPrompt(1);
+    OfferTracer();
 }
 
 bool HostTransformTool::OnDataPoint(const DPoint3d& point)
@@ -38,8 +65,10 @@ bool HostTransformTool::OnDataPoint(const DPoint3d& point)
     const bvector<DPoint3d>& points = layout.GetPoints();
     if (points.size() < GetPointCount()) {
         m_prompt = GetPointPrompt(points.size());
+        OfferTracer();
         return true;
     }
+    zt::TracerProxy::CloseTracer();
     // Elements deleted since the tool started (by undo, say) are left out.
     bvector<ElementRef*> live;
     for (ElementRef* element : m_elements)
@@ -55,6 +84,11 @@ bool HostTransformTool::OnDataPoint(const DPoint3d& point)
 }
 
 void HostTransformTool::OnMotion(const DPoint3d& point)
+{
+    Preview(m_typed && zt::TracerProxy::GetTraceStatus() ? m_typedPoint : point);
+}
+
+void HostTransformTool::Preview(const DPoint3d& point)
 {
     m_dynamics.clear();
     zt::ZTToolLayoutMgn& layout = zt::ZTToolLayoutMgn::Get();
@@ -83,6 +117,8 @@ void HostTransformTool::OnMotion(const DPoint3d& point)
 
 void HostTransformTool::OnCleanup()
 {
+    zt::TracerProxy::CloseTracer();
+    zt::TracerProxy::UnRegister();
     zt::ZTToolLayoutMgn::Get().End();
     m_dynamics.clear();
     m_elements.clear();
