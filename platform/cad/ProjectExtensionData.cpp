@@ -69,6 +69,20 @@ bool ProjectExtensionData::GetRecord(const Utf8String& table, const Utf8String& 
     return true;
 }
 
+bool ProjectExtensionData::ReadRecord(const Utf8String& table, const Utf8String& key,
+                                      const std::function<void(const Json::Value&)>& read) const
+{
+    std::lock_guard lock(m_mutex);
+    auto t = m_tables.find(table);
+    if (t == m_tables.end())
+        return false;
+    auto r = t->second.find(key);
+    if (r == t->second.end())
+        return false;
+    read(r->second);
+    return true;
+}
+
 bool ProjectExtensionData::RemoveRecord(const Utf8String& table, const Utf8String& key)
 {
     std::lock_guard lock(m_mutex);

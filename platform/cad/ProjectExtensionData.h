@@ -11,6 +11,7 @@
 
 #include <json/value.h>
 
+#include <functional>
 #include <map>
 #include <mutex>
 #include <set>
@@ -32,6 +33,10 @@ public:
     // Records. Empty table names or keys are refused.
     bool SetRecord(const Utf8String& table, const Utf8String& key, const Json::Value& value);
     bool GetRecord(const Utf8String& table, const Utf8String& key, Json::Value& value) const;
+    // Hands the record to read where it is kept, without copying it; false (read not called)
+    // when there is none. read must not call back into the project's extension data.
+    bool ReadRecord(const Utf8String& table, const Utf8String& key,
+                    const std::function<void(const Json::Value&)>& read) const;
     bool RemoveRecord(const Utf8String& table, const Utf8String& key);
     // Every record of the table by key; empty for an unknown table.
     std::map<Utf8String, Json::Value> GetRecords(const Utf8String& table) const;

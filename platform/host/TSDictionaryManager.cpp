@@ -115,6 +115,19 @@ TSDictionaryStatus TSDictionaryManager::GetDataByName(DgnProject* project,
     return TSDictionary_Success;
 }
 
+TSDictionaryStatus
+TSDictionaryManager::ReadDataByName(const Utf8String& dictionary, const WString& entry,
+                                    const std::function<void(const Json::Value&)>& read) const
+{
+    DgnProjectPtr project = DgnApplication::Get().GetCurrentProjectPtr();
+    if (!IsUsable(project.get()))
+        return TSDictionary_NoProject;
+    if (dictionary.empty() || entry.empty())
+        return TSDictionary_InvalidArgument;
+    project->ExtensionData().ReadRecord(TableOf(dictionary), Utf8String(entry), read);
+    return TSDictionary_Success;
+}
+
 TSDictionaryManager::Entries TSDictionaryManager::GetAllData(DgnProject* project,
                                                              const Utf8String& dictionary) const
 {

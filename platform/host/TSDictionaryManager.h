@@ -12,6 +12,7 @@
 
 #include <json/value.h>
 
+#include <functional>
 #include <map>
 
 class DgnProject;
@@ -48,6 +49,10 @@ public:
                                      Json::Value& value) const;
     TSDictionaryStatus GetDataByName(DgnProject* project, const Utf8String& dictionary,
                                      const WString& entry, Json::Value& value) const;
+    // The entry of the current project handed to read where it is kept, without a copy; read
+    // is not called when there is no such entry, and must not call the dictionary back.
+    TSDictionaryStatus ReadDataByName(const Utf8String& dictionary, const WString& entry,
+                                      const std::function<void(const Json::Value&)>& read) const;
 
     // Every entry of a dictionary, by name.
     Entries GetAllData(DgnProject* project, const Utf8String& dictionary) const;

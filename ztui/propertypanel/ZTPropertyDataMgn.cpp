@@ -158,19 +158,24 @@ private:
                     Apply(*tool, obj, cached->second, nullptr);
             return cached->second.empty() ? nullptr : obj;
         }
-        Json::Value record;
-        TSDictionaryManager::Get().GetDataByName(
-            Utf8String(kDictionary), WString(base::Utf8ToWide(className).c_str()), record);
-        if (!record.isObject() || !record.isMember("PropertyList") ||
-            !record["PropertyList"].isArray())
+        PropertyMap props;
+        bool listed = false;
+        TSDictionaryManager::Get().ReadDataByName(
+            Utf8String(kDictionary), WString(base::Utf8ToWide(className).c_str()),
+            [&](const Json::Value& record) {
+                const Json::Value* list = Member(record, "PropertyList");
+                if (!list || !list->isArray())
+                    return;
+                listed = true;
+                for (const Json::Value& element : *list)
+                    props.emplace(StringMember(element, "PropertyName"),
+                                  StringMember(element, "PropertyValue"));
+            });
+        if (!listed)
             return nullptr;
         RefCountedPtr<TSObject> obj = NewObject(project, schemaName, className);
         if (obj.IsNull())
             return nullptr;
-        PropertyMap props;
-        for (const Json::Value& element : record["PropertyList"])
-            props.emplace(StringMember(element, "PropertyName"),
-                          StringMember(element, "PropertyValue"));
         if (props.empty())
             return nullptr;
         if (ZTToolProperty* tool = ToolOf(className))

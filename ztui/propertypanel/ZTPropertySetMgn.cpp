@@ -28,19 +28,21 @@ bool ZTPropertySetMgn::getCurrentPropertySet(const Utf8String& key, std::map<CSt
     }
     if (!DgnApplication::Get().GetCurrentProject())
         return false;
-    Json::Value record;
-    TSDictionaryManager::Get().GetDataByName(Utf8String(kDictionary),
-                                             WString(base::Utf8ToWide(key).c_str()), record);
-    if (record.isNull())
-        return false;
-    if (record.isObject() && record["PropertyList"].isArray()) {
-        for (const Json::Value& element : record["PropertyList"]) {
-            const Json::Value* flag = Member(element, "PropertyCopy");
-            const bool copy = flag && flag->isBool() ? flag->asBool() : true;
-            out.emplace(StringMember(element, "PropertyName"), copy);
-        }
-    }
-    return !out.empty();
+    bool found = false;
+    TSDictionaryManager::Get().ReadDataByName(
+        Utf8String(kDictionary), WString(base::Utf8ToWide(key).c_str()),
+        [&](const Json::Value& record) {
+            found = !record.isNull();
+            const Json::Value* list = Member(record, "PropertyList");
+            if (!list || !list->isArray())
+                return;
+            for (const Json::Value& element : *list) {
+                const Json::Value* flag = Member(element, "PropertyCopy");
+                const bool copy = flag && flag->isBool() ? flag->asBool() : true;
+                out.emplace(StringMember(element, "PropertyName"), copy);
+            }
+        });
+    return found && !out.empty();
 }
 
 void ZTPropertySetMgn::setCurrentPropertySet(const Utf8String& key,
