@@ -88,7 +88,9 @@ void AuxiliaryNearestKeeper::OfferSegment(const DSegment3d& segment, std::uint64
     DPoint3d foot;
     double fraction = 0.0;
     segment.ProjectPointBounded(foot, fraction, m_point);
-    const double distance = m_point.Distance(foot);
+    // DPoint3d::Distance written out, so that it is inlined here.
+    const double dx = m_point.x - foot.x, dy = m_point.y - foot.y, dz = m_point.z - foot.z;
+    const double distance = std::sqrt(dx * dx + dy * dy + dz * dz);
     if (!std::isfinite(distance))
         return;
     Keep(Kept{distance, order, nullptr, segment});

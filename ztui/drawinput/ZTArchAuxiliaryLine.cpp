@@ -14,6 +14,14 @@ namespace {
 // Extensions run past the cursor, and perpendiculars out, by this many segment vectors.
 constexpr double kReachFactor = 100.0;
 
+// DPoint3d::Distance, operation for operation, where the compiler can see it: a search visits
+// hundreds of candidates per cursor move and each takes several distances.
+inline double Distance(const DPoint3d& a, const DPoint3d& b)
+{
+    const double dx = a.x - b.x, dy = a.y - b.y, dz = a.z - b.z;
+    return std::sqrt(dx * dx + dy * dy + dz * dz);
+}
+
 ICurvePrimitivePtr LineString(const DPoint3d& a, const DPoint3d& b)
 {
     const DPoint3d points[2] = {a, b};
@@ -28,23 +36,26 @@ bool ZTArchAuxiliaryLine::CandidateSegment(const DSegment3d& line, CandidateKind
 {
     const DPoint3d& s = line.point[0];
     const DPoint3d& e = line.point[1];
-    const double length = s.Distance(e);
+    const double length = Distance(s, e);
     if (!(length > cad::kZeroLength) || !std::isfinite(length))
         return false;
+    double fromStart = 0.0, fromEnd = 0.0;
     auto onSegment = [&](const DPoint3d& p) {
-        return std::fabs(s.Distance(p) + e.Distance(p) - length) < kOnSegmentSlack;
+        fromStart = Distance(s, p);
+        fromEnd = Distance(e, p);
+        return std::fabs(fromStart + fromEnd - length) < kOnSegmentSlack;
     };
     DPoint3d p;
     double fraction = 0.0;
     if (kind == Extension) {
         DRay3d::FromOriginAndTarget(s, e).ProjectPointUnbounded(p, fraction, q);
-        if (!(p.Distance(q) <= tolerance))
+        if (!(Distance(p, q) <= tolerance))
             return false;
         if (onSegment(p)) {
             candidate = DSegment3d::From(s, e);
             return true;
         }
-        const bool startNearer = s.Distance(p) <= e.Distance(p);
+        const bool startNearer = fromStart <= fromEnd;
         const DPoint3d& nearer = startNearer ? s : e;
         const DPoint3d& farther = startNearer ? e : s;
         candidate = DSegment3d::From(nearer, p + (nearer - farther) * kReachFactor);
@@ -53,7 +64,7 @@ bool ZTArchAuxiliaryLine::CandidateSegment(const DSegment3d& line, CandidateKind
     const DVec3d w = DVec3d::FromRotateXY(e - s, cad::kHalfPi);
     const DPoint3d& end = kind == StartPerpendicular ? s : e;
     DRay3d::FromOriginAndVector(end, w * 10.0).ProjectPointUnbounded(p, fraction, q);
-    if (onSegment(p) || !(p.Distance(q) <= tolerance))
+    if (!(Distance(p, q) <= tolerance) || onSegment(p))
         return false;
     const double side = DVec3d::FromStartEndNormalize(end, p).AngleTo(DVec3d::FromNormalize(w));
     candidate =
