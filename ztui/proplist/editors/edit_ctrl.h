@@ -53,6 +53,12 @@ public:
         m_edit.Invalidate(FALSE);
     }
 
+    void itemChanged() override
+    {
+        if (m_item && m_edit.m_hWnd)
+            m_edit.SetFormatCheck(m_item->formatCheck());
+    }
+
     void onKillFocus(actrl_Edit* edit, CWnd*) override
     {
         if (!m_item || !edit || !edit->m_hWnd)

@@ -22,9 +22,9 @@ public:
     virtual HWND window() const = 0;
     // Places the editor in its value cell; an editor may use less than the rectangle.
     virtual void move(const RECT& rect) = 0;
-    // Called after the list painted the row: editors that show the item's current value
-    // without owning it (coordinate and edit-button rows) take it up here.
-    virtual void rowDrawn() {}
+    // A value, text, picture or format check of the item was set: editors that show what they
+    // borrow from the item take it up now (a paint only shows what is already there).
+    virtual void itemChanged() {}
 };
 
 // Creates the editor of an item row, with the list window as parent and the given identifier;

@@ -39,7 +39,7 @@ void item_ctrl_edit_button::move(const RECT& rect)
     m_window.Invalidate(FALSE);
 }
 
-void item_ctrl_edit_button::rowDrawn()
+void item_ctrl_edit_button::itemChanged()
 {
     if (m_window.m_hWnd)
         TakeUpItem();

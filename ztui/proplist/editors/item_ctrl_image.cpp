@@ -24,6 +24,12 @@ void item_ctrl_image::move(const RECT& rect)
     m_button.Invalidate(FALSE);
 }
 
+void item_ctrl_image::itemChanged()
+{
+    if (m_button.m_hWnd && m_button.Picture() != m_item->image())
+        m_button.SetPicture(m_item->image());
+}
+
 void item_ctrl_image::onClick(UINT)
 {
     if (PropertyList_imp* list = m_item->owner())

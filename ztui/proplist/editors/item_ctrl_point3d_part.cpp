@@ -50,7 +50,7 @@ void item_ctrl_point3d_part::move(const RECT& rect)
     m_window.Invalidate(FALSE);
 }
 
-void item_ctrl_point3d_part::rowDrawn()
+void item_ctrl_point3d_part::itemChanged()
 {
     if (m_window.m_hWnd)
         m_window.SetCaption(CoordinateText());

@@ -72,6 +72,12 @@ HWND item_ctrl_simple::window() const
     return m_editor ? m_editor->window() : nullptr;
 }
 
+void item_ctrl_simple::itemChanged()
+{
+    if (m_editor)
+        m_editor->itemChanged();
+}
+
 void item_ctrl_simple::move(const RECT& rect)
 {
     if (m_editor)

@@ -19,6 +19,7 @@ public:
 
     HWND window() const override;
     void move(const RECT& rect) override;
+    void itemChanged() override;
     ctrl_object* editor() const { return m_editor.get(); }
 
 private:

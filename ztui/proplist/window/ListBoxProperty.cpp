@@ -128,6 +128,14 @@ void ListBoxProperty::OnRowsRebuilt()
     Repopulate();
 }
 
+void ListBoxProperty::OnItemChanged(PropertyItem_imp& item)
+{
+    if (!m_list)
+        return;
+    for (const auto& row : m_list->rows().RowsOf(&item))
+        row->itemChanged();
+}
+
 void ListBoxProperty::Repopulate()
 {
     if (!m_hWnd)

@@ -62,6 +62,9 @@ public:
 
     void OnRowsClearing() override;
     void OnRowsRebuilt() override;
+    // The editors of the item's rows take up its new value now; the paint that follows only
+    // shows it.
+    void OnItemChanged(PropertyItem_imp& item) override;
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;

@@ -32,12 +32,14 @@ std::unique_ptr<prop_item_baseObj> MakeRow(PropertyItem_imp* item)
 void ListBoxPropertyDataMgr::Clear()
 {
     m_visible.clear();
+    m_rowsOf.clear();
     m_groups.clear();
 }
 
 void ListBoxPropertyDataMgr::Build(const std::vector<std::unique_ptr<PropertyItem_imp>>& items)
 {
     Clear();
+    m_rowsOf.reserve(items.size());
     // Keyed by views of the groups' own names, which stay put while the groups live.
     std::unordered_map<std::wstring_view, prop_group*> byName;
     for (const auto& item : items) {
@@ -52,6 +54,7 @@ void ListBoxPropertyDataMgr::Build(const std::vector<std::unique_ptr<PropertyIte
                                              static_cast<size_t>(group->name().GetLength())),
                            group);
         }
+        m_rowsOf.emplace(item.get(), std::make_pair(group, group->rows().size()));
         if (item->kind() == PropertyMgrUI::PropertyItemKind::Point) {
             for (int part = 0; part < 3; ++part)
                 group->addRow(std::make_unique<prop_item_point3d_part>(item.get(), part));
@@ -78,6 +81,20 @@ prop_item_baseObj* ListBoxPropertyDataMgr::visibleRow(int index) const
     if (index < 0 || static_cast<size_t>(index) >= m_visible.size())
         return nullptr;
     return m_visible[static_cast<size_t>(index)];
+}
+
+std::span<const std::unique_ptr<prop_item_baseObj>>
+ListBoxPropertyDataMgr::RowsOf(const PropertyItem_imp* item) const
+{
+    auto found = m_rowsOf.find(item);
+    if (found == m_rowsOf.end())
+        return {};
+    const auto& rows = found->second.first->rows();
+    const size_t first = found->second.second;
+    size_t end = first;
+    while (end < rows.size() && rows[end]->item() == item)
+        ++end;
+    return std::span(rows).subspan(first, end - first);
 }
 
 void ListBoxPropertyDataMgr::CollectGroupStates(PropertyMgrUI::GroupStateMap& states) const

@@ -140,8 +140,6 @@ item_ctrl* prop_item_baseObj::editor(ListBoxProperty* list)
 void prop_item_baseObj::draw(const DRAWITEMSTRUCT& drawItem, double split)
 {
     drawNameCell(drawItem, split);
-    if (m_editor)
-        m_editor->rowDrawn();
 }
 
 void prop_item_baseObj::drawNameCell(const DRAWITEMSTRUCT& drawItem, double split) const

@@ -70,8 +70,14 @@ public:
     item_ctrl* editor() const { return m_editor.get(); }
     // Destroys the editor (and its window) now.
     void destroyEditor() { m_editor.reset(); }
-    // Paints the row (header, or name cell) with the given divider split; an editor showing the
-    // item's value takes it up afterwards.
+    // The item's value was set: the editor, when there is one, shows it.
+    void itemChanged()
+    {
+        if (m_editor)
+            m_editor->itemChanged();
+    }
+    // Paints the row (header, or name cell) with the given divider split. A paint changes no
+    // window: editors hear of new values when they are set (itemChanged).
     virtual void draw(const DRAWITEMSTRUCT& drawItem, double split);
     void measure(MEASUREITEMSTRUCT& measureItem, const PropertyRowMetrics& metrics) const;
     // Mouse presses the list passes on to its selected row after its own handling.
