@@ -70,12 +70,6 @@ HBRUSH ListBoxProperty::BackgroundBrush()
     return brush;
 }
 
-EditorIdCounter& ListBoxProperty::EditorIds()
-{
-    static EditorIdCounter ids;
-    return ids;
-}
-
 int ListBoxProperty::DividerX() const
 {
     CRect client;
@@ -92,9 +86,11 @@ std::unique_ptr<item_ctrl> ListBoxProperty::CreateEditor(prop_item_baseObj& row)
 {
     if (!m_hWnd || !m_factory)
         return nullptr;
-    auto editor = m_factory(row, this, static_cast<UINT>(EditorIds().Peek(row.kind())));
-    if (editor)
-        EditorIds().Next(row.kind());
+    // The counters belong to the row classes, not to one list: every list draws from them.
+    EditorIdCounter* ids = row.editorIds();
+    auto editor = m_factory(row, this, static_cast<UINT>(ids ? ids->Peek() : 0));
+    if (editor && ids)
+        ids->Next();
     return editor;
 }
 

@@ -7,7 +7,6 @@
 #include "ztui/ZTUiExport.h"
 #include "ztui/proplist/editors/item_ctrl.h"
 #include "ztui/proplist/model/PropertyList_imp.h"
-#include "ztui/proplist/window/EditorIdCounter.h"
 #include "ztui/proplist/window/GdiPropertyRowMetrics.h"
 
 #include <map>
@@ -100,8 +99,6 @@ private:
     HWND ParkingWindow();
     void ParkEditor(HWND window);
     HCURSOR ResizeCursor();
-    // The counters belong to the row classes, not to one list: every list draws from them.
-    static EditorIdCounter& EditorIds();
 
     PropertyList_imp* m_list = nullptr;
     double m_split = 0.5;

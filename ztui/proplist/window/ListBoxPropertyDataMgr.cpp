@@ -5,30 +5,6 @@
 
 namespace zt {
 
-namespace {
-
-// The row class of an item's kind; a Point item makes three rows instead, elsewhere.
-std::unique_ptr<prop_item_baseObj> MakeRow(PropertyItem_imp* item)
-{
-    using K = PropertyMgrUI::PropertyItemKind;
-    switch (item->kind()) {
-    case K::Color:
-        return std::make_unique<prop_item_color_button>(item);
-    case K::Image:
-        return std::make_unique<prop_item_image>(item);
-    case K::EditButton:
-        return std::make_unique<prop_item_edit_button>(item);
-    case K::Angle:
-        return std::make_unique<prop_item_angle>(item);
-    case K::SubGroup:
-        return std::make_unique<prop_sub_group>(item);
-    default:
-        return std::make_unique<prop_item_comn>(item);
-    }
-}
-
-} // namespace
-
 void ListBoxPropertyDataMgr::Clear()
 {
     m_visible.clear();
@@ -55,12 +31,7 @@ void ListBoxPropertyDataMgr::Build(const std::vector<std::unique_ptr<PropertyIte
                            group);
         }
         m_rowsOf.emplace(item.get(), std::make_pair(group, group->rows().size()));
-        if (item->kind() == PropertyMgrUI::PropertyItemKind::Point) {
-            for (int part = 0; part < 3; ++part)
-                group->addRow(std::make_unique<prop_item_point3d_part>(item.get(), part));
-        } else {
-            group->addRow(MakeRow(item.get()));
-        }
+        prop_item_baseObj::AddRowsOf(item.get(), *group);
     }
     UpdateVisibleRows();
 }

@@ -20,7 +20,107 @@ constexpr int kMultiTextLineHeight = 16;
 constexpr int kImageRowHeightWithoutImage = 60;
 constexpr int kImageListRowPadding = 10;
 
+// The editor identifiers of each row class, for every list: ordinary and angle rows are made by
+// the thousand and go back to their start, the others only grow.
+constexpr int kWrapAfter = 10000;
+EditorIdCounter g_ordinaryIds(100, kWrapAfter);
+EditorIdCounter g_angleIds(100, kWrapAfter);
+EditorIdCounter g_coordinateIds(1000);
+EditorIdCounter g_editButtonIds(4000);
+EditorIdCounter g_colorIds(2000);
+EditorIdCounter g_imageIds(2000);
+
+template <class Row>
+bool AddIfTaken(PropertyItem_imp* item, prop_group& group)
+{
+    if (!Row::Takes(item->kind()))
+        return false;
+    Row::AddRows(item, group);
+    return true;
+}
+
+// The item row classes with kinds of their own, asked in turn; every other kind is ordinary.
+template <class... Rows>
+void AddRowsOfFirstTaker(PropertyItem_imp* item, prop_group& group)
+{
+    if (!(AddIfTaken<Rows>(item, group) || ...))
+        prop_item_comn::AddRows(item, group);
+}
+
 } // namespace
+
+void prop_item_baseObj::AddRowsOf(PropertyItem_imp* item, prop_group& group)
+{
+    AddRowsOfFirstTaker<prop_sub_group, prop_item_angle, prop_item_point3d_part,
+                        prop_item_edit_button, prop_item_color_button, prop_item_image>(item,
+                                                                                        group);
+}
+
+void prop_sub_group::AddRows(PropertyItem_imp* item, prop_group& group)
+{
+    group.addRow(std::make_unique<prop_sub_group>(item));
+}
+
+void prop_item_comn::AddRows(PropertyItem_imp* item, prop_group& group)
+{
+    group.addRow(std::make_unique<prop_item_comn>(item));
+}
+
+void prop_item_angle::AddRows(PropertyItem_imp* item, prop_group& group)
+{
+    group.addRow(std::make_unique<prop_item_angle>(item));
+}
+
+void prop_item_point3d_part::AddRows(PropertyItem_imp* item, prop_group& group)
+{
+    for (int part = 0; part < 3; ++part)
+        group.addRow(std::make_unique<prop_item_point3d_part>(item, part));
+}
+
+void prop_item_edit_button::AddRows(PropertyItem_imp* item, prop_group& group)
+{
+    group.addRow(std::make_unique<prop_item_edit_button>(item));
+}
+
+void prop_item_color_button::AddRows(PropertyItem_imp* item, prop_group& group)
+{
+    group.addRow(std::make_unique<prop_item_color_button>(item));
+}
+
+void prop_item_image::AddRows(PropertyItem_imp* item, prop_group& group)
+{
+    group.addRow(std::make_unique<prop_item_image>(item));
+}
+
+EditorIdCounter* prop_item_comn::editorIds() const
+{
+    return &g_ordinaryIds;
+}
+
+EditorIdCounter* prop_item_angle::editorIds() const
+{
+    return &g_angleIds;
+}
+
+EditorIdCounter* prop_item_point3d_part::editorIds() const
+{
+    return &g_coordinateIds;
+}
+
+EditorIdCounter* prop_item_edit_button::editorIds() const
+{
+    return &g_editButtonIds;
+}
+
+EditorIdCounter* prop_item_color_button::editorIds() const
+{
+    return &g_colorIds;
+}
+
+EditorIdCounter* prop_item_image::editorIds() const
+{
+    return &g_imageIds;
+}
 
 prop_item_baseObj::prop_item_baseObj(PropertyRowKind kind, PropertyItem_imp* item, int part)
     : m_kind(kind), m_item(item), m_part(part)

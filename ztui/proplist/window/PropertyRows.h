@@ -1,12 +1,15 @@
 #pragma once
 // The row classes of the property list: group and sub-group headers and one class per kind of
-// item row, each deciding its own height, editor and drawing. ListBoxPropertyDataMgr.h derives
-// them from the items.
+// item row, each deciding which items it shows, its height, its editor, the identifiers of its
+// editor windows and its drawing, so that a new kind of row is one class (and one entry in the
+// list of item row classes in PropertyRows.cpp). ListBoxPropertyDataMgr.h derives the rows
+// from the items.
 
 #include "platform/win/WinUserStructs.h"
 #include "platform/win/mfc/CPoint.h"
 #include "ztui/proplist/editors/item_ctrl.h"
 #include "ztui/proplist/model/PropertyItem_imp.h"
+#include "ztui/proplist/window/EditorIdCounter.h"
 
 #include <memory>
 #include <vector>
@@ -89,8 +92,15 @@ public:
     virtual int height(const PropertyRowMetrics& metrics) const;
     // The editor holder of the row's class; null for rows without an editor (headers).
     virtual std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id);
+    // The identifiers of the row class's editor windows; null for rows without an editor.
+    virtual EditorIdCounter* editorIds() const { return nullptr; }
+
+    // Adds the rows of an item to its group: those of the first item row class that takes the
+    // item's kind, else one ordinary row.
+    static void AddRowsOf(PropertyItem_imp* item, prop_group& group);
 
 protected:
+    using Kind = PropertyMgrUI::PropertyItemKind;
     static constexpr int kItemRowHeight = 24;
     static constexpr int kHeaderRowHeight = 26;
     // An item row's height: its head bitmap's, at least an ordinary row's.
@@ -138,6 +148,8 @@ public:
     explicit prop_sub_group(PropertyItem_imp* item)
         : prop_item_baseObj(PropertyRowKind::SubGroup, item, 0)
     {}
+    static bool Takes(Kind kind) { return kind == Kind::SubGroup; }
+    static void AddRows(PropertyItem_imp* item, prop_group& group);
     void draw(const DRAWITEMSTRUCT& drawItem, double split) override;
     int height(const PropertyRowMetrics&) const override { return kHeaderRowHeight; }
 };
@@ -152,6 +164,8 @@ public:
     // Image lists and multi-line texts make taller rows.
     int height(const PropertyRowMetrics& metrics) const override;
     std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
+    EditorIdCounter* editorIds() const override;
+    static void AddRows(PropertyItem_imp* item, prop_group& group);
 };
 
 class ZTUI_EXPORT prop_item_angle final : public prop_item_baseObj
@@ -160,8 +174,11 @@ public:
     explicit prop_item_angle(PropertyItem_imp* item)
         : prop_item_baseObj(PropertyRowKind::Angle, item, 0)
     {}
+    static bool Takes(Kind kind) { return kind == Kind::Angle; }
+    static void AddRows(PropertyItem_imp* item, prop_group& group);
     int height(const PropertyRowMetrics& metrics) const override { return itemRowHeight(metrics); }
     std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
+    EditorIdCounter* editorIds() const override;
 };
 
 // One of the three coordinate rows of a Point item: part 0, 1 or 2 for X, Y, Z.
@@ -171,9 +188,13 @@ public:
     prop_item_point3d_part(PropertyItem_imp* item, int part)
         : prop_item_baseObj(PropertyRowKind::PointPart, item, part)
     {}
+    static bool Takes(Kind kind) { return kind == Kind::Point; }
+    // Three rows: X, Y and Z.
+    static void AddRows(PropertyItem_imp* item, prop_group& group);
     CString text() const override;
     int height(const PropertyRowMetrics&) const override { return kItemRowHeight; }
     std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
+    EditorIdCounter* editorIds() const override;
 };
 
 class ZTUI_EXPORT prop_item_edit_button final : public prop_item_baseObj
@@ -182,8 +203,11 @@ public:
     explicit prop_item_edit_button(PropertyItem_imp* item)
         : prop_item_baseObj(PropertyRowKind::EditButton, item, 0)
     {}
+    static bool Takes(Kind kind) { return kind == Kind::EditButton; }
+    static void AddRows(PropertyItem_imp* item, prop_group& group);
     int height(const PropertyRowMetrics&) const override { return kItemRowHeight; }
     std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
+    EditorIdCounter* editorIds() const override;
 };
 
 class ZTUI_EXPORT prop_item_color_button final : public prop_item_baseObj
@@ -192,8 +216,11 @@ public:
     explicit prop_item_color_button(PropertyItem_imp* item)
         : prop_item_baseObj(PropertyRowKind::Color, item, 0)
     {}
+    static bool Takes(Kind kind) { return kind == Kind::Color; }
+    static void AddRows(PropertyItem_imp* item, prop_group& group);
     int height(const PropertyRowMetrics&) const override { return kItemRowHeight; }
     std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
+    EditorIdCounter* editorIds() const override;
 };
 
 class ZTUI_EXPORT prop_item_image final : public prop_item_baseObj
@@ -202,9 +229,12 @@ public:
     explicit prop_item_image(PropertyItem_imp* item)
         : prop_item_baseObj(PropertyRowKind::Image, item, 0)
     {}
+    static bool Takes(Kind kind) { return kind == Kind::Image; }
+    static void AddRows(PropertyItem_imp* item, prop_group& group);
     // As tall as the picture; a row without one keeps room for it.
     int height(const PropertyRowMetrics& metrics) const override;
     std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
+    EditorIdCounter* editorIds() const override;
 };
 
 } // namespace zt
