@@ -1,6 +1,7 @@
 #include "ztui/proplist/editors/actrl_CompositeEdit.h"
 
 #include "ztui/proplist/painting/EditFacePainter.h"
+#include "ztui/proplist/painting/StylePaint.h"
 #include "ztui/proplist/style/PropertyStyle.h"
 
 #include <algorithm>
@@ -235,7 +236,7 @@ void actrl_CompositeEdit::OnPaint()
     if (face.right < client.right) {
         // The strip around the button shows the list's background.
         CRect strip(face.right, client.top, client.right, client.bottom);
-        dc.FillSolidRect(&strip, style.Color(L"draw/background", RGB(240, 240, 240)));
+        dc.FillSolidRect(&strip, ListBackground(style));
     }
     EditFaceState state;
     state.readOnly = !IsWindowEnabled();

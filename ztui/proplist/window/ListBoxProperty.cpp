@@ -2,6 +2,7 @@
 
 #include "ztui/proplist/editors/PropertyEditorFactory.h"
 #include "ztui/proplist/painting/PropertyRowPainter.h"
+#include "ztui/proplist/painting/StylePaint.h"
 #include "ztui/proplist/style/PropertyStyle.h"
 
 #include <algorithm>
@@ -65,8 +66,7 @@ void ListBoxProperty::SetList(PropertyList_imp* list)
 HBRUSH ListBoxProperty::BackgroundBrush()
 {
     // Shared by every property list for the life of the process.
-    static HBRUSH brush =
-        CreateSolidBrush(PropertyStyle::Get().Color(L"draw/background", RGB(240, 240, 240)));
+    static HBRUSH brush = CreateSolidBrush(ListBackground(PropertyStyle::Get()));
     return brush;
 }
 
