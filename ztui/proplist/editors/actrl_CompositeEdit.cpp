@@ -104,6 +104,16 @@ void actrl_CompositeEdit::Layout()
     Invalidate(FALSE);
 }
 
+bool actrl_CompositeEdit::ResetForReuse()
+{
+    if (!m_hWnd || m_textField.m_hWnd)
+        return false;
+    m_button.reset();
+    m_keptSelStart = m_keptSelEnd = 0;
+    Invalidate(FALSE);
+    return true;
+}
+
 void actrl_CompositeEdit::BeginEdit()
 {
     if (!m_hWnd)

@@ -21,6 +21,9 @@ public:
     // A value of the item was set. The editors show the value they were made with until the
     // next rebuild; what they borrow from the item (its format check) they take up again.
     virtual void itemChanged() {}
+    // Shows another item of the same kind (and read-only state) as create would have; false
+    // when this editor cannot.
+    virtual bool rebind(PropertyItem_imp& /*item*/) { return false; }
 };
 
 } // namespace zt

@@ -13,6 +13,7 @@ class CWnd;
 namespace zt {
 
 class prop_item_baseObj;
+class PropertyItem_imp;
 
 class ZTUI_EXPORT item_ctrl
 {
@@ -25,6 +26,10 @@ public:
     // A value, text, picture or format check of the item was set: editors that show what they
     // borrow from the item take it up now (a paint only shows what is already there).
     virtual void itemChanged() {}
+    // Binds the parked editor to another row of the same row class (part: the coordinate of a
+    // point row), showing that item as a new editor would; whatever the editor does from then on
+    // goes to the new item. False when it cannot: the list then makes a new one.
+    virtual bool rebind(PropertyItem_imp& /*item*/, int /*part*/) { return false; }
 };
 
 // Creates the editor of an item row, with the list window as parent and the given identifier;

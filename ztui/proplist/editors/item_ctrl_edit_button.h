@@ -20,6 +20,7 @@ public:
     HWND window() const override { return m_window.m_hWnd; }
     void move(const RECT& rect) override;
     void itemChanged() override;
+    bool rebind(PropertyItem_imp& item, int part) override;
 
     actrl_edit_button& composite() { return m_window; }
 

@@ -14,6 +14,21 @@ item_ctrl_image::item_ctrl_image(PropertyItem_imp& item, CWnd* parent, UINT id) 
         m_button.SetClickCallback([this](UINT buttonId) { onClick(buttonId); });
 }
 
+bool item_ctrl_image::rebind(PropertyItem_imp& item, int)
+{
+    if (!m_button.m_hWnd)
+        return false;
+    m_item = &item;
+    m_button.SetWindowText(item.name());
+    m_button.SetPicture(item.image());
+    if (item.isReadOnly())
+        m_button.SetClickCallback({});
+    else
+        m_button.SetClickCallback([this](UINT buttonId) { onClick(buttonId); });
+    m_button.Invalidate(FALSE);
+    return true;
+}
+
 item_ctrl_image::~item_ctrl_image() = default;
 
 void item_ctrl_image::move(const RECT& rect)

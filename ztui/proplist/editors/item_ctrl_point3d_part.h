@@ -21,6 +21,7 @@ public:
     HWND window() const override { return m_window.m_hWnd; }
     void move(const RECT& rect) override;
     void itemChanged() override;
+    bool rebind(PropertyItem_imp& item, int part) override;
 
     actrl_point3d_part& composite() { return m_window; }
     int part() const { return m_part; }

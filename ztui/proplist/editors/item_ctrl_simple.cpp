@@ -78,6 +78,11 @@ void item_ctrl_simple::itemChanged()
         m_editor->itemChanged();
 }
 
+bool item_ctrl_simple::rebind(PropertyItem_imp& item, int)
+{
+    return m_editor && m_editor->rebind(item);
+}
+
 void item_ctrl_simple::move(const RECT& rect)
 {
     if (m_editor)

@@ -10,6 +10,7 @@
 #include "ztui/proplist/window/ListBoxProperty.h"
 
 #include <algorithm>
+#include <typeinfo>
 #include <string_view>
 
 namespace zt {
@@ -214,6 +215,26 @@ std::unique_ptr<item_ctrl> prop_item_color_button::createDefaultEditor(CWnd* par
 std::unique_ptr<item_ctrl> prop_item_image::createDefaultEditor(CWnd* parent, UINT id)
 {
     return std::make_unique<item_ctrl_image>(*item(), parent, id);
+}
+
+EditorClass prop_item_baseObj::editorClass() const
+{
+    return {std::type_index(typeid(*this)), 0};
+}
+
+EditorClass prop_item_comn::editorClass() const
+{
+    const int variant = static_cast<int>(item()->kind()) * 4 + (item()->isReadOnly() ? 2 : 0) +
+                        (item()->hasDisplayText() ? 1 : 0);
+    return {std::type_index(typeid(*this)), variant};
+}
+
+bool prop_item_baseObj::adoptEditor(std::unique_ptr<item_ctrl>& editor)
+{
+    if (!editor || !m_item || !editor->rebind(*m_item, m_part))
+        return false;
+    m_editor = std::move(editor);
+    return true;
 }
 
 void prop_item_baseObj::moveEditor(const RECT& rect)

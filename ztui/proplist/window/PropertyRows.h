@@ -12,6 +12,8 @@
 #include "ztui/proplist/window/EditorIdCounter.h"
 
 #include <memory>
+#include <typeindex>
+#include <utility>
 #include <vector>
 
 namespace zt {
@@ -30,6 +32,10 @@ enum class PropertyRowKind
 
 class ListBoxProperty;
 class prop_group;
+
+// The editors a row can take over from rows that scrolled away: those of its own row class and,
+// where a class makes different windows for its items, of the same variant.
+using EditorClass = std::pair<std::type_index, int>;
 
 // Sizes the rows cannot know by themselves: those of bitmaps and image lists.
 class ZTUI_EXPORT PropertyRowMetrics
@@ -73,6 +79,11 @@ public:
     item_ctrl* editor() const { return m_editor.get(); }
     // Destroys the editor (and its window) now.
     void destroyEditor() { m_editor.reset(); }
+    // The row gives up its editor (to be parked for another row of its class).
+    std::unique_ptr<item_ctrl> takeEditor() { return std::move(m_editor); }
+    // Takes over a parked editor of its class, bound to this row's item; false (the editor
+    // stays with the caller) when the editor cannot show this item.
+    bool adoptEditor(std::unique_ptr<item_ctrl>& editor);
     // The item's value was set: the editor, when there is one, shows it.
     void itemChanged()
     {
@@ -94,6 +105,8 @@ public:
     virtual std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id);
     // The identifiers of the row class's editor windows; null for rows without an editor.
     virtual EditorIdCounter* editorIds() const { return nullptr; }
+    // Which parked editors the row can take over: by default those of its own class.
+    virtual EditorClass editorClass() const;
 
     // Adds the rows of an item to its group: those of the first item row class that takes the
     // item's kind, else one ordinary row.
@@ -165,6 +178,8 @@ public:
     int height(const PropertyRowMetrics& metrics) const override;
     std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
     EditorIdCounter* editorIds() const override;
+    // The kind chooses the window, and read-only and mixed values its styles.
+    EditorClass editorClass() const override;
     static void AddRows(PropertyItem_imp* item, prop_group& group);
 };
 
