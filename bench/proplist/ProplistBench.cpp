@@ -1,12 +1,14 @@
 // The property list at the sizes a building model gives it: filling a 400 x 800 list with
 // N mixed items (every kind) and painting it the first time, a repaint after scrolling one
 // page, and a repaint with nothing changed. Counters: the editor windows that exist after the
-// step (only rows laid out get one) and the text layouts the step created.
+// step (those of rows laid out and those parked for reuse), the editors a page scroll made,
+// and the text layouts the step created.
 
 #include "platform/win/Desktop.h"
 #include "platform/win/GdiDiagnostics.h"
 #include "platform/win/afxwin.h"
 #include "tests/support/DesktopFixture.h"
+#include "ztui/proplist/editors/PropertyEditorFactory.h"
 #include "ztui/proplist/model/PropertyList_imp.h"
 #include "ztui/proplist/window/ListBoxProperty.h"
 
@@ -103,6 +105,12 @@ struct ListOnDesktop
                         kWidth + 20, kHeight + 20, nullptr, nullptr);
         parent.SetActiveWindow();
         box.CreateList(CRect(0, 0, kWidth, kHeight), &parent, 77);
+        box.SetEditorFactory([this](zt::prop_item_baseObj& row, CWnd* p, UINT id) {
+            auto editor = zt::CreateDefaultEditor(row, p, id);
+            if (editor)
+                ++editorsMade;
+            return editor;
+        });
         box.SetList(&list);
         desk.pump();
     }
@@ -118,14 +126,10 @@ struct ListOnDesktop
         box.UpdateWindow();
         zt::win::Desktop::Pump();
     }
-    std::int64_t EditorWindows() const
-    {
-        std::int64_t n = 0;
-        for (const zt::prop_item_baseObj* row : list.rows().visibleRows())
-            if (const zt::item_ctrl* editor = box.Editor(row); editor && editor->window())
-                ++n;
-        return n;
-    }
+    // Every editor window the list holds, its rows' and the parked ones.
+    std::int64_t EditorWindows() const { return static_cast<std::int64_t>(box.EditorWindowCount()); }
+    // Editors the list made (each with its window) since the list was filled.
+    std::int64_t editorsMade = 0;
 };
 
 void FillAndFirstPaint(benchmark::State& state)
@@ -157,6 +161,7 @@ void ScrollOnePageAndRepaint(benchmark::State& state)
     view.Paint();
     int direction = SB_PAGEDOWN;
     std::uint64_t layouts = 0;
+    view.editorsMade = 0;
     for (auto _ : state) {
         std::uint64_t before = zt::win::GetTextLayoutCreateCount();
         int top = view.box.GetTopIndex();
@@ -167,6 +172,9 @@ void ScrollOnePageAndRepaint(benchmark::State& state)
         layouts += zt::win::GetTextLayoutCreateCount() - before;
     }
     state.counters["editor_windows"] = static_cast<double>(view.EditorWindows());
+    state.counters["parked_editors"] = static_cast<double>(view.box.ParkedEditorCount());
+    state.counters["editors_made"] =
+        benchmark::Counter(static_cast<double>(view.editorsMade), benchmark::Counter::kAvgIterations);
     state.counters["new_layouts"] =
         benchmark::Counter(static_cast<double>(layouts), benchmark::Counter::kAvgIterations);
 }

@@ -328,7 +328,9 @@ TEST(PropertyListHandlers, ItemChangedRebuildsTheRowsAsRefreshDoes)
     {
         void OnRowsClearing() override { ++clearing; }
         void OnRowsRebuilt() override { ++rebuilt; }
+        void OnItemChanged(PropertyItem_imp& item) override { changed.push_back(&item); }
         int clearing = 0, rebuilt = 0;
+        std::vector<PropertyItem_imp*> changed;
     } view;
     PropertyList_imp list;
     list.SetView(&view);
@@ -338,8 +340,12 @@ TEST(PropertyListHandlers, ItemChangedRebuildsTheRowsAsRefreshDoes)
     ASSERT_EQ(list.rows().visibleRows().size(), 3u);
     EXPECT_EQ(view.rebuilt, 1);
 
+    view.changed.clear();
     first->setPoint(DPoint3d{1, 2, 3}); // the row kind stays until the next rebuild
     EXPECT_EQ(list.rows().visibleRows().size(), 3u);
+    // The view hears of the value at once, without a rebuild.
+    EXPECT_EQ(view.changed, (std::vector<PropertyItem_imp*>{static_cast<PropertyItem_imp*>(first)}));
+    EXPECT_EQ(view.rebuilt, 1);
     EXPECT_EQ(first->syncWith(list.items()[1].get()), first);
     EXPECT_EQ(list.itemChanged(first), &list);
     EXPECT_EQ(view.rebuilt, 2);

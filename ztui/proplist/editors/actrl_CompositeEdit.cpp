@@ -1,6 +1,7 @@
 #include "ztui/proplist/editors/actrl_CompositeEdit.h"
 
 #include "ztui/proplist/painting/EditFacePainter.h"
+#include "ztui/proplist/painting/StylePaint.h"
 #include "ztui/proplist/style/PropertyStyle.h"
 
 #include <algorithm>
@@ -101,6 +102,16 @@ void actrl_CompositeEdit::Layout()
     if (m_textField.m_hWnd)
         m_textField.MoveWindow(TextRect(), TRUE);
     Invalidate(FALSE);
+}
+
+bool actrl_CompositeEdit::ResetForReuse()
+{
+    if (!m_hWnd || m_textField.m_hWnd)
+        return false;
+    m_button.reset();
+    m_keptSelStart = m_keptSelEnd = 0;
+    Invalidate(FALSE);
+    return true;
 }
 
 void actrl_CompositeEdit::BeginEdit()
@@ -235,7 +246,7 @@ void actrl_CompositeEdit::OnPaint()
     if (face.right < client.right) {
         // The strip around the button shows the list's background.
         CRect strip(face.right, client.top, client.right, client.bottom);
-        dc.FillSolidRect(&strip, style.Color(L"draw/background", RGB(240, 240, 240)));
+        dc.FillSolidRect(&strip, ListBackground(style));
     }
     EditFaceState state;
     state.readOnly = !IsWindowEnabled();

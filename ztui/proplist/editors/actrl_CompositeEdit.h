@@ -47,6 +47,9 @@ public:
     // What the first click does: makes the button and the text field, and focuses the field.
     void BeginEdit();
     bool IsEditing() const { return m_textField.m_hWnd != nullptr; }
+    // Back to how the window starts, without button, for another row; false while the user
+    // edits (the text field exists), which nothing may take away.
+    bool ResetForReuse();
     // Null while they do not exist.
     actrl_Edit* TextField() { return m_textField.m_hWnd ? &m_textField : nullptr; }
     CButton* Button() const { return m_button && m_button->m_hWnd ? m_button.get() : nullptr; }

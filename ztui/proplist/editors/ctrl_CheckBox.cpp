@@ -9,13 +9,27 @@ bool ctrl_CheckBox::create(CWnd* parent, PropertyItem_imp& item, UINT id, DWORD)
 {
     m_item = &item;
     m_check.SetHook(this);
-    if (!m_check.CreateCheck(item.text(), CRect(0, 0, 0, 0), parent, id, item.hasDisplayText()))
+    m_threeState = item.hasDisplayText();
+    if (!m_check.CreateCheck(item.text(), CRect(0, 0, 0, 0), parent, id, m_threeState))
         return false;
     m_check.SetCheck(item.checkValue() ? BST_CHECKED : BST_UNCHECKED);
     if (item.hasDisplayText())
         m_check.SetCheck(BST_INDETERMINATE);
     if (item.isReadOnly())
         m_check.EnableWindow(FALSE);
+    return true;
+}
+
+bool ctrl_CheckBox::rebind(PropertyItem_imp& item)
+{
+    if (!m_check.m_hWnd || item.hasDisplayText() != m_threeState)
+        return false;
+    m_item = &item;
+    m_check.SetWindowText(item.text());
+    m_check.SetCheck(item.hasDisplayText() ? BST_INDETERMINATE
+                                           : item.checkValue() ? BST_CHECKED : BST_UNCHECKED);
+    m_check.EnableWindow(!item.isReadOnly());
+    m_check.Invalidate(FALSE);
     return true;
 }
 

@@ -12,6 +12,7 @@ class ZTUI_EXPORT ctrl_CheckBox final : public ctrl_object, public actrl_CheckBo
 {
 public:
     bool create(CWnd* parent, PropertyItem_imp& item, UINT id, DWORD extraStyle) override;
+    bool rebind(PropertyItem_imp& item) override;
     HWND window() const override { return m_check.m_hWnd; }
     void move(const RECT& rect) override;
 
@@ -21,6 +22,8 @@ public:
 
 private:
     PropertyItem_imp* m_item = nullptr;
+    // The window's style: three states for a mixed value.
+    bool m_threeState = false;
     actrl_CheckBox m_check;
 };
 

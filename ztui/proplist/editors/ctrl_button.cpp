@@ -20,6 +20,22 @@ bool ctrl_button::create(CWnd* parent, PropertyItem_imp& item, UINT id, DWORD)
     return true;
 }
 
+bool ctrl_button::rebind(PropertyItem_imp& item)
+{
+    if (!m_button.m_hWnd)
+        return false;
+    m_item = &item;
+    if (item.buttonData() != 0)
+        m_button.SetIcon(PropertyMgrUI::ButtonIconDrawer(item.buttonData()),
+                         PropertyMgrUI::ButtonIconIndex(item.tag()));
+    else
+        m_button.SetIcon(nullptr, -1);
+    m_button.SetWindowText(item.buttonText());
+    m_button.EnableWindow(!item.isReadOnly());
+    m_button.Invalidate(FALSE);
+    return true;
+}
+
 void ctrl_button::move(const RECT& rect)
 {
     if (!m_button.m_hWnd)

@@ -12,6 +12,7 @@ class ZTUI_EXPORT ctrl_button final : public ctrl_object, public actrl_Button_ms
 {
 public:
     bool create(CWnd* parent, PropertyItem_imp& item, UINT id, DWORD extraStyle) override;
+    bool rebind(PropertyItem_imp& item) override;
     HWND window() const override { return m_button.m_hWnd; }
     void move(const RECT& rect) override;
 

@@ -11,6 +11,25 @@ bool ctrl_combobox::create(CWnd* parent, PropertyItem_imp& item, UINT id, DWORD 
     m_combo.SetHook(this);
     if (!m_combo.CreateCombo(CRect(0, 0, 0, 0), parent, id, extraStyle))
         return false;
+    Fill(item);
+    return true;
+}
+
+bool ctrl_combobox::rebind(PropertyItem_imp& item)
+{
+    // The choice-only or typing style is the kind's, which the parked editor shares.
+    if (!m_combo.m_hWnd)
+        return false;
+    m_item = &item;
+    m_combo.ResetContent();
+    m_combo.EnableWindow(TRUE);
+    Fill(item);
+    m_combo.Invalidate(FALSE);
+    return true;
+}
+
+void ctrl_combobox::Fill(PropertyItem_imp& item)
+{
     for (const PropertyListEntry& entry : item.entries())
         m_combo.InsertEntry(-1, entry.text);
     m_combo.SetCurSel(item.selectedIndex());
@@ -20,7 +39,6 @@ bool ctrl_combobox::create(CWnd* parent, PropertyItem_imp& item, UINT id, DWORD 
     }
     if (item.isReadOnly())
         m_combo.EnableWindow(FALSE);
-    return true;
 }
 
 void ctrl_combobox::move(const RECT& rect)

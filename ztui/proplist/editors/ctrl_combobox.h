@@ -17,6 +17,7 @@ public:
 
     // extraStyle: CBS_DROPDOWNLIST or CBS_DROPDOWN.
     bool create(CWnd* parent, PropertyItem_imp& item, UINT id, DWORD extraStyle) override;
+    bool rebind(PropertyItem_imp& item) override;
     HWND window() const override { return m_combo.m_hWnd; }
     void move(const RECT& rect) override;
 
@@ -29,6 +30,9 @@ public:
     actrl_ComboBox& combo() { return m_combo; }
 
 private:
+    // Entries, selection and placeholder of the item, into an empty window.
+    void Fill(PropertyItem_imp& item);
+
     PropertyItem_imp* m_item = nullptr;
     actrl_ComboBox m_combo;
 };

@@ -53,6 +53,30 @@ public:
         m_edit.Invalidate(FALSE);
     }
 
+    bool rebind(PropertyItem_imp& item) override
+    {
+        if (!m_edit.m_hWnd || item.isReadOnly() != m_edit.IsReadOnlyEdit() ||
+            (item.kind() == PropertyMgrUI::PropertyItemKind::MultiText) != !m_edit.IsSingleLine())
+            return false;
+        // The old item's check must not judge the new text.
+        m_edit.SetFormatCheck(nullptr);
+        m_item = &item;
+        if (!m_edit.IsSingleLine())
+            m_edit.SetLineCount(item.lineCount());
+        // Setting the text also empties the undo buffer and the modified flag.
+        m_edit.SetWindowText(item.hasDisplayText() ? item.displayText() : Kind::Text(item));
+        m_edit.SetModify(FALSE);
+        m_edit.SetPlaceholder(item.hasDisplayText() ? item.displayText() : CString());
+        m_edit.SetFormatCheck(item.formatCheck());
+        m_edit.Invalidate(FALSE);
+        return true;
+    }
+    void itemChanged() override
+    {
+        if (m_item && m_edit.m_hWnd)
+            m_edit.SetFormatCheck(m_item->formatCheck());
+    }
+
     void onKillFocus(actrl_Edit* edit, CWnd*) override
     {
         if (!m_item || !edit || !edit->m_hWnd)

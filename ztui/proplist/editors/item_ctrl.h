@@ -13,6 +13,7 @@ class CWnd;
 namespace zt {
 
 class prop_item_baseObj;
+class PropertyItem_imp;
 
 class ZTUI_EXPORT item_ctrl
 {
@@ -22,9 +23,13 @@ public:
     virtual HWND window() const = 0;
     // Places the editor in its value cell; an editor may use less than the rectangle.
     virtual void move(const RECT& rect) = 0;
-    // Called after the list painted the row: editors that show the item's current value
-    // without owning it (coordinate and edit-button rows) take it up here.
-    virtual void rowDrawn() {}
+    // A value, text, picture or format check of the item was set: editors that show what they
+    // borrow from the item take it up now (a paint only shows what is already there).
+    virtual void itemChanged() {}
+    // Binds the parked editor to another row of the same row class (part: the coordinate of a
+    // point row), showing that item as a new editor would; whatever the editor does from then on
+    // goes to the new item. False when it cannot: the list then makes a new one.
+    virtual bool rebind(PropertyItem_imp& /*item*/, int /*part*/) { return false; }
 };
 
 // Creates the editor of an item row, with the list window as parent and the given identifier;

@@ -25,16 +25,31 @@ void CommitColor(PropertyItem_imp* item, COLORREF color)
 
 item_ctrl_color_button::item_ctrl_color_button(PropertyItem_imp& item, CWnd* parent, UINT id)
 {
-    if (!m_button.CreateButton(CString(), CRect(0, 0, 0, 0), parent, id, item.color()))
+    if (m_button.CreateButton(CString(), CRect(0, 0, 0, 0), parent, id, item.color()))
+        Bind(item);
+}
+
+void item_ctrl_color_button::Bind(PropertyItem_imp& item)
+{
+    if (item.isReadOnly()) {
+        m_button.SetClickCallback({});
         return;
-    if (item.isReadOnly())
-        return;
+    }
     PropertyItem_imp* target = &item;
     ButtonColor* button = &m_button;
     m_button.SetClickCallback([target, button](UINT) {
         COLORREF color = button->GetColor();
         CommitColor(target, color);
     });
+}
+
+bool item_ctrl_color_button::rebind(PropertyItem_imp& item, int)
+{
+    if (!m_button.m_hWnd)
+        return false;
+    m_button.SetColor(item.color());
+    Bind(item);
+    return true;
 }
 
 item_ctrl_color_button::~item_ctrl_color_button()

@@ -18,9 +18,13 @@ public:
 
     HWND window() const override { return m_button.m_hWnd; }
     void move(const RECT& rect) override;
+    bool rebind(PropertyItem_imp& item, int part) override;
     ButtonColor& button() { return m_button; }
 
 private:
+    // A writable item takes the chosen colour and hears of it; a read-only one does not.
+    void Bind(PropertyItem_imp& item);
+
     ButtonColor m_button;
 };
 

@@ -31,6 +31,16 @@ void item_ctrl_edit_button::TakeUpItem()
                                                  : m_item->editButtonText());
 }
 
+bool item_ctrl_edit_button::rebind(PropertyItem_imp& item, int)
+{
+    if (!m_window.ResetForReuse())
+        return false;
+    m_item = &item;
+    TakeUpItem();
+    m_window.EnableWindow(!item.isReadOnly());
+    return true;
+}
+
 void item_ctrl_edit_button::move(const RECT& rect)
 {
     if (!m_window.m_hWnd)
@@ -39,7 +49,7 @@ void item_ctrl_edit_button::move(const RECT& rect)
     m_window.Invalidate(FALSE);
 }
 
-void item_ctrl_edit_button::rowDrawn()
+void item_ctrl_edit_button::itemChanged()
 {
     if (m_window.m_hWnd)
         TakeUpItem();

@@ -1,6 +1,6 @@
 #pragma once
 // The editor holder of an edit-button row: the item's text with a button showing the item's
-// button picture. Every paint of the row takes up the item's text, picture and format check;
+// button picture. Every value set on the item takes up its text, picture and format check;
 // a commit stores the text, whether or not it changed, unless it is the mixed-value
 // placeholder left as it stands.
 
@@ -19,7 +19,8 @@ public:
 
     HWND window() const override { return m_window.m_hWnd; }
     void move(const RECT& rect) override;
-    void rowDrawn() override;
+    void itemChanged() override;
+    bool rebind(PropertyItem_imp& item, int part) override;
 
     actrl_edit_button& composite() { return m_window; }
 

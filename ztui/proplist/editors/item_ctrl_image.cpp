@@ -14,6 +14,21 @@ item_ctrl_image::item_ctrl_image(PropertyItem_imp& item, CWnd* parent, UINT id) 
         m_button.SetClickCallback([this](UINT buttonId) { onClick(buttonId); });
 }
 
+bool item_ctrl_image::rebind(PropertyItem_imp& item, int)
+{
+    if (!m_button.m_hWnd)
+        return false;
+    m_item = &item;
+    m_button.SetWindowText(item.name());
+    m_button.SetPicture(item.image());
+    if (item.isReadOnly())
+        m_button.SetClickCallback({});
+    else
+        m_button.SetClickCallback([this](UINT buttonId) { onClick(buttonId); });
+    m_button.Invalidate(FALSE);
+    return true;
+}
+
 item_ctrl_image::~item_ctrl_image() = default;
 
 void item_ctrl_image::move(const RECT& rect)
@@ -22,6 +37,12 @@ void item_ctrl_image::move(const RECT& rect)
         return;
     m_button.MoveWindow(&rect, TRUE);
     m_button.Invalidate(FALSE);
+}
+
+void item_ctrl_image::itemChanged()
+{
+    if (m_button.m_hWnd && m_button.Picture() != m_item->image())
+        m_button.SetPicture(m_item->image());
 }
 
 void item_ctrl_image::onClick(UINT)

@@ -17,6 +17,9 @@ public:
 
     HWND window() const override { return m_button.m_hWnd; }
     void move(const RECT& rect) override;
+    // A new picture replaces (and deletes) the item's old one: the button lets go of it.
+    void itemChanged() override;
+    bool rebind(PropertyItem_imp& item, int part) override;
 
     ButtonBitmap& button() { return m_button; }
 

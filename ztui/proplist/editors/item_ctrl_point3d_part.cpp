@@ -42,6 +42,17 @@ CString item_ctrl_point3d_part::CoordinateText() const
     return valuetext::FormatCoordinate(Coordinate(point, m_part));
 }
 
+bool item_ctrl_point3d_part::rebind(PropertyItem_imp& item, int part)
+{
+    if (!m_window.ResetForReuse())
+        return false;
+    m_item = &item;
+    m_part = std::clamp(part, 0, 2);
+    m_window.SetCaption(CoordinateText());
+    m_window.EnableWindow(!item.isReadOnly());
+    return true;
+}
+
 void item_ctrl_point3d_part::move(const RECT& rect)
 {
     if (!m_window.m_hWnd)
@@ -50,7 +61,7 @@ void item_ctrl_point3d_part::move(const RECT& rect)
     m_window.Invalidate(FALSE);
 }
 
-void item_ctrl_point3d_part::rowDrawn()
+void item_ctrl_point3d_part::itemChanged()
 {
     if (m_window.m_hWnd)
         m_window.SetCaption(CoordinateText());

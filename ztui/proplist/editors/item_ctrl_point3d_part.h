@@ -1,7 +1,7 @@
 #pragma once
 // The editor holder of one coordinate row (X, Y or Z) of a point item. The row shows the
-// item's current coordinate (or the mixed-value placeholder) every time the list paints it; a
-// commit writes the typed number into that coordinate of the point, except for the placeholder
+// item's current coordinate (or the mixed-value placeholder), taken up whenever a value of the
+// item is set; a commit writes the typed number into that coordinate of the point, except for the placeholder
 // left as it stands.
 
 #include "ztui/proplist/editors/actrl_point3d_part.h"
@@ -20,7 +20,8 @@ public:
 
     HWND window() const override { return m_window.m_hWnd; }
     void move(const RECT& rect) override;
-    void rowDrawn() override;
+    void itemChanged() override;
+    bool rebind(PropertyItem_imp& item, int part) override;
 
     actrl_point3d_part& composite() { return m_window; }
     int part() const { return m_part; }

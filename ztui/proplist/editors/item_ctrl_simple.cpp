@@ -72,6 +72,17 @@ HWND item_ctrl_simple::window() const
     return m_editor ? m_editor->window() : nullptr;
 }
 
+void item_ctrl_simple::itemChanged()
+{
+    if (m_editor)
+        m_editor->itemChanged();
+}
+
+bool item_ctrl_simple::rebind(PropertyItem_imp& item, int)
+{
+    return m_editor && m_editor->rebind(item);
+}
+
 void item_ctrl_simple::move(const RECT& rect)
 {
     if (m_editor)

@@ -19,6 +19,8 @@ public:
 
     HWND window() const override;
     void move(const RECT& rect) override;
+    void itemChanged() override;
+    bool rebind(PropertyItem_imp& item, int part) override;
     ctrl_object* editor() const { return m_editor.get(); }
 
 private:

@@ -3,6 +3,7 @@
 #include "platform/cad/DraftAid.h"
 #include "platform/host/IFormatCheck.h"
 #include "platform/win/WinGdi.h"
+#include "ztui/proplist/model/PropertyList_imp.h"
 
 #include <cmath>
 
@@ -48,6 +49,13 @@ void PropertyItem_imp::SetData(std::int64_t value)
     m_data = value;
 }
 
+PropertyMgrUI::PropertyItem* PropertyItem_imp::Changed()
+{
+    if (m_owner)
+        m_owner->ItemValueSet(*this);
+    return this;
+}
+
 PropertyMgrUI::PropertyItem* PropertyItem_imp::setReadOnly()
 {
     m_readOnly = true;
@@ -58,7 +66,7 @@ PropertyMgrUI::PropertyItem* PropertyItem_imp::setDisplayText(const CString& tex
 {
     m_displayText = text;
     m_hasDisplayText = true;
-    return this;
+    return Changed();
 }
 
 PropertyMgrUI::PropertyItem* PropertyItem_imp::reservedSet(std::int64_t)
@@ -68,7 +76,9 @@ PropertyMgrUI::PropertyItem* PropertyItem_imp::reservedSet(std::int64_t)
 
 void PropertyItem_imp::setFormatCheck(IFormatCheck* check)
 {
+    // The editors borrow the check: they must let go of the old one before anything asks it.
     m_formatCheck.reset(check);
+    Changed();
 }
 
 PropertyMgrUI::PropertyItem* PropertyItem_imp::setPoints(int count, const DPoint3d* points)
@@ -84,14 +94,14 @@ PropertyMgrUI::PropertyItem* PropertyItem_imp::setDouble(double value)
 {
     m_double = value;
     m_kind = Kind::Double;
-    return this;
+    return Changed();
 }
 
 PropertyMgrUI::PropertyItem* PropertyItem_imp::setInt(int value)
 {
     m_integer = value;
     m_kind = Kind::Integer;
-    return this;
+    return Changed();
 }
 
 PropertyMgrUI::PropertyItem* PropertyItem_imp::setText(const CString& text)
@@ -99,7 +109,7 @@ PropertyMgrUI::PropertyItem* PropertyItem_imp::setText(const CString& text)
     m_string = text;
     m_kind = Kind::Text;
     m_hasDisplayText = false;
-    return this;
+    return Changed();
 }
 
 int PropertyItem_imp::distancePrecision() const
@@ -113,7 +123,7 @@ PropertyMgrUI::PropertyItem* PropertyItem_imp::setAngle(double radians)
 {
     m_double = radians;
     m_kind = Kind::Angle;
-    return this;
+    return Changed();
 }
 
 int PropertyItem_imp::anglePrecision() const
@@ -127,7 +137,7 @@ PropertyMgrUI::PropertyItem* PropertyItem_imp::setButton(const CString& caption)
 {
     m_string = caption;
     m_kind = Kind::Button;
-    return this;
+    return Changed();
 }
 
 PropertyMgrUI::PropertyItem* PropertyItem_imp::clearList()
@@ -147,7 +157,7 @@ PropertyMgrUI::PropertyItem* PropertyItem_imp::addListEntry(const CString& text,
 PropertyMgrUI::PropertyItem* PropertyItem_imp::setSelectedIndex(int index)
 {
     m_selectedIndex = index;
-    return this;
+    return Changed();
 }
 
 PropertyMgrUI::PropertyItem* PropertyItem_imp::setImageList(CImageList* imageList)
@@ -182,7 +192,7 @@ PropertyMgrUI::PropertyItem* PropertyItem_imp::setImageListSelection(int index)
 {
     m_kind = Kind::ImageList;
     m_selectedIndex = index;
-    return this;
+    return Changed();
 }
 
 std::vector<CString> PropertyItem_imp::listEntries() const
@@ -198,35 +208,35 @@ PropertyMgrUI::PropertyItem* PropertyItem_imp::setCheck(bool value)
 {
     m_check = value;
     m_kind = Kind::Check;
-    return this;
+    return Changed();
 }
 
 PropertyMgrUI::PropertyItem* PropertyItem_imp::setCheckText(const CString& text)
 {
     m_string = text;
     m_kind = Kind::Check;
-    return this;
+    return Changed();
 }
 
 PropertyMgrUI::PropertyItem* PropertyItem_imp::setPoint(const DPoint3d& point)
 {
     m_point = point;
     m_kind = Kind::Point;
-    return this;
+    return Changed();
 }
 
 PropertyMgrUI::PropertyItem* PropertyItem_imp::setEditButton(const CString& text)
 {
     m_string = text;
     m_kind = Kind::EditButton;
-    return this;
+    return Changed();
 }
 
 PropertyMgrUI::PropertyItem* PropertyItem_imp::setEditButtonData(std::int64_t value)
 {
     SetData(value);
     m_kind = Kind::EditButton;
-    return this;
+    return Changed();
 }
 
 PropertyMgrUI::PropertyItem* PropertyItem_imp::setSubGroup()
@@ -239,7 +249,7 @@ PropertyMgrUI::PropertyItem* PropertyItem_imp::setImage(HBITMAP bitmap)
 {
     SetData(static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(bitmap)));
     m_kind = Kind::Image;
-    return this;
+    return Changed();
 }
 
 HBITMAP PropertyItem_imp::image() const
@@ -251,7 +261,7 @@ PropertyMgrUI::PropertyItem* PropertyItem_imp::setColor(std::uint32_t color)
 {
     m_color = color;
     m_kind = Kind::Color;
-    return this;
+    return Changed();
 }
 
 PropertyMgrUI::PropertyItem* PropertyItem_imp::setMultiText(const CString& text, int lines)
@@ -260,7 +270,7 @@ PropertyMgrUI::PropertyItem* PropertyItem_imp::setMultiText(const CString& text,
     m_lineCount = lines;
     m_kind = Kind::MultiText;
     m_hasDisplayText = false;
-    return this;
+    return Changed();
 }
 
 PropertyMgrUI::PropertyItem* PropertyItem_imp::setAttribute(const CString& key,

@@ -113,6 +113,8 @@ public:
 
 private:
     void SetData(std::int64_t value);
+    // Tells the list that a value was set; returns this for the setters' chains.
+    PropertyItem* Changed();
 
     PropertyList_imp* m_owner;
     Kind m_kind = Kind::None;

@@ -9,7 +9,8 @@
 namespace zt {
 
 // What shows a property list: the list window. The list tells it when its rows were rebuilt
-// or are about to go, so that it can drop editors and strings that point into them.
+// or are about to go, so that it can drop editors and strings that point into them, and when
+// an item's value was set, so that editors showing it follow at once instead of at a paint.
 class PropertyListView
 {
 public:
@@ -18,6 +19,8 @@ public:
     virtual void OnRowsClearing() = 0;
     // The rows were rebuilt: repopulate the window.
     virtual void OnRowsRebuilt() = 0;
+    // A value, text, picture or format check of the item was set.
+    virtual void OnItemChanged(PropertyItem_imp& item) = 0;
 };
 
 class ZTUI_EXPORT PropertyList_imp : public PropertyMgrUI::PropertyList
@@ -44,6 +47,12 @@ public:
     // the handler ended by an exception (logged with `what`, naming the commit).
     bool NotifyValueChanged(PropertyItem_imp& item, const wchar_t* what = L"valueChanged");
     bool NotifyButtonClicked(PropertyItem_imp& item, const wchar_t* what = L"buttonClicked");
+    // Called by an item whenever one of its values was set: the view hears of it.
+    void ItemValueSet(PropertyItem_imp& item)
+    {
+        if (m_view)
+            m_view->OnItemChanged(item);
+    }
     // Expires when the items go (clear, destruction): an editor that calls several handlers in
     // a row checks it before handing an item to the next one.
     std::weak_ptr<const void> LifeToken() const { return m_itemsAlive; }

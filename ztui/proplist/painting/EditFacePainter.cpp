@@ -1,5 +1,7 @@
 #include "ztui/proplist/painting/EditFacePainter.h"
 
+#include "ztui/proplist/painting/StylePaint.h"
+
 #include <algorithm>
 
 namespace zt {
@@ -43,10 +45,7 @@ void EditFacePainter::Paint(CDC& dc, const CRect& face, const CString& text,
     textRect.left += kTextIndent;
 
     if (state.readOnly) {
-        if (const dsc::DrawStyleColor* back = m_style.Colors(L"propertyList/label/background"))
-            back->fill(&dc, face, false);
-        else
-            dc.FillSolidRect(&face, kDefaultFace);
+        FillStyled(&dc, m_style, L"propertyList/label/background", kDefaultFace, face);
         CRect high(face.left + 1, face.top + 1, face.right - 1, face.bottom);
         PaintBorder(dc, L"propertyList/label/border", L"propertyList/label/border_high", face,
                     high);
@@ -57,10 +56,8 @@ void EditFacePainter::Paint(CDC& dc, const CRect& face, const CString& text,
 
     if (!state.valid)
         dc.FillSolidRect(&face, kInvalidBackground);
-    else if (const dsc::DrawStyleColor* back = m_style.Colors(L"propertyList/combobox/background"))
-        back->fill(&dc, face, false);
     else
-        dc.FillSolidRect(&face, kDefaultFace);
+        FillStyled(&dc, m_style, L"propertyList/combobox/background", kDefaultFace, face);
     PaintBorder(dc, L"propertyList/edit/border", L"propertyList/edit/border_high", face, face);
     COLORREF textColor = m_style.Color(L"propertyList/edit/text_color", RGB(0, 0, 0));
     if (end > start) {

@@ -5,23 +5,12 @@
 #include "platform/win/afxwin.h"
 #include "platform/win/mfc/CDC.h"
 #include "platform/win/mfc/CImageList.h"
+#include "ztui/proplist/painting/StylePaint.h"
 #include "ztui/proplist/style/DrawStyleColor.h"
-
-#include <cwchar>
 
 namespace zt {
 
 namespace {
-
-HFONT CreateStyleFont(const StyleFont& font)
-{
-    LOGFONTW lf{};
-    lf.lfHeight = font.height;
-    lf.lfWeight = font.weight;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    std::wcsncpy(lf.lfFaceName, font.face.c_str(), LF_FACESIZE - 1);
-    return CreateFontIndirectW(&lf);
-}
 
 void FrameSolid(CDC* dc, const RECT& rect, COLORREF color)
 {
@@ -46,10 +35,7 @@ void RoundFrame(CDC* dc, const RECT& rect, COLORREF color)
 
 void EditorPainter::Fill(CDC* dc, const wchar_t* path, COLORREF fallback, const RECT& rect) const
 {
-    if (const dsc::DrawStyleColor* colors = m_style.Colors(path))
-        colors->fill(dc, rect, false);
-    else
-        dc->FillSolidRect(&rect, fallback);
+    FillStyled(dc, m_style, path, fallback, rect);
 }
 
 void EditorPainter::DrawStyledText(CDC* dc, const wchar_t* fontPath, const CString& text, RECT rect,
@@ -57,13 +43,11 @@ void EditorPainter::DrawStyledText(CDC* dc, const wchar_t* fontPath, const CStri
 {
     if (text.IsEmpty())
         return;
-    HFONT font = CreateStyleFont(m_style.Font(fontPath));
-    HGDIOBJ old = SelectObject(dc->GetSafeHdc(), font);
+    HGDIOBJ old = SelectObject(dc->GetSafeHdc(), CachedStyleFont(m_style.Font(fontPath)));
     int oldMode = dc->SetBkMode(TRANSPARENT);
     dc->DrawText(text, &rect, format);
     dc->SetBkMode(oldMode);
     SelectObject(dc->GetSafeHdc(), old);
-    DeleteObject(font);
 }
 
 void EditorPainter::DrawEntry(CDC* dc, const RECT& rect, int index, const CString& text,

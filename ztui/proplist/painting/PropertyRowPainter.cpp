@@ -3,51 +3,20 @@
 #include "platform/win/WinGdi.h"
 #include "platform/win/WinUserDraw.h"
 #include "platform/win/mfc/CDC.h"
+#include "ztui/proplist/painting/StylePaint.h"
 #include "ztui/proplist/style/DrawStyleColor.h"
 #include "ztui/proplist/window/PropertyRows.h"
 
 #include <algorithm>
-#include <cwchar>
-#include <map>
-#include <string>
-#include <tuple>
 
 namespace zt {
 
 namespace {
 
-constexpr COLORREF kDefaultBackground = RGB(240, 240, 240);
 constexpr COLORREF kDefaultGroupBackground = RGB(222, 222, 222);
 constexpr COLORREF kDefaultGroupBorder = RGB(158, 158, 158);
 constexpr COLORREF kDefaultItemBorder = RGB(230, 230, 230);
 constexpr COLORREF kCollapsedCaption = RGB(50, 50, 50);
-
-// Fills with the element's colour list (which may be a gradient), or solidly with the
-// fallback colour when the element has none.
-void FillStyled(CDC* dc, const dsc::DrawStyleColor* colors, COLORREF fallback, const RECT& rect)
-{
-    if (colors)
-        colors->fill(dc, rect, false);
-    else
-        dc->FillSolidRect(&rect, fallback);
-}
-
-// The fonts of the style, made once each and kept for the process like the style itself:
-// every caption of every paint would otherwise create and delete one.
-HFONT CachedStyleFont(const StyleFont& font)
-{
-    static std::map<std::tuple<std::wstring, int, int>, HFONT> fonts;
-    HFONT& cached = fonts[{font.face, font.height, font.weight}];
-    if (!cached) {
-        LOGFONTW lf{};
-        lf.lfHeight = font.height;
-        lf.lfWeight = font.weight;
-        lf.lfCharSet = DEFAULT_CHARSET;
-        std::wcsncpy(lf.lfFaceName, font.face.c_str(), LF_FACESIZE - 1);
-        cached = CreateFontIndirectW(&lf);
-    }
-    return cached;
-}
 
 } // namespace
 
@@ -60,8 +29,7 @@ int PropertyRowPainter::DividerX(const RECT& row, double split)
 
 void PropertyRowPainter::FillHeader(CDC* dc, const RECT& rect) const
 {
-    FillStyled(dc, m_style.Colors(L"propertyList/group/background"),
-               m_style.Color(L"propertyList/group/background", kDefaultGroupBackground), rect);
+    FillStyled(dc, m_style, L"propertyList/group/background", kDefaultGroupBackground, rect);
     COLORREF border = m_style.Color(L"propertyList/group/border", kDefaultGroupBorder);
     dsc::DrawStyleColor(std::vector<COLORREF>{border}).frame(dc, rect);
 }
@@ -109,8 +77,7 @@ void PropertyRowPainter::DrawNameCell(CDC* dc, const prop_item_baseObj& row, REC
     // background is laid around the cell. The cell takes the first colour of its element even
     // when the element lists a gradient: only header and editor faces shade.
     const RECT editorCell{x + 2, rect.top + 1, rect.right - 1, rect.bottom - 1};
-    COLORREF background = m_style.Color(L"propertyList/item/background",
-                                        m_style.Color(L"draw/background", kDefaultBackground));
+    COLORREF background = m_style.Color(L"propertyList/item/background", ListBackground(m_style));
     if (editorCell.left < editorCell.right && editorCell.top < editorCell.bottom) {
         dc->FillSolidRect(rect.left, rect.top, editorCell.left - rect.left, rect.bottom - rect.top,
                           background);

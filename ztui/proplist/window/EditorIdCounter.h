@@ -1,32 +1,28 @@
 #pragma once
-// Identifiers for editor windows, one counter per row class. They only have to be distinct
-// enough for the window system; nothing finds an editor by its identifier.
+// Identifiers for editor windows. Every row class keeps one counter, shared by all lists; the
+// identifiers only have to be distinct enough for the window system, and nothing finds an
+// editor by its identifier.
 
 #include "ztui/ZTUiExport.h"
-#include "ztui/proplist/window/PropertyRows.h"
 
 namespace zt {
 
 class ZTUI_EXPORT EditorIdCounter
 {
 public:
-    // The identifier the next editor of a row of this kind gets; the counter moves on.
-    int Next(PropertyRowKind kind);
+    // Counts from first; past wrapAfter (when not 0) it starts again at first.
+    constexpr explicit EditorIdCounter(int first, int wrapAfter = 0)
+        : m_first(first), m_wrapAfter(wrapAfter), m_next(first)
+    {}
+    // The identifier the next editor gets; the counter moves on.
+    int Next();
     // The identifier Next would give, without moving.
-    int Peek(PropertyRowKind kind) const;
+    int Peek() const { return m_next; }
 
 private:
-    int* CounterOf(PropertyRowKind kind);
-
-    // Ordinary and angle rows wrap back to their start after passing this.
-    static constexpr int kWrapAfter = 10000;
-
-    int m_item = 100;
-    int m_angle = 100;
-    int m_point = 1000;
-    int m_editButton = 4000;
-    int m_image = 2000;
-    int m_color = 2000;
+    int m_first;
+    int m_wrapAfter;
+    int m_next;
 };
 
 } // namespace zt

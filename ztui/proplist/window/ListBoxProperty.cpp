@@ -2,6 +2,7 @@
 
 #include "ztui/proplist/editors/PropertyEditorFactory.h"
 #include "ztui/proplist/painting/PropertyRowPainter.h"
+#include "ztui/proplist/painting/StylePaint.h"
 #include "ztui/proplist/style/PropertyStyle.h"
 
 #include <algorithm>
@@ -13,6 +14,8 @@ namespace {
 
 constexpr double kMinSplit = 0.1;
 constexpr double kMaxSplit = 0.9;
+// The height of an ordinary row: a page of rows is the client height over this.
+constexpr int kTypicalRowHeight = 24;
 
 } // namespace
 
@@ -65,15 +68,8 @@ void ListBoxProperty::SetList(PropertyList_imp* list)
 HBRUSH ListBoxProperty::BackgroundBrush()
 {
     // Shared by every property list for the life of the process.
-    static HBRUSH brush =
-        CreateSolidBrush(PropertyStyle::Get().Color(L"draw/background", RGB(240, 240, 240)));
+    static HBRUSH brush = CreateSolidBrush(ListBackground(PropertyStyle::Get()));
     return brush;
-}
-
-EditorIdCounter& ListBoxProperty::EditorIds()
-{
-    static EditorIdCounter ids;
-    return ids;
 }
 
 int ListBoxProperty::DividerX() const
@@ -88,19 +84,65 @@ item_ctrl* ListBoxProperty::Editor(const prop_item_baseObj* row) const
     return row ? row->editor() : nullptr;
 }
 
+void ListBoxProperty::SetEditorFactory(ItemCtrlFactory factory)
+{
+    DestroyParkedEditors();
+    m_factory = std::move(factory);
+}
+
+std::size_t ListBoxProperty::ParkedEditorCount() const
+{
+    std::size_t n = 0;
+    for (const auto& [cls, editors] : m_parked)
+        n += editors.size();
+    return n;
+}
+
+std::size_t ListBoxProperty::ParkedPerClass() const
+{
+    CRect client;
+    if (m_hWnd)
+        GetClientRect(&client);
+    return static_cast<std::size_t>(std::max(client.Height(), 0) / kTypicalRowHeight + 1);
+}
+
+std::size_t ListBoxProperty::EditorWindowCount() const
+{
+    std::size_t n = 0;
+    if (m_list)
+        for (const auto& group : m_list->rows().groups())
+            for (const auto& row : group->rows())
+                if (const item_ctrl* editor = row->editor(); editor && editor->window())
+                    ++n;
+    for (const auto& [cls, editors] : m_parked)
+        for (const auto& editor : editors)
+            if (editor->window())
+                ++n;
+    return n;
+}
+
+void ListBoxProperty::DestroyParkedEditors()
+{
+    m_parked.clear();
+}
+
 std::unique_ptr<item_ctrl> ListBoxProperty::CreateEditor(prop_item_baseObj& row)
 {
     if (!m_hWnd || !m_factory)
         return nullptr;
-    auto editor = m_factory(row, this, static_cast<UINT>(EditorIds().Peek(row.kind())));
-    if (editor)
-        EditorIds().Next(row.kind());
+    // The counters belong to the row classes, not to one list: every list draws from them.
+    EditorIdCounter* ids = row.editorIds();
+    auto editor = m_factory(row, this, static_cast<UINT>(ids ? ids->Peek() : 0));
+    if (editor && ids)
+        ids->Next();
     return editor;
 }
 
 void ListBoxProperty::ReleaseEditors()
 {
     m_shownRows.clear();
+    // Parked editors still point at the items of the rows they came from.
+    DestroyParkedEditors();
     if (!m_list)
         return;
     for (const auto& group : m_list->rows().groups())
@@ -110,9 +152,10 @@ void ListBoxProperty::ReleaseEditors()
 
 void ListBoxProperty::HideEditors()
 {
-    for (const auto& [index, row] : m_shownRows)
+    // The rows stay listed as shown: the layout that follows parks the editors of those that
+    // are no longer in reach.
+    for (prop_item_baseObj* row : m_shownRows)
         row->hideEditor();
-    m_shownRows.clear();
 }
 
 void ListBoxProperty::OnRowsClearing()
@@ -126,6 +169,14 @@ void ListBoxProperty::OnRowsClearing()
 void ListBoxProperty::OnRowsRebuilt()
 {
     Repopulate();
+}
+
+void ListBoxProperty::OnItemChanged(PropertyItem_imp& item)
+{
+    if (!m_list)
+        return;
+    for (const auto& row : m_list->rows().RowsOf(&item))
+        row->itemChanged();
 }
 
 void ListBoxProperty::Repopulate()
@@ -157,13 +208,52 @@ void ListBoxProperty::LayOutRow(size_t index, const CRect& rowRect)
     cell.DeflateRect(1, 1);
     m_editorRects[index] = cell;
 
-    item_ctrl* editor = row->editor(this);
+    item_ctrl* editor = row->editor();
+    if (!editor)
+        editor = ReuseEditor(*row);
+    if (!editor)
+        editor = row->editor(this);
     if (editor && editor->window()) {
         if (::GetParent(editor->window()) != m_hWnd)
             ::SetParent(editor->window(), m_hWnd);
         row->moveEditor(cell);
-        m_shownRows.emplace_back(static_cast<int>(index), row);
+        m_shownRows.push_back(row);
     }
+}
+
+item_ctrl* ListBoxProperty::ReuseEditor(prop_item_baseObj& row)
+{
+    if (!row.item())
+        return nullptr;
+    auto found = m_parked.find(row.editorClass());
+    if (found == m_parked.end())
+        return nullptr;
+    auto& editors = found->second;
+    while (!editors.empty()) {
+        std::unique_ptr<item_ctrl> editor = std::move(editors.front());
+        editors.pop_front();
+        if (row.adoptEditor(editor))
+            return row.editor();
+        // One that cannot show this item goes with its window.
+    }
+    return nullptr;
+}
+
+void ListBoxProperty::ParkEditorOf(prop_item_baseObj& row)
+{
+    std::unique_ptr<item_ctrl> editor = row.takeEditor();
+    if (!editor || !editor->window())
+        return;
+    ParkEditor(editor->window());
+    m_parked[row.editorClass()].push_back(std::move(editor));
+}
+
+void ListBoxProperty::TrimParkedEditors()
+{
+    const std::size_t keep = ParkedPerClass();
+    for (auto& [cls, editors] : m_parked)
+        if (editors.size() > keep)
+            editors.resize(keep); // the newest go, with their windows
 }
 
 void ListBoxProperty::LayoutEditors()
@@ -173,51 +263,63 @@ void ListBoxProperty::LayoutEditors()
         return;
     const auto& rows = m_list->rows().visibleRows();
     m_editorRects.resize(rows.size());
-    std::vector<std::pair<int, prop_item_baseObj*>> shownBefore;
+    std::vector<prop_item_baseObj*> shownBefore;
     shownBefore.swap(m_shownRows);
+
+    // Rows within a page above and below the view are laid out, so that a page scroll finds
+    // its editors in place; rows further away get theirs when they come near.
+    std::vector<std::pair<int, CRect>> reach;
     if (!rows.empty()) {
-        // Rows within a page above and below the view are laid out, so that a page scroll
-        // finds its editors in place; rows further away get theirs when they come near.
         CRect client;
         GetClientRect(&client);
-        const int reach = std::max(client.Height(), 1);
+        const int extent = std::max(client.Height(), 1);
         const int count = static_cast<int>(rows.size());
         const int top = std::clamp(GetTopIndex(), 0, count - 1);
         CRect r;
         for (int i = top; i < count; ++i) {
-            if (GetItemRect(i, &r) == LB_ERR || r.top >= client.bottom + reach)
+            if (GetItemRect(i, &r) == LB_ERR || r.top >= client.bottom + extent)
                 break;
-            LayOutRow(static_cast<size_t>(i), r);
+            reach.emplace_back(i, r);
         }
         for (int i = top - 1; i >= 0; --i) {
-            if (GetItemRect(i, &r) == LB_ERR || r.bottom <= client.top - reach)
+            if (GetItemRect(i, &r) == LB_ERR || r.bottom <= client.top - extent)
                 break;
-            LayOutRow(static_cast<size_t>(i), r);
+            reach.emplace_back(i, r);
         }
     }
-    // Editors whose rows moved out of reach wait hidden, parked under a hidden window of their
-    // own: the window system walks a window's descendants at every paint, and a long list that
-    // was scrolled through would otherwise keep thousands of them under the list.
-    std::unordered_set<const prop_item_baseObj*> shown;
-    for (const auto& entry : m_shownRows)
-        shown.insert(entry.second);
+    std::unordered_set<const prop_item_baseObj*> inReach;
+    inReach.reserve(reach.size());
+    for (const auto& entry : reach)
+        inReach.insert(rows[static_cast<size_t>(entry.first)]);
+
+    // Editors whose rows moved out of reach are parked first, so that the rows coming near
+    // take them over in this same layout; what is left beyond a page per class goes after it.
+    // They wait under a hidden window of their own: the window system walks a window's
+    // descendants at every paint.
     HWND focus = ::GetFocus();
-    for (const auto& [index, row] : shownBefore) {
-        if (shown.count(row))
+    for (prop_item_baseObj* row : shownBefore) {
+        if (inReach.count(row))
             continue;
         item_ctrl* editor = Editor(row);
         if (!editor || !editor->window())
             continue;
-        // The editor the user is typing in keeps its place off view, and the focus with it.
+        // The editor the user is typing in keeps its row and its place off view, and the focus
+        // with it: what was typed is committed to its own item when the focus leaves.
         HWND window = editor->window();
-        CRect r;
-        if (focus && (focus == window || ::IsChild(window, focus)) &&
-            GetItemRect(index, &r) != LB_ERR) {
-            LayOutRow(static_cast<size_t>(index), r);
+        if (focus && (focus == window || ::IsChild(window, focus))) {
+            auto at = std::find(rows.begin(), rows.end(), row);
+            CRect r;
+            if (at != rows.end() && GetItemRect(static_cast<int>(at - rows.begin()), &r) != LB_ERR)
+                reach.emplace_back(static_cast<int>(at - rows.begin()), r);
+            else
+                row->hideEditor();
             continue;
         }
-        ParkEditor(window);
+        ParkEditorOf(*row);
     }
+    for (const auto& [index, rect] : reach)
+        LayOutRow(static_cast<size_t>(index), rect);
+    TrimParkedEditors();
 }
 
 HWND ListBoxProperty::ParkingWindow()

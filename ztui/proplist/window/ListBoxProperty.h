@@ -7,9 +7,9 @@
 #include "ztui/ZTUiExport.h"
 #include "ztui/proplist/editors/item_ctrl.h"
 #include "ztui/proplist/model/PropertyList_imp.h"
-#include "ztui/proplist/window/EditorIdCounter.h"
 #include "ztui/proplist/window/GdiPropertyRowMetrics.h"
 
+#include <deque>
 #include <map>
 #include <memory>
 #include <utility>
@@ -45,13 +45,21 @@ public:
 
     // By default every row gets the editor of its class (CreateDefaultEditor); an empty factory
     // leaves every row without an editor.
-    void SetEditorFactory(ItemCtrlFactory factory) { m_factory = std::move(factory); }
+    // Editors parked from the old factory go.
+    void SetEditorFactory(ItemCtrlFactory factory);
     // The value cell of every visible row at the last layout, in row order; what the editors
     // were, or would have been, moved to. Only rows within a page of the view are laid out:
     // headers and rows further away have empty rectangles.
     const std::vector<CRect>& EditorRects() const { return m_editorRects; }
     // The editor of a row, when it has one.
     item_ctrl* Editor(const prop_item_baseObj* row) const;
+    // Editors of rows that scrolled out of reach wait, hidden, for a row of their class that
+    // comes near, which takes one over instead of making a window; each class keeps about a
+    // page of them, and what is beyond that is destroyed.
+    std::size_t ParkedEditorCount() const;
+    std::size_t ParkedPerClass() const;
+    // Every editor window this list holds: those of its rows and the parked ones.
+    std::size_t EditorWindowCount() const;
     // A new editor for a row, through the factory, with the next identifier of its row class;
     // rows ask for theirs when first laid out and own what they get.
     std::unique_ptr<item_ctrl> CreateEditor(prop_item_baseObj& row);
@@ -62,6 +70,9 @@ public:
 
     void OnRowsClearing() override;
     void OnRowsRebuilt() override;
+    // The editors of the item's rows take up its new value now; the paint that follows only
+    // shows it.
+    void OnItemChanged(PropertyItem_imp& item) override;
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
@@ -94,11 +105,16 @@ private:
     // Destroys the editors of the current list's rows (the rows stay).
     void ReleaseEditors();
     void LayOutRow(size_t index, const CRect& rowRect);
+    // A parked editor of the row's class, bound to the row; null when none can be.
+    item_ctrl* ReuseEditor(prop_item_baseObj& row);
+    // The row's editor goes to the parked ones of its class.
+    void ParkEditorOf(prop_item_baseObj& row);
+    // Destroys the parked editors beyond a page per class.
+    void TrimParkedEditors();
+    void DestroyParkedEditors();
     HWND ParkingWindow();
     void ParkEditor(HWND window);
     HCURSOR ResizeCursor();
-    // The counters belong to the row classes, not to one list: every list draws from them.
-    static EditorIdCounter& EditorIds();
 
     PropertyList_imp* m_list = nullptr;
     double m_split = 0.5;
@@ -109,8 +125,10 @@ private:
     GdiPropertyRowMetrics m_metrics;
     ItemCtrlFactory m_factory;
     std::vector<CRect> m_editorRects;
-    // The rows whose editors the last layout showed, with their indices.
-    std::vector<std::pair<int, prop_item_baseObj*>> m_shownRows;
+    // The rows whose editors the last layout showed.
+    std::vector<prop_item_baseObj*> m_shownRows;
+    // Oldest first: the longest parked is the first taken over.
+    std::map<EditorClass, std::deque<std::unique_ptr<item_ctrl>>> m_parked;
     // A hidden window that holds the editors of rows out of reach.
     CWnd m_parking;
 };

@@ -5,39 +5,17 @@
 
 namespace zt {
 
-namespace {
-
-// The row class of an item's kind; a Point item makes three rows instead, elsewhere.
-std::unique_ptr<prop_item_baseObj> MakeRow(PropertyItem_imp* item)
-{
-    using K = PropertyMgrUI::PropertyItemKind;
-    switch (item->kind()) {
-    case K::Color:
-        return std::make_unique<prop_item_color_button>(item);
-    case K::Image:
-        return std::make_unique<prop_item_image>(item);
-    case K::EditButton:
-        return std::make_unique<prop_item_edit_button>(item);
-    case K::Angle:
-        return std::make_unique<prop_item_angle>(item);
-    case K::SubGroup:
-        return std::make_unique<prop_sub_group>(item);
-    default:
-        return std::make_unique<prop_item_comn>(item);
-    }
-}
-
-} // namespace
-
 void ListBoxPropertyDataMgr::Clear()
 {
     m_visible.clear();
+    m_rowsOf.clear();
     m_groups.clear();
 }
 
 void ListBoxPropertyDataMgr::Build(const std::vector<std::unique_ptr<PropertyItem_imp>>& items)
 {
     Clear();
+    m_rowsOf.reserve(items.size());
     // Keyed by views of the groups' own names, which stay put while the groups live.
     std::unordered_map<std::wstring_view, prop_group*> byName;
     for (const auto& item : items) {
@@ -52,12 +30,8 @@ void ListBoxPropertyDataMgr::Build(const std::vector<std::unique_ptr<PropertyIte
                                              static_cast<size_t>(group->name().GetLength())),
                            group);
         }
-        if (item->kind() == PropertyMgrUI::PropertyItemKind::Point) {
-            for (int part = 0; part < 3; ++part)
-                group->addRow(std::make_unique<prop_item_point3d_part>(item.get(), part));
-        } else {
-            group->addRow(MakeRow(item.get()));
-        }
+        m_rowsOf.emplace(item.get(), std::make_pair(group, group->rows().size()));
+        prop_item_baseObj::AddRowsOf(item.get(), *group);
     }
     UpdateVisibleRows();
 }
@@ -78,6 +52,20 @@ prop_item_baseObj* ListBoxPropertyDataMgr::visibleRow(int index) const
     if (index < 0 || static_cast<size_t>(index) >= m_visible.size())
         return nullptr;
     return m_visible[static_cast<size_t>(index)];
+}
+
+std::span<const std::unique_ptr<prop_item_baseObj>>
+ListBoxPropertyDataMgr::RowsOf(const PropertyItem_imp* item) const
+{
+    auto found = m_rowsOf.find(item);
+    if (found == m_rowsOf.end())
+        return {};
+    const auto& rows = found->second.first->rows();
+    const size_t first = found->second.second;
+    size_t end = first;
+    while (end < rows.size() && rows[end]->item() == item)
+        ++end;
+    return std::span(rows).subspan(first, end - first);
 }
 
 void ListBoxPropertyDataMgr::CollectGroupStates(PropertyMgrUI::GroupStateMap& states) const

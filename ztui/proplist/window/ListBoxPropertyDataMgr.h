@@ -6,6 +6,8 @@
 #include "ztui/proplist/window/PropertyRows.h"
 
 #include <memory>
+#include <span>
+#include <unordered_map>
 #include <vector>
 
 namespace zt {
@@ -25,10 +27,15 @@ public:
     // The visible row at index, or null when the index is out of range.
     prop_item_baseObj* visibleRow(int index) const;
     void CollectGroupStates(PropertyMgrUI::GroupStateMap& states) const;
+    // The rows made for an item (three for a point, none for an item of no row); owner code
+    // sets values one at a time on lists of thousands, so this is a lookup, not a walk.
+    std::span<const std::unique_ptr<prop_item_baseObj>> RowsOf(const PropertyItem_imp* item) const;
 
 private:
     std::vector<std::unique_ptr<prop_group>> m_groups;
     std::vector<prop_item_baseObj*> m_visible;
+    // Each item's rows lie next to each other in their group: the first and their count.
+    std::unordered_map<const PropertyItem_imp*, std::pair<const prop_group*, size_t>> m_rowsOf;
 };
 
 } // namespace zt

@@ -10,6 +10,7 @@
 #include "ztui/proplist/window/ListBoxProperty.h"
 
 #include <algorithm>
+#include <typeinfo>
 #include <string_view>
 
 namespace zt {
@@ -20,7 +21,107 @@ constexpr int kMultiTextLineHeight = 16;
 constexpr int kImageRowHeightWithoutImage = 60;
 constexpr int kImageListRowPadding = 10;
 
+// The editor identifiers of each row class, for every list: ordinary and angle rows are made by
+// the thousand and go back to their start, the others only grow.
+constexpr int kWrapAfter = 10000;
+EditorIdCounter g_ordinaryIds(100, kWrapAfter);
+EditorIdCounter g_angleIds(100, kWrapAfter);
+EditorIdCounter g_coordinateIds(1000);
+EditorIdCounter g_editButtonIds(4000);
+EditorIdCounter g_colorIds(2000);
+EditorIdCounter g_imageIds(2000);
+
+template <class Row>
+bool AddIfTaken(PropertyItem_imp* item, prop_group& group)
+{
+    if (!Row::Takes(item->kind()))
+        return false;
+    Row::AddRows(item, group);
+    return true;
+}
+
+// The item row classes with kinds of their own, asked in turn; every other kind is ordinary.
+template <class... Rows>
+void AddRowsOfFirstTaker(PropertyItem_imp* item, prop_group& group)
+{
+    if (!(AddIfTaken<Rows>(item, group) || ...))
+        prop_item_comn::AddRows(item, group);
+}
+
 } // namespace
+
+void prop_item_baseObj::AddRowsOf(PropertyItem_imp* item, prop_group& group)
+{
+    AddRowsOfFirstTaker<prop_sub_group, prop_item_angle, prop_item_point3d_part,
+                        prop_item_edit_button, prop_item_color_button, prop_item_image>(item,
+                                                                                        group);
+}
+
+void prop_sub_group::AddRows(PropertyItem_imp* item, prop_group& group)
+{
+    group.addRow(std::make_unique<prop_sub_group>(item));
+}
+
+void prop_item_comn::AddRows(PropertyItem_imp* item, prop_group& group)
+{
+    group.addRow(std::make_unique<prop_item_comn>(item));
+}
+
+void prop_item_angle::AddRows(PropertyItem_imp* item, prop_group& group)
+{
+    group.addRow(std::make_unique<prop_item_angle>(item));
+}
+
+void prop_item_point3d_part::AddRows(PropertyItem_imp* item, prop_group& group)
+{
+    for (int part = 0; part < 3; ++part)
+        group.addRow(std::make_unique<prop_item_point3d_part>(item, part));
+}
+
+void prop_item_edit_button::AddRows(PropertyItem_imp* item, prop_group& group)
+{
+    group.addRow(std::make_unique<prop_item_edit_button>(item));
+}
+
+void prop_item_color_button::AddRows(PropertyItem_imp* item, prop_group& group)
+{
+    group.addRow(std::make_unique<prop_item_color_button>(item));
+}
+
+void prop_item_image::AddRows(PropertyItem_imp* item, prop_group& group)
+{
+    group.addRow(std::make_unique<prop_item_image>(item));
+}
+
+EditorIdCounter* prop_item_comn::editorIds() const
+{
+    return &g_ordinaryIds;
+}
+
+EditorIdCounter* prop_item_angle::editorIds() const
+{
+    return &g_angleIds;
+}
+
+EditorIdCounter* prop_item_point3d_part::editorIds() const
+{
+    return &g_coordinateIds;
+}
+
+EditorIdCounter* prop_item_edit_button::editorIds() const
+{
+    return &g_editButtonIds;
+}
+
+EditorIdCounter* prop_item_color_button::editorIds() const
+{
+    return &g_colorIds;
+}
+
+EditorIdCounter* prop_item_image::editorIds() const
+{
+    return &g_imageIds;
+}
 
 prop_item_baseObj::prop_item_baseObj(PropertyRowKind kind, PropertyItem_imp* item, int part)
     : m_kind(kind), m_item(item), m_part(part)
@@ -116,6 +217,26 @@ std::unique_ptr<item_ctrl> prop_item_image::createDefaultEditor(CWnd* parent, UI
     return std::make_unique<item_ctrl_image>(*item(), parent, id);
 }
 
+EditorClass prop_item_baseObj::editorClass() const
+{
+    return {std::type_index(typeid(*this)), 0};
+}
+
+EditorClass prop_item_comn::editorClass() const
+{
+    const int variant = static_cast<int>(item()->kind()) * 4 + (item()->isReadOnly() ? 2 : 0) +
+                        (item()->hasDisplayText() ? 1 : 0);
+    return {std::type_index(typeid(*this)), variant};
+}
+
+bool prop_item_baseObj::adoptEditor(std::unique_ptr<item_ctrl>& editor)
+{
+    if (!editor || !m_item || !editor->rebind(*m_item, m_part))
+        return false;
+    m_editor = std::move(editor);
+    return true;
+}
+
 void prop_item_baseObj::moveEditor(const RECT& rect)
 {
     if (!m_editor || !m_editor->window())
@@ -140,8 +261,6 @@ item_ctrl* prop_item_baseObj::editor(ListBoxProperty* list)
 void prop_item_baseObj::draw(const DRAWITEMSTRUCT& drawItem, double split)
 {
     drawNameCell(drawItem, split);
-    if (m_editor)
-        m_editor->rowDrawn();
 }
 
 void prop_item_baseObj::drawNameCell(const DRAWITEMSTRUCT& drawItem, double split) const

@@ -1,14 +1,19 @@
 #pragma once
 // The row classes of the property list: group and sub-group headers and one class per kind of
-// item row, each deciding its own height, editor and drawing. ListBoxPropertyDataMgr.h derives
-// them from the items.
+// item row, each deciding which items it shows, its height, its editor, the identifiers of its
+// editor windows and its drawing, so that a new kind of row is one class (and one entry in the
+// list of item row classes in PropertyRows.cpp). ListBoxPropertyDataMgr.h derives the rows
+// from the items.
 
 #include "platform/win/WinUserStructs.h"
 #include "platform/win/mfc/CPoint.h"
 #include "ztui/proplist/editors/item_ctrl.h"
 #include "ztui/proplist/model/PropertyItem_imp.h"
+#include "ztui/proplist/window/EditorIdCounter.h"
 
 #include <memory>
+#include <typeindex>
+#include <utility>
 #include <vector>
 
 namespace zt {
@@ -27,6 +32,10 @@ enum class PropertyRowKind
 
 class ListBoxProperty;
 class prop_group;
+
+// The editors a row can take over from rows that scrolled away: those of its own row class and,
+// where a class makes different windows for its items, of the same variant.
+using EditorClass = std::pair<std::type_index, int>;
 
 // Sizes the rows cannot know by themselves: those of bitmaps and image lists.
 class ZTUI_EXPORT PropertyRowMetrics
@@ -70,8 +79,19 @@ public:
     item_ctrl* editor() const { return m_editor.get(); }
     // Destroys the editor (and its window) now.
     void destroyEditor() { m_editor.reset(); }
-    // Paints the row (header, or name cell) with the given divider split; an editor showing the
-    // item's value takes it up afterwards.
+    // The row gives up its editor (to be parked for another row of its class).
+    std::unique_ptr<item_ctrl> takeEditor() { return std::move(m_editor); }
+    // Takes over a parked editor of its class, bound to this row's item; false (the editor
+    // stays with the caller) when the editor cannot show this item.
+    bool adoptEditor(std::unique_ptr<item_ctrl>& editor);
+    // The item's value was set: the editor, when there is one, shows it.
+    void itemChanged()
+    {
+        if (m_editor)
+            m_editor->itemChanged();
+    }
+    // Paints the row (header, or name cell) with the given divider split. A paint changes no
+    // window: editors hear of new values when they are set (itemChanged).
     virtual void draw(const DRAWITEMSTRUCT& drawItem, double split);
     void measure(MEASUREITEMSTRUCT& measureItem, const PropertyRowMetrics& metrics) const;
     // Mouse presses the list passes on to its selected row after its own handling.
@@ -83,8 +103,17 @@ public:
     virtual int height(const PropertyRowMetrics& metrics) const;
     // The editor holder of the row's class; null for rows without an editor (headers).
     virtual std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id);
+    // The identifiers of the row class's editor windows; null for rows without an editor.
+    virtual EditorIdCounter* editorIds() const { return nullptr; }
+    // Which parked editors the row can take over: by default those of its own class.
+    virtual EditorClass editorClass() const;
+
+    // Adds the rows of an item to its group: those of the first item row class that takes the
+    // item's kind, else one ordinary row.
+    static void AddRowsOf(PropertyItem_imp* item, prop_group& group);
 
 protected:
+    using Kind = PropertyMgrUI::PropertyItemKind;
     static constexpr int kItemRowHeight = 24;
     static constexpr int kHeaderRowHeight = 26;
     // An item row's height: its head bitmap's, at least an ordinary row's.
@@ -132,6 +161,8 @@ public:
     explicit prop_sub_group(PropertyItem_imp* item)
         : prop_item_baseObj(PropertyRowKind::SubGroup, item, 0)
     {}
+    static bool Takes(Kind kind) { return kind == Kind::SubGroup; }
+    static void AddRows(PropertyItem_imp* item, prop_group& group);
     void draw(const DRAWITEMSTRUCT& drawItem, double split) override;
     int height(const PropertyRowMetrics&) const override { return kHeaderRowHeight; }
 };
@@ -146,6 +177,10 @@ public:
     // Image lists and multi-line texts make taller rows.
     int height(const PropertyRowMetrics& metrics) const override;
     std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
+    EditorIdCounter* editorIds() const override;
+    // The kind chooses the window, and read-only and mixed values its styles.
+    EditorClass editorClass() const override;
+    static void AddRows(PropertyItem_imp* item, prop_group& group);
 };
 
 class ZTUI_EXPORT prop_item_angle final : public prop_item_baseObj
@@ -154,8 +189,11 @@ public:
     explicit prop_item_angle(PropertyItem_imp* item)
         : prop_item_baseObj(PropertyRowKind::Angle, item, 0)
     {}
+    static bool Takes(Kind kind) { return kind == Kind::Angle; }
+    static void AddRows(PropertyItem_imp* item, prop_group& group);
     int height(const PropertyRowMetrics& metrics) const override { return itemRowHeight(metrics); }
     std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
+    EditorIdCounter* editorIds() const override;
 };
 
 // One of the three coordinate rows of a Point item: part 0, 1 or 2 for X, Y, Z.
@@ -165,9 +203,13 @@ public:
     prop_item_point3d_part(PropertyItem_imp* item, int part)
         : prop_item_baseObj(PropertyRowKind::PointPart, item, part)
     {}
+    static bool Takes(Kind kind) { return kind == Kind::Point; }
+    // Three rows: X, Y and Z.
+    static void AddRows(PropertyItem_imp* item, prop_group& group);
     CString text() const override;
     int height(const PropertyRowMetrics&) const override { return kItemRowHeight; }
     std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
+    EditorIdCounter* editorIds() const override;
 };
 
 class ZTUI_EXPORT prop_item_edit_button final : public prop_item_baseObj
@@ -176,8 +218,11 @@ public:
     explicit prop_item_edit_button(PropertyItem_imp* item)
         : prop_item_baseObj(PropertyRowKind::EditButton, item, 0)
     {}
+    static bool Takes(Kind kind) { return kind == Kind::EditButton; }
+    static void AddRows(PropertyItem_imp* item, prop_group& group);
     int height(const PropertyRowMetrics&) const override { return kItemRowHeight; }
     std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
+    EditorIdCounter* editorIds() const override;
 };
 
 class ZTUI_EXPORT prop_item_color_button final : public prop_item_baseObj
@@ -186,8 +231,11 @@ public:
     explicit prop_item_color_button(PropertyItem_imp* item)
         : prop_item_baseObj(PropertyRowKind::Color, item, 0)
     {}
+    static bool Takes(Kind kind) { return kind == Kind::Color; }
+    static void AddRows(PropertyItem_imp* item, prop_group& group);
     int height(const PropertyRowMetrics&) const override { return kItemRowHeight; }
     std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
+    EditorIdCounter* editorIds() const override;
 };
 
 class ZTUI_EXPORT prop_item_image final : public prop_item_baseObj
@@ -196,9 +244,12 @@ public:
     explicit prop_item_image(PropertyItem_imp* item)
         : prop_item_baseObj(PropertyRowKind::Image, item, 0)
     {}
+    static bool Takes(Kind kind) { return kind == Kind::Image; }
+    static void AddRows(PropertyItem_imp* item, prop_group& group);
     // As tall as the picture; a row without one keeps room for it.
     int height(const PropertyRowMetrics& metrics) const override;
     std::unique_ptr<item_ctrl> createDefaultEditor(CWnd* parent, UINT id) override;
+    EditorIdCounter* editorIds() const override;
 };
 
 } // namespace zt
