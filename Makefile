@@ -3,9 +3,13 @@
 #   make demo   the reference host's scripted session: pictures of every scene in build/demo/
 #   make run    the same host in a window (needs a display)
 #   make test   every test, under AddressSanitizer (PRESET=tsan for ThreadSanitizer)
+#   make fuzz   every fuzz target under libFuzzer, FUZZ_SECONDS (30) each; see docs/fuzzing.md
 PRESET ?= asan
+FUZZ_SECONDS ?= 30
+FUZZ_TARGETS = style_fuzzer expression_fuzzer ui_event_fuzzer auxiliary_event_fuzzer \
+  group_memory_fuzzer property_data_fuzzer dialog_resource_fuzzer
 
-.PHONY: demo run test setup gallery
+.PHONY: demo run test setup gallery fuzz
 
 setup:
 	@bash scripts/setup.sh
@@ -28,3 +32,9 @@ test: setup
 	cmake --preset $(PRESET)
 	cmake --build --preset $(PRESET)
 	ctest --preset $(PRESET)
+
+fuzz: setup
+	@bash scripts/setup.sh fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz --target $(FUZZ_TARGETS)
+	bash scripts/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_TARGETS)
