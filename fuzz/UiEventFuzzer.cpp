@@ -20,6 +20,7 @@
 #include "ztui/contextbar/ZTContextbarFactory.h"
 #include "ztui/contextbar/ZTContextbarFactoryManager.h"
 #include "ztui/drawinput/ZTArchAuxiliaryMacrosMgn.h"
+#include "ztui/drawinput/ZTViewBoxTransients.h"
 #include "ztui/frame/ZTCmdLineEventListener.h"
 #include "ztui/frame/ZTUiEventListener.h"
 #include "ztui/frame/ZTViewMsgEventListener.h"
@@ -81,6 +82,9 @@ struct Host
         wall->AddToModel(*project->GetDefaultModel());
         zt::ZTContextbarFactoryManager::RegisterFactory(TSArchiWall::CLASS_NAME, &factory);
         zt::ZTArchAuxiliaryMacrosMgn::GetInstance().GetDecorations().SetLibraryName(nullptr);
+        // The view box, as "Arch.AddViewBox" shows it over a storey, listens to the view too.
+        zt::ZTViewBoxTransients::instance().start(false);
+        zt::win::Desktop::Pump();
         uiListeners = zt::ZTUiEventListener::instance().registry().listeners().size();
         viewListeners = zt::ZTViewMsgEventListener::instance().registry().listeners().size();
         lineListeners = zt::ZTCmdLineEventListener::instance().registry().listeners().size();
