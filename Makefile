@@ -3,9 +3,16 @@
 #   make demo   the reference host's scripted session: pictures of every scene in build/demo/
 #   make run    the same host in a window (needs a display)
 #   make test   every test, under AddressSanitizer (PRESET=tsan for ThreadSanitizer)
+#   make threads  the threaded stress tests (ctest label "threaded") under ThreadSanitizer
+#   make fuzz   every fuzz target under libFuzzer, FUZZ_SECONDS (30) each; see docs/fuzzing.md
 PRESET ?= asan
+FUZZ_SECONDS ?= 30
+FUZZ_TARGETS = style_fuzzer expression_fuzzer ui_event_fuzzer auxiliary_event_fuzzer \
+  group_memory_fuzzer property_data_fuzzer dialog_resource_fuzzer
 
-.PHONY: demo run test setup gallery
+THREADED_TESTS = tracer_threaded_tests propertypanel_threaded_tests contextbar_threaded_tests
+
+.PHONY: demo run test setup gallery fuzz threads
 
 setup:
 	@bash scripts/setup.sh
@@ -28,3 +35,15 @@ test: setup
 	cmake --preset $(PRESET)
 	cmake --build --preset $(PRESET)
 	ctest --preset $(PRESET)
+
+# Only the threaded tests and what they link are built, which keeps CI's second build short.
+threads: setup
+	cmake --preset tsan
+	cmake --build --preset tsan --target $(THREADED_TESTS)
+	ctest --preset tsan -L threaded
+
+fuzz: setup
+	@bash scripts/setup.sh fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz --target $(FUZZ_TARGETS)
+	bash scripts/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_TARGETS)

@@ -25,16 +25,22 @@ function(ztui_platform_layer target)
 endfunction()
 
 # One test binary per subsystem; each test runs in its own process because the library's
-# singletons live for the process.
+# singletons live for the process. LABELS marks every test of the binary (ctest -L): the
+# threaded stress tests carry "threaded", which CI runs under ThreadSanitizer as well.
 function(ztui_test target)
-  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;DEPS;LABELS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   ztui_target_defaults(${target})
   target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock)
   if(NOT ARG_OWN_MAIN)
     target_link_libraries(${target} PRIVATE GTest::gtest_main)
   endif()
-  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+  if(ARG_LABELS)
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+      PROPERTIES LABELS "${ARG_LABELS}")
+  else()
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+  endif()
 endfunction()
 
 function(ztui_benchmark target)

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running ZTUi need.
+# Installs the Debian packages that building, testing and running ZTUi need; `setup.sh fuzz`
+# installs what the fuzz build needs instead (clang and its libFuzzer and sanitizer runtimes),
+# which nothing else uses.
 # Safe to run again: it only calls apt-get when something is missing.
 set -euo pipefail
+
+fuzz_packages=(clang libclang-rt-dev)
 
 packages=(
   build-essential cmake ninja-build pkg-config ccache clang-format
@@ -14,6 +18,10 @@ packages=(
   # screenshots.
   xvfb xdotool imagemagick
 )
+
+if [[ "${1:-}" == "fuzz" ]]; then
+  packages=("${fuzz_packages[@]}")
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include "platform/cad/StandardViewRotationTool.h"
 #include "platform/cad/TextString.h"
 #include "platform/cad/ViewContext.h"
+#include "platform/cad/ViewDecorations.h"
 #include "platform/host/Callable.h"
 #include "platform/host/Executors.h"
 #include "platform/host/TSModelInfoManager.h"
@@ -114,8 +115,10 @@ RotMatrix LabelOrientation(int face)
 
 ZTViewBoxTransients::ZTViewBoxTransients()
 {
-    // Built first, so that both are still there when this goes at unload.
+    // Built first, so that all three are still there when this goes at unload: dropping the
+    // box repaints the views, and a repaint draws the decorations too.
     IViewManager::GetManager();
+    ViewDecorations::Get();
     ZTViewMsgEventListener::instance();
 }
 

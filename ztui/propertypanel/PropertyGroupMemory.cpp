@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <new>
 
 namespace zt {
 
@@ -39,6 +40,17 @@ Json::Value Sanitised(const Json::Value& parsed)
     return memory;
 }
 
+// The memory of a read that ran out of memory: an empty object, or, when not even that can be
+// had, null, which every caller already takes for "no memory".
+Json::Value EmptyMemory() noexcept
+{
+    try {
+        return Json::Value(Json::objectValue);
+    } catch (const std::bad_alloc&) {
+        return Json::Value();
+    }
+}
+
 struct FileCloser
 {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -58,7 +70,7 @@ std::wstring PropertyGroupMemory::FilePath()
 }
 
 Json::Value PropertyGroupMemory::Parse(std::string_view bytes)
-{
+try {
     if (bytes.size() > kMaxFileBytes)
         return Json::Value(Json::objectValue);
     if (bytes.starts_with(kByteOrderMark))
@@ -78,6 +90,8 @@ Json::Value PropertyGroupMemory::Parse(std::string_view bytes)
         return Json::Value(Json::objectValue);
     }
     return Sanitised(parsed);
+} catch (const std::bad_alloc&) {
+    return EmptyMemory();
 }
 
 std::string PropertyGroupMemory::Serialize(const Json::Value& memory)
@@ -90,7 +104,7 @@ std::string PropertyGroupMemory::Serialize(const Json::Value& memory)
 }
 
 Json::Value PropertyGroupMemory::Load(const std::wstring& path)
-{
+try {
     std::string native = km::KmFile::toNativePath(path.c_str());
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(native.c_str(), "rb"));
     if (!file)
@@ -107,6 +121,8 @@ Json::Value PropertyGroupMemory::Load(const std::wstring& path)
     if (std::ferror(file.get()))
         return Json::Value(Json::objectValue);
     return Parse(bytes);
+} catch (const std::bad_alloc&) {
+    return EmptyMemory();
 }
 
 bool PropertyGroupMemory::Save(const std::wstring& path, const Json::Value& memory)

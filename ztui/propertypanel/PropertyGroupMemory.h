@@ -31,8 +31,9 @@ public:
     static std::wstring FolderPath();
     static std::wstring FilePath();
 
-    // The memory the bytes hold: always an object, empty when the bytes are not one. A UTF-8
-    // byte-order mark is skipped.
+    // The memory the bytes hold: always an object, empty when the bytes are not one or memory
+    // runs out while reading them (null only when not even an empty object can be made). A
+    // UTF-8 byte-order mark is skipped.
     static Json::Value Parse(std::string_view bytes);
     // One line of compact JSON text, UTF-8 without a byte-order mark, ending in a line end.
     static std::string Serialize(const Json::Value& memory);

@@ -13,6 +13,8 @@
 #include "ztui/propertypanel/ZTPropertyMgn.h"
 #include "ztui/propertypanel/ZTToolProperty.h"
 
+#include <new>
+
 namespace zt {
 
 namespace {
@@ -227,8 +229,12 @@ void ZTPropertyDataMgn::setToolObject(const Utf8String& className, const Utf8Str
 RefCountedPtr<TSObject> ZTPropertyDataMgn::getPickUpObject(const Utf8String& className,
                                                            const Utf8String& schemaName,
                                                            DgnProject& project)
-{
+try {
     return m_data->getPickUpObject(className, schemaName, project);
+} catch (const std::bad_alloc&) {
+    // An object half rebuilt from the dictionary would carry some of the picked values and
+    // not others; the tool goes on with none.
+    return nullptr;
 }
 
 std::int64_t ZTPropertyDataMgn::getPickUpECClassId(DgnProject& project) const

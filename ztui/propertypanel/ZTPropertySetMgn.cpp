@@ -5,6 +5,8 @@
 #include "platform/host/TSDictionaryManager.h"
 #include "ztui/propertypanel/PropertyDictionary.h"
 
+#include <new>
+
 namespace zt {
 
 namespace {
@@ -20,29 +22,34 @@ ZTPropertySetMgn& ZTPropertySetMgn::instance()
 }
 
 bool ZTPropertySetMgn::getCurrentPropertySet(const Utf8String& key, std::map<CString, bool>& out)
-{
+try {
+    // Filled apart and handed over whole, so that running out of memory halfway leaves the
+    // caller's map as it was.
+    std::map<CString, bool> merged = out;
     auto cached = m_sets.find(key);
     if (cached != m_sets.end()) {
-        out.insert(cached->second.begin(), cached->second.end());
+        merged.insert(cached->second.begin(), cached->second.end());
+        out.swap(merged);
         return !out.empty();
     }
     if (!DgnApplication::Get().GetCurrentProject())
-        return false;
-    bool found = false;
+        return !out.empty();
     TSDictionaryManager::Get().ReadDataByName(
         Utf8String(kDictionary), WString(base::Utf8ToWide(key).c_str()),
         [&](const Json::Value& record) {
-            found = !record.isNull();
             const Json::Value* list = Member(record, "PropertyList");
             if (!list || !list->isArray())
                 return;
             for (const Json::Value& element : *list) {
                 const Json::Value* flag = Member(element, "PropertyCopy");
                 const bool copy = flag && flag->isBool() ? flag->asBool() : true;
-                out.emplace(StringMember(element, "PropertyName"), copy);
+                merged.emplace(StringMember(element, "PropertyName"), copy);
             }
         });
-    return found && !out.empty();
+    out.swap(merged);
+    return !out.empty();
+} catch (const std::bad_alloc&) {
+    return !out.empty();
 }
 
 void ZTPropertySetMgn::setCurrentPropertySet(const Utf8String& key,

@@ -371,6 +371,8 @@ void TracerProxy::DeliverChange()
 
 void TracerProxy::PostToBox(const char* name)
 {
+    if (!name)
+        return;
     switch (Record().type.load()) {
     case TRACER_ARCH:
         PostGuarded(kArchTracerDialogName, name);

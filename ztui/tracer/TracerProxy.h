@@ -63,7 +63,7 @@ public:
     static void DeliverChange();
 
     // Posts a message by name to the box of the current tracer type, as the operations above
-    // do; a box re-anchoring after a commit goes through here too.
+    // do; a box re-anchoring after a commit goes through here too. A null name posts nothing.
     static void PostToBox(const char* name);
 
     // Back to the state of a new process (tests, a new session); the shared record too.

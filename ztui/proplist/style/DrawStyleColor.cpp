@@ -5,6 +5,7 @@
 
 #include <cwchar>
 #include <cwctype>
+#include <new>
 #include <string>
 
 namespace dsc {
@@ -90,6 +91,33 @@ void Line(CDC* dc, COLORREF color, POINT from, POINT to)
     dc->SelectObject(old);
 }
 
+// The colours of a list; throws std::bad_alloc when memory runs out.
+std::vector<COLORREF> ParseColors(std::wstring_view text)
+{
+    std::wstring s;
+    for (wchar_t c : text)
+        if (!std::iswspace(static_cast<wint_t>(c)))
+            s += c;
+    ReplaceAll(s, L"),", L");");
+    ReplaceAll(s, L",#", L";#");
+    if (s.size() > kMaxColorListLength)
+        s.resize(kMaxColorListLength);
+
+    std::vector<COLORREF> colors;
+    size_t start = 0;
+    while (start <= s.size()) {
+        size_t end = s.find(L';', start);
+        if (end == std::wstring::npos)
+            end = s.size();
+        std::wstring token = s.substr(start, end - start);
+        COLORREF c;
+        if (token.size() == 7 && token[0] == L'#' ? ParseHex(token, c) : ParseRgb(token, c))
+            colors.push_back(c);
+        start = end + 1;
+    }
+    return colors;
+}
+
 } // namespace
 
 void DrawStyleColor::fill(CDC* dc, const RECT& rect, bool horizontal) const
@@ -151,30 +179,21 @@ COLORREF DrawStyleColor::colorAt(int i) const
     return m_colors[static_cast<size_t>(i)];
 }
 
+bool DrawStyleColor::TryParse(std::wstring_view text, DrawStyleColor& out) noexcept
+{
+    try {
+        out.m_colors = ParseColors(text);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
 DrawStyleColor DrawStyleColor::Parse(std::wstring_view text)
 {
-    std::wstring s;
-    for (wchar_t c : text)
-        if (!std::iswspace(static_cast<wint_t>(c)))
-            s += c;
-    ReplaceAll(s, L"),", L");");
-    ReplaceAll(s, L",#", L";#");
-    if (s.size() > kMaxColorListLength)
-        s.resize(kMaxColorListLength);
-
-    std::vector<COLORREF> colors;
-    size_t start = 0;
-    while (start <= s.size()) {
-        size_t end = s.find(L';', start);
-        if (end == std::wstring::npos)
-            end = s.size();
-        std::wstring token = s.substr(start, end - start);
-        COLORREF c;
-        if (token.size() == 7 && token[0] == L'#' ? ParseHex(token, c) : ParseRgb(token, c))
-            colors.push_back(c);
-        start = end + 1;
-    }
-    return DrawStyleColor(std::move(colors));
+    DrawStyleColor colors;
+    TryParse(text, colors);
+    return colors;
 }
 
 } // namespace dsc

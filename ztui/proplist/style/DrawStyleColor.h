@@ -32,8 +32,10 @@ public:
     virtual void frame(CDC* dc, const RECT& rect) const;
 
     // Parses a colour list such as "#FF0000;rgb(0, 128,255)". Pieces that do not parse are
-    // skipped.
+    // skipped; no colour at all when memory runs out.
     static DrawStyleColor Parse(std::wstring_view text);
+    // The same into out; false, with out as it was, when memory runs out.
+    static bool TryParse(std::wstring_view text, DrawStyleColor& out) noexcept;
 
 private:
     std::vector<COLORREF> m_colors;

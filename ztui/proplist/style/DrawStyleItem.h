@@ -38,7 +38,7 @@ public:
 
     const std::vector<std::unique_ptr<DrawStyleItem>>& children() const { return m_children; }
 
-    // Builds the tree of an XML element and its descendants.
+    // Builds the tree of an XML element and its descendants; null when memory runs out.
     static std::unique_ptr<DrawStyleItem> FromXml(const zt::xml::Node& element);
 
 private:

@@ -49,6 +49,7 @@ std::unique_ptr<dsc::DrawStyleItem> PropertyStyle::LoadTree(const std::string& p
 {
     if (path.empty())
         return nullptr;
+    // Both steps answer a lack of memory with null, so none escapes here.
     auto document = xml::ParseFile(path);
     return document ? dsc::DrawStyleItem::FromXml(*document) : nullptr;
 }

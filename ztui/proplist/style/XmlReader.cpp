@@ -5,6 +5,7 @@
 #include <cwctype>
 #include <fstream>
 #include <iterator>
+#include <new>
 
 namespace zt::xml {
 
@@ -18,13 +19,21 @@ const std::wstring* Node::Attribute(std::wstring_view attributeName) const
 
 Node::~Node()
 {
-    std::vector<std::unique_ptr<Node>> pending = std::move(children);
-    while (!pending.empty()) {
-        std::unique_ptr<Node> node = std::move(pending.back());
-        pending.pop_back();
-        for (auto& child : node->children)
-            pending.push_back(std::move(child));
-        node->children.clear();
+    // When memory runs out for the list of pending nodes, what is left goes the ordinary,
+    // recursive way as the list unwinds; a parsed document is at most kMaxElementDepth deep.
+    try {
+        std::vector<std::unique_ptr<Node>> pending = std::move(children);
+        while (!pending.empty()) {
+            std::unique_ptr<Node> node = std::move(pending.back());
+            pending.pop_back();
+            // Slots a teardown cut short by a lack of memory already handed on are empty.
+            if (!node)
+                continue;
+            for (auto& child : node->children)
+                pending.push_back(std::move(child));
+            node->children.clear();
+        }
+    } catch (const std::bad_alloc&) {
     }
 }
 
@@ -273,7 +282,7 @@ private:
 } // namespace
 
 std::wstring DecodeDocumentBytes(std::string_view bytes)
-{
+try {
     auto starts = [&](std::string_view mark) { return bytes.substr(0, mark.size()) == mark; };
     if (starts("\xFF\xFE"))
         return DecodeUtf16(bytes.substr(2), false);
@@ -282,20 +291,27 @@ std::wstring DecodeDocumentBytes(std::string_view bytes)
     if (starts("\xEF\xBB\xBF"))
         return DecodeUtf8UpToFirstBadSequence(bytes.substr(3));
     return zt::base::AnsiToWide(bytes);
+} catch (const std::bad_alloc&) {
+    // Text too large for the memory left is no text: the document that needs it is unreadable.
+    return std::wstring();
 }
 
 std::unique_ptr<Node> ParseDocument(std::wstring_view text)
-{
+try {
     return Parser(text).Document();
+} catch (const std::bad_alloc&) {
+    return nullptr;
 }
 
 std::unique_ptr<Node> ParseFile(const std::string& path)
-{
+try {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return nullptr;
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return ParseDocument(DecodeDocumentBytes(bytes));
+} catch (const std::bad_alloc&) {
+    return nullptr;
 }
 
 std::wstring DecodeEntities(std::wstring_view text)
