@@ -154,6 +154,7 @@ void RedrawFrame(Window* w)
 {
     if (IsShownOnScreen(w)) {
         w->ncPaint = true;
+        QueuePaint(w);
         MarkScreenDirty();
     }
 }
