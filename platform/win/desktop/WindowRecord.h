@@ -2,6 +2,7 @@
 // What the desktop keeps about a window class and a window.
 
 #include "platform/win/WinUserDefs.h"
+#include "platform/win/controls/ScrollBars.h"
 #include "platform/win/desktop/ChildList.h"
 
 #include <map>
@@ -30,16 +31,6 @@ struct WndClass
     HBRUSH background = nullptr;
     std::wstring menuName;
     int windows = 0; // live windows of the class; a class in use cannot be unregistered
-};
-
-struct ScrollBarState
-{
-    int min = 0;
-    int max = 100;
-    UINT page = 0;
-    int pos = 0;
-    int trackPos = 0;
-    bool disabled = false;
 };
 
 // Children waiting for paint themselves or through a descendant, in the order WM_PAINT reaches
@@ -92,8 +83,8 @@ struct Window
     std::set<Window*, PaintOrder> pendingChildren;
 
     // The standard scroll bars.
-    ScrollBarState vscroll;
-    ScrollBarState hscroll;
+    controls::ScrollState vscroll;
+    controls::ScrollState hscroll;
 
     // Layered attributes.
     DWORD layeredFlags = 0;
