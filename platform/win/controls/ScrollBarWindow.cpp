@@ -2,7 +2,7 @@
 // here; the window manager's scroll functions reach it with SB_CTL through the SBM_ messages.
 #include "platform/win/controls/ControlCommon.h"
 #include "platform/win/controls/ScrollBars.h"
-#include "platform/win/controls/StandardClasses.h"
+#include "platform/win/controls/SystemClasses.h"
 
 namespace zt::win::controls {
 
