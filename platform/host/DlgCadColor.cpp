@@ -35,21 +35,6 @@ HINSTANCE PickerModule()
     return reinterpret_cast<HINSTANCE>(const_cast<char*>(&anchor));
 }
 
-zt::win::DialogItemTemplate Control(const wchar_t* cls, const wchar_t* text, int id, DWORD style,
-                                    short x, short y, short cx, short cy)
-{
-    zt::win::DialogItemTemplate item;
-    item.className = cls;
-    item.text = text;
-    item.id = id;
-    item.style = WS_CHILD | WS_VISIBLE | style;
-    item.x = x;
-    item.y = y;
-    item.cx = cx;
-    item.cy = cy;
-    return item;
-}
-
 zt::win::DialogTemplate PickerTemplate()
 {
     const wchar_t* cell = CadColorPalette::WindowClass();
@@ -60,14 +45,11 @@ zt::win::DialogTemplate PickerTemplate()
     t.title = L"选择颜色";
     t.fontName = L"MS Shell Dlg";
     t.pointSize = 9;
-    auto& items = t.items;
-    items.push_back(Control(L"Static", L"标准颜色(&S):", IDC_STATIC, SS_LEFT, 7, 7, 120, 9));
-    items.push_back(
-        Control(cell, L"", DlgCadColor::IDC_STANDARD, WS_TABSTOP | WS_GROUP, 7, 17, 216, 24));
-    items.push_back(Control(L"Static", L"更多颜色(&M):", IDC_STATIC, SS_LEFT, 7, 45, 120, 9));
-    items.push_back(
-        Control(cell, L"", DlgCadColor::IDC_MORE, WS_TABSTOP | WS_GROUP, 7, 55, 216, 72));
-    items.push_back(Control(L"Static", L"自定义颜色:", IDC_STATIC, SS_LEFT, 7, 131, 120, 9));
+    t.AddItem(L"Static", L"标准颜色(&S):", IDC_STATIC, SS_LEFT, 7, 7, 120, 9);
+    t.AddItem(cell, L"", DlgCadColor::IDC_STANDARD, WS_TABSTOP | WS_GROUP, 7, 17, 216, 24);
+    t.AddItem(L"Static", L"更多颜色(&M):", IDC_STATIC, SS_LEFT, 7, 45, 120, 9);
+    t.AddItem(cell, L"", DlgCadColor::IDC_MORE, WS_TABSTOP | WS_GROUP, 7, 55, 216, 72);
+    t.AddItem(L"Static", L"自定义颜色:", IDC_STATIC, SS_LEFT, 7, 131, 120, 9);
     const DWORD number = WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_NUMBER;
     const struct
     {
@@ -78,16 +60,13 @@ zt::win::DialogTemplate PickerTemplate()
                     {L"绿(&G):", DlgCadColor::IDC_GREEN, 59},
                     {L"蓝(&B):", DlgCadColor::IDC_BLUE, 111}};
     for (const auto& c : channels) {
-        items.push_back(Control(L"Static", c.label, IDC_STATIC, SS_LEFT, c.x, 146, 22, 9));
-        items.push_back(Control(L"Edit", L"", c.id,
-                                number | (c.id == DlgCadColor::IDC_RED ? WS_GROUP : 0),
-                                static_cast<short>(c.x + 22), 144, 26, 12));
+        t.AddItem(L"Static", c.label, IDC_STATIC, SS_LEFT, c.x, 146, 22, 9);
+        t.AddItem(L"Edit", L"", c.id, number | (c.id == DlgCadColor::IDC_RED ? WS_GROUP : 0),
+                  static_cast<short>(c.x + 22), 144, 26, 12);
     }
-    items.push_back(Control(cell, L"", DlgCadColor::IDC_PREVIEW, 0, 167, 131, 56, 26));
-    items.push_back(Control(L"Button", L"确定", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 119,
-                            162, 50, 14));
-    items.push_back(
-        Control(L"Button", L"取消", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 173, 162, 50, 14));
+    t.AddItem(cell, L"", DlgCadColor::IDC_PREVIEW, 0, 167, 131, 56, 26);
+    t.AddItem(L"Button", L"确定", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 119, 162, 50, 14);
+    t.AddItem(L"Button", L"取消", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 173, 162, 50, 14);
     return t;
 }
 

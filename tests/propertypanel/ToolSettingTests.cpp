@@ -53,23 +53,9 @@ std::string NewToolName()
 void AddSettingTemplate()
 {
     zt::win::DialogTemplate t = PanelDialogTemplate();
-    zt::win::DialogItemTemplate label;
-    label.className = L"Static";
-    label.text = L"图层";
-    label.id = ZTDlgToolSettingCommon::kLayerLabelId;
-    label.x = 4;
-    label.y = 80;
-    label.cx = 24;
-    label.cy = 10;
-    zt::win::DialogItemTemplate combo;
-    combo.className = L"ComboBox";
-    combo.id = ZTDlgToolSettingCommon::kLayerComboId;
-    combo.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_HASSTRINGS;
-    combo.x = 30;
-    combo.y = 78;
-    combo.cx = 80;
-    combo.cy = 60;
-    t.items = {label, combo};
+    t.AddItem(L"Static", L"图层", ZTDlgToolSettingCommon::kLayerLabelId, 0, 4, 80, 24, 10);
+    t.AddItem(L"ComboBox", nullptr, ZTDlgToolSettingCommon::kLayerComboId,
+              WS_TABSTOP | CBS_DROPDOWNLIST | CBS_HASSTRINGS, 30, 78, 80, 60);
     zt::win::ResourceModule::AddDialog(AfxGetResourceHandle(),
                                        MAKEINTRESOURCEW(ZTDlgToolSettingCommon::kTemplateId), t);
 }

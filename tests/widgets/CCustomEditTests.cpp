@@ -253,22 +253,8 @@ TEST_F(CustomEditTest, EnterInADialogCommitsTheFieldInsteadOfPressingTheDefaultB
     t.style = WS_POPUP | WS_VISIBLE;
     t.cx = 150;
     t.cy = 60;
-    zt::win::DialogItemTemplate field;
-    field.className = L"Edit";
-    field.id = 401;
-    field.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
-    field.x = 5;
-    field.y = 5;
-    field.cx = 80;
-    field.cy = 12;
-    t.items.push_back(field);
-    zt::win::DialogItemTemplate ok = field;
-    ok.className = L"Button";
-    ok.text = L"OK";
-    ok.id = IDOK;
-    ok.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON;
-    ok.y = 30;
-    t.items.push_back(ok);
+    t.AddItem(L"Edit", nullptr, 401, WS_TABSTOP | ES_AUTOHSCROLL, 5, 5, 80, 12);
+    t.AddItem(L"Button", L"OK", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 5, 30, 80, 12);
 
     struct Dialog : CDialog
     {

@@ -9,16 +9,8 @@
 inline zt::win::DialogItemTemplate Item(const wchar_t* cls, const wchar_t* text, int id,
                                         DWORD style, short x, short y, short cx, short cy)
 {
-    zt::win::DialogItemTemplate item;
-    item.className = cls;
-    item.text = text;
-    item.id = id;
-    item.style = WS_CHILD | WS_VISIBLE | style;
-    item.x = x;
-    item.y = y;
-    item.cx = cx;
-    item.cy = cy;
-    return item;
+    zt::win::DialogTemplate t;
+    return t.AddItem(cls, text, id, style, x, y, cx, cy);
 }
 
 // OK, Cancel and two check boxes, all tab stops; OK is the default button.
@@ -33,14 +25,11 @@ inline zt::win::DialogTemplate OkCancelTemplate()
     t.title = L"Settings";
     t.fontName = L"Tahoma";
     t.pointSize = 8;
-    t.items.push_back(
-        Item(L"Button", L"Snap", 100, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 7, 7, 80, 10));
-    t.items.push_back(Item(L"Button", L"Grid", 101, BS_AUTOCHECKBOX | WS_TABSTOP, 7, 20, 80, 10));
-    t.items.push_back(Item(L"Static", L"Label", IDC_STATIC, SS_LEFT, 7, 40, 80, 8));
-    t.items.push_back(
-        Item(L"Button", L"OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 90, 80, 50, 14));
-    t.items.push_back(
-        Item(L"Button", L"Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 143, 80, 50, 14));
+    t.AddItem(L"Button", L"Snap", 100, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP, 7, 7, 80, 10);
+    t.AddItem(L"Button", L"Grid", 101, BS_AUTOCHECKBOX | WS_TABSTOP, 7, 20, 80, 10);
+    t.AddItem(L"Static", L"Label", IDC_STATIC, SS_LEFT, 7, 40, 80, 8);
+    t.AddItem(L"Button", L"OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 90, 80, 50, 14);
+    t.AddItem(L"Button", L"Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 143, 80, 50, 14);
     return t;
 }
 

@@ -116,4 +116,25 @@ TEST_F(ScrollBars, ThumbIsDrawnWhereThePositionPutsIt)
     EXPECT_NE(desk.pixel(291, 270), track) << "thumb at the bottom";
 }
 
+TEST_F(ScrollBars, AWindowsOwnBarLooksLikeTheScrollBarControlInTheSameState)
+{
+    // The control stands beside the window, as large as the window's bar (x 283..299).
+    HWND holder = tw.Create(WS_POPUP | WS_VISIBLE, 0, {400, 100, 417, 300});
+    HWND control = CreateWindowExW(0, L"ScrollBar", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, 0, 0, 17,
+                                   200, holder, nullptr, nullptr, nullptr);
+    ASSERT_NE(control, nullptr);
+    for (int pos : {0, 45, 90}) {
+        SCOPED_TRACE(pos);
+        SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 99, 10, pos, 0};
+        SetScrollInfo(win, SB_VERT, &si, TRUE);
+        SetScrollInfo(control, SB_CTL, &si, TRUE);
+        desk.pump();
+        int differing = 0;
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 17; ++x)
+                differing += desk.pixel(283 + x, 100 + y) != desk.pixel(400 + x, 100 + y);
+        EXPECT_EQ(differing, 0);
+    }
+}
+
 } // namespace

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+
 namespace {
 
 struct WindowTree : ::testing::Test
@@ -66,6 +69,27 @@ TEST_F(WindowTree, ClassNameAndClassInfoRoundTrip)
     WNDCLASSEXW again = wc;
     again.lpszClassName = TestWindows::kClass;
     EXPECT_EQ(RegisterClassExW(&again), 0) << "registered twice";
+}
+
+TEST_F(WindowTree, SystemClassesExistWithoutRegistrationAsGlobalClasses)
+{
+    const char* const names[] = {"Button",    "STATIC",           "Edit",
+                                 "ListBox",   "ComboBox",         "ComboLBox",
+                                 "ScrollBar", "tooltips_class32", "#32770"};
+    for (const char* name : names) {
+        SCOPED_TRACE(name);
+        std::wstring wide(name, name + std::strlen(name));
+        WNDCLASSEXW wc{};
+        ASSERT_TRUE(GetClassInfoExW(nullptr, wide.c_str(), &wc));
+        EXPECT_NE(wc.style & CS_GLOBALCLASS, 0u);
+        EXPECT_NE(wc.lpfnWndProc, nullptr);
+        EXPECT_GE(wc.cbWndExtra, static_cast<int>(sizeof(void*)));
+        HWND h = tw.Create(WS_POPUP, 0, {0, 0, 40, 20}, nullptr, 0, wide.c_str());
+        EXPECT_NE(h, nullptr);
+        DestroyWindow(h);
+    }
+    WNDCLASSEXW none{};
+    EXPECT_FALSE(GetClassInfoExW(nullptr, L"NoSuchSystemClass", &none));
 }
 
 TEST_F(WindowTree, ChildRectanglesMapBetweenClientAndScreen)

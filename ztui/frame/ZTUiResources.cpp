@@ -57,29 +57,9 @@ zt::win::DialogTemplate PopMessageTemplate()
     t.cy = 178;
     t.fontName = L"MS Shell Dlg";
     t.pointSize = 8;
-    auto icon = [](int id) {
-        zt::win::DialogItemTemplate item;
-        item.className = L"Button";
-        item.id = id;
-        item.style = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
-        item.x = 7;
-        item.y = 0;
-        item.cx = 46;
-        item.cy = 40;
-        return item;
-    };
-    t.items.push_back(icon(kPopIdErrorIcon));
-    t.items.push_back(icon(kPopIdWarningIcon));
-    t.items.push_back(icon(kPopIdInfoIcon));
-    zt::win::DialogItemTemplate text;
-    text.className = L"Static";
-    text.id = kPopIdText;
-    text.style = WS_CHILD | WS_VISIBLE | SS_LEFT;
-    text.x = 57;
-    text.y = 10;
-    text.cx = 247;
-    text.cy = 164;
-    t.items.push_back(text);
+    for (int icon : {kPopIdErrorIcon, kPopIdWarningIcon, kPopIdInfoIcon})
+        t.AddItem(L"Button", nullptr, icon, BS_OWNERDRAW, 7, 0, 46, 40);
+    t.AddItem(L"Static", nullptr, kPopIdText, SS_LEFT, 57, 10, 247, 164);
     return t;
 }
 

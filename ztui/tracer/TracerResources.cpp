@@ -17,7 +17,6 @@ struct ButtonSpec
     short x;
 };
 
-using zt::win::DialogItemTemplate;
 using zt::win::DialogTemplate;
 
 constexpr short kRowPitch = 12;
@@ -46,25 +45,9 @@ DialogTemplate BoxTemplate(short cx, short cy)
 void AddRow(DialogTemplate& t, int row, int labelId, const wchar_t* label, int fieldId)
 {
     const short y = static_cast<short>(kTopMargin + row * kRowPitch);
-    DialogItemTemplate l;
-    l.className = L"Static";
-    l.id = labelId;
-    l.text = label;
-    l.style = WS_CHILD | WS_VISIBLE | SS_LEFT;
-    l.x = kLabelX;
-    l.y = y;
-    l.cx = kLabelWidth;
-    l.cy = kRowHeight;
-    t.items.push_back(l);
-    DialogItemTemplate f;
-    f.className = L"Edit";
-    f.id = fieldId;
-    f.style = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL;
-    f.x = kFieldX;
-    f.y = y;
-    f.cx = kFieldWidth;
-    f.cy = kRowHeight;
-    t.items.push_back(f);
+    t.AddItem(L"Static", label, labelId, SS_LEFT, kLabelX, y, kLabelWidth, kRowHeight);
+    t.AddItem(L"Edit", nullptr, fieldId, WS_BORDER | ES_AUTOHSCROLL, kFieldX, y, kFieldWidth,
+              kRowHeight);
 }
 
 void AddButtons(DialogTemplate& t)
@@ -72,16 +55,7 @@ void AddButtons(DialogTemplate& t)
     for (ButtonSpec spec : {ButtonSpec{tracer_ids::kCommit, L"√", kCommitX},
                             ButtonSpec{tracer_ids::kNoAction, L"○", kNoActionX}}) {
         auto [id, text, x] = spec;
-        DialogItemTemplate b;
-        b.className = L"Button";
-        b.id = id;
-        b.text = text;
-        b.style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
-        b.x = x;
-        b.y = kTopMargin;
-        b.cx = kButtonWidth;
-        b.cy = kRowHeight;
-        t.items.push_back(b);
+        t.AddItem(L"Button", text, id, BS_PUSHBUTTON, x, kTopMargin, kButtonWidth, kRowHeight);
     }
 }
 
@@ -122,16 +96,7 @@ DialogTemplate CustomTemplate()
     for (ButtonSpec spec : {ButtonSpec{tracer_ids::kCustomCommit, L"√", 161},
                             ButtonSpec{tracer_ids::kCustomNoAction, L"○", 183}}) {
         auto [id, text, x] = spec;
-        DialogItemTemplate b;
-        b.className = L"Button";
-        b.id = id;
-        b.text = text;
-        b.style = WS_CHILD | BS_PUSHBUTTON;
-        b.x = x;
-        b.y = 1;
-        b.cx = 20;
-        b.cy = 20;
-        t.items.push_back(b);
+        t.AddItem(L"Button", text, id, BS_PUSHBUTTON, x, 1, 20, 20).style &= ~WS_VISIBLE;
     }
     return t;
 }

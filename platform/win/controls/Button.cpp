@@ -2,6 +2,7 @@
 // buttons, with the classic flat look.
 #include "platform/win/Desktop.h"
 #include "platform/win/controls/ControlSupport.h"
+#include "platform/win/controls/SystemClasses.h"
 #include "platform/win/dialogs/DialogState.h"
 
 #include <algorithm>
@@ -301,7 +302,9 @@ LRESULT DlgCode(HWND hwnd)
     return DLGC_BUTTON;
 }
 
-LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+} // namespace
+
+LRESULT ButtonWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     ButtonState* s = GetState<ButtonState>(hwnd);
     if (!s && msg != WM_NCCREATE)
@@ -485,13 +488,6 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     default:
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
-}
-
-} // namespace
-
-bool RegisterButtonClass()
-{
-    return RegisterControlClass(WC_BUTTONW, &ButtonProc, CS_DBLCLKS, sizeof(void*), nullptr);
 }
 
 } // namespace zt::win::controls

@@ -2,20 +2,6 @@
 
 namespace zt::win::controls {
 
-bool RegisterControlClass(const wchar_t* name, WNDPROC proc, UINT style, int extraBytes,
-                          HBRUSH background)
-{
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = style | CS_GLOBALCLASS;
-    wc.lpfnWndProc = proc;
-    wc.cbWndExtra = extraBytes;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = background;
-    wc.lpszClassName = name;
-    return RegisterClassExW(&wc) != 0;
-}
-
 HFONT ControlFont(HFONT set)
 {
     return set ? set : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

@@ -31,10 +31,6 @@ void FreeState(HWND hwnd)
     SetWindowLongPtrW(hwnd, 0, 0);
 }
 
-// Registers a system control class for the provider; extra bytes hold the state pointer.
-bool RegisterControlClass(const wchar_t* name, WNDPROC proc, UINT style, int extraBytes,
-                          HBRUSH background);
-
 // The font a control draws with: the one set by WM_SETFONT, else DEFAULT_GUI_FONT.
 HFONT ControlFont(HFONT set);
 

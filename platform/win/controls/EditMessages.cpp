@@ -2,7 +2,7 @@
 #include "platform/win/controls/EditWindow.h"
 
 #include "platform/win/controls/ControlCommon.h"
-#include "platform/win/controls/StandardClasses.h"
+#include "platform/win/controls/SystemClasses.h"
 
 #include <algorithm>
 #include <cstring>

@@ -3,7 +3,7 @@
 
 #include "platform/win/controls/ComboProtocol.h"
 #include "platform/win/controls/ControlCommon.h"
-#include "platform/win/controls/StandardClasses.h"
+#include "platform/win/controls/SystemClasses.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,9 +2,7 @@
 // here; the window manager's scroll functions reach it with SB_CTL through the SBM_ messages.
 #include "platform/win/controls/ControlCommon.h"
 #include "platform/win/controls/ScrollBars.h"
-#include "platform/win/controls/StandardClasses.h"
-
-#include <algorithm>
+#include "platform/win/controls/SystemClasses.h"
 
 namespace zt::win::controls {
 
@@ -31,8 +29,7 @@ void PaintControl(HWND hwnd, ScrollBarControl& c)
     GetClientRect(hwnd, &r);
     ScrollState s = c.state;
     s.disabled = s.disabled || !IsWindowEnabled(hwnd);
-    PaintScrollBar(dc, LayoutScrollBar(r, Vertical(hwnd), s), s,
-                   c.tracker.Active() ? c.tracker.Pressed() : ScrollPart::None);
+    PaintScrollBar(dc, LayoutScrollBar(r, Vertical(hwnd), s), s);
     EndPaint(hwnd, &ps);
 }
 
@@ -41,17 +38,7 @@ int SetInfo(HWND hwnd, ScrollBarControl& c, const SCROLLINFO* info, bool redraw)
     if (!info)
         return c.state.pos;
     ScrollState& s = c.state;
-    if (info->fMask & SIF_RANGE) {
-        s.min = info->nMin;
-        s.max = std::max(info->nMin, info->nMax);
-    }
-    if (info->fMask & SIF_PAGE)
-        s.page = static_cast<int>(std::min<UINT>(info->nPage, 0x7FFFFFFF));
-    if (s.page > s.max - s.min + 1)
-        s.page = s.max - s.min + 1;
-    if (info->fMask & SIF_POS)
-        s.pos = info->nPos;
-    s.pos = s.Clamp(s.pos);
+    s.Set(*info);
     if (!c.tracker.Active())
         s.track = s.pos;
     if (redraw)
@@ -87,7 +74,7 @@ LRESULT ScrollBarWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDBLCLK: {
         POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         ClientToScreen(hwnd, &p);
-        c->tracker.Begin(hwnd, &c->state, p);
+        c->tracker.Begin(hwnd, SB_CTL, &c->state, p);
         if (IsWindow(hwnd))
             InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
@@ -141,16 +128,7 @@ LRESULT ScrollBarWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         auto* info = reinterpret_cast<SCROLLINFO*>(lParam);
         if (!info)
             return FALSE;
-        if (info->fMask & SIF_RANGE) {
-            info->nMin = c->state.min;
-            info->nMax = c->state.max;
-        }
-        if (info->fMask & SIF_PAGE)
-            info->nPage = static_cast<UINT>(c->state.page);
-        if (info->fMask & SIF_POS)
-            info->nPos = c->state.pos;
-        if (info->fMask & SIF_TRACKPOS)
-            info->nTrackPos = c->state.track;
+        c->state.Get(info);
         return TRUE;
     }
     default:

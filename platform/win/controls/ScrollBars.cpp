@@ -1,4 +1,4 @@
-// The windows' own scroll bars and the scroll bar control.
+// The scroll bar shared by the scroll bar control and the windows' own bars.
 #include "platform/win/controls/ScrollBars.h"
 
 #include <algorithm>
@@ -7,6 +7,8 @@
 namespace zt::win::controls {
 
 namespace {
+
+constexpr int kMinimumThumb = 8;
 
 void FillSolid(HDC dc, const RECT& r, int colorIndex)
 {
@@ -38,6 +40,37 @@ void DrawButton(HDC dc, RECT r, bool pressed)
 
 } // namespace
 
+int ScrollState::Set(const SCROLLINFO& info)
+{
+    if (info.fMask & SIF_RANGE) {
+        min = info.nMin;
+        max = std::max(info.nMin, info.nMax);
+    }
+    if (info.fMask & SIF_PAGE)
+        page = static_cast<int>(std::min<UINT>(info.nPage, 0x7FFFFFFF));
+    long long range = static_cast<long long>(max) - min + 1;
+    if (page > range)
+        page = static_cast<int>(range);
+    if (info.fMask & SIF_POS)
+        pos = info.nPos;
+    pos = Clamp(pos);
+    return pos;
+}
+
+void ScrollState::Get(SCROLLINFO* info) const
+{
+    if (info->fMask & SIF_RANGE) {
+        info->nMin = min;
+        info->nMax = max;
+    }
+    if (info->fMask & SIF_PAGE)
+        info->nPage = static_cast<UINT>(page);
+    if (info->fMask & SIF_POS)
+        info->nPos = pos;
+    if (info->fMask & SIF_TRACKPOS)
+        info->nTrackPos = track;
+}
+
 ScrollLayout LayoutScrollBar(const RECT& bar, bool vertical, const ScrollState& s)
 {
     ScrollLayout l;
@@ -45,7 +78,7 @@ ScrollLayout LayoutScrollBar(const RECT& bar, bool vertical, const ScrollState& 
     l.vertical = vertical;
     int length = vertical ? bar.bottom - bar.top : bar.right - bar.left;
     int thickness = vertical ? bar.right - bar.left : bar.bottom - bar.top;
-    int arrow = std::min(thickness, length / 2);
+    int arrow = std::max(0, std::min(thickness, length / 2));
     if (vertical) {
         l.arrowUp = RECT{bar.left, bar.top, bar.right, bar.top + arrow};
         l.arrowDown = RECT{bar.left, bar.bottom - arrow, bar.right, bar.bottom};
@@ -57,20 +90,17 @@ ScrollLayout LayoutScrollBar(const RECT& bar, bool vertical, const ScrollState& 
     }
     l.trackLength = std::max(0, length - 2 * arrow);
     long long span = static_cast<long long>(s.max) - s.min + 1;
-    bool scrollable = !s.disabled && span > 0 && s.MaxPos() > s.min;
-    if (!scrollable || l.trackLength < 8) {
-        l.thumb = RECT{};
-        l.thumbLength = 0;
+    if (s.disabled || span <= 0 || !s.Scrollable() || l.trackLength < kMinimumThumb)
         return l;
-    }
-    long long page = s.page > 0 ? s.page : 1;
-    int thumb = static_cast<int>(l.trackLength * page / span);
-    thumb = std::clamp(thumb, std::min(8, l.trackLength), l.trackLength);
+    // Without a page the thumb has the system's size, as on Windows; with one it shows the
+    // page's share of the range.
+    int thumb = s.page > 0 ? static_cast<int>(l.trackLength * static_cast<long long>(s.page) / span)
+                           : GetSystemMetrics(vertical ? SM_CYVTHUMB : SM_CXHTHUMB);
+    thumb = std::clamp(thumb, kMinimumThumb, l.trackLength);
     l.thumbLength = thumb;
     long long range = static_cast<long long>(s.MaxPos()) - s.min;
-    int offset = range > 0 ? static_cast<int>((l.trackLength - thumb) *
-                                              (static_cast<long long>(s.pos) - s.min) / range)
-                           : 0;
+    int offset =
+        static_cast<int>((l.trackLength - thumb) * (static_cast<long long>(s.pos) - s.min) / range);
     offset = std::clamp(offset, 0, l.trackLength - thumb);
     if (vertical)
         l.thumb = RECT{bar.left, l.trackStart + offset, bar.right, l.trackStart + offset + thumb};
@@ -96,133 +126,148 @@ ScrollPart HitScrollBar(const ScrollLayout& l, POINT p)
     return c < t ? ScrollPart::PageUp : ScrollPart::PageDown;
 }
 
-void PaintScrollBar(HDC dc, const ScrollLayout& l, const ScrollState& s, ScrollPart pressed)
+void PaintScrollBar(HDC dc, const ScrollLayout& l, const ScrollState& s)
 {
     if (IsRectEmpty(&l.bar))
         return;
     FillSolid(dc, l.bar, COLOR_SCROLLBAR);
     bool disabled = s.disabled || l.thumbLength == 0;
-    DrawButton(dc, l.arrowUp, pressed == ScrollPart::LineUp);
+    DrawButton(dc, l.arrowUp, s.pressed == ScrollPart::LineUp);
     DrawArrow(dc, l.arrowUp, l.vertical, false, disabled);
-    DrawButton(dc, l.arrowDown, pressed == ScrollPart::LineDown);
+    DrawButton(dc, l.arrowDown, s.pressed == ScrollPart::LineDown);
     DrawArrow(dc, l.arrowDown, l.vertical, true, disabled);
     if (l.thumbLength > 0)
         DrawButton(dc, l.thumb, false);
+}
+
+RECT ScrollBarRect(HWND hwnd, int bar)
+{
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    POINT origin{0, 0};
+    ClientToScreen(hwnd, &origin);
+    OffsetRect(&client, origin.x, origin.y);
+    if (bar == SB_VERT)
+        return RECT{client.right, client.top, client.right + GetSystemMetrics(SM_CXVSCROLL),
+                    client.bottom};
+    if (bar == SB_HORZ)
+        return RECT{client.left, client.bottom, client.right,
+                    client.bottom + GetSystemMetrics(SM_CYHSCROLL)};
+    return client;
+}
+
+bool ScrollBarIsVertical(HWND hwnd, int bar)
+{
+    if (bar == SB_CTL)
+        return (GetWindowLongPtrW(hwnd, GWL_STYLE) & SBS_VERT) != 0;
+    return bar == SB_VERT;
 }
 
 bool ThumbMoves(HWND hwnd, int bar, const ScrollState& before, const ScrollState& after)
 {
     if (before.disabled != after.disabled)
         return true;
-    RECT client{};
-    if (!GetClientRect(hwnd, &client))
+    if (!IsWindow(hwnd))
         return false;
-    int size = GetSystemMetrics(bar == SB_VERT ? SM_CXVSCROLL : SM_CYHSCROLL);
-    RECT r = bar == SB_VERT ? RECT{client.right, client.top, client.right + size, client.bottom}
-                            : RECT{client.left, client.bottom, client.right, client.bottom + size};
+    RECT r = ScrollBarRect(hwnd, bar);
     ScrollLayout a = LayoutScrollBar(r, bar == SB_VERT, before);
     ScrollLayout b = LayoutScrollBar(r, bar == SB_VERT, after);
     return !EqualRect(&a.thumb, &b.thumb) || a.thumbLength != b.thumbLength;
 }
 
-RECT ScrollTracker::BarRect() const
+ScrollLayout ScrollTracker::Layout() const
 {
-    RECT r{};
-    GetClientRect(m_hwnd, &r);
-    POINT o{0, 0};
-    ClientToScreen(m_hwnd, &o);
-    OffsetRect(&r, o.x, o.y);
-    return r;
+    return LayoutScrollBar(ScrollBarRect(m_hwnd, m_bar), ScrollBarIsVertical(m_hwnd, m_bar),
+                           *m_state);
 }
 
-bool ScrollTracker::Vertical() const
+void ScrollTracker::Send(HWND hwnd, UINT code, int pos) const
 {
-    return (GetWindowLongPtrW(m_hwnd, GWL_STYLE) & SBS_VERT) != 0;
-}
-
-void ScrollTracker::Send(UINT code, int pos) const
-{
-    UINT msg = Vertical() ? WM_VSCROLL : WM_HSCROLL;
-    SendMessageW(GetParent(m_hwnd), msg, MAKEWPARAM(code, static_cast<WORD>(pos)),
-                 reinterpret_cast<LPARAM>(m_hwnd));
+    UINT msg = ScrollBarIsVertical(hwnd, m_bar) ? WM_VSCROLL : WM_HSCROLL;
+    WPARAM wParam = MAKEWPARAM(code, static_cast<WORD>(pos));
+    if (m_bar == SB_CTL)
+        SendMessageW(GetParent(hwnd), msg, wParam, reinterpret_cast<LPARAM>(hwnd));
+    else
+        SendMessageW(hwnd, msg, wParam, 0);
 }
 
 void ScrollTracker::SendPart() const
 {
     switch (m_part) {
     case ScrollPart::LineUp:
-        Send(SB_LINEUP, 0);
+        Send(m_hwnd, SB_LINEUP, 0);
         break;
     case ScrollPart::LineDown:
-        Send(SB_LINEDOWN, 0);
+        Send(m_hwnd, SB_LINEDOWN, 0);
         break;
     case ScrollPart::PageUp:
-        Send(SB_PAGEUP, 0);
+        Send(m_hwnd, SB_PAGEUP, 0);
         break;
     case ScrollPart::PageDown:
-        Send(SB_PAGEDOWN, 0);
+        Send(m_hwnd, SB_PAGEDOWN, 0);
         break;
     default:
         break;
     }
 }
 
-bool ScrollTracker::Begin(HWND hwnd, ScrollState* state, POINT pt)
+bool ScrollTracker::Begin(HWND hwnd, int bar, ScrollState* state, POINT pt)
 {
     End();
-    if (!state || state->disabled)
+    if (!state || state->disabled || !IsWindow(hwnd))
         return false;
     m_hwnd = hwnd;
+    m_bar = bar;
     m_state = state;
-    ScrollLayout l = LayoutScrollBar(BarRect(), Vertical(), *state);
+    ScrollLayout l = Layout();
     m_part = HitScrollBar(l, pt);
     if (m_part == ScrollPart::None) {
         m_hwnd = nullptr;
         return false;
     }
+    m_state->pressed = m_part;
     SetCapture(hwnd);
     if (m_part == ScrollPart::Thumb) {
-        m_grabOffset = Vertical() ? pt.y - l.thumb.top : pt.x - l.thumb.left;
+        m_grabOffset = l.vertical ? pt.y - l.thumb.top : pt.x - l.thumb.left;
         m_state->track = m_state->pos;
         return true;
     }
     SendPart();
-    if (m_hwnd)
+    if (m_hwnd && IsWindow(m_hwnd))
         SetTimer(m_hwnd, kRepeatTimer, kFirstDelay, nullptr);
     return true;
 }
 
 void ScrollTracker::Move(POINT pt)
 {
-    if (!m_hwnd || m_part != ScrollPart::Thumb)
+    if (!m_hwnd || m_part != ScrollPart::Thumb || !IsWindow(m_hwnd))
         return;
-    ScrollLayout l = LayoutScrollBar(BarRect(), Vertical(), *m_state);
+    ScrollLayout l = Layout();
     int free = l.trackLength - l.thumbLength;
-    if (free <= 0)
+    if (l.thumbLength == 0 || free <= 0)
         return;
-    int offset = std::clamp((Vertical() ? pt.y : pt.x) - m_grabOffset - l.trackStart, 0, free);
+    int offset = std::clamp((l.vertical ? pt.y : pt.x) - m_grabOffset - l.trackStart, 0, free);
     long long range = static_cast<long long>(m_state->MaxPos()) - m_state->min;
     int pos = m_state->min + static_cast<int>((range * offset + free / 2) / free);
     if (pos == m_state->track)
         return;
     m_state->track = pos;
-    Send(SB_THUMBTRACK, pos);
+    Send(m_hwnd, SB_THUMBTRACK, pos);
 }
 
 bool ScrollTracker::Timer(WPARAM id)
 {
     if (id != kRepeatTimer)
         return false;
-    if (!m_hwnd || m_part == ScrollPart::None || m_part == ScrollPart::Thumb)
+    if (!m_hwnd || m_part == ScrollPart::None || m_part == ScrollPart::Thumb || !IsWindow(m_hwnd))
         return true;
     // Repeat while the pointer stays on the pressed part; paging stops once the thumb reaches
     // the pointer.
     POINT cursor{};
     GetCursorPos(&cursor);
-    ScrollLayout l = LayoutScrollBar(BarRect(), Vertical(), *m_state);
-    if (HitScrollBar(l, cursor) == m_part)
+    if (HitScrollBar(Layout(), cursor) == m_part)
         SendPart();
-    if (m_hwnd)
+    if (m_hwnd && IsWindow(m_hwnd))
         SetTimer(m_hwnd, kRepeatTimer, kRepeatDelay, nullptr);
     return true;
 }
@@ -231,17 +276,20 @@ void ScrollTracker::End()
 {
     if (!m_hwnd)
         return;
+    HWND hwnd = m_hwnd;
     ScrollPart part = m_part;
     m_part = ScrollPart::None;
-    KillTimer(m_hwnd, kRepeatTimer);
-    if (GetCapture() == m_hwnd)
-        ReleaseCapture();
-    if (IsWindow(m_hwnd)) {
-        if (part == ScrollPart::Thumb)
-            Send(SB_THUMBPOSITION, m_state->track);
-        Send(SB_ENDSCROLL, 0);
-    }
     m_hwnd = nullptr;
+    if (!IsWindow(hwnd))
+        return;
+    m_state->pressed = ScrollPart::None;
+    KillTimer(hwnd, kRepeatTimer);
+    if (GetCapture() == hwnd)
+        ReleaseCapture();
+    if (part == ScrollPart::Thumb)
+        Send(hwnd, SB_THUMBPOSITION, m_state->track);
+    if (IsWindow(hwnd))
+        Send(hwnd, SB_ENDSCROLL, 0);
 }
 
 } // namespace zt::win::controls

@@ -1,5 +1,6 @@
 // The Static control: text with alignment, icons, rectangles and frames, owner-draw.
 #include "platform/win/controls/ControlSupport.h"
+#include "platform/win/controls/SystemClasses.h"
 
 namespace zt::win::controls {
 
@@ -120,7 +121,9 @@ void Paint(HWND hwnd, HDC dc)
     RestoreDC(dc, saved);
 }
 
-LRESULT StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+} // namespace
+
+LRESULT StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     StaticState* s = GetState<StaticState>(hwnd);
     if (!s && msg != WM_NCCREATE)
@@ -200,13 +203,6 @@ LRESULT StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     default:
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
-}
-
-} // namespace
-
-bool RegisterStaticClass()
-{
-    return RegisterControlClass(WC_STATICW, &StaticProc, CS_DBLCLKS, sizeof(void*), nullptr);
 }
 
 } // namespace zt::win::controls

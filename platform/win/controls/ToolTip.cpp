@@ -1,6 +1,7 @@
 // The tooltip control: tools by window or by rectangle, shown after the hover delay on the
 // desktop clock, text given or asked of the tool's window through TTN_NEEDTEXTW.
 #include "platform/win/controls/ControlSupport.h"
+#include "platform/win/controls/SystemClasses.h"
 
 #include <string>
 #include <vector>
@@ -289,7 +290,9 @@ bool SubclassedByOther(ToolTipState* s, HWND window, std::size_t except)
     return false;
 }
 
-LRESULT ToolTipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+} // namespace
+
+LRESULT ToolTipWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     ToolTipState* s = GetState<ToolTipState>(hwnd);
     if (!s && msg != WM_NCCREATE)
@@ -435,13 +438,6 @@ LRESULT ToolTipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     default:
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     }
-}
-
-} // namespace
-
-bool RegisterToolTipClass()
-{
-    return RegisterControlClass(TOOLTIPS_CLASSW, &ToolTipProc, CS_SAVEBITS, sizeof(void*), nullptr);
 }
 
 } // namespace zt::win::controls

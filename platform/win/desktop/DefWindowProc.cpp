@@ -133,8 +133,10 @@ LRESULT DefWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case WM_SETTEXT:
         w->text = lParam ? reinterpret_cast<LPCWSTR>(lParam) : L"";
-        if ((w->style & WS_CAPTION) == WS_CAPTION && IsShownOnScreen(w))
+        if ((w->style & WS_CAPTION) == WS_CAPTION && IsShownOnScreen(w)) {
             w->ncPaint = true;
+            QueuePaint(w);
+        }
         return TRUE;
     case WM_GETTEXT: {
         auto* buf = reinterpret_cast<LPWSTR>(lParam);

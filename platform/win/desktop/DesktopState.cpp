@@ -91,8 +91,7 @@ void DesktopState::Destroy()
         DestroyWindow(h);
         if (d->windows.count(h)) {
             // A window that refuses to go is removed by force.
-            Window* w = d->windows[h].get();
-            std::erase(top, w);
+            UnlinkChild(d->windows[h].get());
         }
     }
     d->graveyard.clear();

@@ -139,6 +139,7 @@ public:
     bool damageAll = true;
     int screenDCs = 0;
     HWND paintHandedOut = nullptr;
+    std::vector<Window*> paintSearchScratch;
 };
 
 // Shared helpers.
@@ -157,6 +158,13 @@ void MarkScreenDirty(const RECT& screenRect);
 // The changes to a window's pixels or place all lie within its window rectangle.
 void MarkScreenDirty(const Window* w);
 void FreeGraveyardIfIdle();
+
+// The window tree. Every change to a list of children goes through these, so that the
+// pending-paint index follows the windows it leads to.
+// Links w into parent's children directly above `below` (at the bottom when it is null).
+void LinkChild(Window* parent, Window* w, Window* below);
+void UnlinkChild(Window* w);
+void SetOwner(Window* w, Window* owner);
 
 // Geometry.
 void RecomputeClientRect(Window* w);
@@ -180,6 +188,12 @@ LRESULT RunSizeLoop(Window* w, int edge, POINT start);
 void InvalidateWindowArea(Window* w, const RECT* clientRect, UINT flags);
 void InvalidateParentArea(Window* w, const RECT& screenRect);
 void PaintNow(Window* w, bool children);
+// Whoever gives a window something to paint queues it; a window validated later is dropped
+// from the queue lazily or when it settles (BeginPaint, ValidateAll).
+void QueuePaint(Window* w);
+void SettlePaint(Window* w);
+// The first window in painting order under root (itself included) that needs painting and can
+// be painted: the parent before its children, lower siblings before higher ones.
 Window* FindWindowNeedingPaint(Window* root);
 void ValidateAll(Window* w);
 bool NeedsPaint(const Window* w);

@@ -26,13 +26,13 @@ bool ActivateWindow(Window* top, WORD how)
     }
     d.active = newH;
     if ((top = d.Find(newH))) {
-        auto& list = top->parent->children;
-        std::erase(list, top);
-        auto at = list.begin();
+        Window* parent = top->parent;
+        UnlinkChild(top);
+        Window* below = parent->children.front();
         if (!(top->exStyle & WS_EX_TOPMOST))
-            while (at != list.end() && ((*at)->exStyle & WS_EX_TOPMOST))
-                ++at;
-        list.insert(at, top);
+            while (below && (below->exStyle & WS_EX_TOPMOST))
+                below = ChildList::Below(below);
+        LinkChild(parent, top, below);
         MarkScreenDirty(top);
         SendTo(top, WM_NCACTIVATE, TRUE, 0);
         if ((top = d.Find(newH)))

@@ -150,6 +150,7 @@ void ValidateAll(Window* w)
     w->internalPaint = false;
     w->ncPaint = false;
     w->erase = false;
+    SettlePaint(w);
 }
 
 void InvalidateWindowArea(Window* w, const RECT* clientRect, UINT flags)
@@ -183,6 +184,8 @@ void InvalidateWindowArea(Window* w, const RECT* clientRect, UINT flags)
     }
     if (flags & RDW_NOINTERNALPAINT)
         w->internalPaint = false;
+    if (NeedsPaint(w))
+        QueuePaint(w);
     bool children =
         (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(w->style & WS_CLIPCHILDREN));
     if (!children || !any)
@@ -206,6 +209,7 @@ void InvalidateWindowArea(Window* w, const RECT* clientRect, UINT flags)
             InvalidateWindowArea(c, &inner, childFlags);
         } else if (childFlags & RDW_FRAME) {
             c->ncPaint = true;
+            QueuePaint(c);
         }
     }
 }
@@ -221,23 +225,6 @@ void InvalidateParentArea(Window* w, const RECT& screenRect)
     ShiftRect(&r, -p->client.left, -p->client.top);
     InvalidateWindowArea(p, &r, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     MarkScreenDirty(screenRect);
-}
-
-Window* FindWindowNeedingPaint(Window* root)
-{
-    if (root != Desk().desktopWindow.get()) {
-        if (!root->IsVisibleFlag() || !root->redraw)
-            return nullptr;
-        if (NeedsPaint(root))
-            return root;
-    }
-    for (auto it = root->children.rbegin(); it != root->children.rend(); ++it) {
-        if (!(*it)->IsVisibleFlag())
-            continue; // the common case in windows with many hidden children: no call
-        if (Window* w = FindWindowNeedingPaint(*it))
-            return w;
-    }
-    return nullptr;
 }
 
 void PaintNow(Window* w, bool children)
@@ -346,6 +333,7 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT ps)
         cairo_region_destroy(w->update);
         w->update = nullptr;
     }
+    SettlePaint(w);
     HDC dc = MakeWindowDC(w, true, &box);
     if (!dc)
         return nullptr;
@@ -565,8 +553,10 @@ BOOL RedrawWindow(HWND hwnd, const RECT* update, HRGN rgn, UINT flags)
                 if (Window* again = d.Find(t))
                     InvalidateWindowArea(again, &r, f);
             });
-            if ((f & RDW_FRAME) && (f & RDW_INVALIDATE))
+            if ((f & RDW_FRAME) && (f & RDW_INVALIDATE)) {
                 tw->ncPaint = true;
+                QueuePaint(tw);
+            }
         } else {
             InvalidateWindowArea(tw, w ? update : nullptr, f);
         }

@@ -104,7 +104,7 @@ LONG_PTR SetWindowLongPtrW(HWND hwnd, int index, LONG_PTR value)
     case GWLP_HWNDPARENT:
         if (!w->IsChild()) {
             Window* o = FindWindowRecord(reinterpret_cast<HWND>(value));
-            w->owner = o ? TopLevelOf(o) : nullptr;
+            SetOwner(w, o ? TopLevelOf(o) : nullptr);
         }
         return old;
     default:

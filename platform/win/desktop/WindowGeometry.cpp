@@ -51,33 +51,31 @@ void PlaceInSiblings(Window* w, HWND after)
     Window* parent = w->parent;
     if (!parent)
         return;
-    auto& list = parent->children;
-    std::erase(list, w);
+    UnlinkChild(w);
     auto bandStart = [&] {
-        auto it = list.begin();
+        Window* below = parent->children.front();
         if (!(w->exStyle & WS_EX_TOPMOST))
-            while (it != list.end() && ((*it)->exStyle & WS_EX_TOPMOST))
-                ++it;
-        return it;
+            while (below && (below->exStyle & WS_EX_TOPMOST))
+                below = ChildList::Below(below);
+        return below;
     };
     if (after == HWND_TOPMOST) {
         if (!w->IsChild())
             w->exStyle |= WS_EX_TOPMOST;
-        list.insert(bandStart(), w);
+        LinkChild(parent, w, bandStart());
     } else if (after == HWND_NOTOPMOST) {
         w->exStyle &= ~WS_EX_TOPMOST;
-        list.insert(bandStart(), w);
+        LinkChild(parent, w, bandStart());
     } else if (after == HWND_TOP) {
-        list.insert(bandStart(), w);
+        LinkChild(parent, w, bandStart());
     } else if (after == HWND_BOTTOM) {
-        list.push_back(w);
+        LinkChild(parent, w, nullptr);
     } else {
-        auto it =
-            std::find_if(list.begin(), list.end(), [&](Window* s) { return s->handle == after; });
-        if (it == list.end())
-            list.insert(bandStart(), w);
+        Window* a = FindWindowRecord(after);
+        if (!a || a == w || a->parent != parent || !a->links.linked)
+            LinkChild(parent, w, bandStart());
         else
-            list.insert(it + 1, w);
+            LinkChild(parent, w, ChildList::Below(a));
     }
 }
 
@@ -403,9 +401,8 @@ HWND SetParent(HWND child, HWND newParent)
     if (wasShown && w->IsChild())
         InvalidateParentArea(w, w->window);
     RECT oldOrigin = ParentClientOrigin(w);
-    std::erase(old->children, w);
-    w->parent = p;
-    p->children.insert(p->children.begin(), w);
+    UnlinkChild(w);
+    LinkChild(p, w, p->children.front());
     RECT newOrigin = ParentClientOrigin(w);
     OffsetWindowTree(w, newOrigin.left - oldOrigin.left, newOrigin.top - oldOrigin.top);
     if (WantsOwnSurface(w))

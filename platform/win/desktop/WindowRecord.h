@@ -2,9 +2,12 @@
 // What the desktop keeps about a window class and a window.
 
 #include "platform/win/WinUserDefs.h"
+#include "platform/win/controls/ScrollBars.h"
+#include "platform/win/desktop/ChildList.h"
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,14 +33,11 @@ struct WndClass
     int windows = 0; // live windows of the class; a class in use cannot be unregistered
 };
 
-struct ScrollBarState
+// Children waiting for paint themselves or through a descendant, in the order WM_PAINT reaches
+// them: the bottom child first, as a parent's children paint over one another.
+struct PaintOrder
 {
-    int min = 0;
-    int max = 100;
-    UINT page = 0;
-    int pos = 0;
-    int trackPos = 0;
-    bool disabled = false;
+    bool operator()(const Window* a, const Window* b) const;
 };
 
 struct Window
@@ -53,9 +53,11 @@ struct Window
     DWORD exStyle = 0;
     Window* parent = nullptr; // the desktop window for top-level windows
     Window* owner = nullptr;
-    std::vector<Window*> children; // z-order, topmost first
-    RECT window{};                 // screen coordinates
-    RECT client{};                 // screen coordinates
+    int ownedWindows = 0; // windows whose owner this is
+    ChildList children;   // z-order, topmost first
+    SiblingLinks links;   // this window's place among its parent's children
+    RECT window{};        // screen coordinates
+    RECT client{};        // screen coordinates
     std::wstring text;
     LONG_PTR id = 0;
     WNDPROC proc = nullptr;
@@ -74,10 +76,15 @@ struct Window
     bool internalPaint = false;
     bool redraw = true;          // WM_SETREDRAW
     bool paintHandedOut = false; // WM_PAINT retrieved and not yet dispatched
+    // The pending-paint index: whether the window itself was queued for WM_PAINT since it last
+    // settled, and which children lead to queued windows. Queued windows may have been validated
+    // since; the search drops them when it meets them.
+    bool paintQueued = false;
+    std::set<Window*, PaintOrder> pendingChildren;
 
     // The standard scroll bars.
-    ScrollBarState vscroll;
-    ScrollBarState hscroll;
+    controls::ScrollState vscroll;
+    controls::ScrollState hscroll;
 
     // Layered attributes.
     DWORD layeredFlags = 0;
@@ -92,5 +99,27 @@ struct Window
     bool IsVisibleFlag() const { return (style & WS_VISIBLE) != 0; }
     bool IsEnabledFlag() const { return (style & WS_DISABLED) == 0; }
 };
+
+inline bool PaintOrder::operator()(const Window* a, const Window* b) const
+{
+    return a->links.key > b->links.key;
+}
+
+template <bool Upwards>
+inline ChildList::Iterator<Upwards>& ChildList::Iterator<Upwards>::operator++()
+{
+    m_at = Upwards ? m_at->links.above : m_at->links.below;
+    return *this;
+}
+
+inline Window* ChildList::Above(const Window* w)
+{
+    return w->links.above;
+}
+
+inline Window* ChildList::Below(const Window* w)
+{
+    return w->links.below;
+}
 
 } // namespace zt::win

@@ -17,13 +17,23 @@ constexpr int kDefaultHeight = 480;
 
 void InsertChild(Window* parent, Window* w)
 {
-    auto& list = parent->children;
-    auto at = list.begin();
     // Topmost windows stay above the others; a new window goes on top of its band.
+    Window* below = parent->children.front();
     if (!(w->exStyle & WS_EX_TOPMOST))
-        while (at != list.end() && ((*at)->exStyle & WS_EX_TOPMOST))
-            ++at;
-    list.insert(at, w);
+        while (below && (below->exStyle & WS_EX_TOPMOST))
+            below = ChildList::Below(below);
+    LinkChild(parent, w, below);
+}
+
+// Only owners are looked for among all windows: a parent of thousands of children that owns
+// nothing is destroyed without a search per child.
+void ForgetOwned(Window* w)
+{
+    if (w->ownedWindows == 0)
+        return;
+    for (auto& [h, other] : Desk().windows)
+        if (other->owner == w)
+            SetOwner(other.get(), nullptr);
 }
 
 void SendDestroyTree(HWND h)
@@ -62,11 +72,9 @@ void SendNcDestroyTree(HWND h)
     if (!w)
         return;
     DesktopState& d = Desk();
-    if (w->parent)
-        std::erase(w->parent->children, w);
-    for (auto& [hh, other] : d.windows)
-        if (other->owner == w)
-            other->owner = nullptr;
+    UnlinkChild(w);
+    ForgetOwned(w);
+    SetOwner(w, nullptr);
     w->destroyed = true;
     if (w->cls)
         --w->cls->windows;
@@ -87,6 +95,15 @@ void CollectSubtree(Window* w, std::vector<Window*>& out)
 }
 
 } // namespace
+
+void SetOwner(Window* w, Window* owner)
+{
+    if (w->owner)
+        --w->owner->ownedWindows;
+    w->owner = owner;
+    if (owner)
+        ++owner->ownedWindows;
+}
 
 } // namespace zt::win
 
@@ -142,7 +159,7 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
     w->style = style & ~WS_VISIBLE;
     w->exStyle = exStyle;
     w->parent = parentRec;
-    w->owner = owner;
+    SetOwner(w, owner);
     w->proc = cls->proc;
     w->instance = instance;
     w->id = (style & WS_CHILD) ? reinterpret_cast<LONG_PTR>(menu) : 0;
@@ -207,9 +224,10 @@ BOOL DestroyWindow(HWND hwnd)
                reinterpret_cast<LPARAM>(hwnd));
     // Owned windows go first, as on Windows.
     std::vector<HWND> owned;
-    for (auto& [h, other] : d.windows)
-        if (other->owner == w && !other->destroying)
-            owned.push_back(h);
+    if (w->ownedWindows > 0)
+        for (auto& [h, other] : d.windows)
+            if (other->owner == w && !other->destroying)
+                owned.push_back(h);
     for (HWND h : owned)
         DestroyWindow(h);
     if (!(w = d.Find(hwnd)))
@@ -343,9 +361,6 @@ HWND GetWindow(HWND hwnd, UINT cmd)
     Window* w = FindWindowRecord(hwnd);
     if (!w)
         return nullptr;
-    auto siblings = [&]() -> const std::vector<Window*>* {
-        return w->parent ? &w->parent->children : nullptr;
-    };
     switch (cmd) {
     case GW_CHILD:
         return w->children.empty() ? nullptr : w->children.front()->handle;
@@ -355,19 +370,13 @@ HWND GetWindow(HWND hwnd, UINT cmd)
     case GW_HWNDLAST:
     case GW_HWNDNEXT:
     case GW_HWNDPREV: {
-        const auto* list = siblings();
-        if (!list || list->empty())
+        if (!w->parent || !w->links.linked)
             return nullptr;
         if (cmd == GW_HWNDFIRST)
-            return list->front()->handle;
+            return w->parent->children.front()->handle;
         if (cmd == GW_HWNDLAST)
-            return list->back()->handle;
-        auto it = std::find(list->begin(), list->end(), w);
-        if (it == list->end())
-            return nullptr;
-        if (cmd == GW_HWNDNEXT)
-            return (it + 1) == list->end() ? nullptr : (*(it + 1))->handle;
-        return it == list->begin() ? nullptr : (*(it - 1))->handle;
+            return w->parent->children.back()->handle;
+        return HandleOf(cmd == GW_HWNDNEXT ? ChildList::Below(w) : ChildList::Above(w));
     }
     case GW_ENABLEDPOPUP:
         for (auto& [h, other] : Desk().windows)

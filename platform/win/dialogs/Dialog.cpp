@@ -476,19 +476,3 @@ LRESULT DefDlgProcW(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
         return DefWindowProcW(dialog, msg, wParam, lParam);
     }
 }
-
-namespace zt::win::controls {
-
-bool RegisterDialogClass()
-{
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS | CS_SAVEBITS | CS_GLOBALCLASS;
-    wc.lpfnWndProc = &DefDlgProcW;
-    wc.cbWndExtra = DLGWINDOWEXTRA;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = WC_DIALOG;
-    return RegisterClassExW(&wc) != 0;
-}
-
-} // namespace zt::win::controls

@@ -127,45 +127,20 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)
         textHeight = std::max<short>(textHeight, 20);
     t.cx = width;
     t.cy = static_cast<short>(textHeight + 40);
-    if (iconId) {
-        DialogItemTemplate icon;
-        icon.className = L"Static";
-        icon.iconId = iconId;
-        icon.id = 0xFFFF;
-        icon.style = WS_CHILD | WS_VISIBLE | SS_ICON;
-        icon.x = 10;
-        icon.y = 10;
-        icon.cx = 20;
-        icon.cy = 20;
-        t.items.push_back(icon);
-    }
-    DialogItemTemplate label;
-    label.className = L"Static";
-    label.text = body;
-    label.id = 0xFFFF;
-    label.style = WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
-    label.x = static_cast<short>(10 + indent);
-    label.y = 10;
-    label.cx = static_cast<short>(width - 20 - indent);
-    label.cy = textHeight;
-    t.items.push_back(label);
+    if (iconId)
+        t.AddItem(L"Static", nullptr, 0xFFFF, SS_ICON, 10, 10, 20, 20).iconId = iconId;
+    t.AddItem(L"Static", body.c_str(), 0xFFFF, SS_LEFT | SS_NOPREFIX,
+              static_cast<short>(10 + indent), 10, static_cast<short>(width - 20 - indent),
+              textHeight);
     int defIndex = static_cast<int>((type & MB_DEFMASK) >> 8);
     if (defIndex >= static_cast<int>(buttons.size()))
         defIndex = 0;
     short x = static_cast<short>(width - 8 - static_cast<short>(buttons.size()) * 56 + 6);
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        DialogItemTemplate b;
-        b.className = L"Button";
-        b.text = buttons[i].text;
-        b.id = buttons[i].id;
-        b.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP |
-                  (static_cast<int>(i) == defIndex ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) |
-                  (i == 0 ? WS_GROUP : 0);
-        b.x = static_cast<short>(x + i * 56);
-        b.y = static_cast<short>(textHeight + 18);
-        b.cx = 50;
-        b.cy = 14;
-        t.items.push_back(b);
+        DWORD style = WS_TABSTOP | (i == 0 ? WS_GROUP : 0) |
+                      (static_cast<int>(i) == defIndex ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        t.AddItem(L"Button", buttons[i].text, buttons[i].id, style, static_cast<short>(x + i * 56),
+                  static_cast<short>(textHeight + 18), 50, 14);
     }
     INT_PTR r = DialogBoxIndirectParamW(nullptr, &t, owner, &MessageBoxProc, 0);
     return r < 0 ? 0 : static_cast<int>(r);

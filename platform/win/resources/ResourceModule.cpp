@@ -135,6 +135,21 @@ std::vector<std::wstring> KeysOf(const Map& map)
 
 } // namespace
 
+DialogItemTemplate& DialogTemplate::AddItem(const wchar_t* className, const wchar_t* text, int id,
+                                            DWORD style, short x, short y, short cx, short cy)
+{
+    DialogItemTemplate& item = items.emplace_back();
+    item.className = className ? className : L"";
+    item.text = text ? text : L"";
+    item.id = id;
+    item.style = WS_CHILD | WS_VISIBLE | style;
+    item.x = x;
+    item.y = y;
+    item.cx = cx;
+    item.cy = cy;
+    return item;
+}
+
 bool ResourceModule::AddDialog(HINSTANCE module, LPCWSTR name, DialogTemplate dialog)
 {
     std::wstring key = NameKey(name);

@@ -60,6 +60,12 @@ struct DialogTemplate
     int fontWeight = 400;
     bool fontItalic = false;
     std::vector<DialogItemTemplate> items;
+
+    // Adds a control as a CONTROL statement of a resource script does: WS_CHILD and WS_VISIBLE
+    // go with the style given (a hidden control takes WS_VISIBLE off the item returned, which
+    // is also where an icon or extended style is set). The rectangle is in dialog units.
+    DialogItemTemplate& AddItem(const wchar_t* className, const wchar_t* text, int id, DWORD style,
+                                short x, short y, short cx, short cy);
 };
 
 // One image of an icon: straight (not premultiplied) 0xAARRGGBB pixels, rows top-down.
