@@ -215,7 +215,7 @@ TEST_F(CompositeEditorTest, EnterCommitsAndKeepsTheKeyboardInTheRow)
     EXPECT_EQ(changes, 2);
     desk.key(VK_F2);
     ASSERT_NE(x->TextField(), nullptr);
-    EXPECT_EQ(Text(x->TextField()), L"4");
+    EXPECT_EQ(Text(x->TextField()), L"4.00"); // the stored value, as the row shows it
     LeaveEditor();
     EXPECT_EQ(changes, 3);
     EXPECT_EQ(x->TextField(), nullptr);

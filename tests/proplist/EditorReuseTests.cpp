@@ -202,7 +202,8 @@ TEST_F(EditorReuseTest, WhatIsTypedInATakenOverEditorGoesToItsNewItemOnly)
     ASSERT_NE(&newItem, firstItem);
     const int oldValue = firstItem->intValue();
 
-    ClickInto(firstEdit);
+    ::SetFocus(firstEdit); // the focus selects the whole text
+    desk.pump();
     desk.type(L"4321");
     LeaveEditor();
     EXPECT_EQ(newItem.intValue(), 4321);

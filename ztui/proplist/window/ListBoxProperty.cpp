@@ -152,10 +152,11 @@ void ListBoxProperty::ReleaseEditors()
 
 void ListBoxProperty::HideEditors()
 {
-    // The rows stay listed as shown: the layout that follows parks the editors of those that
-    // are no longer in reach.
+    // Rows hidden by a collapse keep their editors for when the group opens again: only a
+    // scroll parks them.
     for (prop_item_baseObj* row : m_shownRows)
         row->hideEditor();
+    m_shownRows.clear();
 }
 
 void ListBoxProperty::OnRowsClearing()

@@ -15,7 +15,6 @@ void ListBoxPropertyDataMgr::Clear()
 void ListBoxPropertyDataMgr::Build(const std::vector<std::unique_ptr<PropertyItem_imp>>& items)
 {
     Clear();
-    m_rowsOf.reserve(items.size());
     // Keyed by views of the groups' own names, which stay put while the groups live.
     std::unordered_map<std::wstring_view, prop_group*> byName;
     for (const auto& item : items) {
@@ -30,7 +29,6 @@ void ListBoxPropertyDataMgr::Build(const std::vector<std::unique_ptr<PropertyIte
                                              static_cast<size_t>(group->name().GetLength())),
                            group);
         }
-        m_rowsOf.emplace(item.get(), std::make_pair(group, group->rows().size()));
         prop_item_baseObj::AddRowsOf(item.get(), *group);
     }
     UpdateVisibleRows();
@@ -57,6 +55,18 @@ prop_item_baseObj* ListBoxPropertyDataMgr::visibleRow(int index) const
 std::span<const std::unique_ptr<prop_item_baseObj>>
 ListBoxPropertyDataMgr::RowsOf(const PropertyItem_imp* item) const
 {
+    // Indexed on the first question after a rebuild: most rebuilds are never asked, and a
+    // list of thousands would pay for the index at every refresh. Rows exist only for items,
+    // so an empty index with groups is one not made yet.
+    if (m_rowsOf.empty() && !m_groups.empty()) {
+        auto& index = const_cast<ListBoxPropertyDataMgr*>(this)->m_rowsOf;
+        for (const auto& group : m_groups) {
+            const auto& rows = group->rows();
+            for (size_t i = 0; i < rows.size(); ++i)
+                if (rows[i]->item() && (i == 0 || rows[i - 1]->item() != rows[i]->item()))
+                    index.emplace(rows[i]->item(), std::make_pair(group.get(), i));
+        }
+    }
     auto found = m_rowsOf.find(item);
     if (found == m_rowsOf.end())
         return {};

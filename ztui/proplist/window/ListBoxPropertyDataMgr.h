@@ -34,7 +34,8 @@ public:
 private:
     std::vector<std::unique_ptr<prop_group>> m_groups;
     std::vector<prop_item_baseObj*> m_visible;
-    // Each item's rows lie next to each other in their group: the first and their count.
+    // Each item's rows lie next to each other in their group: the group and the first one,
+    // indexed when first asked for (RowsOf).
     std::unordered_map<const PropertyItem_imp*, std::pair<const prop_group*, size_t>> m_rowsOf;
 };
 
