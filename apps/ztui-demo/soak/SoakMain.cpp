@@ -5,9 +5,10 @@
 // transients) must be back at the counts the first loop left, and resident memory must stop
 // growing after the first ten loops. One line of figures per loop.
 //
-//     ztui-soak [--loops N] [--out DIR] [--growth-kb K]
+//     ztui-soak [--loops N] [--out DIR] [--growth-kb K] [scene ...]
 //
-// The scenes that start the host a second time are left out: they run this program again.
+// Scenes named on the command line narrow the loop to them, for finding what leaks. The scenes
+// that start the host a second time are left out: they run this program again.
 
 #include "apps/ztui-demo/demo/ContextbarScenes.h"
 #include "apps/ztui-demo/demo/DrawAidScenes.h"
@@ -93,6 +94,7 @@ struct Arguments
     int loops = 200;
     std::filesystem::path out = "build/soak";
     long growthKb = 2048;
+    std::vector<std::string> scenes;
     bool ok = true;
 };
 
@@ -106,8 +108,10 @@ Arguments Parse(int argc, char** argv)
             a.out = argv[++i];
         else if (!std::strcmp(argv[i], "--growth-kb") && i + 1 < argc)
             a.growthKb = std::atol(argv[++i]);
-        else
+        else if (argv[i][0] == '-')
             a.ok = false;
+        else
+            a.scenes.emplace_back(argv[i]);
     }
     a.ok = a.ok && a.loops > 0;
     return a;
@@ -140,7 +144,7 @@ int PlayOnce(const Arguments& args)
     ztdemo::AddContextbarScenes(runner);
     ztdemo::AddPropertyDataScenes(runner);
     std::vector<std::string> ids;
-    for (const std::string& id : runner.ids())
+    for (const std::string& id : args.scenes.empty() ? runner.ids() : args.scenes)
         if (std::find(std::begin(kOtherProcessScenes), std::end(kOtherProcessScenes), id) ==
             std::end(kOtherProcessScenes))
             ids.push_back(id);
@@ -172,7 +176,7 @@ int main(int argc, char** argv)
 {
     const Arguments args = Parse(argc, argv);
     if (!args.ok) {
-        std::cerr << "usage: ztui-soak [--loops N] [--out DIR] [--growth-kb K]\n";
+        std::cerr << "usage: ztui-soak [--loops N] [--out DIR] [--growth-kb K] [scene ...]\n";
         return 2;
     }
     std::error_code ec;
