@@ -4,15 +4,17 @@
 #   make run    the same host in a window (needs a display)
 #   make test   every test, under AddressSanitizer (PRESET=tsan for ThreadSanitizer)
 #   make threads  the threaded stress tests (ctest label "threaded") under ThreadSanitizer
+#   make soak   the scenes looped SOAK_LOOPS (200) times in one process, optimised build
 #   make fuzz   every fuzz target under libFuzzer, FUZZ_SECONDS (30) each; see docs/fuzzing.md
 PRESET ?= asan
 FUZZ_SECONDS ?= 30
+SOAK_LOOPS ?= 200
 FUZZ_TARGETS = style_fuzzer expression_fuzzer ui_event_fuzzer auxiliary_event_fuzzer \
   group_memory_fuzzer property_data_fuzzer dialog_resource_fuzzer
 
 THREADED_TESTS = tracer_threaded_tests propertypanel_threaded_tests contextbar_threaded_tests
 
-.PHONY: demo run test setup gallery fuzz threads
+.PHONY: demo run test setup gallery fuzz threads soak
 
 setup:
 	@bash scripts/setup.sh
@@ -47,3 +49,8 @@ fuzz: setup
 	cmake --preset fuzz
 	cmake --build --preset fuzz --target $(FUZZ_TARGETS)
 	bash scripts/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+soak: setup
+	cmake --preset release
+	cmake --build --preset release --target ztui-soak
+	./build/release/bin/ztui-soak --loops $(SOAK_LOOPS) --out build/soak

@@ -128,6 +128,12 @@ void SelectionSetManager::DropListener(ISelectionListener* listener)
                       m_listeners.end());
 }
 
+std::size_t SelectionSetManager::GetListenerCount() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_listeners.size();
+}
+
 void SelectionSetManager::Notify(SelectionSetAction action, const bvector<ElementRef*>& elements)
 {
     std::vector<ISelectionListener*> listeners;

@@ -51,6 +51,7 @@ public:
     // Not owned; adding twice keeps one entry.
     void AddListener(ISelectionListener* listener);
     void DropListener(ISelectionListener* listener);
+    std::size_t GetListenerCount() const;
 
 private:
     SelectionSetManager();

@@ -42,6 +42,11 @@ public:
     // nothing is left. Returns the number of messages dispatched. Does not wait.
     static std::size_t Pump();
 
+    // How many windows (every level, the desktop window not counted) and timers exist: for
+    // finding what a long session leaks. On the desktop's thread.
+    static std::size_t WindowCount();
+    static std::size_t TimerCount();
+
     // The screen size in pixels (default 1920 x 1080). Changing it does not move windows.
     static void SetScreenSize(int width, int height);
     static SIZE ScreenSize();

@@ -18,6 +18,14 @@ SceneRunner::SceneRunner(std::filesystem::path outDir, PictureWriter writePictur
 
 void SceneRunner::add(Scene scene) { m_scenes.push_back(std::move(scene)); }
 
+std::vector<std::string> SceneRunner::ids() const
+{
+    std::vector<std::string> all;
+    for (const Scene& scene : m_scenes)
+        all.push_back(scene.id);
+    return all;
+}
+
 std::vector<std::string> SceneRunner::unknownSelections() const
 {
     std::vector<std::string> unknown;

@@ -38,6 +38,9 @@ public:
     // outcomes in order.
     std::vector<SceneOutcome> run(SceneContext& context);
 
+    // Every scene's id, in the order added.
+    std::vector<std::string> ids() const;
+
     // Ids given to select() that name no scene; a typo must not pass as an empty success.
     std::vector<std::string> unknownSelections() const;
 

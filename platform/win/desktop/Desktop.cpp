@@ -117,6 +117,11 @@ void Desktop::SetScreenSize(int width, int height)
     }
 }
 
+std::size_t Desktop::WindowCount()
+{
+    return Desk().windows.size();
+}
+
 SIZE Desktop::ScreenSize()
 {
     Inbox& in = GetInbox();

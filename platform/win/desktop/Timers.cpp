@@ -59,6 +59,11 @@ ULONGLONG NextTimerDue()
 
 using namespace zt::win;
 
+std::size_t Desktop::TimerCount()
+{
+    return Desk().timers.size();
+}
+
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc)
 {
     DesktopState& d = Desk();
