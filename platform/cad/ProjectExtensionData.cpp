@@ -58,15 +58,7 @@ bool ProjectExtensionData::SetRecord(const Utf8String& table, const Utf8String& 
 bool ProjectExtensionData::GetRecord(const Utf8String& table, const Utf8String& key,
                                      Json::Value& value) const
 {
-    std::lock_guard lock(m_mutex);
-    auto t = m_tables.find(table);
-    if (t == m_tables.end())
-        return false;
-    auto r = t->second.find(key);
-    if (r == t->second.end())
-        return false;
-    value = r->second;
-    return true;
+    return ReadRecord(table, key, [&value](const Json::Value& record) { value = record; });
 }
 
 bool ProjectExtensionData::ReadRecord(const Utf8String& table, const Utf8String& key,
