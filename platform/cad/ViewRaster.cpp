@@ -120,7 +120,7 @@ bool ViewRaster::ThinSolidPolyline(const POINT* points, int count, bool closed,
     return true;
 }
 
-// Bresenham through pixel centres with the last pixel left out, as the pen raster walks.
+// The pen raster's own walk, each pixel written where it falls inside the clip.
 void ViewRaster::ThinSolidSegment(POINT from, POINT to, std::uint32_t pixel)
 {
     const int left = m_clip.left, top = m_clip.top;
@@ -129,26 +129,10 @@ void ViewRaster::ThinSolidSegment(POINT from, POINT to, std::uint32_t pixel)
     if (std::max(from.x, to.x) < left || std::min(from.x, to.x) >= m_clip.right ||
         std::max(from.y, to.y) < top || std::min(from.y, to.y) >= m_clip.bottom)
         return;
-    int x = from.x;
-    int y = from.y;
-    const int dx = std::abs(to.x - from.x);
-    const int dy = -std::abs(to.y - from.y);
-    const int sx = from.x < to.x ? 1 : -1;
-    const int sy = from.y < to.y ? 1 : -1;
-    int err = dx + dy;
-    while (x != to.x || y != to.y) {
+    zt::win::WalkThinSegment(from, to, [&](int x, int y) {
         if (unsigned(x - left) < width && unsigned(y - top) < height)
             m_pixels[std::size_t(y) * m_stride + x] = pixel;
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
+    });
 }
 
 void ViewRaster::Polygon(const POINT* points, int count, COLORREF color)

@@ -142,25 +142,7 @@ void PenRaster::AddSegment(POINT from, POINT to, const RECT& limit)
         Advance(steps - std::max(k0, k1));
         return;
     }
-    int x = from.x;
-    int y = from.y;
-    const int dx = std::abs(to.x - from.x);
-    const int dy = -std::abs(to.y - from.y);
-    const int sx = from.x < to.x ? 1 : -1;
-    const int sy = from.y < to.y ? 1 : -1;
-    int err = dx + dy;
-    while (x != to.x || y != to.y) {
-        Plot(x, y, limit);
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
+    WalkThinSegment(from, to, [&](int x, int y) { Plot(x, y, limit); });
 }
 
 } // namespace zt::win

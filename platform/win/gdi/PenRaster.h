@@ -9,6 +9,32 @@
 
 namespace zt::win {
 
+// The pixels a one-pixel pen visits from `from` to `to`, the last left out, in walking order.
+// Shared by every thin-line raster, so that they all put exactly the same pixels.
+template <class Visit>
+inline void WalkThinSegment(POINT from, POINT to, Visit&& visit)
+{
+    int x = from.x;
+    int y = from.y;
+    const int dx = to.x > from.x ? to.x - from.x : from.x - to.x;
+    const int dy = -(to.y > from.y ? to.y - from.y : from.y - to.y);
+    const int sx = from.x < to.x ? 1 : -1;
+    const int sy = from.y < to.y ? 1 : -1;
+    int err = dx + dy;
+    while (x != to.x || y != to.y) {
+        visit(x, y);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
 class PenRaster
 {
 public:
