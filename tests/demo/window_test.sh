@@ -32,8 +32,20 @@ export DISPLAY=":$(head -n1 "$work/display")"
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 "$run" --project "$work/sample.ztproj" --snapshot "$work/snap" >"$work/run.log" 2>&1 &
 host=$!
-window=$(xdotool search --sync --onlyvisible --name "Tessel" | head -n1)
-eval "$(xdotool getwindowgeometry --shell "$window")"   # X, Y, WIDTH, HEIGHT
+# Looked for until it answers: under load a window can be found in the moment before its
+# owner replaces it, and asking a gone window for its geometry is an X error.
+window=""
+for _ in $(seq 200); do
+  kill -0 $host 2>/dev/null || { echo "FAIL the host exited before its window showed"; cat "$work/run.log"; exit 1; }
+  window=$(xdotool search --onlyvisible --name "Tessel" 2>/dev/null | tail -n1 || true)
+  if [[ -n "$window" ]] && geometry=$(xdotool getwindowgeometry --shell "$window" 2>/dev/null); then
+    break
+  fi
+  window=""
+  sleep 0.1
+done
+[[ -n "$window" ]] || { echo "FAIL no window named Tessel showed"; exit 1; }
+eval "$geometry"   # X, Y, WIDTH, HEIGHT
 # Give the host time to present its first picture.
 for _ in $(seq 50); do
   import -window "$window" "$work/first.png" 2>/dev/null && break

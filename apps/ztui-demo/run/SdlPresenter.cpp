@@ -235,8 +235,12 @@ bool SdlPresenter::Open(const char* title, int width, int height, std::string& w
         return false;
     }
     m.sdlStarted = true;
+    // Made hidden and shown once the renderer exists: a renderer whose driver wants other
+    // window flags makes SDL destroy the window and create a new one, and a window that was
+    // already on screen would flash and leave anyone holding its X id with a dead window.
     m.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
-                                height, SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+                                height,
+                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_HIDDEN);
     if (m.window)
         m.renderer = SDL_CreateRenderer(m.window, -1, SDL_RENDERER_PRESENTVSYNC);
     if (!m.renderer && m.window)
@@ -245,6 +249,7 @@ bool SdlPresenter::Open(const char* title, int width, int height, std::string& w
         whyNot = std::string("no window could be made: ") + SDL_GetError();
         return false;
     }
+    SDL_ShowWindow(m.window);
     g_screenEvent = SDL_RegisterEvents(1);
     SDL_StartTextInput();
     return true;
