@@ -5,6 +5,7 @@
 #include "platform/cad/AbstractUiStateManager.h"
 #include "platform/host/Executors.h"
 #include "platform/host/MainFrame.h"
+#include "platform/win/GdiDiagnostics.h"
 #include "tests/support/DesktopFixture.h"
 #include "ztui/frame/ZTDlgPopMessage.h"
 #include "ztui/frame/ZTUiMgn.h"
@@ -122,6 +123,27 @@ TEST_F(PopMessageTest, AppearsCentredBelowTheFrameTopWithoutTakingTheFocus)
     DWORD ex = static_cast<DWORD>(::GetWindowLongW(Pop()->m_hWnd, GWL_EXSTYLE));
     EXPECT_EQ(ex & (WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TOPMOST),
               WS_EX_TRANSPARENT | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TOPMOST);
+}
+
+TEST_F(PopMessageTest, AWindowMadeAgainAfterItsFrameWentLeavesNoObjectsBehind)
+{
+    ZTUiMgn::PopMessage(L"first", zt::POP_MSG_INFO, 1500);
+    desktop.pump();
+    ASSERT_TRUE(Pop()->IsWindowVisible());
+    const std::size_t shown = zt::win::GetGdiObjectCount();
+    for (int again = 0; again < 3; ++again) {
+        zt::host::DestroyMainFrame();
+        desktop.pump();
+        ASSERT_TRUE(ZTDlgPopMessage::Exists());
+        ASSERT_EQ(Pop()->m_hWnd, nullptr) << "the window goes with the frame it stands over";
+        frame = zt::host::CreateMainFrame(kFrameRect);
+        desktop.pump();
+        ZTUiMgn::PopMessage(L"again", zt::POP_MSG_ERROR, 1500);
+        desktop.pump();
+        ASSERT_TRUE(Pop()->IsWindowVisible());
+        EXPECT_EQ(Text(), CString(L"again"));
+        EXPECT_EQ(zt::win::GetGdiObjectCount(), shown) << "round " << again;
+    }
 }
 
 TEST_F(PopMessageTest, HidesAfterItsDurationOnTheDesktopClock)

@@ -189,6 +189,38 @@ TEST(MfcDC, TemporaryWrappersGoWithTheirHandles)
     EXPECT_EQ(CDC::FromHandle(reinterpret_cast<HDC>(std::uintptr_t(0xBAD0))), nullptr);
 }
 
+TEST(MfcGdiObject, CreatingIntoAFullWrapperKeepsTheFirstObjectAndLeaksNothing)
+{
+    DeleteDC(CreateCompatibleDC(nullptr));
+    const auto baseline = zt::win::GetGdiObjectCount();
+    {
+        CBrush brush;
+        ASSERT_TRUE(brush.CreateSolidBrush(RGB(1, 2, 3)));
+        HGDIOBJ first = brush.m_hObject;
+        EXPECT_FALSE(brush.CreateSolidBrush(RGB(4, 5, 6)));
+        EXPECT_EQ(brush.m_hObject, first);
+        CFont font;
+        ASSERT_TRUE(font.CreateFont(20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0,
+                                    L"Sans"));
+        EXPECT_FALSE(font.CreateFont(30, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0,
+                                     L"Sans"));
+        CPen pen;
+        ASSERT_TRUE(pen.CreatePen(PS_SOLID, 1, 0));
+        EXPECT_FALSE(pen.CreatePen(PS_DASH, 2, 0));
+        CRgn rgn;
+        ASSERT_TRUE(rgn.CreateRectRgn(0, 0, 4, 4));
+        EXPECT_FALSE(rgn.CreateEllipticRgn(0, 0, 8, 8));
+        CDC dc;
+        ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+        EXPECT_FALSE(dc.CreateCompatibleDC(nullptr));
+        CBitmap bitmap;
+        ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&dc, 4, 4));
+        EXPECT_FALSE(bitmap.CreateCompatibleBitmap(&dc, 8, 8));
+        EXPECT_EQ(zt::win::GetGdiObjectCount(), baseline + 6) << "one object per wrapper";
+    }
+    EXPECT_EQ(zt::win::GetGdiObjectCount(), baseline);
+}
+
 TEST(MfcDC, DetachedDcOutlivesItsWrapper)
 {
     HDC raw = nullptr;

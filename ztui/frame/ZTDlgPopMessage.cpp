@@ -115,6 +115,10 @@ BOOL ZTDlgPopMessage::OnInitDialog()
         info->ShowWindow(SW_HIDE);
     if (CWnd* error = GetDlgItem(kIdErrorIcon))
         error->ShowWindow(SW_HIDE);
+    // The one instance outlives its window when the main frame goes: a window made again
+    // takes new objects, and the old ones must not stay behind.
+    m_brush.DeleteObject();
+    m_font.DeleteObject();
     m_brush.CreateSolidBrush(kKeyColour);
     m_font.CreateFont(32, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, OUT_TT_PRECIS,
                       CLIP_STROKE_PRECIS, PROOF_QUALITY, DEFAULT_PITCH | FF_SWISS, L"宋体");

@@ -13,11 +13,11 @@ public:
 
     BOOL CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits)
     {
-        return Attach(::CreateBitmap(width, height, planes, bitsPerPixel, bits));
+        return AttachCreated(::CreateBitmap(width, height, planes, bitsPerPixel, bits));
     }
     BOOL CreateBitmapIndirect(const BITMAP* bitmap)
     {
-        return Attach(::CreateBitmapIndirect(bitmap));
+        return AttachCreated(::CreateBitmapIndirect(bitmap));
     }
     BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
     int GetBitmap(BITMAP* bitmap) const { return GetObject(sizeof(BITMAP), bitmap); }

@@ -15,18 +15,19 @@ public:
     static CBrush* FromHandle(HBRUSH handle) { return FromHandleAs<CBrush>(handle); }
     operator HBRUSH() const noexcept { return static_cast<HBRUSH>(m_hObject); }
 
-    BOOL CreateSolidBrush(COLORREF color) { return Attach(::CreateSolidBrush(color)); }
+    BOOL CreateSolidBrush(COLORREF color) { return AttachCreated(::CreateSolidBrush(color)); }
     BOOL CreateHatchBrush(int hatch, COLORREF color)
     {
-        return Attach(::CreateHatchBrush(hatch, color));
+        return AttachCreated(::CreateHatchBrush(hatch, color));
     }
     BOOL CreatePatternBrush(CBitmap* bitmap)
     {
-        return bitmap && Attach(::CreatePatternBrush(static_cast<HBITMAP>(bitmap->m_hObject)));
+        return bitmap &&
+               AttachCreated(::CreatePatternBrush(static_cast<HBITMAP>(bitmap->m_hObject)));
     }
     BOOL CreateBrushIndirect(const LOGBRUSH* logBrush)
     {
-        return Attach(::CreateBrushIndirect(logBrush));
+        return AttachCreated(::CreateBrushIndirect(logBrush));
     }
     // The system brush is shared; this wrapper does not own it (deleting it does nothing).
     BOOL CreateSysColorBrush(int index) { return Attach(::GetSysColorBrush(index)); }

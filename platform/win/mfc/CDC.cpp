@@ -67,6 +67,9 @@ BOOL CDC::DeleteDC()
 
 BOOL CDC::CreateCompatibleDC(CDC* dc)
 {
+    // A wrapper that already holds a DC keeps it, and the new one is not left behind.
+    if (m_hDC)
+        return FALSE;
     return Attach(::CreateCompatibleDC(dc ? dc->m_hDC : nullptr));
 }
 
@@ -362,7 +365,7 @@ int CDC::GetTextFace(CString& face) const
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height)
 {
-    return dc && Attach(::CreateCompatibleBitmap(dc->m_hDC, width, height));
+    return dc && AttachCreated(::CreateCompatibleBitmap(dc->m_hDC, width, height));
 }
 
 BOOL CFont::CreatePointFont(int pointSize, LPCWSTR faceName, CDC* dc)

@@ -13,15 +13,15 @@ public:
 
     BOOL CreateFontIndirect(const LOGFONTW* logFont)
     {
-        return Attach(::CreateFontIndirectW(logFont));
+        return AttachCreated(::CreateFontIndirectW(logFont));
     }
     BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
                     BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
                     BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily, LPCWSTR faceName)
     {
-        return Attach(::CreateFontW(height, width, escapement, orientation, weight, italic,
-                                    underline, strikeOut, charSet, outPrecision, clipPrecision,
-                                    quality, pitchAndFamily, faceName));
+        return AttachCreated(::CreateFontW(height, width, escapement, orientation, weight, italic,
+                                           underline, strikeOut, charSet, outPrecision,
+                                           clipPrecision, quality, pitchAndFamily, faceName));
     }
     // pointSize in tenths of a point; the height follows the DC's (or the screen's) resolution.
     BOOL CreatePointFont(int pointSize, LPCWSTR faceName, CDC* dc = nullptr);

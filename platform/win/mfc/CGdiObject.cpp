@@ -63,6 +63,15 @@ CGdiObject* CGdiObject::FromHandle(HGDIOBJ handle)
     return FromHandleAs<CGdiObject>(handle);
 }
 
+BOOL CGdiObject::AttachCreated(HGDIOBJ made)
+{
+    if (Attach(made))
+        return TRUE;
+    if (made)
+        ::DeleteObject(made);
+    return FALSE;
+}
+
 BOOL CGdiObject::Attach(HGDIOBJ handle)
 {
     if (!handle || m_hObject)

@@ -31,6 +31,9 @@ public:
     BOOL operator!=(const CGdiObject& other) const noexcept { return !(*this == other); }
 
 protected:
+    // For the Create functions: a wrapper that already holds an object refuses the new one
+    // (MFC asserts there) and the new object is deleted, so creating twice never leaks.
+    BOOL AttachCreated(HGDIOBJ made);
     // The wrapper of a handle, made as a T when there is none yet.
     template <class T>
     static T* FromHandleAs(HGDIOBJ handle);

@@ -14,8 +14,11 @@ public:
 
     BOOL CreatePen(int style, int width, COLORREF color)
     {
-        return Attach(::CreatePen(style, width, color));
+        return AttachCreated(::CreatePen(style, width, color));
     }
-    BOOL CreatePenIndirect(const LOGPEN* logPen) { return Attach(::CreatePenIndirect(logPen)); }
+    BOOL CreatePenIndirect(const LOGPEN* logPen)
+    {
+        return AttachCreated(::CreatePenIndirect(logPen));
+    }
     int GetLogPen(LOGPEN* logPen) const { return GetObject(sizeof(LOGPEN), logPen); }
 };

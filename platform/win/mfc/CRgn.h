@@ -9,23 +9,29 @@ public:
     static CRgn* FromHandle(HRGN handle) { return FromHandleAs<CRgn>(handle); }
     operator HRGN() const noexcept { return static_cast<HRGN>(m_hObject); }
 
-    BOOL CreateRectRgn(int l, int t, int r, int b) { return Attach(::CreateRectRgn(l, t, r, b)); }
-    BOOL CreateRectRgnIndirect(LPCRECT rect) { return Attach(::CreateRectRgnIndirect(rect)); }
+    BOOL CreateRectRgn(int l, int t, int r, int b)
+    {
+        return AttachCreated(::CreateRectRgn(l, t, r, b));
+    }
+    BOOL CreateRectRgnIndirect(LPCRECT rect)
+    {
+        return AttachCreated(::CreateRectRgnIndirect(rect));
+    }
     BOOL CreateRoundRectRgn(int l, int t, int r, int b, int w, int h)
     {
-        return Attach(::CreateRoundRectRgn(l, t, r, b, w, h));
+        return AttachCreated(::CreateRoundRectRgn(l, t, r, b, w, h));
     }
     BOOL CreateEllipticRgn(int l, int t, int r, int b)
     {
-        return Attach(::CreateEllipticRgn(l, t, r, b));
+        return AttachCreated(::CreateEllipticRgn(l, t, r, b));
     }
     BOOL CreateEllipticRgnIndirect(LPCRECT rect)
     {
-        return Attach(::CreateEllipticRgnIndirect(rect));
+        return AttachCreated(::CreateEllipticRgnIndirect(rect));
     }
     BOOL CreatePolygonRgn(const POINT* points, int count, int fillMode)
     {
-        return Attach(::CreatePolygonRgn(points, count, fillMode));
+        return AttachCreated(::CreatePolygonRgn(points, count, fillMode));
     }
     int CombineRgn(const CRgn* a, const CRgn* b, int mode)
     {
