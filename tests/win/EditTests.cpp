@@ -368,6 +368,38 @@ TEST_F(Edit, MultiLineScrollsVerticallyByCaretWheelAndBar)
     EXPECT_EQ(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0), 1);
 }
 
+TEST_F(Edit, CaretPositionsFollowEachControlsOwnFont)
+{
+    auto font = [](int height, int weight) {
+        LOGFONTW lf{};
+        lf.lfHeight = -height;
+        lf.lfWeight = weight;
+        wcscpy(lf.lfFaceName, L"DejaVu Sans");
+        return CreateFontIndirectW(&lf);
+    };
+    HFONT small = font(11, FW_NORMAL);
+    HFONT large = font(22, FW_NORMAL);
+    HFONT smallAgain = font(11, FW_NORMAL);
+    HFONT bold = font(22, FW_BOLD);
+    auto endOf = [&](HFONT f, const wchar_t* text) {
+        MakeEdit(WS_BORDER | ES_AUTOHSCROLL, text, RECT{20, 20, 420, 60});
+        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
+        const int end = XOf(static_cast<int>(wcslen(text))) - XOf(0);
+        DestroyWindow(edit);
+        return end;
+    };
+    const int smallDigits = endOf(small, L"-1234.50");
+    const int largeDigits = endOf(large, L"-1234.50");
+    EXPECT_GT(smallDigits, 0);
+    EXPECT_GT(largeDigits, smallDigits * 3 / 2) << "a font twice the size measures wider";
+    EXPECT_EQ(endOf(smallAgain, L"-1234.50"), smallDigits)
+        << "a second font of the same description measures the same";
+    EXPECT_GT(endOf(bold, L"WWWW"), endOf(large, L"WWWW")) << "bold letters are wider";
+    EXPECT_EQ(endOf(small, L"-1234.50"), smallDigits) << "and the first font is unchanged";
+    for (HFONT f : {small, large, smallAgain, bold})
+        DeleteObject(f);
+}
+
 TEST_F(Edit, FormattingRectangleMovesTheTextAndCharFromPosAgrees)
 {
     MakeEdit(WS_BORDER | ES_AUTOHSCROLL, L"text");

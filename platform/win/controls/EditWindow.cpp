@@ -5,8 +5,69 @@
 #include "platform/win/controls/SystemClasses.h"
 
 #include <algorithm>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <tuple>
 
 namespace zt::win::controls {
+
+namespace {
+
+// What decides a character's advance: two fonts made from the same description measure alike.
+using FontKey =
+    std::tuple<LONG, LONG, LONG, LONG, LONG, BYTE, BYTE, BYTE, BYTE, BYTE, BYTE, std::wstring>;
+
+FontKey KeyOf(HFONT font)
+{
+    LOGFONTW lf{};
+    GetObjectW(font, sizeof lf, &lf);
+    lf.lfFaceName[LF_FACESIZE - 1] = L'\0';
+    return {lf.lfHeight,  lf.lfWidth,   lf.lfEscapement,     lf.lfOrientation,
+            lf.lfWeight,  lf.lfItalic,  lf.lfUnderline,      lf.lfStrikeOut,
+            lf.lfCharSet, lf.lfQuality, lf.lfPitchAndFamily, lf.lfFaceName};
+}
+
+// The characters a number field shows, measured when a font is first used: the property list
+// and the tracer open many fields in a few fonts, and a field must not measure its digits one
+// by one the first time the values under a moving cursor change.
+constexpr wchar_t kNumberCharacters[] = L"0123456789.,-+eE ";
+
+// Character advances by font, shared by every edit control for the life of the process.
+EditWindow::Widths& SharedWidths(HDC measure, HFONT font)
+{
+    static std::mutex lock;
+    static auto* table = new std::map<FontKey, std::unique_ptr<EditWindow::Widths>>;
+    std::lock_guard<std::mutex> guard(lock);
+    auto [at, made] = table->try_emplace(KeyOf(font));
+    if (!made)
+        return *at->second;
+    at->second = std::make_unique<EditWindow::Widths>();
+    int wide = 0;
+    for (const wchar_t* c = kNumberCharacters; *c; ++c) {
+        SIZE size{};
+        GetTextExtentPoint32W(measure, c, 1, &size);
+        at->second->emplace(*c, size.cx);
+        wide += size.cx;
+    }
+    // Drawn once too, so that their glyphs are rasterised before a field first shows them.
+    TEXTMETRICW tm{};
+    GetTextMetricsW(measure, &tm);
+    HDC screen = GetDC(nullptr);
+    HBITMAP scratch =
+        CreateCompatibleBitmap(screen, std::max(wide, 1), std::max<int>(tm.tmHeight, 1));
+    ReleaseDC(nullptr, screen);
+    if (scratch) {
+        HGDIOBJ old = SelectObject(measure, scratch);
+        TextOutW(measure, 0, 0, kNumberCharacters,
+                 static_cast<int>(std::size(kNumberCharacters) - 1));
+        SelectObject(measure, old);
+        DeleteObject(scratch);
+    }
+    return *at->second;
+}
+
+} // namespace
 
 EditWindow::EditWindow(HWND hwnd) : m_hwnd(hwnd)
 {
@@ -41,7 +102,7 @@ void EditWindow::SetFont(HFONT font)
     TEXTMETRICW tm{};
     GetTextMetricsW(m_measure, &tm);
     m_lineHeight = std::max<int>(1, tm.tmHeight);
-    m_widths.clear();
+    m_widths = &SharedWidths(m_measure, FontOrDefault(m_font));
 }
 
 int EditWindow::CharWidth(wchar_t c)
@@ -50,12 +111,12 @@ int EditWindow::CharWidth(wchar_t c)
         c = L'*';
     else if (c == L'\t')
         c = L' ';
-    auto it = m_widths.find(c);
-    if (it != m_widths.end())
+    auto it = m_widths->find(c);
+    if (it != m_widths->end())
         return it->second;
     SIZE s{};
     GetTextExtentPoint32W(m_measure, &c, 1, &s);
-    m_widths.emplace(c, s.cx);
+    m_widths->emplace(c, s.cx);
     return s.cx;
 }
 

@@ -21,6 +21,9 @@ public:
 
     LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
 
+    // Advances of the characters of one font, in pixels.
+    using Widths = std::unordered_map<wchar_t, int>;
+
 private:
     static constexpr int kWheelLines = 3; // rows or lines a wheel notch scrolls
 
@@ -66,7 +69,7 @@ private:
     HDC m_measure = nullptr;
     HGDIOBJ m_measureOldFont = nullptr;
     int m_lineHeight = 16;
-    std::unordered_map<wchar_t, int> m_widths;
+    Widths* m_widths = nullptr; // shared by every edit control with the same font
     RECT m_fmt{};
     bool m_fmtSet = false;
     int m_xOffset = 0;
