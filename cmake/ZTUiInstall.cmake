@@ -18,10 +18,19 @@ install(TARGETS ${ztui_layers} ${ztui_entries} ztplatform ztui
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
+# What is installed is the interface: the headers a host includes and what they include. The
+# window manager, the drawing layer, the controls and dialogs behind the Win32 functions, the
+# project file's storage and the few implementation headers beside public ones stay in the
+# source tree; they name cairo, pango and SQLite, which a host never sees. The package test
+# checks that every installed header resolves its includes inside the installed tree.
 foreach(dir platform ztui)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
-    FILES_MATCHING PATTERN "*.h")
+    FILES_MATCHING PATTERN "*.h"
+    REGEX "/platform/win/(controls|desktop|dialogs|entry|gdi|kernel)$" EXCLUDE
+    REGEX "/platform/cad/storage$" EXCLUDE
+    REGEX "/platform/win/mfc/AfxHandleMaps\\.h$" EXCLUDE
+    REGEX "/platform/cad/ViewRaster\\.h$" EXCLUDE)
 endforeach()
 
 install(EXPORT ZTUiTargets NAMESPACE ZTUi:: DESTINATION ${ZTUI_CMAKE_DIR})

@@ -7,7 +7,6 @@
 #include "platform/win/Desktop.h"
 
 #include <benchmark/benchmark.h>
-#include <cairo.h>
 
 #include <algorithm>
 #include <chrono>
@@ -20,16 +19,11 @@ namespace {
 
 void CopyScreen(std::vector<std::uint32_t>& out)
 {
-    cairo_surface_t* screen = zt::win::Desktop::ComposeScreen();
-    cairo_surface_flush(screen);
-    int w = cairo_image_surface_get_width(screen);
-    int h = cairo_image_surface_get_height(screen);
-    int stride = cairo_image_surface_get_stride(screen);
-    out.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-    const unsigned char* data = cairo_image_surface_get_data(screen);
-    for (int y = 0; y < h; ++y)
-        std::memcpy(&out[static_cast<std::size_t>(y) * static_cast<std::size_t>(w)],
-                    data + static_cast<std::ptrdiff_t>(y) * stride, static_cast<std::size_t>(w) * 4);
+    const zt::win::ScreenPixels screen = zt::win::Desktop::ComposeScreen();
+    const auto w = static_cast<std::size_t>(screen.width);
+    out.resize(w * static_cast<std::size_t>(screen.height));
+    for (int y = 0; y < screen.height; ++y)
+        std::memcpy(&out[static_cast<std::size_t>(y) * w], screen.row(y), w * 4);
 }
 
 void RunFrames(benchmark::State& state, bool withTool, bool iso)

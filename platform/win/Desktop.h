@@ -10,11 +10,38 @@
 #include "platform/win/WinUserDefs.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 
-typedef struct _cairo_surface cairo_surface_t;
-
 namespace zt::win {
+
+// A read-only view of the composed screen. Rows run top to bottom; each pixel is one 32-bit
+// value 0x00RRGGBB in the machine's byte order (the top byte is not defined, so compare
+// `value & 0xFFFFFF` or use at()). stride counts pixels, not bytes, from the start of one row
+// to the start of the next; it may be larger than width. A view with no pixels (width and
+// height 0) means the screen could not be composed.
+struct ScreenPixels
+{
+    const std::uint32_t* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    int stride = 0;
+
+    explicit operator bool() const { return pixels && width > 0 && height > 0; }
+    // The first pixel of row y (null outside the screen).
+    const std::uint32_t* row(int y) const
+    {
+        if (!pixels || y < 0 || y >= height)
+            return nullptr;
+        return pixels + static_cast<std::ptrdiff_t>(y) * stride;
+    }
+    // The pixel at (x, y) as 0x00RRGGBB; black outside the screen.
+    std::uint32_t at(int x, int y) const
+    {
+        const std::uint32_t* r = row(y);
+        return r && x >= 0 && x < width ? r[x] & 0x00FFFFFFu : 0;
+    }
+};
 
 class Desktop
 {
@@ -52,8 +79,10 @@ public:
     static SIZE ScreenSize();
 
     // The screen composed from every window's current pixels, after running pending paints.
-    // The surface belongs to the desktop and stays valid until the next composition.
-    static cairo_surface_t* ComposeScreen();
+    // The pixels belong to the desktop and are valid until the next composition (a later
+    // ComposeScreen, ScreenPixel, PNG writer or GetDC of the screen), a change of screen size
+    // or a reset.
+    static ScreenPixels ComposeScreen();
     // One pixel of the composed screen as a COLORREF (black outside the screen).
     static COLORREF ScreenPixel(int x, int y);
     // PNG files of the screen, of a window as it appears on the screen (its window rectangle,

@@ -1,5 +1,5 @@
 #pragma once
-// Questions tests and benchmarks ask the drawing layer, without pulling in cairo or pango.
+// Questions tests and benchmarks ask the drawing layer, without pulling in what it draws with.
 
 #include "platform/win/GdiTypes.h"
 
@@ -13,7 +13,7 @@ namespace zt::win {
 std::uint64_t GetTextLayoutCreateCount();
 
 // The family of the installed font that shows `ch` for this LOGFONT, after the repository's
-// face-name mapping and pango's fallback: what a user would see.
+// face-name mapping and the text layout's own fallback: what a user would see.
 std::string FontFamilyFor(const LOGFONTW& log, wchar_t ch);
 
 // How many GDI objects and DCs are alive (stock objects included): for finding leaks.

@@ -1,8 +1,8 @@
 #pragma once
-// The GDI: device contexts, drawing objects, shapes, text, blits, regions and clipping, drawn
-// with cairo and pango. Shapes and lines follow GDI's pixel rules without smoothing (right and
-// bottom edges exclusive, one-pixel pens on pixel centres, the last pixel of a line left out);
-// text is anti-aliased. Every function accepts bad handles and answers with its failure value.
+// The GDI: device contexts, drawing objects, shapes, text, blits, regions and clipping. Shapes
+// and lines follow GDI's pixel rules without smoothing (right and bottom edges exclusive,
+// one-pixel pens on pixel centres, the last pixel of a line left out); text is anti-aliased.
+// Every function accepts bad handles and answers with its failure value.
 
 #include "platform/win/GdiTypes.h"
 

@@ -10,7 +10,6 @@
 #include "ztui/frame/ZTDlgPopMessage.h"
 #include "ztui/frame/ZTUiMgn.h"
 
-#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -196,16 +195,12 @@ TEST_F(PopMessageTest, TheBackgroundIsSeeThroughAndClicksGoToTheWindowBelow)
     // Far right of the text, where nothing is written, the frame shows through.
     EXPECT_EQ(desktop.pixel(inFrame.x + 200, inFrame.y + 40), before);
     // The text is written in the error colour somewhere in its row.
-    cairo_surface_t* screen = zt::win::Desktop::ComposeScreen();
-    cairo_surface_flush(screen);
-    const unsigned char* data = cairo_image_surface_get_data(screen);
-    int stride = cairo_image_surface_get_stride(screen);
+    const zt::win::ScreenPixels screen = zt::win::Desktop::ComposeScreen();
+    ASSERT_TRUE(screen);
     bool red = false;
-    for (int y = rc.top + 10; y < rc.top + 60 && !red; ++y) {
-        auto row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
+    for (int y = rc.top + 10; y < rc.top + 60 && !red; ++y)
         for (int x = rc.left + 80; x < rc.left + 300 && !red; ++x)
-            red = (row[x] & 0xFFFFFF) == 0xFF0000;
-    }
+            red = screen.at(x, y) == 0xFF0000;
     EXPECT_TRUE(red);
     // The pointer over the message belongs to the window beneath it.
     POINT over{rc.left + 120, rc.top + 30};

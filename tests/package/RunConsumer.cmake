@@ -1,5 +1,6 @@
 # Installs the build into a scratch prefix, then configures, builds and runs a program that
 # knows the library only through find_package(ZTUi).
+cmake_minimum_required(VERSION 3.25)
 set(work ${BUILD_DIR}/package-test)
 file(REMOVE_RECURSE ${work})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${work}/prefix
@@ -10,6 +11,7 @@ endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${work}/build -G Ninja
     -DCMAKE_PREFIX_PATH=${work}/prefix -DCMAKE_CXX_FLAGS=${CXX_FLAGS}
     -DCMAKE_EXE_LINKER_FLAGS=${LINK_FLAGS} -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER}
+    -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
   RESULT_VARIABLE rc)
 if(rc)
   message(FATAL_ERROR "configuring the consumer failed")
@@ -18,6 +20,43 @@ execute_process(COMMAND ${CMAKE_COMMAND} --build ${work}/build RESULT_VARIABLE r
 if(rc)
   message(FATAL_ERROR "building the consumer failed")
 endif()
+# The package hands a host no drawing library: no include path of cairo, pango or what they
+# bring along reaches the host's compiler.
+set(commands_file ${work}/build/compile_commands.json)
+if(NOT EXISTS ${commands_file})
+  message(FATAL_ERROR "the consumer build wrote no compile commands")
+endif()
+string(REPLACE "|" ";" GFX_INCLUDE_DIRS "${GFX_INCLUDE_DIRS}")
+file(READ ${commands_file} commands)
+string(JSON entries LENGTH "${commands}")
+if(entries EQUAL 0)
+  message(FATAL_ERROR "the consumer build has no compile commands")
+endif()
+math(EXPR last "${entries} - 1")
+foreach(i RANGE ${last})
+  string(JSON command GET "${commands}" ${i} command)
+  separate_arguments(args UNIX_COMMAND "${command}")
+  set(take_next FALSE)
+  foreach(arg IN LISTS args)
+    set(dir "")
+    if(take_next)
+      set(dir "${arg}")
+      set(take_next FALSE)
+    elseif(arg MATCHES "^-(I|isystem|idirafter|iquote)$")
+      set(take_next TRUE)
+    elseif(arg MATCHES "^-(I|isystem|idirafter|iquote)(.+)$")
+      set(dir "${CMAKE_MATCH_2}")
+    endif()
+    if(dir STREQUAL "")
+      continue()
+    endif()
+    string(TOLOWER "${dir}" lower)
+    if(lower MATCHES "cairo|pango" OR dir IN_LIST GFX_INCLUDE_DIRS)
+      message(FATAL_ERROR "the consumer is compiled with a drawing library's headers: ${dir}")
+    endif()
+  endforeach()
+endforeach()
+
 foreach(program consumer win32_hello win32_controls mfc_hello)
   execute_process(COMMAND ${work}/build/${program} RESULT_VARIABLE rc)
   if(rc)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <map>
 #include <random>
 #include <string>
@@ -174,6 +175,35 @@ TEST_F(Composition, ComposingOnlyWhatChangedEqualsComposingEverything)
         ASSERT_EQ(composed == whole, true)
             << "step " << step << ", operation " << op << ": " << FirstDifference(composed, whole);
     }
+}
+
+TEST_F(Composition, TheScreenViewHoldsEveryPixelRowByRow)
+{
+    HWND h = tw.Create(WS_POPUP | WS_VISIBLE, 0, {10, 20, 50, 60});
+    colours[h] = RGB(0x12, 0x34, 0x56);
+    const zt::win::ScreenPixels screen = zt::win::Desktop::ComposeScreen();
+    ASSERT_TRUE(screen);
+    EXPECT_EQ(screen.width, kWidth);
+    EXPECT_EQ(screen.height, kHeight);
+    EXPECT_GE(screen.stride, screen.width);
+    EXPECT_EQ(screen.at(10, 20), 0x123456u);
+    EXPECT_EQ(screen.at(49, 59), 0x123456u);
+    EXPECT_EQ(screen.row(59)[49] & 0xFFFFFF, 0x123456u);
+    EXPECT_NE(screen.at(50, 59), 0x123456u) << "right edges are exclusive";
+    // Every pixel of the view is the one ScreenPixel reports.
+    for (int y = 0; y < kHeight; y += 7)
+        for (int x = 0; x < kWidth; x += 5) {
+            const std::uint32_t p = screen.at(x, y);
+            ASSERT_EQ(RGB(p >> 16, (p >> 8) & 0xFF, p & 0xFF), zt::win::Desktop::ScreenPixel(x, y))
+                << x << ", " << y;
+        }
+    // Outside the screen there is nothing to read, quietly.
+    EXPECT_EQ(screen.at(-1, 0), 0u);
+    EXPECT_EQ(screen.at(kWidth, 0), 0u);
+    EXPECT_EQ(screen.at(0, kHeight), 0u);
+    EXPECT_EQ(screen.row(-1), nullptr);
+    EXPECT_EQ(zt::win::ScreenPixels{}.at(0, 0), 0u);
+    EXPECT_FALSE(zt::win::ScreenPixels{});
 }
 
 TEST_F(Composition, WhatWasDrawnOnTheScreenGoesWhenItsDCIsGivenBack)

@@ -13,8 +13,6 @@
 #include "ztui/proplist/editors/item_ctrl.h"
 #include "ztui/proplist/window/ListBoxProperty.h"
 
-#include <cairo.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>

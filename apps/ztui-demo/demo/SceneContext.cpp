@@ -4,8 +4,6 @@
 #include "platform/host/Executors.h"
 #include "platform/win/Desktop.h"
 
-#include <cairo.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -48,27 +46,20 @@ POINT SceneContext::RibbonButtonCentre(const wchar_t* id) const
 
 double SceneContext::DrawnShare(const RECT& r) const
 {
-    cairo_surface_t* screen = zt::win::Desktop::ComposeScreen();
+    const zt::win::ScreenPixels screen = zt::win::Desktop::ComposeScreen();
     if (!screen)
         return 0;
-    cairo_surface_flush(screen);
-    int w = cairo_image_surface_get_width(screen);
-    int h = cairo_image_surface_get_height(screen);
-    int stride = cairo_image_surface_get_stride(screen);
-    const unsigned char* data = cairo_image_surface_get_data(screen);
     COLORREF bg = Background();
     std::uint32_t background = (static_cast<std::uint32_t>(GetRValue(bg)) << 16) |
                                (static_cast<std::uint32_t>(GetGValue(bg)) << 8) | GetBValue(bg);
     long drawn = 0;
     long total = 0;
-    for (int y = std::max<int>(r.top, 0); y < std::min<int>(r.bottom, h); ++y) {
-        auto row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-        for (int x = std::max<int>(r.left, 0); x < std::min<int>(r.right, w); ++x) {
+    for (int y = std::max<int>(r.top, 0); y < std::min<int>(r.bottom, screen.height); ++y)
+        for (int x = std::max<int>(r.left, 0); x < std::min<int>(r.right, screen.width); ++x) {
             ++total;
-            if ((row[x] & 0xFFFFFF) != background)
+            if (screen.at(x, y) != background)
                 ++drawn;
         }
-    }
     return total ? static_cast<double>(drawn) / static_cast<double>(total) : 0;
 }
 

@@ -7,7 +7,6 @@
 #include "platform/win/WinUser.h"
 
 #include <SDL2/SDL.h>
-#include <cairo.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -137,19 +136,15 @@ struct SdlPresenter::Impl
     // On the user-interface thread: the composed screen into picture.
     void Capture()
     {
-        cairo_surface_t* screen = Desktop::ComposeScreen();
+        const zt::win::ScreenPixels screen = Desktop::ComposeScreen();
         if (!screen)
             return;
-        cairo_surface_flush(screen);
-        pictureWide = cairo_image_surface_get_width(screen);
-        pictureHigh = cairo_image_surface_get_height(screen);
-        int stride = cairo_image_surface_get_stride(screen);
-        const unsigned char* data = cairo_image_surface_get_data(screen);
-        picture.resize(static_cast<std::size_t>(pictureWide) * static_cast<std::size_t>(pictureHigh));
+        pictureWide = screen.width;
+        pictureHigh = screen.height;
+        const auto wide = static_cast<std::size_t>(pictureWide);
+        picture.resize(wide * static_cast<std::size_t>(pictureHigh));
         for (int y = 0; y < pictureHigh; ++y)
-            std::memcpy(&picture[static_cast<std::size_t>(y) * static_cast<std::size_t>(pictureWide)],
-                        data + static_cast<std::ptrdiff_t>(y) * stride,
-                        static_cast<std::size_t>(pictureWide) * 4);
+            std::memcpy(&picture[static_cast<std::size_t>(y) * wide], screen.row(y), wide * 4);
     }
 
     void Present()

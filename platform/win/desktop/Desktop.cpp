@@ -129,22 +129,40 @@ SIZE Desktop::ScreenSize()
     return in.screenSize;
 }
 
-cairo_surface_t* Desktop::ComposeScreen()
+cairo_surface_t* ComposeScreenSurface()
 {
     PaintAllPending();
     ComposeScreenNow();
     return Desk().screen;
 }
 
+ScreenPixels Desktop::ComposeScreen()
+{
+    cairo_surface_t* screen = ComposeScreenSurface();
+    if (!screen || cairo_surface_status(screen) != CAIRO_STATUS_SUCCESS)
+        return {};
+    cairo_surface_flush(screen);
+    const unsigned char* data = cairo_image_surface_get_data(screen);
+    if (!data)
+        return {};
+    ScreenPixels view;
+    view.pixels = reinterpret_cast<const std::uint32_t*>(data);
+    view.width = cairo_image_surface_get_width(screen);
+    view.height = cairo_image_surface_get_height(screen);
+    // Rows of a 32-bit image surface are whole pixels apart.
+    view.stride = cairo_image_surface_get_stride(screen) / 4;
+    return view;
+}
+
 COLORREF Desktop::ScreenPixel(int x, int y)
 {
-    unsigned int p = SurfacePixel(ComposeScreen(), x, y);
+    std::uint32_t p = ComposeScreen().at(x, y);
     return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
 }
 
 bool Desktop::WriteScreenPng(const wchar_t* path)
 {
-    return path && WriteSurfacePng(ComposeScreen(), path);
+    return path && WriteSurfacePng(ComposeScreenSurface(), path);
 }
 
 bool Desktop::WriteWindowPng(HWND hwnd, const wchar_t* path)
@@ -152,7 +170,7 @@ bool Desktop::WriteWindowPng(HWND hwnd, const wchar_t* path)
     Window* w = FindWindowRecord(hwnd);
     if (!w || !path)
         return false;
-    cairo_surface_t* screen = ComposeScreen();
+    cairo_surface_t* screen = ComposeScreenSurface();
     RECT r = w->window;
     int cx = std::max<int>(1, r.right - r.left), cy = std::max<int>(1, r.bottom - r.top);
     cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_RGB24, cx, cy);

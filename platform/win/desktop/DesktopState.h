@@ -224,6 +224,9 @@ bool SomethingQueued();
 
 // Composition.
 void ComposeScreenNow();
+// What Desktop::ComposeScreen shows, as the desktop's own surface, for the code inside the
+// window system that hands the screen to cairo (PNG files, the screen's device context).
+cairo_surface_t* ComposeScreenSurface();
 unsigned int SurfacePixel(cairo_surface_t* surface, int x, int y);
 // Composes the windows into the screen within area (all of the screen when area is null).
 void ComposeInto(cairo_surface_t* screen, const std::vector<Window*>& bottomToTop,
