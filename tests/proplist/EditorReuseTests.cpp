@@ -14,7 +14,7 @@
 namespace {
 
 constexpr int kItems = 240;
-constexpr int kKinds = 6; // integer, point (three rows), edit-button, check, list, colour
+constexpr int kKinds = 7; // integer, point (three rows), edit-button, check, list, colour, image
 
 struct EditorReuseTest : CompositeEditorTest
 {
@@ -51,8 +51,14 @@ struct EditorReuseTest : CompositeEditorTest
             case 4:
                 item->addListEntry(L"甲", false)->addListEntry(name, false)->setSelectedIndex(1);
                 break;
-            default:
+            case 5:
                 item->setColor(RGB(i % 256, 7, 9));
+                break;
+            default:
+                item->setImageList(nullptr)
+                    ->addImageListEntry(L"实线", 0)
+                    ->addImageListEntry(name, 1)
+                    ->setImageListSelection(i % 2);
                 break;
             }
             items.push_back(item);
@@ -121,6 +127,14 @@ struct EditorReuseTest : CompositeEditorTest
                       item.checkValue() ? BST_CHECKED : BST_UNCHECKED);
             break;
         case PropertyMgrUI::PropertyItemKind::List: {
+            EXPECT_EQ(::SendMessageW(holder->window(), CB_GETCURSEL, 0, 0), item.selectedIndex());
+            wchar_t text[64] = {};
+            ::SendMessageW(holder->window(), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
+            EXPECT_EQ(std::wstring(text), Str(item.name()));
+            break;
+        }
+        case PropertyMgrUI::PropertyItemKind::ImageList: {
+            EXPECT_EQ(::SendMessageW(holder->window(), CB_GETCOUNT, 0, 0), 2);
             EXPECT_EQ(::SendMessageW(holder->window(), CB_GETCURSEL, 0, 0), item.selectedIndex());
             wchar_t text[64] = {};
             ::SendMessageW(holder->window(), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));

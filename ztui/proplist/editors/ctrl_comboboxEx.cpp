@@ -16,6 +16,27 @@ bool ctrl_comboboxEx::create(CWnd* parent, PropertyItem_imp& item, UINT id, DWOR
                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                       DEFAULT_PITCH | FF_DONTCARE, kFontFace);
     m_combo.SetFont(&m_font, FALSE);
+    Fill(item);
+    return true;
+}
+
+bool ctrl_comboboxEx::rebind(PropertyItem_imp& item)
+{
+    if (!m_combo.m_hWnd)
+        return false;
+    m_item = &item;
+    // The entry height comes from the images, and the new item may bring other ones.
+    m_combo.SetImageList(item.imageList());
+    m_combo.SetItemHeight(-1, static_cast<UINT>(m_combo.EntryHeight()));
+    m_combo.ResetContent();
+    m_combo.EnableWindow(TRUE);
+    Fill(item);
+    m_combo.Invalidate(FALSE);
+    return true;
+}
+
+void ctrl_comboboxEx::Fill(PropertyItem_imp& item)
+{
     for (const PropertyListEntry& entry : item.entries())
         m_combo.AddEntry(entry.text, entry.imageIndex);
     m_combo.SetCurSel(item.selectedIndex());
@@ -33,7 +54,6 @@ bool ctrl_comboboxEx::create(CWnd* parent, PropertyItem_imp& item, UINT id, DWOR
     }
     if (item.isReadOnly())
         m_combo.EnableWindow(FALSE);
-    return true;
 }
 
 void ctrl_comboboxEx::move(const RECT& rect)

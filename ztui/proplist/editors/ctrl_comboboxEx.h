@@ -17,6 +17,7 @@ public:
     static constexpr int kFontWeight = 400;
 
     bool create(CWnd* parent, PropertyItem_imp& item, UINT id, DWORD extraStyle) override;
+    bool rebind(PropertyItem_imp& item) override;
     HWND window() const override { return m_combo.m_hWnd; }
     void move(const RECT& rect) override;
 
@@ -28,6 +29,9 @@ public:
     const CFont& font() const { return m_font; }
 
 private:
+    // Entries, selection and placeholder of the item, into an empty window.
+    void Fill(PropertyItem_imp& item);
+
     PropertyItem_imp* m_item = nullptr;
     // Declared before the window so that it outlives it.
     CFont m_font;

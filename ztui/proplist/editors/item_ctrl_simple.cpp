@@ -67,6 +67,11 @@ item_ctrl_simple::item_ctrl_simple(PropertyItem_imp& item, CWnd* parent, UINT id
 
 item_ctrl_simple::~item_ctrl_simple() = default;
 
+bool item_ctrl_simple::HasEditor(const PropertyItem_imp& item)
+{
+    return EditorTable().count(item.kind()) != 0;
+}
+
 HWND item_ctrl_simple::window() const
 {
     return m_editor ? m_editor->window() : nullptr;

@@ -16,6 +16,8 @@ public:
     // Builds the editor of the item's kind; a kind without one leaves the holder empty.
     item_ctrl_simple(PropertyItem_imp& item, CWnd* parent, UINT id);
     ~item_ctrl_simple() override;
+    // Whether the item's kind has an editor at all (a point list shows only its text).
+    static bool HasEditor(const PropertyItem_imp& item);
 
     HWND window() const override;
     void move(const RECT& rect) override;

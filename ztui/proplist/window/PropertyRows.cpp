@@ -189,6 +189,10 @@ std::unique_ptr<item_ctrl> prop_item_baseObj::createDefaultEditor(CWnd*, UINT)
 
 std::unique_ptr<item_ctrl> prop_item_comn::createDefaultEditor(CWnd* parent, UINT id)
 {
+    // No holder for a kind without an editor: an empty one could never be reused for another
+    // row, and every scroll past such rows would make more of them.
+    if (!item_ctrl_simple::HasEditor(*item()))
+        return nullptr;
     return std::make_unique<item_ctrl_simple>(*item(), parent, id);
 }
 
