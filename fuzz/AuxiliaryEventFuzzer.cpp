@@ -5,7 +5,7 @@
 #include "ztui/drawinput/ZTArchAuxiliaryMacrosMgn.h"
 #include "ztui/frame/ZTUiEventListener.h"
 
-#include <json/reader.h>
+#include "fuzz/FuzzJson.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -39,13 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Decorations would need views; the lines themselves are what is checked.
     static const bool quiet = (mgr.GetDecorations().SetLibraryName(nullptr), true);
     (void)quiet;
-    const std::string text(reinterpret_cast<const char*>(data), size);
-    Json::Value value;
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    std::string errors;
-    if (!reader->parse(text.data(), text.data() + text.size(), &value, &errors))
-        value = Json::Value(text);
+    const Json::Value value =
+        JsonOrText(std::string_view(reinterpret_cast<const char*>(data), size));
 
     zt::ZTUiEventListener& events = zt::ZTUiEventListener::instance();
     Check(events.NotifyListeners("Auxiliary", value));

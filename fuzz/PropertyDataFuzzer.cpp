@@ -11,7 +11,7 @@
 #include "ztui/propertypanel/ZTPropertyDataMgn.h"
 #include "ztui/propertypanel/ZTPropertySetMgn.h"
 
-#include <json/reader.h>
+#include "fuzz/FuzzJson.h"
 #include <json/value.h>
 
 #include <cstddef>
@@ -43,24 +43,13 @@ DgnProject& Project()
     return *project;
 }
 
-// The bytes as JSON when they are JSON, else as one string.
-Json::Value AsJson(const char* data, std::size_t size)
-{
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    Json::Value value;
-    std::string errors;
-    if (!reader->parse(data, data + size, &value, &errors))
-        value = Json::Value(std::string(data, size));
-    return value;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     DgnProject& project = Project();
-    const Json::Value value = AsJson(reinterpret_cast<const char*>(data), size);
+    const Json::Value value =
+        JsonOrText(std::string_view(reinterpret_cast<const char*>(data), size));
     TSDictionaryManager& dictionaries = TSDictionaryManager::Get();
     dictionaries.SetDataAt(&project, Utf8String("PropertyData"), {{L"TSArchiColumn", value}});
     dictionaries.SetDataAt(&project, Utf8String("PropertyDataSet"), {{L"Fuzz.Tool", value}});

@@ -27,7 +27,7 @@
 #include "ztui/tracer/TracerProxy.h"
 #include "ztui/tracer/ZTDlgArchTracer.h"
 
-#include <json/reader.h>
+#include "fuzz/FuzzJson.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -103,29 +103,17 @@ Host& TheHost()
     return *host;
 }
 
-Json::Value AsJson(std::string_view text)
-{
-    Json::CharReaderBuilder builder;
-    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    Json::Value value;
-    std::string errors;
-    if (!reader->parse(text.data(), text.data() + text.size(), &value, &errors))
-        value = Json::Value(std::string(text));
-    return value;
-}
-
 // The messages a view pre-translates are queued input; their parameters carry no pointers.
 constexpr UINT kViewMessages[] = {
-    WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONDOWN,
-    WM_MOUSEWHEEL, WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_SYSKEYDOWN, WM_LBUTTONDBLCLK,
+    WM_MOUSEMOVE,  WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP,  WM_MBUTTONDOWN,
+    WM_MOUSEWHEEL, WM_KEYDOWN,     WM_KEYUP,     WM_CHAR,        WM_SYSKEYDOWN, WM_LBUTTONDBLCLK,
 };
 
 // Eight bytes a message: kind, key or button state, x and y (two bytes each), character.
 void SendViewMessages(std::string_view bytes)
 {
-    HWND view = IViewManager::GetManager().GetActiveViewSet().GetSelectedViewport()
-                    ? ::GetFocus()
-                    : nullptr;
+    HWND view = IViewManager::GetManager().GetActiveViewSet().GetSelectedViewport() ? ::GetFocus()
+                                                                                    : nullptr;
     for (std::size_t at = 0; at + 8 <= bytes.size() && at < 8 * 64; at += 8) {
         const auto* b = reinterpret_cast<const unsigned char*>(bytes.data() + at);
         MSG msg{};
@@ -151,12 +139,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string name(bytes.substr(0, newline == std::string_view::npos ? 0 : newline));
     const std::string_view rest =
         newline == std::string_view::npos ? bytes : bytes.substr(newline + 1);
-    const Json::Value value = AsJson(rest);
+    const Json::Value value = JsonOrText(rest);
 
     zt::ZTUiEventListener& events = zt::ZTUiEventListener::instance();
     Check(events.NotifyListeners(name.c_str(), value));
     static const char* const kNames[] = {
-        zt::ZTContextbarEvent::kCreateEvent, "Auxiliary", "ISHighLight", "Delete",
+        zt::ZTContextbarEvent::kCreateEvent,
+        "Auxiliary",
+        "ISHighLight",
+        "Delete",
     };
     for (const char* known : kNames)
         Check(events.NotifyListeners(known, value));

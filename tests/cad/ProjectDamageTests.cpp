@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <sys/wait.h>
 #include <thread>
@@ -147,6 +148,19 @@ TEST(ProjectDamage, BadRowsAreCorrupt)
         Utf8String path = MakeProject(folder, c.name, 5);
         Tamper(path, c.sql);
         EXPECT_EQ(OpenStatus(path), c.expected);
+    }
+    // Properties and records nested deeper than the JSON reader goes (it throws there rather
+    // than failing) are damage too, not the end of the host.
+    const std::string deep = std::string(5000, '[') + std::string(5000, ']');
+    for (const char* target : {"UPDATE dgn_Element SET properties = '%s' WHERE id = 1",
+                               "UPDATE ext_Document SET value = '%s'"}) {
+        SCOPED_TRACE(target);
+        Utf8String path = MakeProject(folder, "deep", 5);
+        std::string sql(target);
+        sql.replace(sql.find("%s"), 2, deep);
+        Tamper(path, sql.c_str());
+        EXPECT_EQ(OpenStatus(path), DgnProjectStatus::Corrupt);
+        std::filesystem::remove(path.c_str());
     }
 }
 

@@ -44,6 +44,34 @@ TEST_F(DlgLayoutTest, TheDialogCannotShrinkBelowItsInitialClientSize)
     EXPECT_EQ(Client(), initial);
 }
 
+// Found by fuzzing: a framed dialog squeezed to no size at all has no client area left to
+// measure its frame by, and came back short of its initial width by the frame.
+TEST(DlgLayoutSqueezed, AFramedDialogSqueezedToNothingComesBackToItsInitialClientSize)
+{
+    DesktopFixture desk;
+    TestPanel framed;
+    ASSERT_TRUE(framed.CreateIndirect(PanelTemplate(WS_POPUP | WS_VISIBLE | WS_CAPTION)));
+    CRect client;
+    framed.GetClientRect(&client);
+    for (CSize squeeze : {CSize(0, 0), CSize(1, 1), CSize(0, 2000), CSize(2000, 0)}) {
+        SCOPED_TRACE(testing::Message() << squeeze.cx << " x " << squeeze.cy);
+        framed.SetWindowPos(nullptr, 0, 0, squeeze.cx, squeeze.cy,
+                            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        desk.pump();
+        CRect after;
+        framed.GetClientRect(&after);
+        if (squeeze.cx < 100)
+            EXPECT_EQ(after.Width(), client.Width());
+        else
+            EXPECT_GT(after.Width(), client.Width());
+        if (squeeze.cy < 100)
+            EXPECT_EQ(after.Height(), client.Height());
+        else
+            EXPECT_GT(after.Height(), client.Height());
+    }
+    framed.DestroyWindow();
+}
+
 TEST_F(DlgLayoutTest, TheFirstSizeIsTheReferenceOfEveryScale)
 {
     CSize initial = Client();

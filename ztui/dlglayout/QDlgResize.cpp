@@ -150,8 +150,14 @@ bool QDlgResize::KeepMinimumSize(int cx, int cy)
         return false;
     CRect window;
     GetWindowRect(&window);
-    int width = window.Width() + std::max(cx, m_nInitWidth) - cx;
-    int height = window.Height() + std::max(cy, m_nInitHeight) - cy;
+    // The frame is what the window has beyond its client area; a window squeezed below its
+    // frame has no client area left to tell it, and the frame comes from the styles instead.
+    CRect frame(0, 0, 0, 0);
+    ::AdjustWindowRectEx(&frame, GetStyle(), FALSE, GetExStyle());
+    const int frameWidth = cx > 0 ? window.Width() - cx : frame.Width();
+    const int frameHeight = cy > 0 ? window.Height() - cy : frame.Height();
+    int width = frameWidth + std::max(cx, m_nInitWidth);
+    int height = frameHeight + std::max(cy, m_nInitHeight);
     m_bResizing = true;
     SetWindowPos(nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     m_bResizing = false;

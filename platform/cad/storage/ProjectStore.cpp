@@ -62,7 +62,14 @@ bool FromJsonText(const std::string& text, Json::Value& value)
     thread_local const std::unique_ptr<Json::CharReader> reader(
         Json::CharReaderBuilder().newCharReader());
     std::string errors;
-    return reader->parse(text.data(), text.data() + text.size(), &value, &errors);
+    try {
+        return reader->parse(text.data(), text.data() + text.size(), &value, &errors);
+    } catch (const std::exception&) {
+        // The reader throws instead of failing on a nesting deeper than its limit: a record
+        // written so is as unreadable as one that is not JSON at all.
+        value = Json::Value();
+        return false;
+    }
 }
 
 // What went wrong, in the terms of the project: the file is no database at all, or it is one

@@ -32,6 +32,8 @@ FontKey KeyOf(HFONT font)
 // and the tracer open many fields in a few fonts, and a field must not measure its digits one
 // by one the first time the values under a moving cursor change.
 constexpr wchar_t kNumberCharacters[] = L"0123456789.,-+eE ";
+constexpr int kLargestPrimedWidth = 2048;
+constexpr int kLargestPrimedHeight = 256;
 
 // Character advances by font, shared by every edit control for the life of the process.
 EditWindow::Widths& SharedWidths(HDC measure, HFONT font)
@@ -50,9 +52,12 @@ EditWindow::Widths& SharedWidths(HDC measure, HFONT font)
         at->second->emplace(*c, size.cx);
         wide += size.cx;
     }
-    // Drawn once too, so that their glyphs are rasterised before a field first shows them.
+    // Drawn once too, so that their glyphs are rasterised before a field first shows them;
+    // not for fonts far larger than any field's, whose glyphs would only fill the caches.
     TEXTMETRICW tm{};
     GetTextMetricsW(measure, &tm);
+    if (wide > kLargestPrimedWidth || tm.tmHeight > kLargestPrimedHeight)
+        return *at->second;
     HDC screen = GetDC(nullptr);
     HBITMAP scratch =
         CreateCompatibleBitmap(screen, std::max(wide, 1), std::max<int>(tm.tmHeight, 1));
