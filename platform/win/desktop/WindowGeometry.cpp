@@ -157,20 +157,26 @@ void OffsetWindowTree(Window* w, int dx, int dy)
 
 void EnsureSurface(Window* w)
 {
-    int cx = std::max<int>(1, w->window.right - w->window.left);
-    int cy = std::max<int>(1, w->window.bottom - w->window.top);
+    // A window may be larger than any surface the drawing library makes (a template of huge
+    // dialog units, a size typed by a program); its pixels beyond that stay unpainted, as
+    // they would be off every screen.
+    constexpr int kLargestSurface = 32767;
+    int cx = std::clamp<int>(w->window.right - w->window.left, 1, kLargestSurface);
+    int cy = std::clamp<int>(w->window.bottom - w->window.top, 1, kLargestSurface);
     if (w->surface && cairo_image_surface_get_width(w->surface) == cx &&
         cairo_image_surface_get_height(w->surface) == cy)
         return;
     cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, cx, cy);
-    if (w->surface) {
+    if (w->surface && cairo_surface_status(s) == CAIRO_STATUS_SUCCESS &&
+        cairo_surface_status(w->surface) == CAIRO_STATUS_SUCCESS) {
         cairo_t* cr = cairo_create(s);
         cairo_set_source_surface(cr, w->surface, 0, 0);
         cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
         cairo_paint(cr);
         cairo_destroy(cr);
-        cairo_surface_destroy(w->surface);
     }
+    if (w->surface)
+        cairo_surface_destroy(w->surface);
     w->surface = s;
 }
 
