@@ -58,11 +58,9 @@ EditWindow::Widths& SharedWidths(HDC measure, HFONT font)
     GetTextMetricsW(measure, &tm);
     if (wide > kLargestPrimedWidth || tm.tmHeight > kLargestPrimedHeight)
         return *at->second;
-    HDC screen = GetDC(nullptr);
-    HBITMAP scratch =
-        CreateCompatibleBitmap(screen, std::max(wide, 1), std::max<int>(tm.tmHeight, 1));
-    ReleaseDC(nullptr, screen);
-    if (scratch) {
+    // A colour bitmap of its own: the screen's DC would compose the screen to hand it out.
+    if (HBITMAP scratch =
+            CreateBitmap(std::max(wide, 1), std::max<int>(tm.tmHeight, 1), 1, 32, nullptr)) {
         HGDIOBJ old = SelectObject(measure, scratch);
         TextOutW(measure, 0, 0, kNumberCharacters,
                  static_cast<int>(std::size(kNumberCharacters) - 1));
