@@ -171,6 +171,58 @@ TEST_F(ToolTipTest, RectangleToolsRelayedByHandHonourDelayActivationAndRemoval)
     DestroyWindow(tip);
 }
 
+// A tip is as wide as its text, whatever its length; only a maximum width set by the owner
+// wraps a text onto more lines.
+TEST_F(ToolTipTest, TheTipFitsItsTextAndWrapsOnlyAtTheMaximumWidthItWasGiven)
+{
+    HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 0, 0, 0, 0, parent, nullptr,
+                               nullptr, nullptr);
+    ASSERT_NE(tip, nullptr);
+    const wchar_t* const kLong = L"镜像 the selection about a line through two points";
+    TOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = parent;
+    ti.uId = 3;
+    ti.rect = {10, 10, 60, 60};
+    ti.lpszText = const_cast<LPWSTR>(L"镜像");
+    ASSERT_TRUE(SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti)));
+    auto shownSize = [&](int x) {
+        MSG away{parent, WM_MOUSEMOVE, 0, MAKELPARAM(200, 200), 0, {}};
+        SendMessageW(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&away));
+        MSG m{parent, WM_MOUSEMOVE, 0, MAKELPARAM(x, 20), 0, {}};
+        SendMessageW(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
+        desk.advance(600);
+        RECT r{};
+        GetWindowRect(tip, &r);
+        return SIZE{r.right - r.left, r.bottom - r.top};
+    };
+    HDC dc = GetDC(tip);
+    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SIZE shortText{}, longText{};
+    GetTextExtentPoint32W(dc, L"镜像", 2, &shortText);
+    GetTextExtentPoint32W(dc, kLong, static_cast<int>(wcslen(kLong)), &longText);
+    SelectObject(dc, old);
+    ReleaseDC(tip, dc);
+
+    const SIZE small = shownSize(20);
+    ASSERT_TRUE(IsWindowVisible(tip));
+    EXPECT_EQ(small.cx, shortText.cx + 8);
+    EXPECT_EQ(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0), -1);
+
+    TOOLINFOW update = ti;
+    update.lpszText = const_cast<LPWSTR>(kLong);
+    SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&update));
+    const SIZE oneLine = shownSize(22);
+    EXPECT_EQ(oneLine.cx, longText.cx + 8);
+    EXPECT_EQ(oneLine.cy, small.cy);
+
+    EXPECT_EQ(SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 120), -1);
+    const SIZE wrapped = shownSize(24);
+    EXPECT_LE(wrapped.cx, 120 + 8);
+    EXPECT_GE(wrapped.cy, 2 * small.cy - 4);
+    DestroyWindow(tip);
+}
+
 TEST_F(ToolTipTest, CToolTipCtrlToolsByWindowNotifyTheParentOfTheWindow)
 {
     HWND button = Child(L"Button", L"Wall", BS_PUSHBUTTON, {20, 20, 100, 50}, 77);

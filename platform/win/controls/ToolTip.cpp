@@ -38,6 +38,9 @@ struct ToolTipState
     bool shown = false;
     std::wstring text;
     POINT cursor{};
+    // Below zero, as a new tip starts, a text is shown on one line however long it is.
+    int maxWidth = -1;
+    bool wrap = false;
 };
 
 int FindTool(ToolTipState* s, HWND hwnd, UINT_PTR id)
@@ -117,9 +120,15 @@ void Show(HWND tip, ToolTipState* s)
         return;
     HDC dc = GetDC(tip);
     HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    RECT r{0, 0, 400, 0};
+    RECT r{0, 0, 0, 0};
     DrawTextW(dc, s->text.c_str(), static_cast<int>(s->text.size()), &r,
-              DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
+              DT_CALCRECT | DT_NOPREFIX);
+    s->wrap = s->maxWidth >= 0 && r.right - r.left > s->maxWidth;
+    if (s->wrap) {
+        r = RECT{0, 0, s->maxWidth, 0};
+        DrawTextW(dc, s->text.c_str(), static_cast<int>(s->text.size()), &r,
+                  DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
+    }
     SelectObject(dc, old);
     ReleaseDC(tip, dc);
     int width = r.right - r.left + 8;
@@ -197,7 +206,7 @@ void Paint(HWND hwnd, ToolTipState* s)
     SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
     RECT t{r.left + 4, r.top + 2, r.right - 4, r.bottom - 2};
     DrawTextW(dc, s->text.c_str(), static_cast<int>(s->text.size()), &t,
-              DT_NOPREFIX | DT_WORDBREAK);
+              DT_NOPREFIX | (s->wrap ? DT_WORDBREAK : 0u));
     SelectObject(dc, old);
     EndPaint(hwnd, &ps);
 }
@@ -429,6 +438,13 @@ LRESULT ToolTipWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case TTM_GETDELAYTIME:
         return wParam == TTDT_AUTOPOP ? s->autopop : wParam == TTDT_RESHOW ? s->reshow : s->initial;
+    case TTM_SETMAXTIPWIDTH: {
+        const int previous = s->maxWidth;
+        s->maxWidth = static_cast<int>(lParam);
+        return previous;
+    }
+    case TTM_GETMAXTIPWIDTH:
+        return s->maxWidth;
     case TTM_POP:
         Pop(hwnd, s);
         return 0;
