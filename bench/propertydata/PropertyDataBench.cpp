@@ -53,7 +53,10 @@ void BM_FormatBrushToWalls(benchmark::State& state)
         return;
     }
     DgnModel& model = *project->GetDefaultModel();
-    RefCountedPtr<TSObject> source = AddWall(model, -1000, 370);
+    // Two brushes taken in turn, so that every run really changes every wall's thickness
+    // (a brush of the values the walls already have writes nothing).
+    const RefCountedPtr<TSObject> sources[] = {AddWall(model, -1000, 370), AddWall(model, -2000, 300)};
+    int turn = 0;
     std::vector<RefCountedPtr<TSObject>> targets;
     for (int i = 0; i < int(state.range(0)); ++i)
         targets.push_back(AddWall(model, 1000.0 * i, 240));
@@ -63,12 +66,13 @@ void BM_FormatBrushToWalls(benchmark::State& state)
     for (auto _ : state) {
         ITxnManager& txn = project->GetTxnManager();
         txn.StartTxnGroup();
+        const RefCountedPtr<TSObject>& source = sources[turn++ % 2];
         for (RefCountedPtr<TSObject>& target : targets)
             benchmark::DoNotOptimize(data.cloneObject(source, target, filter));
         txn.EndTxnGroup();
     }
     auto* last = dynamic_cast<TSArchiWall*>(targets.back().get());
-    if (!last || last->GetThickness() != 370.0)
+    if (!last || last->GetThickness() != ((turn - 1) % 2 == 0 ? 370.0 : 300.0))
         state.SkipWithError("the brush did not reach the walls");
     state.counters["walls"] = double(targets.size());
     DgnApplication::Get().CloseProject();

@@ -26,6 +26,11 @@ bool EditElementHandle::ReplaceInModel()
     return m_element->GetDgnProject().ReplaceElement(*m_element, m_data);
 }
 
+bool EditElementHandle::ReplaceInModel(ElementRef& element, ElementData content)
+{
+    return element.GetDgnProject().ReplaceElement(element, std::move(content));
+}
+
 ElementId EditElementHandle::AddToModel(DgnModel* model)
 {
     DgnModel* target = model ? model : m_model;

@@ -32,6 +32,9 @@ public:
 
     // Writes the working copy over the element; false without a live element.
     bool ReplaceInModel();
+    // Writes the content given over the element without a working copy: for a caller that
+    // builds the whole content itself. False when the element is deleted or its project shut.
+    static bool ReplaceInModel(ElementRef& element, ElementData content);
     // Adds the working copy as a new element of the model (this handle's own model when null)
     // and makes the handle refer to it; returns the new id, INVALID_ELEMENTID on failure.
     ElementId AddToModel(DgnModel* model = nullptr);

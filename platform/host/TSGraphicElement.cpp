@@ -144,13 +144,21 @@ bool TSGraphicElement::UpdateInModel()
     ElementRef* element = GetElementRef();
     if (!element)
         return false;
-    EditElementHandle handle(element);
-    ElementData& data = handle.GetDataR();
+    // A property set to the value it has (most of what a format brush carries) writes
+    // nothing: no undo step, no redraw. The geometry is made from the values and the level.
+    const std::shared_ptr<const ElementData> stored = element->GetData();
+    if (stored && stored->levelId == m_levelId && stored->properties == m_values)
+        return true;
+    // The object holds the whole content but the element's class: nothing of the stored
+    // content is worth copying before it is written over, and the new content is handed over
+    // whole (a format brush writes thousands of these in one step).
+    ElementData data;
+    data.classId = stored ? stored->classId : element->GetECClassId();
     if (!SaveTo(data))
         return false;
     if (!element->GetDgnProject().Levels().HasLevel(data.levelId))
         data.levelId = element->GetLevel();
-    return handle.ReplaceInModel();
+    return EditElementHandle::ReplaceInModel(*element, std::move(data));
 }
 
 bool TSGraphicElement::DeleteFromModel()

@@ -182,6 +182,16 @@ TEST_F(ArchPropertyRecords, EditsThroughTheToolInterfaceChangeTheElementUndoably
     ElementRef* element = Model().FindElementById(id);
     EXPECT_NEAR(element->GetRange().high.y - element->GetRange().low.y, 370.0, 1e-9);
     EXPECT_EQ(element->GetLevel(), outer);
+
+    // Values the element already has write nothing: no step to undo, the same stored content.
+    ITxnManager& txn = Project().GetTxnManager();
+    const std::size_t steps = txn.GetUndoCount();
+    const std::shared_ptr<const ElementData> before = element->GetData();
+    found->OnPropertyItemChanged(obj, 3, thicker);
+    found->OnPropertyItemChanged(obj, 91, layer);
+    EXPECT_EQ(txn.GetUndoCount(), steps);
+    EXPECT_EQ(element->GetData(), before);
+
     ASSERT_TRUE(Project().GetTxnManager().Undo());
     EXPECT_NE(element->GetLevel(), outer);
     ASSERT_TRUE(Project().GetTxnManager().Undo());
