@@ -36,7 +36,7 @@ void AuxiliaryLineIndex::Add(const DPoint3d& point, const DVec3d& direction, std
     double theta = std::atan2(ny, nx);
     int bin = static_cast<int>(theta / kBinWidth);
     bin = std::clamp(bin, 0, kAngleBins - 1);
-    m_pending.push_back(Pending{bin, nx, ny, point.x, point.y, payload});
+    m_pending.push_back(Pending{bin, theta, nx, ny, point.x, point.y, payload});
 }
 
 void AuxiliaryLineIndex::Finish()
@@ -64,29 +64,32 @@ void AuxiliaryLineIndex::Finish()
     m_entries.clear();
     m_entries.reserve(all.size());
     m_binStart.assign(kAngleBins + 1, 0);
+    m_binCos.assign(kAngleBins, 1.0);
+    m_binSin.assign(kAngleBins, 0.0);
+    m_binHalfRange.assign(kAngleBins, 0.0);
     std::size_t next = 0;
     for (int b = 0; b < kAngleBins; ++b) {
         m_binStart[b] = static_cast<std::uint32_t>(m_entries.size());
         const std::size_t first = m_entries.size();
+        double lowTheta = 0.0, highTheta = 0.0;
         for (; next < all.size() && all[next].bin == b; ++next) {
             const Pending& p = all[next];
             m_entries.push_back(
                 Entry{p.nx * (p.x - m_originX) + p.ny * (p.y - m_originY), p.payload});
+            lowTheta = m_entries.size() - first > 1 ? std::min(lowTheta, p.theta) : p.theta;
+            highTheta = m_entries.size() - first > 1 ? std::max(highTheta, p.theta) : p.theta;
         }
+        // A query bounds n . q about the middle of the angles the bin really holds: walls
+        // mostly run along a few directions, and a bin of one direction needs no swing.
+        const double middle = 0.5 * (lowTheta + highTheta);
+        m_binCos[b] = std::cos(middle);
+        m_binSin[b] = std::sin(middle);
+        m_binHalfRange[b] = 0.5 * (highTheta - lowTheta);
         std::stable_sort(m_entries.begin() + first, m_entries.end(),
                          [](const Entry& a, const Entry& c) { return a.rho < c.rho; });
     }
     m_binStart[kAngleBins] = static_cast<std::uint32_t>(m_entries.size());
     m_kept = std::move(all);
-    // The normals of the bins' middle angles, which every query needs.
-    if (m_binCos.empty()) {
-        m_binCos.resize(kAngleBins);
-        m_binSin.resize(kAngleBins);
-        for (int b = 0; b < kAngleBins; ++b) {
-            m_binCos[b] = std::cos((b + 0.5) * kBinWidth);
-            m_binSin[b] = std::sin((b + 0.5) * kBinWidth);
-        }
-    }
 }
 
 void AuxiliaryLineIndex::Clear()
@@ -102,15 +105,20 @@ void AuxiliaryLineIndex::Clear()
 void AuxiliaryLineIndex::Query(const DPoint3d& q, double& reach,
                                const std::function<void(std::uint32_t)>& visit) const
 {
+    Query(q, reach, [&visit](std::uint32_t payload, std::uint32_t) { visit(payload); });
+}
+
+void AuxiliaryLineIndex::Query(
+    const DPoint3d& q, double& reach,
+    const std::function<void(std::uint32_t, std::uint32_t)>& visit) const
+{
     for (std::uint32_t payload : m_undirected)
-        visit(payload);
+        visit(payload, kNoSlot);
     if (m_binStart.empty() || !std::isfinite(q.x) || !std::isfinite(q.y))
         return;
     const double qx = q.x - m_originX;
     const double qy = q.y - m_originY;
     const double radius = std::hypot(qx, qy);
-    // n . q is R cos(theta - phi): it changes by at most R per radian of theta.
-    const double swing = radius * 0.5 * kBinWidth;
     for (int b = 0; b < kAngleBins; ++b) {
         const std::uint32_t first = m_binStart[b];
         const std::uint32_t last = m_binStart[b + 1];
@@ -119,17 +127,30 @@ void AuxiliaryLineIndex::Query(const DPoint3d& q, double& reach,
         if (!(reach >= 0.0))
             return;
         const double centre = qx * m_binCos[b] + qy * m_binSin[b];
+        // n . q is R cos(theta - phi): it changes by at most R per radian of theta.
+        const double swing = radius * m_binHalfRange[b];
         const double margin = kRelativeMargin * (1.0 + radius + reach);
-        const double low = centre - swing - reach - margin;
-        auto begin = m_entries.begin() + first;
-        auto end = m_entries.begin() + last;
-        auto it = std::lower_bound(begin, end, low,
-                                   [](const Entry& e, double value) { return e.rho < value; });
-        for (; it != end; ++it) {
+        // Nearest first, outwards from the cursor's offset both ways: the visitor's reach
+        // shrinks to its worst kept candidate, and the sooner it learns of near ones, the
+        // fewer far ones it is shown. What the visitor keeps does not depend on the order.
+        const Entry* const begin = m_entries.data() + first;
+        const Entry* const end = m_entries.data() + last;
+        const Entry* up = std::lower_bound(
+            begin, end, centre, [](const Entry& e, double value) { return e.rho < value; });
+        const Entry* down = up;
+        bool upOpen = true, downOpen = true;
+        while (upOpen || downOpen) {
             // The reach may shrink during the visits of this bin.
-            if (it->rho > centre + swing + reach + margin)
-                break;
-            visit(it->payload);
+            const double limit = swing + reach + margin;
+            upOpen = upOpen && up != end && up->rho - centre <= limit;
+            downOpen = downOpen && down != begin && centre - down[-1].rho <= limit;
+            if (upOpen && (!downOpen || up->rho - centre <= centre - down[-1].rho)) {
+                visit(up->payload, static_cast<std::uint32_t>(up - m_entries.data()));
+                ++up;
+            } else if (downOpen) {
+                --down;
+                visit(down->payload, static_cast<std::uint32_t>(down - m_entries.data()));
+            }
         }
     }
 }

@@ -8,7 +8,7 @@
 // cursor). A carrier is n . x = rho with a unit normal n at angle theta in [0, pi), so the
 // index groups carriers by theta into bins and sorts each bin by rho, measured from the middle
 // of everything indexed. In a bin, n . q moves by at most |q| (from that middle) times half
-// the bin width from its value at the bin's middle angle, so one
+// the spread of the bin's angles from its value at their middle angle, so one
 // binary search per bin finds every carrier that can be near q. The visitor may shrink the
 // reach as it learns of nearer candidates, which narrows the bins still to be searched.
 //
@@ -43,6 +43,18 @@ public:
     // reach (and of every carrier without direction). visit may lower reach.
     void Query(const DPoint3d& q, double& reach,
                const std::function<void(std::uint32_t payload)>& visit) const;
+    // The same, with the slot of each reported carrier: slots number the carriers in the
+    // order queries read them (0 to slots() - 1), so data a caller keeps by slot is read as
+    // it lies in memory. A carrier without direction has the slot kNoSlot.
+    static constexpr std::uint32_t kNoSlot = ~std::uint32_t{0};
+    void Query(const DPoint3d& q, double& reach,
+               const std::function<void(std::uint32_t payload, std::uint32_t slot)>& visit) const;
+    std::size_t slots() const { return m_entries.size(); }
+    // The payload of a slot; kNoSlot past the last.
+    std::uint32_t PayloadOfSlot(std::size_t slot) const
+    {
+        return slot < m_entries.size() ? m_entries[slot].payload : kNoSlot;
+    }
 
 private:
     struct Entry
@@ -53,7 +65,7 @@ private:
     struct Pending
     {
         int bin;
-        double nx, ny, x, y;
+        double theta, nx, ny, x, y;
         std::uint32_t payload;
     };
 
@@ -65,6 +77,8 @@ private:
     std::vector<std::uint32_t> m_binStart;
     std::vector<double> m_binCos;
     std::vector<double> m_binSin;
+    // Half the spread of the angles in each bin, about the bin's normal above.
+    std::vector<double> m_binHalfRange;
     std::vector<std::uint32_t> m_undirected;
     // Offsets are measured from here, the middle of the indexed points.
     double m_originX = 0.0;

@@ -113,6 +113,15 @@ void ZTArchAuxiliaryLine::Rebuild()
         m_index.Add(segment.point[1], across, id * CandidateKindCount + EndPerpendicular);
     }
     m_index.Finish();
+    m_slots.clear();
+    m_slots.reserve(m_index.slots());
+    for (std::size_t slot = 0; slot < m_index.slots(); ++slot) {
+        const std::uint32_t payload = m_index.PayloadOfSlot(slot);
+        const std::uint32_t id = payload / CandidateKindCount;
+        m_slots.push_back(SlotCarrier{
+            m_segments[id], std::uint64_t(m_positions[id]) * CandidateKindCount +
+                                payload % CandidateKindCount});
+    }
 }
 
 void ZTArchAuxiliaryLine::CollectAuxiliaryLines(bvector<ICurvePrimitivePtr>& lines,
@@ -125,13 +134,17 @@ void ZTArchAuxiliaryLine::CollectAuxiliaryLines(bvector<ICurvePrimitivePtr>& lin
     const DPoint3d q = ev.GetPoint();
     AuxiliaryNearestKeeper keeper(q);
     double reach = m_tolerance;
-    m_index.Query(q, reach, [&](std::uint32_t payload) {
+    m_index.Query(q, reach, [&](std::uint32_t payload, std::uint32_t slot) {
         const std::uint32_t id = payload / CandidateKindCount;
         const auto kind = static_cast<CandidateKind>(payload % CandidateKindCount);
+        const bool inSlot = slot < m_slots.size();
+        const DSegment3d& line = inSlot ? m_slots[slot].segment : m_segments[id];
         DSegment3d candidate;
-        if (!CandidateSegment(m_segments[id], kind, q, m_tolerance, candidate))
+        if (!CandidateSegment(line, kind, q, m_tolerance, candidate))
             return;
-        keeper.OfferSegment(candidate, std::uint64_t(m_positions[id]) * CandidateKindCount + kind);
+        keeper.OfferSegment(candidate, inSlot ? m_slots[slot].order
+                                              : std::uint64_t(m_positions[id]) * CandidateKindCount +
+                                                    kind);
         if (keeper.IsFull())
             reach = std::min(m_tolerance, keeper.Worst());
     });

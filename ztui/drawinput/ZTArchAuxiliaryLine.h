@@ -5,6 +5,8 @@
 // less than a walk over every line; the index is rebuilt when the list of lines changes.
 
 #include "ztui/drawinput/AuxiliaryLineIndex.h"
+
+#include <vector>
 #include "ztui/drawinput/ZTAuxliaryEvent.h"
 
 namespace zt {
@@ -53,6 +55,14 @@ private:
     // The position in m_lines of each segment, which orders its candidates.
     bvector<std::uint32_t> m_positions;
     AuxiliaryLineIndex m_index;
+    // What a query needs of each carrier, by the index's slot: a query reads a few hundred
+    // neighbouring slots, where the segments by number lie all over the memory.
+    struct SlotCarrier
+    {
+        DSegment3d segment;
+        std::uint64_t order;
+    };
+    std::vector<SlotCarrier> m_slots;
     bool m_stale = false;
     bvector<DPoint3d> m_anglePoints;
     ZTAuxiliaryModelPtr m_model;
