@@ -13,6 +13,7 @@ constexpr double kBinWidth = cad::kPi / AuxiliaryLineIndex::kAngleBins;
 // The rho of a carrier and n . q are computed along different paths; a margin far above
 // their rounding keeps every carrier whose exact distance lies at the reach.
 constexpr double kRelativeMargin = 1.0e-9;
+constexpr std::uint32_t kSampleStride = 16;
 
 } // namespace
 
@@ -89,6 +90,17 @@ void AuxiliaryLineIndex::Finish()
                          [](const Entry& a, const Entry& c) { return a.rho < c.rho; });
     }
     m_binStart[kAngleBins] = static_cast<std::uint32_t>(m_entries.size());
+    // Every kSampleStride-th offset of each bin (they start with the bin), so that a query's
+    // search stays in a small array and touches the entries in one stride only.
+    m_samples.clear();
+    m_samples.reserve(m_entries.size() / kSampleStride + kAngleBins);
+    m_sampleStart.assign(kAngleBins + 1, 0);
+    for (int b = 0; b < kAngleBins; ++b) {
+        m_sampleStart[b] = static_cast<std::uint32_t>(m_samples.size());
+        for (std::uint32_t i = m_binStart[b]; i < m_binStart[b + 1]; i += kSampleStride)
+            m_samples.push_back(m_entries[i].rho);
+    }
+    m_sampleStart[kAngleBins] = static_cast<std::uint32_t>(m_samples.size());
     m_kept = std::move(all);
 }
 
@@ -98,6 +110,8 @@ void AuxiliaryLineIndex::Clear()
     m_kept.clear();
     m_entries.clear();
     m_binStart.clear();
+    m_samples.clear();
+    m_sampleStart.clear();
     m_undirected.clear();
     m_count = 0;
 }
@@ -135,8 +149,15 @@ void AuxiliaryLineIndex::Query(
         // fewer far ones it is shown. What the visitor keeps does not depend on the order.
         const Entry* const begin = m_entries.data() + first;
         const Entry* const end = m_entries.data() + last;
+        // The first sample at or past the centre bounds the stride the first entry there lies
+        // in: after the sample before it, at most up to the sample itself.
+        const double* samples = m_samples.data() + m_sampleStart[b];
+        const auto sampleCount = static_cast<std::ptrdiff_t>(m_sampleStart[b + 1] - m_sampleStart[b]);
+        const std::ptrdiff_t j = std::lower_bound(samples, samples + sampleCount, centre) - samples;
+        const Entry* from = j > 0 ? begin + (j - 1) * kSampleStride + 1 : begin;
+        const Entry* to = j < sampleCount ? begin + j * kSampleStride : end;
         const Entry* up = std::lower_bound(
-            begin, end, centre, [](const Entry& e, double value) { return e.rho < value; });
+            from, to, centre, [](const Entry& e, double value) { return e.rho < value; });
         const Entry* down = up;
         bool upOpen = true, downOpen = true;
         while (upOpen || downOpen) {

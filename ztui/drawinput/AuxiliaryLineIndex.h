@@ -75,6 +75,9 @@ private:
     std::vector<Entry> m_entries;
     // m_entries[m_binStart[b] .. m_binStart[b + 1]) belong to bin b, sorted by rho.
     std::vector<std::uint32_t> m_binStart;
+    // Every few offsets of each bin, by bin as m_binStart gives the entries.
+    std::vector<double> m_samples;
+    std::vector<std::uint32_t> m_sampleStart;
     std::vector<double> m_binCos;
     std::vector<double> m_binSin;
     // Half the spread of the angles in each bin, about the bin's normal above.
