@@ -77,6 +77,9 @@ void Report(benchmark::State& state, std::vector<double>& micros)
         micros.end() - std::upper_bound(micros.begin(), micros.end(), 200.0));
 }
 
+// The median of the last mouse move, for the machine's own measure below.
+double g_moveMedianUs = 50.0;
+
 void MouseMoveThroughTheTracer(benchmark::State& state)
 {
     OpenTracer t;
@@ -95,8 +98,46 @@ void MouseMoveThroughTheTracer(benchmark::State& state)
                 .count());
     }
     Report(state, micros);
+    if (!micros.empty())
+        g_moveMedianUs = micros[micros.size() / 2];
 }
 BENCHMARK(MouseMoveThroughTheTracer)->Iterations(10'000)->Unit(benchmark::kMicrosecond);
+
+// Plain arithmetic as long as the mouse move's median, timed the same way: its worst and its
+// misses are what the machine alone (preemption, interrupts, a neighbour on the host) adds to
+// runs of that length, the floor under the tracer's own.
+void FixedWorkOfTheMoveMedian(benchmark::State& state)
+{
+    auto spin = [](long rounds) {
+        double x = 0.0;
+        for (long k = 0; k < rounds; ++k) {
+            x += static_cast<double>(k) * 0.5;
+            benchmark::DoNotOptimize(x);
+        }
+    };
+    long rounds = 1000;
+    for (;;) {
+        const auto begin = std::chrono::steady_clock::now();
+        spin(rounds);
+        const double us =
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - begin)
+                .count();
+        if (us >= g_moveMedianUs || rounds > (1L << 40))
+            break;
+        rounds = us > 1.0 ? static_cast<long>(rounds * g_moveMedianUs / us) + 1 : rounds * 2;
+    }
+    std::vector<double> micros;
+    micros.reserve(10'000);
+    for (auto _ : state) {
+        const auto begin = std::chrono::steady_clock::now();
+        spin(rounds);
+        micros.push_back(
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - begin)
+                .count());
+    }
+    Report(state, micros);
+}
+BENCHMARK(FixedWorkOfTheMoveMedian)->Iterations(10'000)->Unit(benchmark::kMicrosecond);
 
 void TypedDigitToTheField(benchmark::State& state)
 {
