@@ -35,7 +35,25 @@ public:
 };
 
 class ToolTipTest : public ControlTest
-{};
+{
+protected:
+    HWND NewTip()
+    {
+        return CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 0, 0, 0, 0, parent, nullptr,
+                               nullptr, nullptr);
+    }
+    // A tool over a rectangle of the parent, with its text given here.
+    TOOLINFOW RectangleTool(UINT_PTR id, const wchar_t* text) const
+    {
+        TOOLINFOW ti{};
+        ti.cbSize = sizeof ti;
+        ti.hwnd = parent;
+        ti.uId = id;
+        ti.rect = {10, 10, 60, 60};
+        ti.lpszText = const_cast<LPWSTR>(text);
+        return ti;
+    }
+};
 
 TEST_F(ToolTipTest, EnabledWindowAsksForTheTextOfTheControlUnderThePointerAfterTheDelay)
 {
@@ -120,15 +138,9 @@ TEST_F(ToolTipTest, LeavingTheToolHidesTheTipAndAnotherToolAsksAgain)
 
 TEST_F(ToolTipTest, RectangleToolsRelayedByHandHonourDelayActivationAndRemoval)
 {
-    HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 0, 0, 0, 0, parent, nullptr,
-                               nullptr, nullptr);
+    HWND tip = NewTip();
     ASSERT_NE(tip, nullptr);
-    TOOLINFOW ti{};
-    ti.cbSize = sizeof ti;
-    ti.hwnd = parent;
-    ti.uId = 9;
-    ti.rect = {10, 10, 60, 60};
-    ti.lpszText = const_cast<LPWSTR>(L"Grid");
+    TOOLINFOW ti = RectangleTool(9, L"Grid");
     ASSERT_TRUE(SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti)));
     EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
     SendMessageW(tip, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(100, 0));
@@ -175,16 +187,10 @@ TEST_F(ToolTipTest, RectangleToolsRelayedByHandHonourDelayActivationAndRemoval)
 // wraps a text onto more lines.
 TEST_F(ToolTipTest, TheTipFitsItsTextAndWrapsOnlyAtTheMaximumWidthItWasGiven)
 {
-    HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 0, 0, 0, 0, parent, nullptr,
-                               nullptr, nullptr);
+    HWND tip = NewTip();
     ASSERT_NE(tip, nullptr);
     const wchar_t* const kLong = L"镜像 the selection about a line through two points";
-    TOOLINFOW ti{};
-    ti.cbSize = sizeof ti;
-    ti.hwnd = parent;
-    ti.uId = 3;
-    ti.rect = {10, 10, 60, 60};
-    ti.lpszText = const_cast<LPWSTR>(L"镜像");
+    TOOLINFOW ti = RectangleTool(3, L"镜像");
     ASSERT_TRUE(SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti)));
     auto shownSize = [&](int x) {
         MSG away{parent, WM_MOUSEMOVE, 0, MAKELPARAM(200, 200), 0, {}};
@@ -256,8 +262,7 @@ TEST_F(ToolTipTest, CToolTipCtrlToolsByWindowNotifyTheParentOfTheWindow)
 TEST_F(ToolTipTest, SubclassedToolsRelayTheirOwnMouseMessagesUntilRemoved)
 {
     HWND button = Child(L"Button", L"Wall", BS_PUSHBUTTON, {20, 20, 100, 50}, 78);
-    HWND tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 0, 0, 0, 0, parent, nullptr,
-                               nullptr, nullptr);
+    HWND tip = NewTip();
     TOOLINFOW ti{};
     ti.cbSize = sizeof ti;
     ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
