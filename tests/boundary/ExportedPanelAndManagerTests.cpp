@@ -83,8 +83,8 @@ protected:
         panel.cy = 40;
         zt::win::ResourceModule::AddDialog(kToolModule, MAKEINTRESOURCEW(kPanelTemplate), panel);
         zt::win::DialogTemplate setting = PanelDialogTemplate();
-        setting.AddItem(L"Static", L"图层", zt::ZTDlgToolSettingCommon::kLayerLabelId, 0, 4, 80,
-                        24, 10);
+        setting.AddItem(L"Static", L"图层", zt::ZTDlgToolSettingCommon::kLayerLabelId, 0, 4, 80, 24,
+                        10);
         setting.AddItem(L"ComboBox", nullptr, zt::ZTDlgToolSettingCommon::kLayerComboId,
                         WS_TABSTOP | CBS_DROPDOWNLIST | CBS_HASSTRINGS, 30, 78, 80, 60);
         zt::win::ResourceModule::AddDialog(
@@ -260,10 +260,9 @@ TEST_F(PanelBoundary, ToolPanelsAndTheSettingDialogAfterTheirWindowsWent)
                           kPanelTemplate);
     zt::ZTDlgToolPanelBase* orphan = nullptr;
     EXPECT_NO_THROW(orphan = mgn.getToolPanel("Boundary.DeadParent"));
-    if (orphan) {
-        EXPECT_TRUE(::IsWindow(orphan->m_hWnd));
-        EXPECT_NE(::GetParent(orphan->m_hWnd), goneHandle);
-    }
+    EXPECT_EQ(orphan, nullptr) << "no window can be made under a parent that is gone";
+    EXPECT_EQ(mgn.context().toolPanels.at("Boundary.DeadParent").panel, nullptr);
+    EXPECT_EQ(g_orphanPanel->m_hWnd, nullptr);
 
     auto* setting = static_cast<zt::ZTDlgToolSettingCommon*>(
         zt::ZTDlgToolSettingCommon::Get("Boundary.Setting", L"墙设置", true));
@@ -428,8 +427,8 @@ protected:
         if (!panel.CreateIndirect(PanelDialogTemplate(), &pane))
             return false;
         pane.SetHostedWindow(&panel);
-        if (!edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
-                         CRect(10, 10, 160, 34), &panel, kFieldId))
+        if (!edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(10, 10, 160, 34),
+                         &panel, kFieldId))
             return false;
         edit.SetCtrlId(kReportedId);
         desk.pump();
@@ -527,12 +526,10 @@ TEST(UiManagerBoundary, NullElementsEmptyIdsAndAnEmptyTitle)
     DesktopFixture desk;
     std::vector<std::string> heard;
     MessageSender& hub = MessageSender::Get();
-    auto id = hub.AddReceiver(MessageSide::UserInterface, "Tessel.Message.DisableButton",
-                              [&](const JsonMessage& m) {
-                                  heard.push_back(m.GetValue().isString()
-                                                      ? m.GetValue().asString()
-                                                      : std::string("?"));
-                              });
+    auto id = hub.AddReceiver(
+        MessageSide::UserInterface, "Tessel.Message.DisableButton", [&](const JsonMessage& m) {
+            heard.push_back(m.GetValue().isString() ? m.GetValue().asString() : std::string("?"));
+        });
     zt::ZTUiMgn& ui = zt::ZTUiMgn::instance();
     const std::vector<CString> saved = ui.ribbonButtons;
 
