@@ -11,6 +11,7 @@
 #include "ztui/proplist/window/ListBoxProperty.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace zt {
 
@@ -25,6 +26,13 @@ constexpr int kGroupGap = 10;
 constexpr int kNoTop = 2000;
 // The height the list takes when the parent has no room left for it.
 constexpr int kFallbackListHeight = 100;
+
+// Heights and offsets come from the derived dialogs and may be anything: the arithmetic on them
+// is done wide and brought back into a window's range.
+int ClampToInt(long long value)
+{
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
 
 CtrlPairGroup ListGroup()
 {
@@ -73,8 +81,8 @@ void ZTPropertyDlg::PlaceList(int top, int height)
         return;
     CRect window;
     GetWindowRect(&window);
-    m_pList->MoveWindow(kListMargin, top, window.Width() - 2 * kListMargin, height - kListMargin,
-                        TRUE);
+    const int listHeight = ClampToInt(std::max(0LL, static_cast<long long>(height) - kListMargin));
+    m_pList->MoveWindow(kListMargin, top, window.Width() - 2 * kListMargin, listHeight, TRUE);
     m_pList->ShowWindow(SW_SHOWNOACTIVATE);
 }
 
@@ -96,7 +104,8 @@ void ZTPropertyDlg::ForEachControl(const CtrlPairGroups& groups,
 void ZTPropertyDlg::MoveControlsDown(const CtrlPairGroups& groups, int dy)
 {
     ForEachControl(groups, [dy](HWND control, const RECT& r) {
-        ::MoveWindow(control, r.left, r.top + dy, r.right - r.left, r.bottom - r.top, TRUE);
+        ::MoveWindow(control, r.left, ClampToInt(static_cast<long long>(r.top) + dy),
+                     r.right - r.left, r.bottom - r.top, TRUE);
     });
 }
 
@@ -138,8 +147,9 @@ void ZTPropertyDlg::SetGroupsPairAfterPropertyList(CtrlPairGroups groups, int he
     PlaceList(0, height);
     int top = kNoTop;
     ForEachControl(groups, [&](HWND, const RECT& r) { top = std::min<int>(top, r.top); });
-    if (top != kNoTop && top != height + kGroupGap)
-        MoveControlsDown(groups, height + kGroupGap - top);
+    const long long below = static_cast<long long>(height) + kGroupGap;
+    if (top != kNoTop && top != below)
+        MoveControlsDown(groups, ClampToInt(below - top));
     groups.insert(groups.begin(), ListGroup());
     SetGroupsPair(groups);
 }
@@ -157,9 +167,9 @@ void ZTPropertyDlg::SetGroupsPairArroundPropertyList(const CtrlPairGroup& before
     int afterTop = kNoTop;
     ForEachControl({after},
                    [&](HWND, const RECT& r) { afterTop = std::min<int>(afterTop, r.top); });
-    int target = top + height - kListMargin + kGroupGap;
+    const long long target = static_cast<long long>(top) + height - kListMargin + kGroupGap;
     if (afterTop != kNoTop && afterTop != target)
-        MoveControlsDown({after}, target - afterTop);
+        MoveControlsDown({after}, ClampToInt(target - afterTop));
     SetGroupsPair({before, ListGroup(), after});
 }
 

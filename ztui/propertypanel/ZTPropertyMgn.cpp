@@ -140,7 +140,10 @@ ZTDlgToolPanelBase* ZTPropertyMgn::getToolPanel(const char* name)
         ResourceModuleScope resources(record.module);
         panel = record.factory();
         if (panel && !panel->m_hWnd) {
-            if (panel->Create(record.templateId, CWnd::FromHandle(record.parent))) {
+            // A parent the host has destroyed since it registered the panel cannot own it; the
+            // panel is not made on the desktop instead.
+            const bool parentGone = record.parent && !::IsWindow(record.parent);
+            if (!parentGone && panel->Create(record.templateId, CWnd::FromHandle(record.parent))) {
                 panel->ModifyStyleEx(0, WS_EX_NOACTIVATE);
                 panel->EnableWindow(TRUE);
                 panel->SetBackgroundColor(kPanelBackground);
