@@ -232,6 +232,20 @@ unsigned int SurfacePixel(cairo_surface_t* surface, int x, int y);
 void ComposeInto(cairo_surface_t* screen, const std::vector<Window*>& bottomToTop,
                  COLORREF desktopColour, const cairo_region_t* area = nullptr);
 
+// The window manager keeps positions and sizes within 16-bit coordinates, whatever the caller
+// asked for, at creation as at every move, so that no edge is beyond what a rectangle holds.
+constexpr int kMinWindowCoordinate = -32768;
+constexpr int kMaxWindowCoordinate = 32767;
+inline int ClampWindowPosition(int v)
+{
+    return v < kMinWindowCoordinate ? kMinWindowCoordinate
+                                    : (v > kMaxWindowCoordinate ? kMaxWindowCoordinate : v);
+}
+inline int ClampWindowSize(int v)
+{
+    return v < 0 ? 0 : (v > kMaxWindowCoordinate ? kMaxWindowCoordinate : v);
+}
+
 inline void ShiftRect(RECT* r, int dx, int dy)
 {
     r->left += dx;

@@ -21,8 +21,6 @@ constexpr int kBorder = 1;
 constexpr int kClientEdge = 2;
 constexpr int kStaticEdge = 1;
 constexpr int kScrollBarSize = 17;
-constexpr int kMinCoordinate = -32768;
-constexpr int kMaxCoordinate = 32767;
 
 RECT FrameInsets(DWORD style, DWORD exStyle)
 {
@@ -279,12 +277,10 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
         SendTo(w, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&wp));
     if (!(w = d.Find(hwnd)))
         return FALSE;
-    // The window manager keeps positions and sizes within 16-bit coordinates, whatever the
-    // caller asked for, so that no edge is beyond what a rectangle can hold.
-    wp.x = std::clamp(wp.x, kMinCoordinate, kMaxCoordinate);
-    wp.y = std::clamp(wp.y, kMinCoordinate, kMaxCoordinate);
-    wp.cx = std::clamp(wp.cx, 0, kMaxCoordinate);
-    wp.cy = std::clamp(wp.cy, 0, kMaxCoordinate);
+    wp.x = ClampWindowPosition(wp.x);
+    wp.y = ClampWindowPosition(wp.y);
+    wp.cx = ClampWindowSize(wp.cx);
+    wp.cy = ClampWindowSize(wp.cy);
     pc = ParentClientOrigin(w);
     bool wasShown = IsShownOnScreen(w);
     RECT oldWindow = w->window, oldClient = w->client;

@@ -148,8 +148,10 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
         width = (style & WS_CHILD) ? 0 : kDefaultWidth;
         height = (style & WS_CHILD) ? 0 : kDefaultHeight;
     }
-    width = std::max(width, 0);
-    height = std::max(height, 0);
+    x = ClampWindowPosition(x);
+    y = ClampWindowPosition(y);
+    width = ClampWindowSize(width);
+    height = ClampWindowSize(height);
 
     auto rec = std::make_unique<Window>();
     Window* w = rec.get();
