@@ -208,6 +208,38 @@ TEST_F(Paint, MovingAChildRepaintsWhatItUncovered)
     EXPECT_EQ(desk.pixel(120, 120), RGB(255, 255, 0));
 }
 
+TEST_F(Paint, AChildOutsideItsParentsClientAreaIsNotPaintedUntilTheParentGrowsOverIt)
+{
+    HWND top = tw.Create(kPopup, 0, {0, 0, 200, 100});
+    PaintSolid(top, RGB(255, 255, 0));
+    HWND inner = tw.Create(kChild, 0, {10, 10, 110, 90}, top, 1);
+    PaintSolid(inner, RGB(0, 0, 255));
+    // Half inside the inner child, half below it; then wholly below the top window.
+    HWND half = tw.Create(kChild, 0, {10, 60, 60, 120}, inner, 2);
+    PaintSolid(half, RGB(0, 128, 0));
+    HWND below = tw.Create(kChild, 0, {10, 150, 60, 180}, top, 3);
+    PaintSolid(below, RGB(255, 0, 0));
+    desk.pump();
+    tw.log.clear();
+
+    InvalidateRect(below, nullptr, TRUE);
+    RECT u{};
+    EXPECT_FALSE(GetUpdateRect(below, &u, FALSE)) << "nothing of it can show";
+    InvalidateRect(half, nullptr, TRUE);
+    ASSERT_TRUE(GetUpdateRect(half, &u, FALSE));
+    EXPECT_EQ(u.bottom, 20) << "only the part within the inner child's client area";
+    desk.pump();
+    EXPECT_EQ(tw.Count(below, WM_PAINT), 0);
+    EXPECT_EQ(tw.Count(half, WM_PAINT), 1);
+    EXPECT_EQ(desk.pixel(30, 85), RGB(0, 128, 0));
+
+    // The top window grows over the child below: it is painted now, as it is uncovered.
+    SetWindowPos(top, nullptr, 0, 0, 200, 200, SWP_NOMOVE | SWP_NOZORDER);
+    desk.pump();
+    EXPECT_EQ(tw.Count(below, WM_PAINT), 1);
+    EXPECT_EQ(desk.pixel(30, 165), RGB(255, 0, 0));
+}
+
 TEST_F(Paint, SetRedrawFalseSuppressesPaintingUntilRedrawn)
 {
     HWND h = tw.Create(kPopup, 0, {0, 0, 100, 100});

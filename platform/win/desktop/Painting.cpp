@@ -28,6 +28,21 @@ RECT ClientLocal(const Window* w)
     return RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top};
 }
 
+// The part of the client area its ancestors let show, in client coordinates: a child is drawn
+// only within its parent's client area, so what lies outside it is not invalidated (a field
+// below the fold of a shortened box stays unpainted while its text changes, until the box
+// grows over it). A window with a surface of its own keeps all of it, for it may be moved
+// into view without being painted again.
+RECT VisibleClientLocal(const Window* w)
+{
+    RECT visible = w->client;
+    for (const Window* a = w; !WantsOwnSurface(a) && a->parent; a = a->parent)
+        if (!IntersectRects(&visible, visible, a->parent->client))
+            return RECT{0, 0, 0, 0};
+    ShiftRect(&visible, -w->client.left, -w->client.top);
+    return visible;
+}
+
 bool Drawable(const Window* w)
 {
     Window* desk = Desk().desktopWindow.get();
@@ -157,14 +172,16 @@ void InvalidateWindowArea(Window* w, const RECT* clientRect, UINT flags)
 {
     if (!w || w == Desk().desktopWindow.get() || !Drawable(w))
         return;
-    RECT local = ClientLocal(w);
-    RECT r = local;
-    if (clientRect && !IntersectRects(&r, *clientRect, local))
+    RECT r = ClientLocal(w);
+    if (clientRect && !IntersectRects(&r, *clientRect, r))
         r = RECT{0, 0, 0, 0};
-    bool any = r.right > r.left && r.bottom > r.top;
+    RECT shown = r;
+    if (!IntersectRects(&shown, r, VisibleClientLocal(w)))
+        shown = RECT{0, 0, 0, 0};
+    bool any = shown.right > shown.left && shown.bottom > shown.top;
     if (flags & RDW_INVALIDATE) {
         if (any)
-            AddToUpdate(w, r);
+            AddToUpdate(w, shown);
         if ((flags & RDW_ERASE) && any)
             w->erase = true;
         if (flags & RDW_FRAME)
@@ -190,7 +207,7 @@ void InvalidateWindowArea(Window* w, const RECT* clientRect, UINT flags)
         (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(w->style & WS_CLIPCHILDREN));
     if (!children || !any)
         return;
-    RECT screen = r;
+    RECT screen = shown;
     ShiftRect(&screen, w->client.left, w->client.top);
     for (Window* c : w->children) {
         if (!c->IsVisibleFlag() || WantsOwnSurface(c))
