@@ -62,23 +62,23 @@ void AuxiliaryLineIndex::Finish()
     m_originY = 0.5 * (lowY + highY);
     std::stable_sort(all.begin(), all.end(),
                      [](const Pending& a, const Pending& b) { return a.bin < b.bin; });
-    m_entries.clear();
-    m_entries.reserve(all.size());
+    std::vector<Entry> sorted;
+    sorted.reserve(all.size());
     m_binStart.assign(kAngleBins + 1, 0);
     m_binCos.assign(kAngleBins, 1.0);
     m_binSin.assign(kAngleBins, 0.0);
     m_binHalfRange.assign(kAngleBins, 0.0);
     std::size_t next = 0;
     for (int b = 0; b < kAngleBins; ++b) {
-        m_binStart[b] = static_cast<std::uint32_t>(m_entries.size());
-        const std::size_t first = m_entries.size();
+        m_binStart[b] = static_cast<std::uint32_t>(sorted.size());
+        const std::size_t first = sorted.size();
         double lowTheta = 0.0, highTheta = 0.0;
         for (; next < all.size() && all[next].bin == b; ++next) {
             const Pending& p = all[next];
-            m_entries.push_back(
+            sorted.push_back(
                 Entry{p.nx * (p.x - m_originX) + p.ny * (p.y - m_originY), p.payload});
-            lowTheta = m_entries.size() - first > 1 ? std::min(lowTheta, p.theta) : p.theta;
-            highTheta = m_entries.size() - first > 1 ? std::max(highTheta, p.theta) : p.theta;
+            lowTheta = sorted.size() - first > 1 ? std::min(lowTheta, p.theta) : p.theta;
+            highTheta = sorted.size() - first > 1 ? std::max(highTheta, p.theta) : p.theta;
         }
         // A query bounds n . q about the middle of the angles the bin really holds: walls
         // mostly run along a few directions, and a bin of one direction needs no swing.
@@ -86,19 +86,26 @@ void AuxiliaryLineIndex::Finish()
         m_binCos[b] = std::cos(middle);
         m_binSin[b] = std::sin(middle);
         m_binHalfRange[b] = 0.5 * (highTheta - lowTheta);
-        std::stable_sort(m_entries.begin() + first, m_entries.end(),
+        std::stable_sort(sorted.begin() + first, sorted.end(),
                          [](const Entry& a, const Entry& c) { return a.rho < c.rho; });
     }
-    m_binStart[kAngleBins] = static_cast<std::uint32_t>(m_entries.size());
+    m_binStart[kAngleBins] = static_cast<std::uint32_t>(sorted.size());
+    // Offsets apart from payloads: a query reads many offsets in each bin and few payloads.
+    m_rho.resize(sorted.size());
+    m_payload.resize(sorted.size());
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        m_rho[i] = sorted[i].rho;
+        m_payload[i] = sorted[i].payload;
+    }
     // Every kSampleStride-th offset of each bin (they start with the bin), so that a query's
     // search stays in a small array and touches the entries in one stride only.
     m_samples.clear();
-    m_samples.reserve(m_entries.size() / kSampleStride + kAngleBins);
+    m_samples.reserve(m_rho.size() / kSampleStride + kAngleBins);
     m_sampleStart.assign(kAngleBins + 1, 0);
     for (int b = 0; b < kAngleBins; ++b) {
         m_sampleStart[b] = static_cast<std::uint32_t>(m_samples.size());
         for (std::uint32_t i = m_binStart[b]; i < m_binStart[b + 1]; i += kSampleStride)
-            m_samples.push_back(m_entries[i].rho);
+            m_samples.push_back(m_rho[i]);
     }
     m_sampleStart[kAngleBins] = static_cast<std::uint32_t>(m_samples.size());
     m_kept = std::move(all);
@@ -108,7 +115,8 @@ void AuxiliaryLineIndex::Clear()
 {
     m_pending.clear();
     m_kept.clear();
-    m_entries.clear();
+    m_rho.clear();
+    m_payload.clear();
     m_binStart.clear();
     m_samples.clear();
     m_sampleStart.clear();
@@ -147,30 +155,32 @@ void AuxiliaryLineIndex::Query(
         // Nearest first, outwards from the cursor's offset both ways: the visitor's reach
         // shrinks to its worst kept candidate, and the sooner it learns of near ones, the
         // fewer far ones it is shown. What the visitor keeps does not depend on the order.
-        const Entry* const begin = m_entries.data() + first;
-        const Entry* const end = m_entries.data() + last;
+        const double* const rho = m_rho.data();
+        const std::uint32_t* const payload = m_payload.data();
         // The first sample at or past the centre bounds the stride the first entry there lies
-        // in: after the sample before it, at most up to the sample itself.
+        // in: after the sample before it, at most up to the sample itself. The stride is
+        // scanned in order rather than halved: its offsets lie in one or two cache lines, which
+        // a scan reads once, in the order the memory prefetches them.
         const double* samples = m_samples.data() + m_sampleStart[b];
         const auto sampleCount = static_cast<std::ptrdiff_t>(m_sampleStart[b + 1] - m_sampleStart[b]);
         const std::ptrdiff_t j = std::lower_bound(samples, samples + sampleCount, centre) - samples;
-        const Entry* from = j > 0 ? begin + (j - 1) * kSampleStride + 1 : begin;
-        const Entry* to = j < sampleCount ? begin + j * kSampleStride : end;
-        const Entry* up = std::lower_bound(
-            from, to, centre, [](const Entry& e, double value) { return e.rho < value; });
-        const Entry* down = up;
+        std::uint32_t up = j > 0 ? first + static_cast<std::uint32_t>(j - 1) * kSampleStride + 1 : first;
+        const std::uint32_t to = j < sampleCount ? first + static_cast<std::uint32_t>(j) * kSampleStride : last;
+        while (up < to && rho[up] < centre)
+            ++up;
+        std::uint32_t down = up;
         bool upOpen = true, downOpen = true;
         while (upOpen || downOpen) {
             // The reach may shrink during the visits of this bin.
             const double limit = swing + reach + margin;
-            upOpen = upOpen && up != end && up->rho - centre <= limit;
-            downOpen = downOpen && down != begin && centre - down[-1].rho <= limit;
-            if (upOpen && (!downOpen || up->rho - centre <= centre - down[-1].rho)) {
-                visit(up->payload, static_cast<std::uint32_t>(up - m_entries.data()));
+            upOpen = upOpen && up != last && rho[up] - centre <= limit;
+            downOpen = downOpen && down != first && centre - rho[down - 1] <= limit;
+            if (upOpen && (!downOpen || rho[up] - centre <= centre - rho[down - 1])) {
+                visit(payload[up], up);
                 ++up;
             } else if (downOpen) {
                 --down;
-                visit(down->payload, static_cast<std::uint32_t>(down - m_entries.data()));
+                visit(payload[down], down);
             }
         }
     }

@@ -49,11 +49,11 @@ public:
     static constexpr std::uint32_t kNoSlot = ~std::uint32_t{0};
     void Query(const DPoint3d& q, double& reach,
                const std::function<void(std::uint32_t payload, std::uint32_t slot)>& visit) const;
-    std::size_t slots() const { return m_entries.size(); }
+    std::size_t slots() const { return m_rho.size(); }
     // The payload of a slot; kNoSlot past the last.
     std::uint32_t PayloadOfSlot(std::size_t slot) const
     {
-        return slot < m_entries.size() ? m_entries[slot].payload : kNoSlot;
+        return slot < m_payload.size() ? m_payload[slot] : kNoSlot;
     }
 
 private:
@@ -72,8 +72,10 @@ private:
     std::vector<Pending> m_pending;
     // What Finish sorted, kept for the next Finish.
     std::vector<Pending> m_kept;
-    std::vector<Entry> m_entries;
-    // m_entries[m_binStart[b] .. m_binStart[b + 1]) belong to bin b, sorted by rho.
+    // The offsets and payloads of the carriers by slot; slots m_binStart[b] ..
+    // m_binStart[b + 1] belong to bin b, sorted by offset.
+    std::vector<double> m_rho;
+    std::vector<std::uint32_t> m_payload;
     std::vector<std::uint32_t> m_binStart;
     // Every few offsets of each bin, by bin as m_binStart gives the entries.
     std::vector<double> m_samples;
