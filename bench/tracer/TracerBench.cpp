@@ -103,6 +103,27 @@ void MouseMoveThroughTheTracer(benchmark::State& state)
 }
 BENCHMARK(MouseMoveThroughTheTracer)->Iterations(10'000)->Unit(benchmark::kMicrosecond);
 
+// The first move after the tracer opens, each time a tool opens it: what is made or measured
+// on the first move only is paid here, on every tool start, not once per process.
+void FirstMoveAfterOpening(benchmark::State& state)
+{
+    std::vector<double> micros;
+    micros.reserve(200);
+    int i = 0;
+    for (auto _ : state) {
+        OpenTracer t;
+        const auto begin = std::chrono::steady_clock::now();
+        t.user.moveTo(300 + (i % 200), 250 + (i % 150));
+        zt::win::Desktop::ComposeScreen();
+        micros.push_back(
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - begin)
+                .count());
+        ++i;
+    }
+    Report(state, micros);
+}
+BENCHMARK(FirstMoveAfterOpening)->Iterations(200)->Unit(benchmark::kMicrosecond);
+
 // Plain arithmetic as long as the mouse move's median, timed the same way: its worst and its
 // misses are what the machine alone (preemption, interrupts, a neighbour on the host) adds to
 // runs of that length, the floor under the tracer's own.
