@@ -77,11 +77,7 @@ protected:
     void SetUp() override
     {
         PanelTest::SetUp();
-        zt::win::DialogTemplate panel;
-        panel.style = WS_POPUP;
-        panel.cx = 80;
-        panel.cy = 40;
-        zt::win::ResourceModule::AddDialog(kToolModule, MAKEINTRESOURCEW(kPanelTemplate), panel);
+        AddToolPanelTemplate(kToolModule, kPanelTemplate, WS_POPUP, 80, 40);
         zt::win::DialogTemplate setting = PanelDialogTemplate();
         setting.AddItem(L"Static", L"图层", zt::ZTDlgToolSettingCommon::kLayerLabelId, 0, 4, 80, 24,
                         10);

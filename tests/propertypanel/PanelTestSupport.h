@@ -144,6 +144,16 @@ inline zt::win::DialogTemplate PanelDialogTemplate(DWORD style = WS_CHILD | WS_V
     return t;
 }
 
+// A tool panel's template, registered in the tool's own resource module.
+inline void AddToolPanelTemplate(HINSTANCE module, unsigned id, DWORD style, short cx, short cy)
+{
+    zt::win::DialogTemplate t;
+    t.style = style;
+    t.cx = cx;
+    t.cy = cy;
+    zt::win::ResourceModule::AddDialog(module, MAKEINTRESOURCEW(id), t);
+}
+
 class PanelTest : public ::testing::Test
 {
 protected:

@@ -70,11 +70,7 @@ protected:
     void SetUp() override
     {
         PanelTest::SetUp();
-        zt::win::DialogTemplate t;
-        t.style = WS_POPUP;
-        t.cx = 80;
-        t.cy = 40;
-        zt::win::ResourceModule::AddDialog(kToolModule, MAKEINTRESOURCEW(kPanelTemplate), t);
+        AddToolPanelTemplate(kToolModule, kPanelTemplate, WS_POPUP, 80, 40);
         g_panel = new TestToolPanel;
         g_made = 0;
     }

@@ -125,11 +125,7 @@ protected:
     // A tool panel for the tool, floating in the host window.
     void RegisterPanel(const std::string& name)
     {
-        zt::win::DialogTemplate t;
-        t.style = WS_CHILD;
-        t.cx = 100;
-        t.cy = 30;
-        zt::win::ResourceModule::AddDialog(kToolModule, MAKEINTRESOURCEW(kPanelTemplate), t);
+        AddToolPanelTemplate(kToolModule, kPanelTemplate, WS_CHILD, 100, 30);
         g_panel = new RecordingPanel;
         zt::ZTPropertyMgn::instance().registerToolPanel(name.c_str(), &MakePanel, host.m_hWnd,
                                                         kToolModule, kPanelTemplate);
