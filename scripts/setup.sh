@@ -11,7 +11,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   libjsoncpp-dev
-  libcairo2-dev libpango1.0-dev libfontconfig-dev fontconfig
+  libcairo2-dev libpixman-1-dev libpango1.0-dev libfontconfig-dev fontconfig
   fonts-wqy-microhei fonts-dejavu-core
   libsqlite3-dev libsqlitecpp-dev libsdl2-dev libpng-dev
   # Only the test of the reference host's real window: a virtual X server, X input and

@@ -183,3 +183,34 @@ TEST(GdiClip, RestoreDcBringsBackTheSelectedBitmap)
     DeleteObject(second);
     DeleteDC(dc);
 }
+
+TEST(GdiClip, LinesAndFillsFollowTheClipEachTimeItChanges)
+{
+    Canvas c(20, 20);
+    ExcludeClipRect(c.dc, 5, 5, 10, 10);
+    // Leftwards and upwards, so each leaves out its end at 0 and starts at 15.
+    MoveToEx(c.dc, 15, 7, nullptr);
+    LineTo(c.dc, 0, 7);
+    MoveToEx(c.dc, 7, 15, nullptr);
+    LineTo(c.dc, 7, 0);
+    SelectClipRgn(c.dc, nullptr);
+    int black = 0;
+    for (int i = 0; i < 20; ++i) {
+        const bool painted = i >= 1 && i <= 15 && (i < 5 || i > 9);
+        EXPECT_EQ(c.At(i, 7), painted ? kBlack : kWhite) << "row pixel " << i;
+        EXPECT_EQ(c.At(7, i), painted ? kBlack : kWhite) << "column pixel " << i;
+        black += painted;
+    }
+    EXPECT_EQ(c.Count(kBlack), 2 * black);
+
+    ExcludeClipRect(c.dc, 5, 5, 10, 10);
+    const int saved = SaveDC(c.dc);
+    IntersectClipRect(c.dc, 0, 0, 3, 3);
+    FillAll(c);
+    EXPECT_EQ(c.At(2, 2), kBlack);
+    EXPECT_EQ(c.At(3, 3), CLR_INVALID) << "outside the narrowed clip";
+    RestoreDC(c.dc, saved);
+    FillAll(c);
+    SelectClipRgn(c.dc, nullptr);
+    EXPECT_EQ(c.Count(kWhite), 25) << "the hole comes back with the saved clip";
+}

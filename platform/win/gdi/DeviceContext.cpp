@@ -41,6 +41,22 @@ RECT DeviceContext::RectToSurface(int left, int top, int right, int bottom) cons
 
 RegionPtr DeviceContext::EffectiveClip() const
 {
+    return RegionPtr(cairo_region_copy(Clip()));
+}
+
+const cairo_region_t* DeviceContext::Clip() const
+{
+    if (!m_effective) {
+        m_effective = MakeEffectiveClip();
+        cairo_rectangle_int_t e;
+        cairo_region_get_extents(m_effective.get(), &e);
+        m_effectiveBounds = RECT{e.x, e.y, e.x + e.width, e.y + e.height};
+    }
+    return m_effective.get();
+}
+
+RegionPtr DeviceContext::MakeEffectiveClip() const
+{
     RECT bounds = systemClip;
     if (surface) {
         const RECT whole{0, 0, cairo_image_surface_get_width(surface.get()),
@@ -65,10 +81,8 @@ RegionPtr DeviceContext::EffectiveClip() const
 
 RECT DeviceContext::ClipBounds() const
 {
-    RegionPtr clip = EffectiveClip();
-    cairo_rectangle_int_t e;
-    cairo_region_get_extents(clip.get(), &e);
-    return RECT{e.x, e.y, e.x + e.width, e.y + e.height};
+    Clip();
+    return m_effectiveBounds;
 }
 
 RegionPtr DeviceContext::SystemRegionDevice() const
@@ -93,7 +107,7 @@ void DeviceContext::SetTarget(SurfacePtr target)
 {
     m_cr.reset();
     surface = std::move(target);
-    m_clipValid = false;
+    InvalidateClip();
 }
 
 cairo_t* DeviceContext::Context()
@@ -106,12 +120,12 @@ cairo_t* DeviceContext::Context()
     if (!m_clipValid) {
         cairo_reset_clip(cr);
         cairo_identity_matrix(cr);
-        RegionPtr clip = EffectiveClip();
-        const int n = cairo_region_num_rectangles(clip.get());
+        const cairo_region_t* clip = Clip();
+        const int n = cairo_region_num_rectangles(clip);
         cairo_new_path(cr);
         for (int i = 0; i < n; ++i) {
             cairo_rectangle_int_t r;
-            cairo_region_get_rectangle(clip.get(), i, &r);
+            cairo_region_get_rectangle(clip, i, &r);
             cairo_rectangle(cr, r.x, r.y, r.width, r.height);
         }
         if (n == 0)

@@ -77,10 +77,16 @@ struct DeviceContext : GdiObject
                      Clamp(0ll + y + state.windowOrg.y - state.viewportOrg.y)};
     }
 
-    // The region drawing may touch, in surface pixels.
+    // The region drawing may touch, in surface pixels: a copy the caller may change, or the
+    // DC's own, kept until the clip, the visible region or the target changes.
     RegionPtr EffectiveClip() const;
+    const cairo_region_t* Clip() const;
     RECT ClipBounds() const; // its bounding box, surface pixels
-    void InvalidateClip() { m_clipValid = false; }
+    void InvalidateClip()
+    {
+        m_clipValid = false;
+        m_effective.reset();
+    }
     // The whole drawable area in device units, used when a clip region must be made.
     RegionPtr SystemRegionDevice() const;
 
@@ -99,8 +105,13 @@ struct DeviceContext : GdiObject
     void SetBrushSource(cairo_t* cr, const BrushObject& brush) const;
 
 private:
+    RegionPtr MakeEffectiveClip() const;
+
     CairoPtr m_cr;
     bool m_clipValid = false;
+    // Every fill asks for the clip; making it takes a few region operations each time.
+    mutable RegionPtr m_effective;
+    mutable RECT m_effectiveBounds{0, 0, 0, 0};
 };
 
 std::shared_ptr<DeviceContext> FindDC(const void* handle);

@@ -48,6 +48,10 @@ void FillSurfaceRect(DeviceContext& dc, const RECT& whole, const Ink& ink, BYTE 
     const RECT clip = dc.ClipBounds();
     if (!IntersectRect(&rect, &whole, &clip))
         return;
+    if (std::uint32_t pixel; SolidCopyPixel(dc, ink, rop3, &pixel)) {
+        FillSolidRects(dc, &rect, 1, pixel);
+        return;
+    }
     FillPath(
         dc, rect,
         [&rect](cairo_t* cr) {
@@ -61,6 +65,10 @@ void FillSurfaceRects(DeviceContext& dc, const std::vector<RECT>& rects, const I
 {
     if (rects.empty())
         return;
+    if (std::uint32_t pixel; SolidCopyPixel(dc, ink, rop3, &pixel)) {
+        FillSolidRects(dc, rects.data(), rects.size(), pixel);
+        return;
+    }
     RECT bounds = rects[0];
     for (const RECT& r : rects)
         UnionRect(&bounds, &bounds, &r);
@@ -82,10 +90,9 @@ void StrokePoints(DeviceContext& dc, const std::vector<POINT>& points, bool clos
         if (closed && (points.front().x != points.back().x || points.front().y != points.back().y))
             raster.AddSegment(points.back(), points.front(), limit);
         if (!raster.On().empty())
-            FillPath(dc, raster.Bounds(), RectsPath(raster.On()), pen, rop3);
+            FillSurfaceRects(dc, raster.On(), pen, rop3);
         if (!raster.Off().empty() && dc.state.bkMode == OPAQUE)
-            FillPath(dc, raster.Bounds(), RectsPath(raster.Off()), Ink{dc.state.bkColor, nullptr},
-                     rop3);
+            FillSurfaceRects(dc, raster.Off(), Ink{dc.state.bkColor, nullptr}, rop3);
         return;
     }
     FillPath(

@@ -84,15 +84,53 @@ void PenRaster::Plot(int x, int y, const RECT& limit)
     if (x < limit.left || x >= limit.right || y < limit.top || y >= limit.bottom)
         return;
     Append(on ? m_on : m_off, x, y);
+    Grow(RECT{x, y, x + 1, y + 1});
+}
+
+void PenRaster::Grow(const RECT& r)
+{
     if (!m_any) {
-        m_bounds = RECT{x, y, x + 1, y + 1};
+        m_bounds = r;
         m_any = true;
-    } else {
-        m_bounds.left = std::min<LONG>(m_bounds.left, x);
-        m_bounds.top = std::min<LONG>(m_bounds.top, y);
-        m_bounds.right = std::max<LONG>(m_bounds.right, x + 1);
-        m_bounds.bottom = std::max<LONG>(m_bounds.bottom, y + 1);
+        return;
     }
+    m_bounds.left = std::min(m_bounds.left, r.left);
+    m_bounds.top = std::min(m_bounds.top, r.top);
+    m_bounds.right = std::max(m_bounds.right, r.right);
+    m_bounds.bottom = std::max(m_bounds.bottom, r.bottom);
+}
+
+// Solid pens along a row or a column, the grid lines and frames of every dialog, skip the walk:
+// the pixels are the span from `from` up to, not including, `to`.
+void PenRaster::AddSolidStraight(POINT from, POINT to, const RECT& limit)
+{
+    const bool row = from.y == to.y;
+    const long long a = row ? from.x : from.y;
+    const long long b = row ? to.x : to.y;
+    long long first = a < b ? a : b + 1;
+    long long last = a < b ? b : a + 1; // one past
+    const long long across = row ? from.y : from.x;
+    if (across < (row ? limit.top : limit.left) || across >= (row ? limit.bottom : limit.right))
+        return;
+    first = std::max<long long>(first, row ? limit.left : limit.top);
+    last = std::min<long long>(last, row ? limit.right : limit.bottom);
+    if (first >= last)
+        return;
+    if (row) {
+        const RECT run{LONG(first), LONG(across), LONG(last), LONG(across + 1)};
+        RECT* back = m_on.empty() ? nullptr : &m_on.back();
+        if (back && back->top == run.top && back->left <= run.right && run.left <= back->right) {
+            back->left = std::min(back->left, run.left);
+            back->right = std::max(back->right, run.right);
+        } else {
+            m_on.push_back(run);
+        }
+        Grow(run);
+        return;
+    }
+    for (long long y = first; y < last; ++y)
+        Append(m_on, int(across), int(y));
+    Grow(RECT{LONG(across), LONG(first), LONG(across + 1), LONG(last)});
 }
 
 void PenRaster::AddPixel(int x, int y)
@@ -112,6 +150,10 @@ void PenRaster::AddSegment(POINT from, POINT to, const RECT& limit)
     const long long ddx = static_cast<long long>(to.x) - from.x;
     const long long ddy = static_cast<long long>(to.y) - from.y;
     const long long steps = std::max(std::llabs(ddx), std::llabs(ddy));
+    if (m_pattern.empty() && steps > 0 && (ddx == 0 || ddy == 0)) {
+        AddSolidStraight(from, to, limit);
+        return;
+    }
     if (steps > kLongSegment) {
         // Walk the steps whose major coordinate lies within the limit, placing the minor
         // coordinate by rounding (Bresenham's choice away from exact ties).

@@ -54,6 +54,8 @@ public:
 
 private:
     void Plot(int x, int y, const RECT& limit);
+    void AddSolidStraight(POINT from, POINT to, const RECT& limit);
+    void Grow(const RECT& r);
     void Advance(long long steps);
     static void Append(std::vector<RECT>& runs, int x, int y);
 

@@ -39,6 +39,13 @@ using PathBuilder = std::function<void(cairo_t*)>;
 void FillPath(DeviceContext& dc, const RECT& bounds, const PathBuilder& build, const Ink& ink,
               BYTE rop3, cairo_fill_rule_t rule = CAIRO_FILL_RULE_WINDING, double strokeWidth = 0);
 
+// Copying one opaque colour, by far the commonest paint (cell backgrounds, 1-pixel lines), is
+// done on the pixels: cairo's general fill costs many times what the few spans cost.
+// SolidCopyPixel says whether `ink` mixed by `rop3` is such a paint and gives its pixel;
+// FillSolidRects paints rectangles (surface pixels) with it inside the clip.
+bool SolidCopyPixel(const DeviceContext& dc, const Ink& ink, BYTE rop3, std::uint32_t* pixel);
+void FillSolidRects(DeviceContext& dc, const RECT* rects, std::size_t count, std::uint32_t pixel);
+
 // Combines over `area` (surface pixels), inside the clip and the optional path: pattern from
 // `ink` (may be null when the rop does not use it), source pixels from `source` (an ARGB32
 // surface the size of `area`, may be null), and the destination.
