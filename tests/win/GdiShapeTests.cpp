@@ -224,6 +224,27 @@ TEST(GdiShapes, GradientEndsShowTheVertexColours)
     EXPECT_EQ(c.At(0, 7), c.At(39, 7));
 }
 
+TEST(GdiShapes, ClippedGradientKeepsTheColoursOfTheWholeRectangle)
+{
+    Canvas whole(40, 20);
+    Canvas clipped(40, 20);
+    TRIVERTEX v[2] = {{0, 0, 0xFF00, 0x0000, 0x0000, 0}, {40, 20, 0x0000, 0x0000, 0xFF00, 0}};
+    GRADIENT_RECT gr{0, 1};
+    ExcludeClipRect(clipped.dc, 10, 5, 20, 15);
+    for (ULONG mode : {GRADIENT_FILL_RECT_H, GRADIENT_FILL_RECT_V}) {
+        SCOPED_TRACE(mode == GRADIENT_FILL_RECT_H ? "across" : "down");
+        ASSERT_TRUE(GradientFill(whole.dc, v, 2, &gr, 1, mode));
+        ASSERT_TRUE(GradientFill(clipped.dc, v, 2, &gr, 1, mode));
+        SelectClipRgn(clipped.dc, nullptr);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 40; ++x) {
+                const bool hole = x >= 10 && x < 20 && y >= 5 && y < 15;
+                ASSERT_EQ(clipped.At(x, y), hole ? kWhite : whole.At(x, y)) << x << "," << y;
+            }
+        ExcludeClipRect(clipped.dc, 10, 5, 20, 15);
+    }
+}
+
 TEST(GdiShapes, GradientRejectsMeshIndexesOutsideTheVertices)
 {
     Canvas c(10, 10);

@@ -389,26 +389,31 @@ void GradientRect(DeviceContext& dc, const TRIVERTEX& a, const TRIVERTEX& b, boo
     const int h = part.bottom - part.top;
     const TRIVERTEX& first = vertical ? (pa.y <= pb.y ? a : b) : (pa.x <= pb.x ? a : b);
     const TRIVERTEX& last = &first == &a ? b : a;
-    SurfacePtr image = NewSurface(w, h, 0);
     int stride = 0;
-    std::uint32_t* p = SurfacePixels(image.get(), &stride);
-    if (!p)
+    std::uint32_t* data = SurfacePixels(dc.surface.get(), &stride);
+    if (!data)
         return;
+    // The colours along the gradient, over the part that can show; the pixels are written
+    // straight into the target, as the colours are opaque.
     const long long steps = vertical ? 0ll + r.bottom - r.top : 0ll + r.right - r.left;
     const int offset = vertical ? part.top - r.top : part.left - r.left;
-    for (int i = 0; i < (vertical ? h : w); ++i) {
-        const double t = steps > 1 ? double(i + offset) / double(steps - 1) : 0.0;
-        const std::uint32_t c = 0xFF000000u | (Lerp(first.Red, last.Red, t) << 16) |
-                                (Lerp(first.Green, last.Green, t) << 8) |
-                                Lerp(first.Blue, last.Blue, t);
-        if (vertical)
-            std::fill(p + i * stride, p + i * stride + w, c);
-        else
-            for (int y = 0; y < h; ++y)
-                p[y * stride + i] = c;
+    std::vector<std::uint32_t> ramp(static_cast<std::size_t>(vertical ? h : w));
+    for (std::size_t i = 0; i < ramp.size(); ++i) {
+        const double t = steps > 1 ? double(static_cast<long long>(i) + offset) / double(steps - 1) : 0.0;
+        ramp[i] = 0xFF000000u | (Lerp(first.Red, last.Red, t) << 16) |
+                  (Lerp(first.Green, last.Green, t) << 8) | Lerp(first.Blue, last.Blue, t);
     }
-    cairo_surface_mark_dirty(image.get());
-    PaintImage(dc, image.get(), part.left, part.top, CAIRO_OPERATOR_SOURCE);
+    ForEachClipPiece(dc, part, [&](const RECT& piece) {
+        for (LONG y = piece.top; y < piece.bottom; ++y) {
+            std::uint32_t* row = data + y * stride;
+            if (vertical)
+                std::fill(row + piece.left, row + piece.right, ramp[y - part.top]);
+            else
+                std::copy(ramp.begin() + (piece.left - part.left),
+                          ramp.begin() + (piece.right - part.left), row + piece.left);
+        }
+    });
+    cairo_surface_mark_dirty_rectangle(dc.surface.get(), part.left, part.top, w, h);
 }
 
 void GradientTriangle(DeviceContext& dc, const TRIVERTEX& a, const TRIVERTEX& b, const TRIVERTEX& c)

@@ -144,40 +144,21 @@ void FillSolidRects(DeviceContext& dc, const RECT* rects, std::size_t count, std
 {
     if (!dc.surface || count == 0)
         return;
-    const cairo_region_t* clip = dc.Clip();
-    const RECT bounds = dc.ClipBounds();
-    const int pieces = cairo_region_num_rectangles(clip);
-    std::uint32_t* data = nullptr;
     int stride = 0;
+    std::uint32_t* data = SurfacePixels(dc.surface.get(), &stride);
+    if (!data)
+        return;
     RECT dirty{0, 0, 0, 0};
-    auto fill = [&](const RECT& r) {
-        if (!data && !(data = SurfacePixels(dc.surface.get(), &stride)))
-            return;
-        if (!pixman_fill(data, stride, 32, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                         pixel))
-            for (LONG y = r.top; y < r.bottom; ++y)
-                for (LONG x = r.left; x < r.right; ++x)
-                    data[y * stride + x] = pixel;
-        UnionRect(&dirty, &dirty, &r);
-    };
-    for (std::size_t i = 0; i < count; ++i) {
-        RECT r;
-        if (!IntersectRect(&r, &rects[i], &bounds))
-            continue;
-        if (pieces == 1) {
-            fill(r);
-            continue;
-        }
-        for (int k = 0; k < pieces; ++k) {
-            cairo_rectangle_int_t c;
-            cairo_region_get_rectangle(clip, k, &c);
-            const RECT piece{c.x, c.y, c.x + c.width, c.y + c.height};
-            RECT part;
-            if (IntersectRect(&part, &r, &piece))
-                fill(part);
-        }
-    }
-    if (data && !IsRectEmpty(&dirty))
+    for (std::size_t i = 0; i < count; ++i)
+        ForEachClipPiece(dc, rects[i], [&](const RECT& r) {
+            if (!pixman_fill(data, stride, 32, r.left, r.top, r.right - r.left,
+                             r.bottom - r.top, pixel))
+                for (LONG y = r.top; y < r.bottom; ++y)
+                    for (LONG x = r.left; x < r.right; ++x)
+                        data[y * stride + x] = pixel;
+            UnionRect(&dirty, &dirty, &r);
+        });
+    if (!IsRectEmpty(&dirty))
         cairo_surface_mark_dirty_rectangle(dc.surface.get(), dirty.left, dirty.top,
                                            dirty.right - dirty.left, dirty.bottom - dirty.top);
 }

@@ -4,6 +4,7 @@
 // unsmoothed coverage mask and combines pattern, source and destination bit by bit under it, so
 // that XOR and invert modes undo themselves exactly when drawn twice.
 
+#include "platform/win/WinUserDraw.h"
 #include "platform/win/gdi/DeviceContext.h"
 
 #include <functional>
@@ -45,6 +46,30 @@ void FillPath(DeviceContext& dc, const RECT& bounds, const PathBuilder& build, c
 // FillSolidRects paints rectangles (surface pixels) with it inside the clip.
 bool SolidCopyPixel(const DeviceContext& dc, const Ink& ink, BYTE rop3, std::uint32_t* pixel);
 void FillSolidRects(DeviceContext& dc, const RECT* rects, std::size_t count, std::uint32_t pixel);
+
+// Calls `visit(piece)` for each part of `rect` (surface pixels) inside the clip.
+template <class Visit>
+void ForEachClipPiece(const DeviceContext& dc, const RECT& rect, Visit&& visit)
+{
+    RECT r;
+    const RECT bounds = dc.ClipBounds();
+    if (!IntersectRect(&r, &rect, &bounds))
+        return;
+    const cairo_region_t* clip = dc.Clip();
+    const int pieces = cairo_region_num_rectangles(clip);
+    if (pieces == 1) {
+        visit(r);
+        return;
+    }
+    for (int k = 0; k < pieces; ++k) {
+        cairo_rectangle_int_t c;
+        cairo_region_get_rectangle(clip, k, &c);
+        const RECT piece{c.x, c.y, c.x + c.width, c.y + c.height};
+        RECT part;
+        if (IntersectRect(&part, &r, &piece))
+            visit(part);
+    }
+}
 
 // Combines over `area` (surface pixels), inside the clip and the optional path: pattern from
 // `ink` (may be null when the rop does not use it), source pixels from `source` (an ARGB32
