@@ -9,6 +9,7 @@
 
 #include <pango/pangocairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cwchar>
 
@@ -45,14 +46,41 @@ void ShowLine(DeviceContext& dc, PangoLayoutLine* line, int x, int baseline, con
     cairo_t* cr = dc.Context();
     if (!cr || !line)
         return;
+    // Where the glyphs can put ink, with room for what leans out of the logical box.
+    const double xScale = SelectedFace(dc).xScale;
+    PangoRectangle ink;
+    PangoRectangle logical;
+    pango_layout_line_get_pixel_extents(line, &ink, &logical);
+    const int left = std::min(ink.x, logical.x);
+    const int right = std::max(ink.x + ink.width, logical.x + logical.width);
+    const int top = std::min(ink.y, logical.y);
+    const int bottom = std::max(ink.y + ink.height, logical.y + logical.height);
+    constexpr int kSlack = 2;
+    RECT reach{DeviceContext::Clamp(0ll + x + std::lround(std::floor(left * xScale)) - kSlack),
+               DeviceContext::Clamp(0ll + baseline + top - kSlack),
+               DeviceContext::Clamp(0ll + x + std::lround(std::ceil(right * xScale)) + kSlack),
+               DeviceContext::Clamp(0ll + baseline + bottom + kSlack)};
+    if (clip && !IntersectRect(&reach, &reach, clip))
+        return;
+    // A window that clips out its children has a clip of hundreds of boxes, and cairo meets
+    // every one of them for every glyph run. Text that lies inside one box of it, or outside
+    // all of them, needs no more than that box.
+    const cairo_rectangle_int_t box{reach.left, reach.top, reach.right - reach.left,
+                                    reach.bottom - reach.top};
+    const cairo_region_overlap_t overlap = cairo_region_contains_rectangle(dc.Clip(), &box);
+    if (overlap == CAIRO_REGION_OVERLAP_OUT)
+        return;
     cairo_save(cr);
-    if (clip) {
+    if (overlap == CAIRO_REGION_OVERLAP_IN) {
+        cairo_reset_clip(cr);
+        cairo_rectangle(cr, box.x, box.y, box.width, box.height);
+        cairo_clip(cr);
+    } else if (clip) {
         cairo_rectangle(cr, clip->left, clip->top, clip->right - clip->left,
                         clip->bottom - clip->top);
         cairo_clip(cr);
     }
     SetSourceColor(cr, dc.state.textColor);
-    const double xScale = SelectedFace(dc).xScale;
     if (xScale != 1.0) {
         cairo_translate(cr, x, baseline);
         cairo_scale(cr, xScale, 1.0);

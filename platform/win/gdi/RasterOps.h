@@ -7,6 +7,7 @@
 #include "platform/win/WinUserDraw.h"
 #include "platform/win/gdi/DeviceContext.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace zt::win {
@@ -61,12 +62,27 @@ void ForEachClipPiece(const DeviceContext& dc, const RECT& rect, Visit&& visit)
         visit(r);
         return;
     }
-    for (int k = 0; k < pieces; ++k) {
+    // The pieces come in bands from top to bottom; a window clipping out its children has
+    // hundreds, and a fill meets only the few bands it crosses.
+    int first = 0;
+    for (int hi = pieces; first < hi;) {
+        const int mid = first + (hi - first) / 2;
+        cairo_rectangle_int_t c;
+        cairo_region_get_rectangle(clip, mid, &c);
+        if (c.y + c.height <= r.top)
+            first = mid + 1;
+        else
+            hi = mid;
+    }
+    for (int k = first; k < pieces; ++k) {
         cairo_rectangle_int_t c;
         cairo_region_get_rectangle(clip, k, &c);
-        const RECT piece{c.x, c.y, c.x + c.width, c.y + c.height};
-        RECT part;
-        if (IntersectRect(&part, &r, &piece))
+        if (c.y >= r.bottom)
+            break;
+        const RECT part{std::max<LONG>(r.left, c.x), std::max<LONG>(r.top, c.y),
+                        std::min<LONG>(r.right, c.x + c.width),
+                        std::min<LONG>(r.bottom, c.y + c.height)};
+        if (part.left < part.right && part.top < part.bottom)
             visit(part);
     }
 }

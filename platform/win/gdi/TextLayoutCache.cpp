@@ -12,24 +12,32 @@ namespace {
 
 constexpr std::size_t kMaxLayouts = 4096;
 
+// The hash is worked out once: the table walks a bucket by the hashes of its nodes, and
+// hashing each text again on every probe cost more than the probe.
 struct Key
 {
+    Key(std::uint64_t f, std::wstring_view t, const LayoutOptions& o) : face(f), text(t), options(o)
+    {
+        hash = std::hash<std::wstring_view>()(t);
+        hash ^= std::hash<std::uint64_t>()(f) + 0x9e3779b97f4a7c15ull + (hash << 6) + (hash >> 2);
+        hash ^= std::size_t(o.wrapWidth) * 31 + std::size_t(o.mnemonic) * 131 +
+                (o.ellipsizeEnd ? 7 : 0);
+    }
+    bool operator==(const Key& other) const
+    {
+        return hash == other.hash && face == other.face && options == other.options &&
+               text == other.text;
+    }
+
     std::uint64_t face;
     std::wstring text;
     LayoutOptions options;
-    bool operator==(const Key&) const = default;
+    std::size_t hash;
 };
 
 struct KeyHash
 {
-    std::size_t operator()(const Key& k) const noexcept
-    {
-        std::size_t h = std::hash<std::wstring>()(k.text);
-        h ^= std::hash<std::uint64_t>()(k.face) + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2);
-        h ^= std::size_t(k.options.wrapWidth) * 31 + std::size_t(k.options.mnemonic) * 131 +
-             (k.options.ellipsizeEnd ? 7 : 0);
-        return h;
-    }
+    std::size_t operator()(const Key& k) const noexcept { return k.hash; }
 };
 
 struct Entry
