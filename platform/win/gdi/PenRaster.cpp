@@ -35,8 +35,6 @@ void PenRaster::Reset(int penStyle)
     m_left = m_pattern.empty() ? 0 : m_pattern[0];
     m_on.clear();
     m_off.clear();
-    m_bounds = RECT{0, 0, 0, 0};
-    m_any = false;
 }
 
 void PenRaster::Append(std::vector<RECT>& runs, int x, int y)
@@ -84,20 +82,6 @@ void PenRaster::Plot(int x, int y, const RECT& limit)
     if (x < limit.left || x >= limit.right || y < limit.top || y >= limit.bottom)
         return;
     Append(on ? m_on : m_off, x, y);
-    Grow(RECT{x, y, x + 1, y + 1});
-}
-
-void PenRaster::Grow(const RECT& r)
-{
-    if (!m_any) {
-        m_bounds = r;
-        m_any = true;
-        return;
-    }
-    m_bounds.left = std::min(m_bounds.left, r.left);
-    m_bounds.top = std::min(m_bounds.top, r.top);
-    m_bounds.right = std::max(m_bounds.right, r.right);
-    m_bounds.bottom = std::max(m_bounds.bottom, r.bottom);
 }
 
 // Solid pens along a row or a column, the grid lines and frames of every dialog, skip the walk:
@@ -125,12 +109,10 @@ void PenRaster::AddSolidStraight(POINT from, POINT to, const RECT& limit)
         } else {
             m_on.push_back(run);
         }
-        Grow(run);
         return;
     }
     for (long long y = first; y < last; ++y)
         Append(m_on, int(across), int(y));
-    Grow(RECT{LONG(across), LONG(first), LONG(across + 1), LONG(last)});
 }
 
 void PenRaster::AddPixel(int x, int y)

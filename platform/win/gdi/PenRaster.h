@@ -50,12 +50,10 @@ public:
 
     const std::vector<RECT>& On() const { return m_on; }
     const std::vector<RECT>& Off() const { return m_off; }
-    RECT Bounds() const { return m_bounds; }
 
 private:
     void Plot(int x, int y, const RECT& limit);
     void AddSolidStraight(POINT from, POINT to, const RECT& limit);
-    void Grow(const RECT& r);
     void Advance(long long steps);
     static void Append(std::vector<RECT>& runs, int x, int y);
 
@@ -64,8 +62,6 @@ private:
     int m_left = 0;
     std::vector<RECT> m_on;
     std::vector<RECT> m_off;
-    RECT m_bounds{0, 0, 0, 0};
-    bool m_any = false;
 };
 
 } // namespace zt::win
