@@ -411,3 +411,43 @@ TEST(GdiText, ExtTextOutPlacesCharactersAtExplicitAdvances)
     EXPECT_GE(c.InkBox().right, 80);
     EXPECT_LT(c.InkBox().right, 95);
 }
+
+// A clip of many boxes (a window clipping out its children) must cut text exactly where an
+// unclipped drawing has ink: text inside one box keeps all of it, italics leaning out of the
+// character cells included, and text across a hole loses only what is in the hole.
+TEST(GdiText, TextUnderAClipOfManyBoxesMatchesTheUnclippedDrawing)
+{
+    const HFONT italic = CreateFontW(-20, 0, 0, 0, FW_NORMAL, TRUE, 0, 0, DEFAULT_CHARSET,
+                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                     DEFAULT_PITCH, L"MS Shell Dlg");
+    auto draw = [italic](Canvas& c) {
+        SelectObject(c.dc, italic);
+        SetBkMode(c.dc, TRANSPARENT);
+        TextOutW(c.dc, 4, 12, L"Wall fff 墙体", 11);
+    };
+    Canvas whole(160, 40);
+    draw(whole);
+    ASSERT_LT(whole.Count(kWhite), 160 * 40) << "the text leaves ink";
+
+    struct Hole
+    {
+        RECT rect;
+        bool crossesText;
+    };
+    for (const Hole& hole : {Hole{{150, 0, 155, 4}, false}, Hole{{40, 0, 70, 40}, true}}) {
+        SCOPED_TRACE(hole.crossesText ? "hole across the text" : "hole away from the text");
+        Canvas clipped(160, 40);
+        const RECT& h = hole.rect;
+        ExcludeClipRect(clipped.dc, h.left, h.top, h.right, h.bottom);
+        draw(clipped);
+        SelectClipRgn(clipped.dc, nullptr);
+        int differing = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 160; ++x) {
+                const bool inHole = x >= h.left && x < h.right && y >= h.top && y < h.bottom;
+                differing += clipped.At(x, y) != (inHole ? kWhite : whole.At(x, y));
+            }
+        EXPECT_EQ(differing, 0);
+    }
+    DeleteObject(italic);
+}
