@@ -1,5 +1,6 @@
 #include "GdiTestSupport.h"
 
+#include "platform/win/GdiDiagnostics.h"
 #include "platform/win/gdi/SurfaceDC.h"
 
 #include <cairo.h>
@@ -172,6 +173,18 @@ TEST(GdiObjects, SystemColoursAndTheirBrushes)
     FillRect(c.dc, &r, face);
     EXPECT_EQ(c.At(1, 1), RGB(240, 240, 240));
     EXPECT_EQ(GetSysColorBrush(-1), nullptr);
+}
+
+// Found by the dialog-resource fuzzer: the first input that drew with a system colour's brush
+// after its warm-up made the brushes then, and its count of objects grew by thirty-one.
+TEST(GdiObjects, FirstStockOrSystemColourRequestAddsNoObjectToACountTakenBefore)
+{
+    const std::size_t before = zt::win::GetGdiObjectCount();
+    for (int i = 0; i <= SYSTEM_FONT + 10; ++i)
+        (void)GetStockObject(i);
+    for (int i = 0; i <= COLOR_MENUBAR + 1; ++i)
+        (void)GetSysColorBrush(i);
+    EXPECT_EQ(zt::win::GetGdiObjectCount(), before);
 }
 
 TEST(GdiRects, Win32RectangleHelpers)

@@ -157,10 +157,11 @@ void OffsetWindowTree(Window* w, int dx, int dy)
 
 void EnsureSurface(Window* w)
 {
-    // A window may be larger than any surface the drawing library makes (a template of huge
-    // dialog units, a size typed by a program); its pixels beyond that stay unpainted, as
-    // they would be off every screen.
-    constexpr int kLargestSurface = 32767;
+    // A window may be far larger than any screen (a template of huge dialog units, a size
+    // typed by a program); its pixels beyond the largest display anyone drives (8K, with room)
+    // stay unpainted, as they would be off every screen. Backing such a window whole would
+    // cost gigabytes and seconds of painting for pixels nobody can see.
+    constexpr int kLargestSurface = 8192;
     int cx = std::clamp<int>(w->window.right - w->window.left, 1, kLargestSurface);
     int cy = std::clamp<int>(w->window.bottom - w->window.top, 1, kLargestSurface);
     if (w->surface && cairo_image_surface_get_width(w->surface) == cx &&

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <mutex>
 #include <new>
 
 namespace zt::win {
@@ -107,23 +106,27 @@ std::shared_ptr<GdiObject> MakeStockObject(int index)
 
 std::shared_ptr<GdiObject> StockObject(int index)
 {
-    static std::mutex mutex;
-    static auto* stock = new std::array<std::shared_ptr<GdiObject>, 20>;
-    static std::shared_ptr<GdiObject>* stockBitmap = new std::shared_ptr<GdiObject>;
-    std::lock_guard lock(mutex);
-    std::shared_ptr<GdiObject>* slot = nullptr;
+    // All of them come into being together on the first request, as Windows has them from the
+    // start: a later request never adds an object, so counts taken to find leaks stay level.
+    struct Stock
+    {
+        std::array<std::shared_ptr<GdiObject>, 20> objects;
+        std::shared_ptr<GdiObject> bitmap;
+        Stock()
+        {
+            for (std::size_t i = 0; i < objects.size(); ++i)
+                if ((objects[i] = MakeStockObject(static_cast<int>(i))))
+                    GdiTable::Instance().Add(objects[i]);
+            if ((bitmap = MakeStockObject(kStockBitmap)))
+                GdiTable::Instance().Add(bitmap);
+        }
+    };
+    static const Stock* stock = new Stock;
     if (index == kStockBitmap)
-        slot = stockBitmap;
-    else if (index >= 0 && index < static_cast<int>(stock->size()))
-        slot = &(*stock)[static_cast<size_t>(index)];
-    if (!slot)
-        return nullptr;
-    if (!*slot) {
-        *slot = MakeStockObject(index);
-        if (*slot)
-            GdiTable::Instance().Add(*slot);
-    }
-    return *slot;
+        return stock->bitmap;
+    if (index >= 0 && index < static_cast<int>(stock->objects.size()))
+        return stock->objects[static_cast<std::size_t>(index)];
+    return nullptr;
 }
 
 HBITMAP NewBitmap(int width, int height, int bitsPixel, bool alphaChannel, bool dibSection,

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <mutex>
 
 using namespace zt::win;
 
@@ -97,18 +96,19 @@ HBRUSH GetSysColorBrush(int index)
 {
     if (index < 0 || index >= kSysColorCount)
         return nullptr;
-    static std::mutex mutex;
-    static auto* brushes = new std::array<HBRUSH, kSysColorCount>{};
-    std::lock_guard lock(mutex);
-    HBRUSH& slot = (*brushes)[static_cast<size_t>(index)];
-    if (!slot) {
-        auto b = std::make_shared<BrushObject>();
-        b->stock = true;
-        b->sysColor = index;
-        b->color = kSysColors[static_cast<size_t>(index)];
-        slot = static_cast<HBRUSH>(GdiTable::Instance().Add(b));
-    }
-    return slot;
+    // One brush for every system colour, all made on the first request (see StockObject).
+    static const auto* brushes = [] {
+        auto* all = new std::array<HBRUSH, kSysColorCount>{};
+        for (int i = 0; i < kSysColorCount; ++i) {
+            auto b = std::make_shared<BrushObject>();
+            b->stock = true;
+            b->sysColor = i;
+            b->color = kSysColors[static_cast<size_t>(i)];
+            (*all)[static_cast<size_t>(i)] = static_cast<HBRUSH>(GdiTable::Instance().Add(b));
+        }
+        return all;
+    }();
+    return (*brushes)[static_cast<size_t>(index)];
 }
 
 int FillRect(HDC hdc, const RECT* rect, HBRUSH brush)
