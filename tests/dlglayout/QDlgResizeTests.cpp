@@ -44,22 +44,22 @@ TEST_F(DlgLayoutTest, TheDialogCannotShrinkBelowItsInitialClientSize)
     EXPECT_EQ(Client(), initial);
 }
 
-// Found by fuzzing: a framed dialog squeezed to no size at all has no client area left to
-// measure its frame by, and came back short of its initial width by the frame.
-TEST(DlgLayoutSqueezed, AFramedDialogSqueezedToNothingComesBackToItsInitialClientSize)
+// A dialog squeezed to no size at all, and to no width or no height, comes back to its
+// initial client size in what was squeezed and keeps what was not.
+void ExpectSqueezesComeBack(DWORD style)
 {
     DesktopFixture desk;
-    TestPanel framed;
-    ASSERT_TRUE(framed.CreateIndirect(PanelTemplate(WS_POPUP | WS_VISIBLE | WS_CAPTION)));
+    TestPanel dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(PanelTemplate(style)));
     CRect client;
-    framed.GetClientRect(&client);
+    dialog.GetClientRect(&client);
     for (CSize squeeze : {CSize(0, 0), CSize(1, 1), CSize(0, 2000), CSize(2000, 0)}) {
         SCOPED_TRACE(testing::Message() << squeeze.cx << " x " << squeeze.cy);
-        framed.SetWindowPos(nullptr, 0, 0, squeeze.cx, squeeze.cy,
+        dialog.SetWindowPos(nullptr, 0, 0, squeeze.cx, squeeze.cy,
                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         desk.pump();
         CRect after;
-        framed.GetClientRect(&after);
+        dialog.GetClientRect(&after);
         if (squeeze.cx < 100)
             EXPECT_EQ(after.Width(), client.Width());
         else
@@ -69,7 +69,22 @@ TEST(DlgLayoutSqueezed, AFramedDialogSqueezedToNothingComesBackToItsInitialClien
         else
             EXPECT_GT(after.Height(), client.Height());
     }
-    framed.DestroyWindow();
+    dialog.DestroyWindow();
+}
+
+// Found by fuzzing: a framed dialog squeezed to no size at all has no client area left to
+// measure its frame by, and came back short of its initial width by the frame.
+TEST(DlgLayoutSqueezed, AFramedDialogSqueezedToNothingComesBackToItsInitialClientSize)
+{
+    ExpectSqueezesComeBack(WS_POPUP | WS_VISIBLE | WS_CAPTION);
+}
+
+// Found by fuzzing: the frame worked out from the styles left out the scroll bars, as the
+// system's own measure of a frame does, and the dialog came back short by a scroll bar.
+TEST(DlgLayoutSqueezed, AScrollingDialogSqueezedToNothingComesBackToItsInitialClientSize)
+{
+    ExpectSqueezesComeBack(WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME | WS_VSCROLL |
+                           WS_HSCROLL);
 }
 
 TEST_F(DlgLayoutTest, TheFirstSizeIsTheReferenceOfEveryScale)

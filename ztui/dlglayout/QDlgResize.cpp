@@ -151,9 +151,15 @@ bool QDlgResize::KeepMinimumSize(int cx, int cy)
     CRect window;
     GetWindowRect(&window);
     // The frame is what the window has beyond its client area; a window squeezed below its
-    // frame has no client area left to tell it, and the frame comes from the styles instead.
+    // frame has no client area left to tell it, and the frame comes from the styles instead,
+    // with the scroll bars, which the system's measure of a frame leaves out.
+    const DWORD style = GetStyle();
     CRect frame(0, 0, 0, 0);
-    ::AdjustWindowRectEx(&frame, GetStyle(), FALSE, GetExStyle());
+    ::AdjustWindowRectEx(&frame, style, FALSE, GetExStyle());
+    if (style & WS_VSCROLL)
+        frame.right += ::GetSystemMetrics(SM_CXVSCROLL);
+    if (style & WS_HSCROLL)
+        frame.bottom += ::GetSystemMetrics(SM_CYHSCROLL);
     const int frameWidth = cx > 0 ? window.Width() - cx : frame.Width();
     const int frameHeight = cy > 0 ? window.Height() - cy : frame.Height();
     int width = frameWidth + std::max(cx, m_nInitWidth);
