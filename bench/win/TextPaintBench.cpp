@@ -85,8 +85,46 @@ void BM_PaintWindowWith80TextCells(benchmark::State& state)
     PaintTextCells(state, true);
 }
 
+// A number never shown before, measured and drawn as a field shows it: what a cursor-side
+// box pays for every new distance. The same number again finds its shaped line.
+void ShowNumbers(benchmark::State& state, bool fresh)
+{
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 200, 40);
+    HDC dc = zt::win::CreateSurfaceDC(surface, POINT{0, 0}, RECT{0, 0, 200, 40}, nullptr);
+    HFONT font =
+        CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"宋体");
+    HGDIOBJ old = SelectObject(dc, font);
+    long n = 0;
+    const auto before = zt::win::GetTextLayoutCreateCount();
+    for (auto _ : state) {
+        const std::wstring text = std::to_wstring(fresh ? 1000003 + 7 * n++ : 3600);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+        TextOutW(dc, 2, 2, text.c_str(), int(text.size()));
+        benchmark::DoNotOptimize(size);
+    }
+    state.counters["layouts_per_number"] =
+        double(zt::win::GetTextLayoutCreateCount() - before) / double(state.iterations());
+    SelectObject(dc, old);
+    DeleteObject(font);
+    zt::win::ReleaseSurfaceDC(dc);
+    cairo_surface_destroy(surface);
+}
+
+void BM_ShowNewNumber(benchmark::State& state)
+{
+    ShowNumbers(state, true);
+}
+
+void BM_ShowKnownNumber(benchmark::State& state)
+{
+    ShowNumbers(state, false);
+}
+
 } // namespace
 
+BENCHMARK(BM_ShowNewNumber)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ShowKnownNumber)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Paint80TextCells)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintWindowWith80TextCells)->Unit(benchmark::kMillisecond);
 

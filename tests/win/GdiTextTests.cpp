@@ -2,6 +2,7 @@
 
 #include "platform/base/Encoding.h"
 #include "platform/win/GdiDiagnostics.h"
+#include "platform/win/gdi/TextLayoutCache.h"
 
 #include <cstring>
 #include <cwchar>
@@ -450,4 +451,88 @@ TEST(GdiText, TextUnderAClipOfManyBoxesMatchesTheUnclippedDrawing)
         EXPECT_EQ(differing, 0);
     }
     DeleteObject(italic);
+}
+
+// Numbers and Latin text are shaped without a layout; what TextOut draws and measures of them
+// must be exactly what a layout of the same text gives (DrawText keeps to layouts), in every
+// face a dialog or a cursor-side box uses: kerning pairs, spaces, signs, brackets, bold,
+// italic and narrowed fonts included.
+TEST(GdiText, NumbersAndLatinTextDrawAndMeasureAsTheirLayoutsDo)
+{
+    const wchar_t* texts[] = {L"3600",       L"-423.5",   L"155.7°",         L"AVATAR Tea",
+                              L"  x = (a+b)", L"WAVE/To.", L"Wall 12 fi ffl", L"~!@#$%^&*_|"};
+    struct Face
+    {
+        int height;
+        int width;
+        int weight;
+        BYTE italic;
+        const wchar_t* name;
+    };
+    const Face faces[] = {{-12, 0, FW_NORMAL, 0, L"宋体"},
+                          {-12, 0, FW_NORMAL, 0, L"MS Shell Dlg"},
+                          {-16, 0, FW_BOLD, 0, L"Arial"},
+                          {-20, 0, FW_NORMAL, TRUE, L""},
+                          {15, 5, FW_BOLD, 0, L""}};
+    for (const Face& f : faces) {
+        for (const wchar_t* text : texts) {
+            SCOPED_TRACE(testing::Message() << "face '" << zt::base::WideToUtf8(f.name) << "' "
+                                            << f.height << " text " << zt::base::WideToUtf8(text));
+            const int n = int(std::wcslen(text));
+            auto font = [&] {
+                return CreateFontW(f.height, f.width, 0, 0, f.weight, f.italic, 0, 0,
+                                   DEFAULT_CHARSET, 0, 0, 0, 0, f.name);
+            };
+            Canvas drawn(320, 40);
+            Selected a(drawn.dc, font());
+            SetBkMode(drawn.dc, TRANSPARENT);
+            SetTextColor(drawn.dc, RGB(20, 40, 160));
+            ASSERT_TRUE(TextOutW(drawn.dc, 7, 5, text, n));
+            Canvas laidOut(320, 40);
+            Selected b(laidOut.dc, font());
+            SetBkMode(laidOut.dc, TRANSPARENT);
+            SetTextColor(laidOut.dc, RGB(20, 40, 160));
+            RECT r{7, 5, 320, 40};
+            ASSERT_GT(DrawTextW(laidOut.dc, text, n, &r, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP),
+                      0);
+            EXPECT_EQ(drawn.Pixels(), laidOut.Pixels());
+            EXPECT_GT(drawn.Count(RGB(255, 255, 255)), 0);
+
+            SIZE extent{};
+            ASSERT_TRUE(GetTextExtentPoint32W(drawn.dc, text, n, &extent));
+            RECT calc{0, 0, 0, 0};
+            DrawTextW(laidOut.dc, text, n, &calc, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+            EXPECT_EQ(extent.cx, calc.right);
+        }
+    }
+}
+
+TEST(GdiText, DirectlyShapedLinesKeepTheLayoutsExtentsAndCharacterEdges)
+{
+    LOGFONTW log = LogFont(-13, L"宋体");
+    const auto face = zt::win::ResolveFontFace(log);
+    log.lfUnderline = TRUE; // an underline is a layout attribute: such a face keeps to layouts
+    const auto underlined = zt::win::ResolveFontFace(log);
+    for (const wchar_t* text : {L"1", L"-2048.75", L"Tab To AV", L" (x) ", L"Lv.9 Wa"}) {
+        SCOPED_TRACE(zt::base::WideToUtf8(text));
+        const zt::win::ShapedLine& line = zt::win::CachedLine(*face, text);
+        EXPECT_TRUE(line.Direct());
+        EXPECT_FALSE(zt::win::CachedLine(*underlined, text).Direct());
+        PangoLayoutLine* laid = pango_layout_get_line_readonly(zt::win::CachedLayout(*face, text), 0);
+        PangoRectangle ink{}, logical{}, laidInk{}, laidLogical{};
+        line.GetExtents(&ink, &logical);
+        pango_layout_line_get_extents(laid, &laidInk, &laidLogical);
+        EXPECT_EQ(std::tie(ink.x, ink.y, ink.width, ink.height),
+                  std::tie(laidInk.x, laidInk.y, laidInk.width, laidInk.height));
+        EXPECT_EQ(std::tie(logical.x, logical.y, logical.width, logical.height),
+                  std::tie(laidLogical.x, laidLogical.y, laidLogical.width, laidLogical.height));
+        const int bytes = int(std::wcslen(text));
+        for (int i = 0; i <= bytes; ++i) {
+            int x = 0;
+            pango_layout_line_index_to_x(laid, i, FALSE, &x);
+            EXPECT_EQ(line.IndexToX(i), x) << "edge " << i;
+        }
+    }
+    EXPECT_FALSE(zt::win::CachedLine(*face, L"墙 240").Direct());
+    EXPECT_FALSE(zt::win::CachedLine(*face, L"a\tb").Direct()) << "a tab is not printable";
 }

@@ -41,16 +41,23 @@ int LineX(const FontFace& face, int pangoX)
     return static_cast<int>(std::lround(pangoX * face.xScale / PANGO_SCALE));
 }
 
-void ShowLine(DeviceContext& dc, PangoLayoutLine* line, int x, int baseline, const RECT* clip)
+int LineWidth(const FontFace& face, const ShapedLine& line)
+{
+    return LineX(face, line.Width());
+}
+
+namespace {
+
+// Draws what `draw` shows at the current point, given the line's pixel extents.
+template <class Draw>
+void ShowShaped(DeviceContext& dc, const PangoRectangle& ink, const PangoRectangle& logical, int x,
+                int baseline, const RECT* clip, Draw&& draw)
 {
     cairo_t* cr = dc.Context();
-    if (!cr || !line)
+    if (!cr)
         return;
     // Where the glyphs can put ink, with room for what leans out of the logical box.
     const double xScale = SelectedFace(dc).xScale;
-    PangoRectangle ink;
-    PangoRectangle logical;
-    pango_layout_line_get_pixel_extents(line, &ink, &logical);
     const int left = std::min(ink.x, logical.x);
     const int right = std::max(ink.x + ink.width, logical.x + logical.width);
     const int top = std::min(ink.y, logical.y);
@@ -88,8 +95,29 @@ void ShowLine(DeviceContext& dc, PangoLayoutLine* line, int x, int baseline, con
     } else {
         cairo_move_to(cr, x, baseline);
     }
-    pango_cairo_show_layout_line(cr, line);
+    draw(cr);
     cairo_restore(cr);
+}
+
+} // namespace
+
+void ShowLine(DeviceContext& dc, PangoLayoutLine* line, int x, int baseline, const RECT* clip)
+{
+    if (!line)
+        return;
+    PangoRectangle ink;
+    PangoRectangle logical;
+    pango_layout_line_get_pixel_extents(line, &ink, &logical);
+    ShowShaped(dc, ink, logical, x, baseline, clip,
+               [line](cairo_t* cr) { pango_cairo_show_layout_line(cr, line); });
+}
+
+void ShowLine(DeviceContext& dc, const ShapedLine& line, int x, int baseline, const RECT* clip)
+{
+    PangoRectangle ink;
+    PangoRectangle logical;
+    line.GetPixelExtents(&ink, &logical);
+    ShowShaped(dc, ink, logical, x, baseline, clip, [&line](cairo_t* cr) { line.Show(cr); });
 }
 
 } // namespace zt::win
@@ -107,7 +135,7 @@ BOOL TextOutImpl(HDC hdc, int x, int y, UINT options, const RECT* rect, std::wst
     const FontFace& face = SelectedFace(*dc);
     x = DeviceContext::Clamp(x);
     y = DeviceContext::Clamp(y);
-    PangoLayoutLine* line = nullptr;
+    const ShapedLine* line = nullptr;
     int width = 0;
     if (!text.empty() && dx) {
         // Explicit advances: every character is placed on its own at the running sum.
@@ -116,9 +144,8 @@ BOOL TextOutImpl(HDC hdc, int x, int y, UINT options, const RECT* rect, std::wst
             sum += dx[i];
         width = DeviceContext::Clamp(sum);
     } else if (!text.empty()) {
-        PangoLayout* layout = CachedLayout(face, text);
-        line = pango_layout_get_line_readonly(layout, 0);
-        width = LineWidth(face, line);
+        line = &CachedLine(face, text);
+        width = LineWidth(face, *line);
     }
     const UINT align = dc->state.textAlign;
     if (align & TA_UPDATECP) {
@@ -151,13 +178,12 @@ BOOL TextOutImpl(HDC hdc, int x, int y, UINT options, const RECT* rect, std::wst
         FillSurfaceRect(*dc, cell, back, kRopPatCopy);
     }
     if (line)
-        ShowLine(*dc, line, origin.x, origin.y + face.ascent, clipped ? &clip : nullptr);
+        ShowLine(*dc, *line, origin.x, origin.y + face.ascent, clipped ? &clip : nullptr);
     if (dx) {
         long long advance = 0;
         for (size_t i = 0; i < text.size(); ++i) {
-            PangoLayoutLine* glyph =
-                pango_layout_get_line_readonly(CachedLayout(face, text.substr(i, 1)), 0);
-            ShowLine(*dc, glyph, DeviceContext::Clamp(origin.x + advance), origin.y + face.ascent,
+            ShowLine(*dc, CachedLine(face, text.substr(i, 1)),
+                     DeviceContext::Clamp(origin.x + advance), origin.y + face.ascent,
                      clipped ? &clip : nullptr);
             advance += dx[i];
         }
@@ -224,8 +250,7 @@ BOOL GetTextExtentPoint32W(HDC hdc, LPCWSTR text, int length, LPSIZE size)
     const FontFace& face = SelectedFace(*dc);
     int width = 0;
     if (length > 0)
-        width = LineWidth(
-            face, pango_layout_get_line_readonly(CachedLayout(face, WideView(text, length)), 0));
+        width = LineWidth(face, CachedLine(face, WideView(text, length)));
     *size = SIZE{width, face.height};
     return TRUE;
 }
@@ -247,17 +272,14 @@ BOOL GetTextExtentExPointW(HDC hdc, LPCWSTR text, int length, int maxExtent, LPI
         return FALSE;
     const FontFace& face = SelectedFace(*dc);
     const std::wstring_view view = WideView(text, length);
-    PangoLayoutLine* line =
-        length > 0 ? pango_layout_get_line_readonly(CachedLayout(face, view), 0) : nullptr;
+    const ShapedLine* line = length > 0 ? &CachedLine(face, view) : nullptr;
     // The right edge of each character, from the same shaped line that TextOut draws.
     int fitted = 0;
     int byte = 0;
     for (int i = 0; i < length; ++i) {
         const wchar_t c = view[size_t(i)];
         byte += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-        int x = 0;
-        pango_layout_line_index_to_x(line, byte, FALSE, &x);
-        const int right = LineX(face, x);
+        const int right = LineX(face, line->IndexToX(byte));
         if (dx)
             dx[i] = right;
         if (maxExtent >= 0 && right <= maxExtent && fitted == i)
@@ -266,7 +288,7 @@ BOOL GetTextExtentExPointW(HDC hdc, LPCWSTR text, int length, int maxExtent, LPI
     if (fit)
         *fit = maxExtent >= 0 ? fitted : length;
     if (size)
-        *size = SIZE{LineWidth(face, line), face.height};
+        *size = SIZE{line ? LineWidth(face, *line) : 0, face.height};
     return TRUE;
 }
 

@@ -11,6 +11,7 @@ const FontFace& SelectedFace(DeviceContext& dc);
 
 // Logical width of a layout line in the face's horizontal scale, whole pixels.
 int LineWidth(const FontFace& face, PangoLayoutLine* line);
+int LineWidth(const FontFace& face, const ShapedLine& line);
 // A position along a layout line (pango units) in the face's horizontal scale, whole pixels.
 int LineX(const FontFace& face, int pangoX);
 
@@ -18,5 +19,6 @@ int LineX(const FontFace& face, int pangoX);
 // colour and the selected face's horizontal scale; with a clip rectangle (surface pixels) the
 // text is cut to it.
 void ShowLine(DeviceContext& dc, PangoLayoutLine* line, int x, int baseline, const RECT* clip);
+void ShowLine(DeviceContext& dc, const ShapedLine& line, int x, int baseline, const RECT* clip);
 
 } // namespace zt::win
