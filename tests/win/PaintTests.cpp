@@ -179,6 +179,40 @@ TEST_F(Paint, ColourKeyedLayeredWindowShowsTheWindowBelowThroughItsKey)
     EXPECT_EQ(tw.Count(bar, WM_LBUTTONDOWN), 1);
 }
 
+// Key pixels anywhere in a row, next to each other or alone, at the row's ends and in a width
+// that is no multiple of anything: each shows what is below, each other pixel its own colour.
+TEST_F(Paint, EveryKeyPixelOfAnOddWidthWindowShowsTheWindowBelow)
+{
+    const COLORREF key = RGB(0xF9, 0xF9, 0xF9);
+    const COLORREF ink = RGB(200, 30, 60);
+    const COLORREF under = RGB(0, 90, 0);
+    HWND below = tw.Create(kPopup, 0, {0, 0, 200, 100});
+    PaintSolid(below, under);
+    constexpr int kWidth = 37;
+    constexpr int kHeight = 5;
+    auto keyed = [](int x, int y) { return (x * 7 + y * 3) % 5 < 2 || x == 0 || x == kWidth - 1; };
+    HWND box = tw.Create(WS_POPUP, WS_EX_LAYERED | WS_EX_NOACTIVATE, {11, 20, 11 + kWidth, 25});
+    tw.handlers[box] = [&](HWND hwnd, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m != WM_PAINT)
+            return std::nullopt;
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                SetPixel(dc, x, y, keyed(x, y) ? key : ink);
+        EndPaint(hwnd, &ps);
+        return 0;
+    };
+    SetLayeredWindowAttributes(box, key, 255, LWA_COLORKEY);
+    ShowWindow(box, SW_SHOWNOACTIVATE);
+    desk.pump();
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            ASSERT_EQ(desk.pixel(11 + x, 20 + y), keyed(x, y) ? under : ink) << x << "," << y;
+    EXPECT_EQ(desk.pixel(10, 22), under);
+    EXPECT_EQ(desk.pixel(11 + kWidth, 22), under);
+}
+
 TEST_F(Paint, ConstantAlphaBlendsOverTheWindowBelow)
 {
     HWND below = tw.Create(kPopup, 0, {0, 0, 100, 100});
