@@ -94,8 +94,8 @@ void DesktopState::Destroy()
             UnlinkChild(d->windows[h].get());
         }
     }
+    d->EraseAll();
     d->graveyard.clear();
-    d->windows.clear();
     {
         Inbox& in = GetInbox();
         std::lock_guard lock(in.mutex);
@@ -114,10 +114,32 @@ Window* DesktopState::Find(HWND hwnd) const
         return nullptr;
     if (hwnd == desktopWindow->handle)
         return desktopWindow.get();
+    std::atomic<Window*>& slot = recent_[RecentSlot(hwnd)];
+    if (Window* w = slot.load(std::memory_order_relaxed); w && w->handle == hwnd)
+        return w->destroyed ? nullptr : w;
     auto it = windows.find(hwnd);
     if (it == windows.end() || it->second->destroyed)
         return nullptr;
+    slot.store(it->second.get(), std::memory_order_relaxed);
     return it->second.get();
+}
+
+void DesktopState::Erase(HWND hwnd)
+{
+    auto it = windows.find(hwnd);
+    if (it == windows.end())
+        return;
+    Window* expected = it->second.get();
+    recent_[RecentSlot(hwnd)].compare_exchange_strong(expected, nullptr);
+    graveyard.push_back(std::move(it->second));
+    windows.erase(it);
+}
+
+void DesktopState::EraseAll()
+{
+    for (std::atomic<Window*>& slot : recent_)
+        slot.store(nullptr, std::memory_order_relaxed);
+    windows.clear();
 }
 
 ULONGLONG DesktopState::Now() const

@@ -6,6 +6,8 @@
 #include "platform/win/desktop/WindowRecord.h"
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -82,11 +84,14 @@ public:
     DesktopState& operator=(const DesktopState&) = delete;
 
     Window* Find(HWND hwnd) const;
+    // Takes a window out of the table (its record goes to the graveyard) or empties the table.
+    void Erase(HWND hwnd);
+    void EraseAll();
     ULONGLONG Now() const;
 
     std::thread::id uiThread;
     std::unique_ptr<Window> desktopWindow;
-    std::unordered_map<HWND, std::unique_ptr<Window>> windows;
+    std::unordered_map<HWND, std::unique_ptr<Window>> windows; // erased through Erase only
     std::vector<std::unique_ptr<Window>> graveyard;
     std::uintptr_t nextHandle = 0x10020;
     std::map<std::wstring, std::shared_ptr<WndClass>> classes; // keyed by lower-case name
@@ -140,6 +145,17 @@ public:
     int screenDCs = 0;
     HWND paintHandedOut = nullptr;
     std::vector<Window*> paintSearchScratch;
+
+private:
+    // The windows found last, by handle: one message on its way to a control looks the same
+    // few handles up dozens of times, and the table's hashing cost more than the work between.
+    // Handles are never reused; a window leaves this when it leaves the table.
+    static constexpr std::size_t kRecent = 64;
+    static std::size_t RecentSlot(HWND hwnd)
+    {
+        return (reinterpret_cast<std::uintptr_t>(hwnd) >> 2) & (kRecent - 1);
+    }
+    mutable std::array<std::atomic<Window*>, kRecent> recent_{};
 };
 
 // Shared helpers.

@@ -80,11 +80,7 @@ void SendNcDestroyTree(HWND h)
         --w->cls->windows;
     if (auto hook = GetInbox().destructionHook)
         hook(h);
-    auto it = d.windows.find(h);
-    if (it != d.windows.end()) {
-        d.graveyard.push_back(std::move(it->second));
-        d.windows.erase(it);
-    }
+    d.Erase(h);
 }
 
 void CollectSubtree(Window* w, std::vector<Window*>& out)
