@@ -4,6 +4,8 @@
 #include "platform/base/Encoding.h"
 #include "ztui/tracer/TracerGeometry.h"
 
+#include <cmath>
+#include <cstdio>
 #include <numbers>
 
 using zt::TracerFieldValues;
@@ -36,6 +38,33 @@ TEST(TracerGeometry, FieldTextsForACursorPoint)
         EXPECT_LE(v.angle, 180.0);
     }
     EXPECT_EQ(TracerFieldValues::ZText(), L"0");
+}
+
+// The fields show "%.0f" and "%.1f" as the C library prints them: halves round to even, a
+// small negative offset keeps its sign, and a coordinate far out keeps every digit.
+TEST(TracerGeometry, FieldTextsAreWhatTheFormatsPrint)
+{
+    auto printed = [](const char* format, double value) {
+        char text[400];
+        std::snprintf(text, sizeof text, format, value);
+        return CString(text);
+    };
+    const DPoint3d start = DPoint3d::From(0, 0, 0);
+    for (double x : {0.5, 1.5, 2.5, -0.4, -0.5, -2.5, 1e-300, 12345.49999999, 9.75e15, -3.1e22,
+                     1.7976931348623157e308, 1234.05, 0.25}) {
+        SCOPED_TRACE(x);
+        const TracerFieldValues v = TracerFieldValues::Of(start, DPoint3d::From(x, -x / 3, 0));
+        EXPECT_EQ(v.DxText(), printed("%.0f", v.dx));
+        EXPECT_EQ(v.DyText(), printed("%.0f", v.dy));
+        EXPECT_EQ(v.AbsDyText(), printed("%.0f", std::fabs(v.dy)));
+        EXPECT_EQ(v.DistanceText(), printed("%.0f", v.distance));
+        EXPECT_EQ(v.AngleText(), printed("%.1f", v.angle));
+    }
+    TracerFieldValues tie;
+    tie.angle = 0.25; // exactly between 0.2 and 0.3
+    EXPECT_EQ(tie.AngleText(), L"0.2");
+    tie.angle = 179.95;
+    EXPECT_EQ(tie.AngleText(), printed("%.1f", 179.95));
 }
 
 TEST(TracerGeometry, PolarPointsTurnCounterClockwiseAndKeepTheStartHeight)

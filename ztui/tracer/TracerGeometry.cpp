@@ -1,18 +1,34 @@
 #include "ztui/tracer/TracerGeometry.h"
 
+#include <charconv>
 #include <cmath>
 #include <cwchar>
 #include <numbers>
+#include <string>
+#include <system_error>
 
 namespace zt {
 
 namespace {
 
+// What "%.<decimals>f" prints, through std::to_chars, which prints exactly that without the
+// format's parsing and locale: the box formats seven numbers on every cursor move.
+CString Fixed(double value, int decimals)
+{
+    char digits[400]; // the widest double in fixed notation has 309 digits before the point
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value,
+                                            std::chars_format::fixed, decimals);
+    if (error != std::errc()) {
+        CString text;
+        text.Format(decimals == 0 ? L"%.0f" : L"%.1f", value);
+        return text;
+    }
+    return CString(std::wstring(digits, end));
+}
+
 CString Whole(double value)
 {
-    CString text;
-    text.Format(L"%.0f", value);
-    return text;
+    return Fixed(value, 0);
 }
 
 } // namespace
@@ -58,9 +74,7 @@ CString TracerFieldValues::DistanceText() const
 
 CString TracerFieldValues::AngleText() const
 {
-    CString text;
-    text.Format(L"%.1f", angle);
-    return text;
+    return Fixed(angle, 1);
 }
 
 CString TracerFieldValues::DxText() const
