@@ -145,16 +145,27 @@ void RunDialog(HINSTANCE module, WORD id, const DialogTemplate& t, Bytes& in)
         if (dialog.Create(id, nullptr)) {
             CRect before;
             dialog.GetClientRect(&before);
+            // A minimized dialog has no client area whatever size it is given; restored, it
+            // comes back to its own size.
+            auto keepsItsSize = [&] {
+                if (!dialog.IsInitialised() || dialog.IsIconic())
+                    return;
+                CRect after;
+                dialog.GetClientRect(&after);
+                Check(after.Width() >= dialog.InitialClientWidth() ||
+                      after.Width() == before.Width());
+            };
             for (int i = in.Byte() % 4; i > 0; --i) {
                 const int cx = in.Short(), cy = in.Short();
                 dialog.SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER);
                 zt::win::Desktop::Pump();
-                if (dialog.IsInitialised()) {
-                    CRect after;
-                    dialog.GetClientRect(&after);
-                    Check(after.Width() >= dialog.InitialClientWidth() ||
-                          after.Width() == before.Width());
-                }
+                keepsItsSize();
+            }
+            if (dialog.IsIconic()) {
+                dialog.ShowWindow(SW_RESTORE);
+                zt::win::Desktop::Pump();
+                Check(!dialog.IsIconic());
+                keepsItsSize();
             }
             dialog.DestroyWindow();
         }

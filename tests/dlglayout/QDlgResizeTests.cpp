@@ -87,6 +87,28 @@ TEST(DlgLayoutSqueezed, AScrollingDialogSqueezedToNothingComesBackToItsInitialCl
                            WS_HSCROLL);
 }
 
+// Found by fuzzing: a dialog made minimized has no client area while it stays so, whatever
+// size it is given; restored, it comes back to its initial client size at least.
+TEST(DlgLayoutSqueezed, AMinimizedDialogSqueezedToNothingIsRestoredToItsInitialClientSize)
+{
+    DesktopFixture desk;
+    TestPanel dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(PanelTemplate(WS_POPUP | WS_MINIMIZE)));
+    const int initialWidth = dialog.InitialClientWidth();
+    ASSERT_GT(initialWidth, 0);
+    dialog.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    desk.pump();
+    ASSERT_TRUE(dialog.IsIconic());
+    dialog.ShowWindow(SW_RESTORE);
+    desk.pump();
+    EXPECT_FALSE(dialog.IsIconic());
+    CRect after;
+    dialog.GetClientRect(&after);
+    EXPECT_GE(after.Width(), initialWidth);
+    EXPECT_GE(after.Height(), dialog.InitialClientHeight());
+    dialog.DestroyWindow();
+}
+
 TEST_F(DlgLayoutTest, TheFirstSizeIsTheReferenceOfEveryScale)
 {
     CSize initial = Client();

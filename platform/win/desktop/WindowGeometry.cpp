@@ -373,6 +373,13 @@ BOOL ShowWindow(HWND hwnd, int cmdShow)
     if (noActivate)
         flags |= SWP_NOACTIVATE | SWP_NOZORDER;
     int x = 0, y = 0, cx = 0, cy = 0;
+    const bool wasNormal = !(w->style & (WS_MINIMIZE | WS_MAXIMIZE));
+    const bool leavesNormal = cmdShow == SW_SHOWMAXIMIZED || cmdShow == SW_MINIMIZE ||
+                              cmdShow == SW_SHOWMINIMIZED || cmdShow == SW_SHOWMINNOACTIVE;
+    if (wasNormal && leavesNormal && !w->IsChild()) {
+        w->normal = w->window;
+        w->hasNormal = true;
+    }
     if (cmdShow == SW_SHOWMAXIMIZED && !w->IsChild()) {
         w->style = (w->style | WS_MAXIMIZE) & ~WS_MINIMIZE;
         SIZE s = GetInbox().screenSize;
@@ -384,6 +391,14 @@ BOOL ShowWindow(HWND hwnd, int cmdShow)
         w->style = (w->style | WS_MINIMIZE) & ~WS_MAXIMIZE;
         MarkScreenDirty(w);
     } else if (cmdShow == SW_RESTORE || cmdShow == SW_SHOWNORMAL) {
+        // A size given while minimized was the icon's: the window comes back to its own.
+        if (!wasNormal && w->hasNormal && !w->IsChild()) {
+            x = w->normal.left;
+            y = w->normal.top;
+            cx = w->normal.right - w->normal.left;
+            cy = w->normal.bottom - w->normal.top;
+            flags &= ~(SWP_NOMOVE | SWP_NOSIZE);
+        }
         w->style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
         MarkScreenDirty();
     }

@@ -58,6 +58,10 @@ struct Window
     SiblingLinks links;   // this window's place among its parent's children
     RECT window{};        // screen coordinates
     RECT client{};        // screen coordinates
+    // Where a top-level window goes back to when restored from minimized or maximized: its
+    // rectangle before either, or the one it was created with in that state.
+    RECT normal{};
+    bool hasNormal = false;
     std::wstring text;
     LONG_PTR id = 0;
     WNDPROC proc = nullptr;

@@ -165,6 +165,10 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
     int ox = (style & WS_CHILD) ? parentRec->client.left : 0;
     int oy = (style & WS_CHILD) ? parentRec->client.top : 0;
     w->window = {ox + x, oy + y, ox + x + width, oy + y + height};
+    if (!(style & WS_CHILD) && (style & (WS_MINIMIZE | WS_MAXIMIZE))) {
+        w->normal = w->window;
+        w->hasNormal = true;
+    }
     // The procedure hears of the frame only after WM_NCCREATE.
     w->client = DefaultClientFromWindow(w, w->window);
     ++cls->windows;
