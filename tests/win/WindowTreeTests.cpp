@@ -326,3 +326,33 @@ TEST_F(WindowTree, OneMonitorCoversTheScreenAndIsTheWorkArea)
 }
 
 } // namespace
+
+// Maximized or minimized, and sized meanwhile, a top-level window restored comes back to the
+// rectangle it had before, and hears of it as a restored size.
+TEST_F(WindowTree, RestoringReturnsToTheRectangleFromBeforeMaximizeOrMinimize)
+{
+    HWND h = tw.Create(WS_POPUP | WS_VISIBLE, 0, {30, 40, 230, 140});
+    ShowWindow(h, SW_SHOWMAXIMIZED);
+    desk.pump();
+    RECT r{};
+    GetWindowRect(h, &r);
+    EXPECT_GT(r.right - r.left, 200) << "maximized";
+    tw.log.clear();
+    ShowWindow(h, SW_RESTORE);
+    desk.pump();
+    GetWindowRect(h, &r);
+    EXPECT_EQ(r.left, 30);
+    EXPECT_EQ(r.top, 40);
+    EXPECT_EQ(r.right, 230);
+    EXPECT_EQ(r.bottom, 140);
+    ASSERT_FALSE(tw.Of(WM_SIZE).empty());
+    EXPECT_EQ(tw.Of(WM_SIZE).back().wParam, WPARAM(SIZE_RESTORED));
+
+    ShowWindow(h, SW_MINIMIZE);
+    SetWindowPos(h, nullptr, 0, 0, 5, 5, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(h, SW_RESTORE);
+    desk.pump();
+    GetWindowRect(h, &r);
+    EXPECT_EQ(r.right - r.left, 200) << "the icon's size is not the window's";
+    EXPECT_EQ(r.bottom - r.top, 100);
+}
