@@ -5,16 +5,19 @@
 #   make test   every test, under AddressSanitizer (PRESET=tsan for ThreadSanitizer)
 #   make threads  the threaded stress tests (ctest label "threaded") under ThreadSanitizer
 #   make soak   the scenes looped SOAK_LOOPS (200) times in one process, optimised build
-#   make fuzz   every fuzz target under libFuzzer, FUZZ_SECONDS (30) each; see docs/fuzzing.md
+#   make fuzz   every fuzz target under libFuzzer, FUZZ_SECONDS (30) each, or FUZZ_RUNS inputs
+#               each when that is set; see docs/fuzzing.md
+#   make fuzz-coverage  the code each fuzz target's corpus reaches, in build/fuzz/coverage/
 PRESET ?= asan
 FUZZ_SECONDS ?= 30
+FUZZ_RUNS ?=
 SOAK_LOOPS ?= 200
 FUZZ_TARGETS = style_fuzzer expression_fuzzer ui_event_fuzzer auxiliary_event_fuzzer \
   group_memory_fuzzer property_data_fuzzer dialog_resource_fuzzer
 
 THREADED_TESTS = tracer_threaded_tests propertypanel_threaded_tests contextbar_threaded_tests
 
-.PHONY: demo run test setup gallery fuzz threads soak
+.PHONY: demo run test setup gallery fuzz fuzz-coverage threads soak
 
 setup:
 	@bash scripts/setup.sh
@@ -48,7 +51,13 @@ fuzz: setup
 	@bash scripts/setup.sh fuzz
 	cmake --preset fuzz
 	cmake --build --preset fuzz --target $(FUZZ_TARGETS)
-	bash scripts/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+	FUZZ_RUNS=$(FUZZ_RUNS) bash scripts/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+fuzz-coverage: setup
+	@bash scripts/setup.sh fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz --target $(FUZZ_TARGETS)
+	bash scripts/fuzz-coverage.sh $(FUZZ_TARGETS)
 
 soak: setup
 	cmake --preset release
