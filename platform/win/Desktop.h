@@ -116,6 +116,11 @@ public:
     static void SetCreationHook(void (*hook)(HWND hwnd, const CREATESTRUCTW* cs));
     // Called just before a window record is freed (after WM_NCDESTROY).
     static void SetDestructionHook(void (*hook)(HWND hwnd));
+    // Called, like the destruction hook, just before a window record is freed, for the parts
+    // of the window system that keep something of their own per window (the dialog manager's
+    // records): a window whose procedure never passes WM_NCDESTROY on to them must still
+    // leave nothing behind. Up to four observers; adding one twice adds it once.
+    static void AddDestructionObserver(void (*observer)(HWND hwnd));
 
     // The system's own window classes ("Button", "Static", "#32770", ...). When a class name
     // is looked up that no registered class has, each provider is asked in turn with the name

@@ -1,5 +1,6 @@
 // Dialogs from templates: layout in dialog units, the modal loop, keyboard navigation through
 // IsDialogMessage and the default button.
+#include "platform/win/GdiDiagnostics.h"
 #include "tests/win/DialogTestSupport.h"
 
 namespace {
@@ -508,6 +509,26 @@ TEST_F(DialogTest, DialogBackgroundComesFromWmCtlColorDlg)
     EXPECT_EQ(desk.pixel(p.x, p.y), RGB(10, 20, 200));
     DestroyWindow(dlg);
     DeleteObject(brush);
+}
+
+// Found by fuzzing: a template may name any class for the dialog itself, and a control
+// class's procedure never passes WM_NCDESTROY to DefDlgProc.
+TEST_F(DialogTest, ADialogOfAControlClassLeavesNoFontOrRecordBehind)
+{
+    for (const wchar_t* cls : {L"Button", L"Static", L"Edit", L"ListBox", L"ComboBox"}) {
+        SCOPED_TRACE(testing::Message() << std::wstring(cls).size() << " letters");
+        const std::size_t before = zt::win::GetGdiObjectCount();
+        zt::win::DialogTemplate t = OkCancelTemplate();
+        t.className = cls;
+        t.fontItalic = true;
+        HWND dlg = Modeless(t);
+        ASSERT_NE(dlg, nullptr);
+        HFONT templateFont = reinterpret_cast<HFONT>(SendMessageW(dlg, WM_GETFONT, 0, 0));
+        EXPECT_GT(zt::win::GetGdiObjectCount(), before) << "the template's font is the dialog's";
+        DestroyWindow(dlg);
+        EXPECT_EQ(zt::win::GetGdiObjectCount(), before);
+        EXPECT_EQ(GetObjectType(templateFont), 0u);
+    }
 }
 
 TEST_F(DialogTest, BadTemplatesAndUnknownNamesFailQuietly)

@@ -255,4 +255,18 @@ void Desktop::SetDestructionHook(void (*hook)(HWND))
     in.destructionHook = hook;
 }
 
+void Desktop::AddDestructionObserver(void (*observer)(HWND))
+{
+    Inbox& in = GetInbox();
+    std::lock_guard lock(in.mutex);
+    for (auto& slot : in.destructionObservers) {
+        if (slot.load() == observer)
+            return;
+        if (!slot.load()) {
+            slot.store(observer, std::memory_order_release);
+            return;
+        }
+    }
+}
+
 } // namespace zt::win

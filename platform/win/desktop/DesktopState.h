@@ -38,6 +38,7 @@ struct Inbox
     BOOL (*preTranslateHook)(MSG*) = nullptr;
     void (*creationHook)(HWND, const CREATESTRUCTW*) = nullptr;
     void (*destructionHook)(HWND) = nullptr;
+    std::array<std::atomic<void (*)(HWND)>, 4> destructionObservers{};
     SIZE screenSize{Desktop::kDefaultScreenWidth, Desktop::kDefaultScreenHeight};
 };
 Inbox& GetInbox();

@@ -80,6 +80,9 @@ void SendNcDestroyTree(HWND h)
         --w->cls->windows;
     if (auto hook = GetInbox().destructionHook)
         hook(h);
+    for (auto& slot : GetInbox().destructionObservers)
+        if (auto observer = slot.load(std::memory_order_acquire))
+            observer(h);
     d.Erase(h);
 }
 

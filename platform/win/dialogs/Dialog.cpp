@@ -1,10 +1,14 @@
 // Dialogs from templates: creation, the default dialog procedure, ending and the modal loop.
+#include "platform/win/Desktop.h"
 #include "platform/win/WinError.h"
 #include "platform/win/dialogs/DialogState.h"
 #include "platform/win/resources/ResourceModule.h"
 
+#include <atomic>
 #include <memory>
+#include <mutex>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace zt::win::dialogs {
 
@@ -18,6 +22,33 @@ std::unordered_map<HWND, std::unique_ptr<DialogInfo>>& Dialogs()
 
 // The record made for the dialog being created; bound at its first message.
 thread_local DialogInfo* t_pending = nullptr;
+
+// Dialogs made of a class whose procedure never reaches DefDlgProc (a template may name any
+// class): their records and fonts are released when the window is freed, as DefDlgProc's
+// WM_NCDESTROY does for the others. The set is locked because every window's destruction, on
+// any thread, looks into it; the count lets those of no such dialog pass without the lock.
+std::mutex g_foreignMutex;
+std::unordered_set<HWND> g_foreign;
+std::atomic<std::size_t> g_foreignCount{0};
+
+void ForgetForeignDialog(HWND window)
+{
+    if (g_foreignCount.load(std::memory_order_acquire) == 0)
+        return;
+    {
+        std::lock_guard lock(g_foreignMutex);
+        if (!g_foreign.erase(window))
+            return;
+        g_foreignCount.store(g_foreign.size(), std::memory_order_release);
+    }
+    auto& map = Dialogs();
+    auto it = map.find(window);
+    if (it == map.end())
+        return;
+    if (it->second->ownedFont)
+        DeleteObject(it->second->ownedFont);
+    map.erase(it);
+}
 
 const wchar_t* PredefinedClass(WORD atom)
 {
@@ -244,8 +275,15 @@ HWND CreateDialogIndirectParamW(HINSTANCE instance, const void* dialogTemplate, 
             DeleteObject(raw->ownedFont);
         return nullptr;
     }
-    if (!bound)
+    if (!bound) {
         Dialogs()[dlg] = std::move(info);
+        static const bool observing =
+            (zt::win::Desktop::AddDestructionObserver(&ForgetForeignDialog), true);
+        (void)observing;
+        std::lock_guard lock(g_foreignMutex);
+        g_foreign.insert(dlg);
+        g_foreignCount.store(g_foreign.size(), std::memory_order_release);
+    }
     SetWindowLongPtrW(dlg, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(proc));
     SendMessageW(dlg, WM_SETFONT, reinterpret_cast<WPARAM>(raw->font), FALSE);
 
