@@ -191,6 +191,18 @@ void LookUpNames(const std::wstring& name, WORD id)
         (void)icons->find(name.c_str());
 }
 
+// Shared icons stay loaded as long as their module, as on Windows: the first input to name one
+// of the library's or the system's icons would look like a leak to the counts around it, so
+// every one is loaded before the first count.
+void LoadEverySharedIcon()
+{
+    const HINSTANCE library = zt::ZTUiModule::GetModuleHandle();
+    for (const std::wstring& name : ResourceModule::Names(library, RT_GROUP_ICON))
+        (void)::LoadIconW(library, name.c_str());
+    for (WORD id = 32512; id <= 32516; ++id)
+        (void)::LoadIconW(nullptr, MAKEINTRESOURCEW(id));
+}
+
 std::size_t TopLevelWindows()
 {
     std::size_t count = 0;
@@ -211,6 +223,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first inputs may build what the library and the desktop keep for good (its hidden
     // boxes, cached fonts and brushes).
     static int warmUp = 16;
+    static const bool iconsLoaded = (LoadEverySharedIcon(), true);
+    (void)iconsLoaded;
     const std::size_t objectsBefore = zt::win::GetGdiObjectCount();
     const std::size_t windowsBefore = TopLevelWindows();
     Bytes in(data, size);
