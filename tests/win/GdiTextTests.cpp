@@ -4,6 +4,7 @@
 #include "platform/win/GdiDiagnostics.h"
 #include "platform/win/gdi/TextLayoutCache.h"
 
+#include <climits>
 #include <cstring>
 #include <cwchar>
 #include <string>
@@ -102,6 +103,29 @@ TEST(GdiText, PositiveHeightIsTheCellAndNegativeTheCharacterHeight)
         GetTextMetricsW(c.dc, &tm);
         EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, -height);
         EXPECT_GT(tm.tmHeight, -height);
+    }
+}
+
+TEST(GdiText, AFontPastTheLargestTheTextEngineMakesIsHeldToItAndStillMeasures)
+{
+    // A dialog template may ask for a 65,535-point font; FreeType makes none that large.
+    Canvas c(10, 10);
+    for (int height : {-87380, -2147483647, INT_MIN, 2147483647}) {
+        SCOPED_TRACE(height);
+        for (BYTE italic : {0, 1}) {
+            HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, italic, 0, 0, DEFAULT_CHARSET,
+                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                     DEFAULT_PITCH, L"MS Shell Dlg");
+            Selected held(c.dc, font);
+            TEXTMETRICW tm{};
+            ASSERT_TRUE(GetTextMetricsW(c.dc, &tm));
+            EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 16384);
+            EXPECT_EQ(tm.tmAscent + tm.tmDescent, tm.tmHeight);
+            SIZE extent{};
+            ASSERT_TRUE(GetTextExtentPoint32W(c.dc, L"Ag", 2, &extent));
+            EXPECT_GT(extent.cx, 1000);
+            EXPECT_EQ(extent.cy, tm.tmHeight);
+        }
     }
 }
 
