@@ -7,7 +7,6 @@
 #include <pango/pangofc-fontmap.h>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -145,21 +144,21 @@ std::shared_ptr<FontFace> BuildFace(const LOGFONTW& log, std::uint64_t serial)
     const RawMetrics probe = MeasureAt(d, kProbeEm);
     const double cellPerEm =
         probe.ascent + probe.descent > 0 ? (probe.ascent + probe.descent) / kProbeEm : 1.2;
-    int cell = 0;
-    int em = 0;
-    if (log.lfHeight < 0) {
-        em = static_cast<int>(std::min<std::int64_t>(-std::int64_t{log.lfHeight}, INT_MAX));
-    } else {
-        cell = log.lfHeight > 0 ? log.lfHeight : kDefaultCellHeight;
-        em = std::max(1, static_cast<int>(std::lround(cell / cellPerEm)));
-    }
     // FreeType makes no face above 65,535 pixels an em, and cairo leaks what it had built for a
     // face it then fails to make; a font is held to a quarter of that (twice the largest
     // window), and so held, measured as it is rather than as asked.
     constexpr int kMaxEm = 16384;
-    if (em > kMaxEm) {
-        em = kMaxEm;
-        cell = 0;
+    int cell = 0;
+    int em = 0;
+    if (log.lfHeight < 0) {
+        em = static_cast<int>(std::min<std::int64_t>(-std::int64_t{log.lfHeight}, kMaxEm));
+    } else {
+        cell = log.lfHeight > 0 ? log.lfHeight : kDefaultCellHeight;
+        em = std::max(1, static_cast<int>(std::lround(cell / cellPerEm)));
+        if (em > kMaxEm) {
+            em = kMaxEm;
+            cell = 0;
+        }
     }
     pango_font_description_set_absolute_size(d, em * double(PANGO_SCALE));
     const RawMetrics m = MeasureAt(d, em);
